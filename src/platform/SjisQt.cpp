@@ -1,0 +1,17 @@
+#include "platform/SjisQt.h"
+
+#include "platform/Sjis.h"
+
+namespace sjis {
+
+QString ToQString(std::string_view cp932) {
+  std::string utf8 = ToUtf8(cp932);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string FromQString(const QString& text) {
+  QByteArray utf8 = text.toUtf8();
+  return FromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+}
+
+}  // namespace sjis

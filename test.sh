@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Sets up this machine, builds everything and runs every test: ./test.sh
+#  1. the normal build: unit tests, the program under Xvfb, the benchmarks once briefly;
+#  2. the same tests built with -fsanitize=address,undefined;
+#  3. the libFuzzer targets (clang), each for a few seconds (LP_FUZZ_SECONDS).
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+cd "$here"
+"$here/scripts/setup.sh"
+jobs=$(nproc)
+
+echo "== normal build"
+scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+scripts/smoke.sh build/test/lumenplotter
+for b in build/test/bench/bench_*; do
+  [ -x "$b" ] || continue
+  echo "-- $(basename "$b")"
+  "$b" --benchmark_min_time=0.05
+done
+
+echo "== sanitizer build"
+scripts/build.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DLP_SANITIZE=ON -DLP_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+echo "== fuzz targets"
+fuzzers=(); for src in fuzz/fuzz_*.cpp; do [ -f "$src" ] && fuzzers+=("$(basename "$src" .cpp)"); done
+if [ ${#fuzzers[@]} -gt 0 ]; then
+  scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLP_FUZZ=ON -DLP_TESTS=OFF -DLP_BENCH=OFF \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -- "${fuzzers[@]}"
+  for name in "${fuzzers[@]}"; do
+    corpus="build/fuzz/corpus/$name"; mkdir -p "$corpus"
+    seeds=(); [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+    echo "-- $name"
+    "build/fuzz/fuzz/$name" -max_total_time="${LP_FUZZ_SECONDS:-10}" -timeout=10 -rss_limit_mb=2048 \
+      -print_final_stats=1 "$corpus" "${seeds[@]}"
+  done
+fi
+echo "== all tests passed"
