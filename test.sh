@@ -14,7 +14,7 @@ scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 scripts/smoke.sh build/test/lumenplotter
 for b in build/test/bench/bench_*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "-- $(basename "$b")"
   "$b" --benchmark_min_time=0.05
 done
