@@ -226,7 +226,8 @@ TreePtr Reader::ReadNumberOperand() {
   TreePtr number(NewNumberNode(mode_, v));
   const char next = At(p_ + 1);
   if (next == ',') return number;
-  if (IsLower(next) || IsCapital(next) || next == '(' || next == '?' || next == DegreeChar) {
+  // A digit can follow only the "0" of "05", which is 0 times 5.
+  if (IsLower(next) || IsCapital(next) || next == '(' || next == '?' || next == DegreeChar || IsDigit(next)) {
     ++p_;
     TreePtr right = ParseOperatorChain(3);
     if (ParseFailed()) return nullptr;
