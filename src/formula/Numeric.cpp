@@ -6,11 +6,8 @@
 #include <utility>
 
 #include "formula/DocumentState.h"
+#include "formula/Tfrec.h"
 #include "platform/Runtime.h"
-
-namespace {
-constexpr Extended kPi = 3.14159265358979323846264338327950288L;
-}  // namespace
 
 int64_t Gcd(int64_t a, int64_t b) {
   if (a == b) return a;
@@ -115,8 +112,8 @@ Extended ArcSin(Extended x) {
     eng.EvalOK = 0;
     return 0;
   }
-  if (x == 1) return kPi / 2;
-  if (x == -1) return -kPi / 2;
+  if (x == 1) return PiValue / 2;
+  if (x == -1) return -PiValue / 2;
   return std::atan(x / std::sqrt(1 - x * x));
 }
 
@@ -125,11 +122,11 @@ Extended ArcCos(Extended x) {
     eng.EvalOK = 0;
     return 0;
   }
-  if (x == -1) return kPi;
-  if (x == 0) return kPi / 2;
+  if (x == -1) return PiValue;
+  if (x == 0) return PiValue / 2;
   if (x == 1) return 0;
   Extended a = std::atan(std::sqrt(1 - x * x) / x);
-  return x > 0 ? a : a + kPi;
+  return x > 0 ? a : a + PiValue;
 }
 
 Extended Sinh(Extended x) { return (std::exp(x) - std::exp(-x)) / 2; }

@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "formula/Numeric.h"
+#include "formula/Tfrec.h"
 #include "support/StateFixture.h"
 
 namespace {
-
-constexpr Extended kPi = 3.14159265358979323846264338327950288L;
 
 TEST(NumericTest, GcdAndReduceFraction) {
   EXPECT_EQ(Gcd(12, 18), 6);
@@ -98,10 +97,10 @@ TEST_F(NumericStateTest, InverseTrigonometry) {
     uint8_t ok;
   };
   const std::vector<Case> cases = {
-      {ArcSin, 1, kPi / 2, 1},       {ArcSin, -1, -kPi / 2, 1},    {ArcSin, 0.5L, kPi / 6, 1},
-      {ArcSin, 1.0000001L, 0, 0},    {ArcSin, NAN, 0, 0},          {ArcCos, -1, kPi, 1},
-      {ArcCos, 0, kPi / 2, 1},       {ArcCos, 1, 0, 1},            {ArcCos, -0.5L, 2 * kPi / 3, 1},
-      {ArcCos, 0.5L, kPi / 3, 1},    {ArcCos, -1.5L, 0, 0},
+      {ArcSin, 1, PiValue / 2, 1},       {ArcSin, -1, -PiValue / 2, 1},    {ArcSin, 0.5L, PiValue / 6, 1},
+      {ArcSin, 1.0000001L, 0, 0},    {ArcSin, NAN, 0, 0},          {ArcCos, -1, PiValue, 1},
+      {ArcCos, 0, PiValue / 2, 1},       {ArcCos, 1, 0, 1},            {ArcCos, -0.5L, 2 * PiValue / 3, 1},
+      {ArcCos, 0.5L, PiValue / 3, 1},    {ArcCos, -1.5L, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << (c.f == ArcSin ? "ArcSin " : "ArcCos ") << static_cast<double>(c.x));
