@@ -89,10 +89,14 @@ TreePtr Reader::ParseOperatorChain(int level) {
   if (Session().nesting >= MaxParseNesting) return Fail(p_);
   NestingGuard guard;
   TreePtr left = ReadOperand();
+  bool consumed = false;
   while (!ParseFailed() && p_ < last_) {
     int d;
     const Next next = ChainEnds(level);
-    if (next == Next::End) break;
+    if (next == Next::End) {
+      consumed = level == 7;
+      break;
+    }
     if (next == Next::Bad) return Fail(p_ + 1);
     if (next == Next::Operator) {
       d = ReadOperator();
@@ -106,6 +110,7 @@ TreePtr Reader::ParseOperatorChain(int level) {
     left = TreePtr(NewBinaryNode(d, left.release(), right.release(), mode_));
   }
   if (ParseFailed()) return nullptr;
+  chainConsumedEnd_ = consumed;
   return left;
 }
 

@@ -117,6 +117,8 @@ class Reader {
   FormPositions& forms_;
   int p_;
   int paren_ = 0;
+  bool chainConsumedEnd_ = false;  // the last chain ended by consuming a ")" or ","
+
 };
 
 // Reads and finishes S[first..last] of an already normalised text in the given parse mode.

@@ -71,6 +71,12 @@ TreePtr Reader::ReadDerivative() {
   p_ += 2;
   TreePtr operand = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
+  // The ")" or "," that ended the operand belongs to the enclosing form: give it back, so
+  // that Max((d/dx)x^2,1) has two arguments and sin((d/dx)x^2)+1 adds 1 outside the sine.
+  if (chainConsumedEnd_) {
+    if (At(p_) == ')') ++paren_;
+    --p_;
+  }
   if (mode_ == 1) return operand;
   // Without the differentiator no derivative can be built.
   if (!engineServices.Differentiate) return Fail(marker);
