@@ -28,6 +28,16 @@ struct BinaryCase {
   TFraction expected;
 };
 
+void ExpectCases(void (*operation)(const TFraction&, const TFraction&, int, TFraction&),
+                 const std::vector<BinaryCase>& cases) {
+  for (const BinaryCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFraction out;
+    operation(c.a, c.b, c.op, out);
+    ExpectFraction(c.expected, out);
+  }
+}
+
 TEST(FractionTest, AddAndSubtract) {
   const std::vector<BinaryCase> cases = {
       {"1/3 + 1/6", F(1, 3), F(1, 6), 0, F(1, 2)},
@@ -42,12 +52,7 @@ TEST(FractionTest, AddAndSubtract) {
       {"zero denominator", F(1, 0), F(1, 2), 0, kInexact},
       {"operand beyond the limit", F(100001, 1), F(-1, 1), 0, kInexact},
   };
-  for (const BinaryCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    TFraction out;
-    FractionAddSub(c.a, c.b, c.op, out);
-    ExpectFraction(c.expected, out);
-  }
+  ExpectCases(FractionAddSub, cases);
 }
 
 TEST(FractionTest, MultiplyAndDivide) {
@@ -63,12 +68,7 @@ TEST(FractionTest, MultiplyAndDivide) {
       {"division by zero", F(2, 3), F(0, 1), 1, kInexact},
       {"zero times anything", F(0, 1), F(7, 9), 0, F(0, 1)},
   };
-  for (const BinaryCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    TFraction out;
-    FractionMulDiv(c.a, c.b, c.op, out);
-    ExpectFraction(c.expected, out);
-  }
+  ExpectCases(FractionMulDiv, cases);
 }
 
 TEST(FractionTest, Scale) {
