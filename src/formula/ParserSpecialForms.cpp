@@ -54,7 +54,7 @@ TreePtr Reader::ReadCombinations(int32_t code) {
   if (ParseFailed()) return nullptr;
   if (At(p_) != ')') return Fail(p_);
   if (mode_ == 1) {
-    // Both arguments must be exact integer expressions.
+    // Both arguments must be exact integer expressions, each read again as a tree.
     const int windows[2][2] = {{open + 1, comma - 1}, {comma + 1, p_ - 1}};
     for (const auto& w : windows) {
       Tfrec* t = ParseNormalised(s_, w[0], w[1], 2);
