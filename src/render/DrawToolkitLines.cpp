@@ -31,6 +31,12 @@ void CarryToBorder(Extended x0, Extended y0, Extended dx, Extended dy, Extended&
     nx = x0 + dx * (yb - y0) / dy;
     ny = yb;
   }
+  // The crossing lies on the border; rounding must not put it an ulp beyond.
+  const Extended ex = doc.PixelSizeX * 1e-6L, ey = doc.PixelSizeY * 1e-6L;
+  if (nx > b.xh && nx <= b.xh + ex) nx = b.xh;
+  if (nx < b.xl && nx >= b.xl - ex) nx = b.xl;
+  if (ny > b.yh && ny <= b.yh + ey) ny = b.yh;
+  if (ny < b.yl && ny >= b.yl - ey) ny = b.yl;
   x = nx;
   y = ny;
 }
@@ -63,6 +69,8 @@ void ExtendToViewBorder(Extended& x1, Extended& y1, Extended& x2, Extended& y2, 
 }
 
 void ClipSegmentToView(Extended& x1, Extended& y1, Extended& x2, Extended& y2, std::uint8_t& visible) {
+  visible = 0;
+  if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
   const bool in1 = PointInViewMargin(0, x1, y1), in2 = PointInViewMargin(0, x2, y2);
   visible = 1;
   if (in1 && in2) return;
@@ -76,7 +84,7 @@ void ClipSegmentToView(Extended& x1, Extended& y1, Extended& x2, Extended& y2, s
   }
   const TViewRange& v = doc.ViewRange;
   if ((x1 < v.XMin && x2 < v.XMin) || (x1 > v.XMax && x2 > v.XMax) || (y1 < v.YMin && y2 < v.YMin) ||
-      (y1 > v.YMax && y2 > v.YMax) || std::isnan(x1 + y1 + x2 + y2)) {
+      (y1 > v.YMax && y2 > v.YMax)) {
     visible = 0;
     return;
   }

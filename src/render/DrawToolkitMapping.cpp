@@ -51,9 +51,9 @@ void UpdatePixelSize(int ownX) {
   // A drawing area of no size (a broken file) must not divide by zero.
   const int w = doc.GraphWidth > 0 ? doc.GraphWidth : 1;
   const int h = doc.GraphHeight > 0 ? doc.GraphHeight : 1;
-  const Extended dy = ToSingle(v.YMax - v.YMin);
+  const Extended dy = ToSingle(v.YMax - v.YMin);  // kept in single precision
   doc.PixelSizeY = dy / h;
-  doc.PixelSizeX = ownX ? ToSingle(v.XMax - v.XMin) / w : dy / h;
+  doc.PixelSizeX = ownX ? static_cast<Extended>(ToSingle(v.XMax - v.XMin)) / w : dy / h;
 }
 
 bool PointInViewMargin(int swapXY, Extended x, Extended y) {

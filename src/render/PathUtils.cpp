@@ -1,5 +1,6 @@
 #include "render/PathUtils.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -98,7 +99,7 @@ void DrawPatternedPolyline(std::span<const gfx::Point> points, int last, gfx::Ca
     dash.push_back(pointAt(a));
     const std::size_t first = edge;
     for (std::size_t v = first; v <= static_cast<std::size_t>(last) && at[v] <= end; ++v)
-      if (at[v] > a) dash.push_back(points[v]);
+      if (at[v] > a && !(dash.back() == points[v])) dash.push_back(points[v]);
     const gfx::Point tail = pointAt(end);
     if (!(dash.back() == tail) || dash.size() == 1) dash.push_back(tail);
     canvas.BeginPath();
