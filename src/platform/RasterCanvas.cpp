@@ -350,12 +350,16 @@ void StrokeWide(Pixels& px, const std::vector<PointF>& in, bool closed, const Pe
   PaintSpans(px, spans, pen.color, pen.mode);
 }
 
-std::vector<PointF> ToF(std::span<const Point> pts) {
+std::vector<PointF> ToF(std::span<const Point> pts, double offset = 0) {
   std::vector<PointF> out;
   out.reserve(pts.size());
-  for (const Point& p : pts) out.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
+  for (const Point& p : pts) out.push_back(PointF{p.x + offset, p.y + offset});
   return out;
 }
+
+// Polygon vertices name pixel centres, like the pen that outlines them, so the fill
+// never shows outside its outline.
+std::vector<PointF> FillOutline(std::span<const Point> pts) { return ToF(pts, 0.5); }
 
 // Draws a polyline with the pen; a closed one returns to its first point.
 void StrokePoints(Pixels& px, std::span<const Point> pts, bool closed, const Pen& pen, const Brush& brush) {
@@ -450,7 +454,7 @@ void RasterCanvas::DoPolyline(std::span<const Point> points) {
 void RasterCanvas::DoPolygon(std::span<const Point> points) {
   Pixels px(image_);
   Spans fill(px.w(), px.h());
-  ScanPolygon(ToF(points), fill);
+  ScanPolygon(FillOutline(points), fill);
   BrushSpans(px, fill, brush, pen.mode);
   StrokePoints(px, points, true, pen, brush);
 }
@@ -538,7 +542,7 @@ void RasterCanvas::DoStrokePath(const std::vector<Figure>& figures) {
 void RasterCanvas::DoFillPath(const std::vector<Figure>& figures) {
   Pixels px(image_);
   std::vector<std::vector<PointF>> polys;
-  for (const Figure& f : figures) polys.push_back(ToF(f.points));
+  for (const Figure& f : figures) polys.push_back(FillOutline(f.points));
   Spans spans(px.w(), px.h());
   ScanPolygons(polys, spans);
   BrushSpans(px, spans, brush, pen.mode);
