@@ -36,8 +36,11 @@ void SelectCharFont(std::string_view ch, gfx::Canvas& canvas, int& y, std::uint8
 int DrawMixedText(int x, int y, std::string_view text, std::uint8_t keepFont, int style, std::uint8_t measureOnly,
                   gfx::Canvas& canvas) {
   gfx::Canvas* target = &canvas;
-  if (DrawingToMetafile()) {
-    target = &OutputCanvas(canvas, kCopyFont | kCopyBrush);
+  if (DrawingToMetafile() && settings.MetafileCanvas != &canvas) {
+    // Text takes the font and the brush as they are; only the font turns black.
+    target = settings.MetafileCanvas;
+    target->font = canvas.font;
+    target->brush = canvas.brush;
     if (modes.OutputColorMode != 0) target->font.color = gfx::kBlack;
   }
   target->font.charset = 1;

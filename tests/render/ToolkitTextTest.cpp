@@ -91,9 +91,12 @@ TEST_F(MixedText, OnTheMetafileTheFontIsBlackOutsideColourMode) {
   ASSERT_EQ(mf.OpsOf(OpKind::Text).size(), 1u);
   EXPECT_EQ(mf.OpsOf(OpKind::Text)[0].font.color, 0x0000FFu);
   EXPECT_EQ(mf.OpsOf(OpKind::Text)[0].brush.style, gfx::BrushStyle::Clear);
-  modes.OutputColorMode = 1;
+  modes.OutputColorMode = 2;
+  c.brush.style = gfx::BrushStyle::Solid;
+  c.brush.color = gfx::kWhite;
   DrawMixedText(0, 0, "a", 0, 1, 0, c);
   EXPECT_EQ(mf.OpsOf(OpKind::Text)[1].font.color, 0u);
+  EXPECT_EQ(mf.OpsOf(OpKind::Text)[1].brush.color, gfx::kWhite);  // an opaque cell stays white
 }
 
 TEST_F(MixedText, AxisNumbersOnlyWhileShown) {
