@@ -288,7 +288,9 @@ class ThinLine {
     const int sMinor = dMinor >= 0 ? 1 : -1;
     for (long long k = k0; k <= k1; ++k) {
       const long long major = major0 + sMajor * k;
-      const long long minor = minor0 + sMinor * ((2 * k * ad + n) / (2 * n));
+      // 128 bits: far-away ends (a few times 2^31) would overflow the product.
+      const long long minor =
+          minor0 + sMinor * static_cast<long long>((static_cast<__int128>(2) * k * ad + n) / (static_cast<__int128>(2) * n));
       Plot(xMajor ? major : minor, xMajor ? minor : major, phase_ + k);
     }
     phase_ += n;  // the dots run on across the vertices of a polyline
@@ -427,6 +429,8 @@ RasterCanvas::RasterCanvas(int width, int height, Color fill) { Resize(width, he
 
 void RasterCanvas::Resize(int width, int height, Color fill) {
   image_ = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+  // A size the memory cannot hold leaves a null image; keep a drawable one.
+  if (image_.isNull()) image_ = QImage(1, 1, QImage::Format_RGB32);
   image_.fill(ToArgb(fill));
 }
 

@@ -50,7 +50,13 @@ void DrawPixelLine(int x1, int y1, int x2, int y2, gfx::Canvas& canvas) {
     return;
   }
   canvas.Polyline(pts);
-  canvas.SetPixel(x2, y2, canvas.pen.color);
+  if (canvas.pen.mode == gfx::PenMode::Copy) {
+    canvas.SetPixel(x2, y2, canvas.pen.color);
+  } else if (canvas.pen.width <= 1) {
+    // An xor pen must combine the end pixel too, or drawing twice would not erase it.
+    const gfx::Point end[] = {{x2, y2}, {x2 + 1, y2}};
+    canvas.Polyline(end);
+  }
 }
 
 void ExtendToViewBorder(Extended& x1, Extended& y1, Extended& x2, Extended& y2, std::uint8_t mode) {

@@ -67,6 +67,11 @@ TEST(CanvasRaster, LinesFarOutsideAreClippedQuickly) {
   c.MoveTo(-2000000000, 10);
   c.LineTo(2000000000, 10);
   EXPECT_EQ(CountNot(c, kWhite), 20);
+  RasterCanvas d(20, 20);
+  d.MoveTo(-2000000000, -2000000000);
+  d.LineTo(2000000000, 2000000000);
+  EXPECT_EQ(CountNot(d, kWhite), 20);
+  EXPECT_EQ(d.Pixel(7, 7), kBlack);
 }
 
 TEST(CanvasRaster, EllipseBoxExcludesRightAndBottomEdge) {

@@ -165,3 +165,18 @@ TEST_F(Figures, TheMetafileTakesTheDrawingInTheOutputMode) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Figures, XorPixelLinesEraseThemselves) {
+  gfx::RasterCanvas r(50, 50);
+  const QImage before = r.Image().copy();
+  r.pen.mode = gfx::PenMode::NotXor;
+  r.pen.color = 0x808080;
+  DrawPixelLine(3, 4, 40, 30, r);
+  EXPECT_NE(r.Pixel(40, 30), gfx::kWhite);  // the end pixel is drawn
+  DrawPixelLine(3, 4, 40, 30, r);
+  EXPECT_TRUE(r.Image() == before);
+}
+
+}  // namespace
