@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <numbers>
 #include <tuple>
 
@@ -421,6 +422,57 @@ const QtFont& Resolve(const Font& f) {
   return cache.emplace(key, QtFont{q, QFontMetrics(q)}).first->second;
 }
 
+// A text as its ink, relative to the top-left corner of its cell: glyphs are drawn once
+// per font and text and then copied, which is many times faster than laying them out
+// again (axis numbers and names repeat on every redraw).
+struct RenderedText {
+  int width = 0, height = 0;
+  std::vector<Span> ink;
+};
+
+const RenderedText& Glyphs(const Font& f, std::string_view cp932) {
+  static std::map<std::string, RenderedText> cache;
+  std::string key = f.name;
+  key += '\0';
+  key += std::to_string(f.height) + ' ' + std::to_string(f.style);
+  key += '\0';
+  key.append(cp932);
+  auto it = cache.find(key);
+  if (it != cache.end()) return it->second;
+  if (cache.size() > 8192) cache.clear();
+
+  const QtFont& q = Resolve(f);
+  const QString text = sjis::ToQString(cp932);
+  RenderedText r;
+  r.width = q.metrics.horizontalAdvance(text);
+  r.height = q.metrics.height();
+  // Room for italic overhangs on both sides and for glyphs beyond the cell.
+  const int pad = q.metrics.height() + 2;
+  QImage scratch(std::max(1, r.width + 2 * pad), std::max(1, r.height + 2 * pad), QImage::Format_RGB32);
+  scratch.fill(0xFFFFFFFFu);
+  {
+    QPainter p(&scratch);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setFont(q.font);
+    p.setPen(QColor(Qt::black));
+    p.drawText(pad, pad + q.metrics.ascent(), text);
+  }
+  for (int j = 0; j < scratch.height(); ++j) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(scratch.constScanLine(j));
+    for (int i = 0; i < scratch.width();) {
+      if ((row[i] & 0xFFFFFF) == 0xFFFFFF) {
+        ++i;
+        continue;
+      }
+      const int start = i;
+      while (i < scratch.width() && (row[i] & 0xFFFFFF) != 0xFFFFFF) ++i;
+      r.ink.push_back(Span{j - pad, start - pad, i - pad});
+    }
+  }
+  return cache.emplace(std::move(key), std::move(r)).first->second;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -552,29 +604,26 @@ void RasterCanvas::DoFillPath(const std::vector<Figure>& figures) {
   BrushSpans(px, spans, brush, pen.mode);
 }
 
-int RasterCanvas::TextWidth(std::string_view cp932) {
-  return Resolve(font).metrics.horizontalAdvance(sjis::ToQString(cp932));
-}
+int RasterCanvas::TextWidth(std::string_view cp932) { return Glyphs(font, cp932).width; }
 
 int RasterCanvas::TextHeight(std::string_view) { return Resolve(font).metrics.height(); }
 
 void RasterCanvas::DoTextOut(int x, int y, std::string_view cp932) {
-  const QtFont& f = Resolve(font);
-  const QString text = sjis::ToQString(cp932);
+  const RenderedText& t = Glyphs(font, cp932);
+  Pixels px(image_);
   if (brush.style == BrushStyle::Solid) {
-    Pixels px(image_);
     Spans cell(px.w(), px.h());
-    const long long w = f.metrics.horizontalAdvance(text);
-    for (int j = std::max(y, 0); j < std::min<long long>(static_cast<long long>(y) + f.metrics.height(), px.h()); ++j)
-      cell.Add(j, x, x + w);
+    for (long long j = std::max(y, 0); j < std::min<long long>(static_cast<long long>(y) + t.height, px.h()); ++j)
+      cell.Add(static_cast<int>(j), x, static_cast<long long>(x) + t.width);
     PaintSpans(px, cell, brush.color, PenMode::Copy);
   }
-  QPainter p(&image_);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setRenderHint(QPainter::TextAntialiasing, false);
-  p.setFont(f.font);
-  p.setPen(QColor::fromRgb(ToArgb(font.color)));
-  p.drawText(x, y + f.metrics.ascent(), text);
+  Spans ink(px.w(), px.h());
+  for (const Span& s : t.ink) {
+    const long long row = static_cast<long long>(y) + s.y;
+    if (row >= 0 && row < px.h())
+      ink.Add(static_cast<int>(row), static_cast<long long>(x) + s.x0, static_cast<long long>(x) + s.x1);
+  }
+  PaintSpans(px, ink, font.color, PenMode::Copy);
 }
 
 void RasterCanvas::FloodFill(int x, int y, Color c, FloodMode mode) {
