@@ -9,7 +9,7 @@ namespace gfx {
 
 namespace {
 
-// MulDiv of the old platform: rounds half away from zero.
+// a * b / c rounded half away from zero, as point sizes have always been converted.
 int MulDiv(int a, int b, int c) {
   const long long p = static_cast<long long>(a) * b;
   const long long half = c / 2;

@@ -2,9 +2,9 @@
 // The drawing vocabulary every picture of the program is made with: a pen, a brush and
 // a font as state, a pen position, lines, shapes, text at the top-left corner of its
 // cell, pixels, flood fill, rectangle copies with raster operations, and paths that can
-// be read back. It keeps the old platform's pixel conventions so that pictures, hit
-// tests and pixel read-backs come out as the documents expect; the back ends apply them
-// (RasterCanvas draws, RecordingCanvas records). No Qt here: the document state holds
+// be read back. Its pixel conventions (below) are the ones the program's pictures, hit
+// tests and pixel read-backs are made for; the back ends apply them (RasterCanvas
+// draws, RecordingCanvas records). No Qt here: the document state holds
 // canvas pointers and must stay free of Qt.
 #include <cstdint>
 #include <span>
@@ -22,7 +22,7 @@ struct Point {
   friend bool operator==(Point, Point) = default;
 };
 
-// Right and bottom are exclusive, as in the old platform.
+// Right and bottom are exclusive.
 struct Rect {
   int left = 0;
   int top = 0;
@@ -84,7 +84,7 @@ enum class FloodMode : std::uint8_t {
 
 enum class CopyMode : std::uint8_t { Copy, And, Xor };
 
-// Point types of a path as the old platform reads them back.
+// Point types of a path as it is read back.
 namespace pathtype {
 constexpr std::uint8_t kCloseFigure = 1, kLineTo = 2, kBezierTo = 4, kMoveTo = 6;
 }

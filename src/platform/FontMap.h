@@ -1,6 +1,6 @@
 #pragma once
-// Face names stored in documents are those of the old platform's fonts; they stay as
-// they are and are mapped to the installed fonts only when text is drawn.
+// Face names stored in documents stay as they are and are mapped to the installed fonts
+// only when text is drawn.
 #include <QString>
 #include <string_view>
 

@@ -58,7 +58,7 @@ TEST(CanvasRecording, PathsDrawOnlyWhenStroked) {
   EXPECT_FALSE(c.Ops()[0].figures[0].closed);
 }
 
-TEST(FontMap, WindowsFacesMapToInstalledFonts) {
+TEST(FontMap, StoredFacesMapToInstalledFonts) {
   struct Row {
     const char* name;
     const char* family;
