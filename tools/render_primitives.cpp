@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <numbers>
 
@@ -133,10 +134,32 @@ void DrawPanel(gfx::Canvas& bitmap, const char* title) {
   raw.Rectangle(350, 480, 410, 525);
   raw.pen.mode = gfx::PenMode::Copy;
 
+  // A value box of the calculus animations, and a star filled through a path.
+  SetValueBoxStyle(raw);  // white in grey and black output already
+  raw.RoundRect(300, 296, 412, 336, 10, 10);
+  raw.font.color = OutputColor(0xFF0000);
+  raw.TextOut(310, 306, sj("和＝ 1.2345"));
+  raw.pen = gfx::Pen{};
+  raw.brush.style = gfx::BrushStyle::DiagCross;
+  raw.brush.color = 0x008000;
+  ApplyOutputModeToMetafile();
+  raw.BeginPath();
+  gfx::Point star[5];
+  for (int k = 0; k < 5; ++k) {
+    const double t = pi / 2 + k * 4 * pi / 5;
+    star[k] = gfx::Point{static_cast<int>(std::lrint(365 + 26 * std::cos(t))),
+                         static_cast<int>(std::lrint(552 - 26 * std::sin(t)))};
+  }
+  raw.Polygon(star);
+  raw.EndPath();
+  raw.FillPath();
+  raw.brush.style = gfx::BrushStyle::Clear;
+  raw.Polygon(star);
   // Text: opaque on a solid brush, transparent on a clear one, several faces.
   bitmap.brush.style = gfx::BrushStyle::Solid;
   bitmap.brush.color = modes.OutputColorMode == 0 ? 0x80FFFF : gfx::kWhite;
   bitmap.font.height = -16;
+  bitmap.font.color = gfx::kBlack;
   DrawMixedText(10, 586, sj("不透明 a*b θ=30ﾟ"), 0, 1, 0, bitmap);
   bitmap.brush.style = gfx::BrushStyle::Clear;
   DrawMixedText(200, 586, sj("透明 y=x^2+1"), 0, 0, 0, bitmap);

@@ -120,6 +120,26 @@ TEST(CanvasRaster, RectangleOutlineAndFill) {
   EXPECT_EQ(f.Pixel(4, 2), kWhite);
 }
 
+TEST(CanvasRaster, RoundRectStaysInItsBoxWithRoundCorners) {
+  RasterCanvas c(30, 30);
+  c.brush.color = kBlue;
+  c.RoundRect(2, 3, 22, 18, 8, 8);
+  int minX = 99, maxX = -1, minY = 99, maxY = -1;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 30; ++x)
+      if (c.Pixel(x, y) != kWhite) {
+        minX = std::min(minX, x), maxX = std::max(maxX, x);
+        minY = std::min(minY, y), maxY = std::max(maxY, y);
+      }
+  EXPECT_EQ(minX, 2);
+  EXPECT_EQ(maxX, 21);
+  EXPECT_EQ(minY, 3);
+  EXPECT_EQ(maxY, 17);
+  EXPECT_EQ(c.Pixel(2, 3), kWhite);    // the corner is cut
+  EXPECT_EQ(c.Pixel(12, 3), kBlack);   // the straight top edge
+  EXPECT_EQ(c.Pixel(12, 10), kBlue);   // inside
+}
+
 TEST(CanvasRaster, HatchesAreEightPixelsApartOnATransparentBackground) {
   for (BrushStyle style : {BrushStyle::BDiagonal, BrushStyle::FDiagonal, BrushStyle::DiagCross}) {
     RasterCanvas c(64, 64, kBlue);
