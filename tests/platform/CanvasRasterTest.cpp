@@ -22,6 +22,18 @@ std::string Ascii(const RasterCanvas& c, int x0, int y0, int x1, int y1) {
   return s;
 }
 
+// The bounding box of everything that is not white, right and bottom included.
+Rect InkBox(const RasterCanvas& c) {
+  Rect box{99999, 99999, -1, -1};
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x)
+      if (c.Pixel(x, y) != kWhite) {
+        box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+        box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
+      }
+  return box;
+}
+
 int CountNot(const RasterCanvas& c, Color bg) {
   int n = 0;
   for (int y = 0; y < c.Height(); ++y)
@@ -79,17 +91,7 @@ TEST(CanvasRaster, EllipseBoxExcludesRightAndBottomEdge) {
   c.brush.color = kBlue;
   c.pen.color = kRed;
   c.Ellipse(47, 47, 53, 53);  // a marker of radius 3 at (50, 50)
-  int minX = 99, maxX = -1, minY = 99, maxY = -1;
-  for (int y = 0; y < 60; ++y)
-    for (int x = 0; x < 60; ++x)
-      if (c.Pixel(x, y) != kWhite) {
-        minX = std::min(minX, x), maxX = std::max(maxX, x);
-        minY = std::min(minY, y), maxY = std::max(maxY, y);
-      }
-  EXPECT_EQ(minX, 47);
-  EXPECT_EQ(maxX, 52);
-  EXPECT_EQ(minY, 47);
-  EXPECT_EQ(maxY, 52);
+  EXPECT_EQ(InkBox(c), (Rect{47, 47, 52, 52}));
   EXPECT_EQ(c.Pixel(49, 49), kBlue);  // brush inside
   EXPECT_EQ(c.Pixel(47, 49), kRed);   // pen on the outline
   EXPECT_EQ(c.Pixel(47, 47), kWhite);  // round, not square
@@ -124,17 +126,7 @@ TEST(CanvasRaster, RoundRectStaysInItsBoxWithRoundCorners) {
   RasterCanvas c(30, 30);
   c.brush.color = kBlue;
   c.RoundRect(2, 3, 22, 18, 8, 8);
-  int minX = 99, maxX = -1, minY = 99, maxY = -1;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 30; ++x)
-      if (c.Pixel(x, y) != kWhite) {
-        minX = std::min(minX, x), maxX = std::max(maxX, x);
-        minY = std::min(minY, y), maxY = std::max(maxY, y);
-      }
-  EXPECT_EQ(minX, 2);
-  EXPECT_EQ(maxX, 21);
-  EXPECT_EQ(minY, 3);
-  EXPECT_EQ(maxY, 17);
+  EXPECT_EQ(InkBox(c), (Rect{2, 3, 21, 17}));
   EXPECT_EQ(c.Pixel(2, 3), kWhite);    // the corner is cut
   EXPECT_EQ(c.Pixel(12, 3), kBlack);   // the straight top edge
   EXPECT_EQ(c.Pixel(12, 10), kBlue);   // inside
