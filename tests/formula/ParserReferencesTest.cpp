@@ -119,6 +119,7 @@ TEST_F(ParserReferencesTest, DefinedFunctionsExpandInline) {
   EXPECT_EQ(Parsed("x+F0(x)"), "error@3");  // F followed by 0 is the point F, which does not exist
   EXPECT_EQ(Parsed("F1x"), "error@3");
   EXPECT_EQ(Parsed("F1.5(x)"), "error@1");
+  EXPECT_EQ(Parsed("F2777777777(x)+Q1E300"), "error@1");
   EXPECT_EQ(Parsed("F3(1,2,3,4,5,6,7,8,9)"), "error@20");
   EXPECT_EQ(Parsed("F1(x"), "error@4");
   EXPECT_EQ(Parsed("F1()"), "error@4");
