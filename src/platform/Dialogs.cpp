@@ -134,17 +134,21 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
 
   QFontDialog dialog(font, parent_);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
-  // The family as the dialog resolved it, for the test below.
-  const QString shownFamily = dialog.currentFont().family();
+  // The font as the dialog resolved it: a family it does not list, or a style the
+  // family lacks (the IPA faces have no bold), shows as something else. What the user
+  // leaves as shown keeps the stored value, so documents keep their faces and styles.
+  const QFont shown = dialog.currentFont();
   NestedLoopScope nested;
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QFont chosen = dialog.selectedFont();
 
   FontChoice result = initial;  // the colour stays: Qt's font dialog has none
-  if (chosen.family() != shownFamily) result.face = chosen.family().toStdString();
+  if (chosen.family() != shown.family()) result.face = chosen.family().toStdString();
   if (chosen.pointSize() > 0) result.size = chosen.pointSize();
-  result.style = static_cast<uint8_t>((chosen.bold() ? 1 : 0) | (chosen.italic() ? 2 : 0) |
-                                      (chosen.underline() ? 4 : 0) | (chosen.strikeOut() ? 8 : 0));
+  uint8_t style = initial.style & 3;
+  if (chosen.bold() != shown.bold() || chosen.italic() != shown.italic())
+    style = (chosen.bold() ? 1 : 0) | (chosen.italic() ? 2 : 0);
+  result.style = static_cast<uint8_t>(style | (chosen.underline() ? 4 : 0) | (chosen.strikeOut() ? 8 : 0));
   return result;
 }
 

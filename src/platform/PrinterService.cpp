@@ -52,7 +52,10 @@ struct QtPrinterService::Impl {
     if (!open || failed) return false;
     if (!started) {
       started = true;
-      if (!painter.begin(&printer)) failed = true;
+      if (!painter.begin(&printer))
+        failed = true;
+      else  // thin graph lines would blur in the JPEG the PDF writer otherwise picks
+        painter.setRenderHint(QPainter::LosslessImageRendering);
     }
     return !failed;
   }
