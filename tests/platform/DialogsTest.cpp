@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "AnswerDialog.h"
 #include "QtTestApp.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
@@ -86,33 +87,6 @@ TEST(FakeDialogsTest, HandsOutQueuedAnswersAndCancelsWhenOutOfThem) {
 }
 
 // --- the Qt dialogs, answered from inside their own loop ----------------------------
-
-// Acts on the first visible top-level widget of type D once it shows. A dialog still
-// open five seconds later is rejected, so that a test fails instead of hanging.
-template <typename D>
-void WhenShown(std::function<void(D*)> act) {
-  static int generation = 0;
-  const int mine = ++generation;
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* d = qobject_cast<D*>(w); d && d->isVisible()) {
-        poll->stop();
-        poll->deleteLater();
-        act(d);
-        return;
-      }
-  });
-  poll->start(10);
-  QTimer::singleShot(5000, [poll, mine] {
-    if (mine != generation) return;
-    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      ADD_FAILURE() << "the dialog was not answered";
-      poll->stop();
-      modal->reject();
-    }
-  });
-}
 
 // The user picks a file type from the dialog's list.
 void ChooseType(QFileDialog* d, int index) {

@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "AnswerDialog.h"
 #include "QtTestApp.h"
 #include "platform/PrinterService.h"
 
@@ -58,7 +60,9 @@ TEST_F(PdfPrinter, WritesOnePageForEachCopyWithThePicture) {
   for (int copy = 1; copy <= 3; ++copy) {
     printer.drawImage(Picture(), 100, 200, 1500, 1000);
     printer.fillRect(100, 1200, 1500, 4, 0x000000);
-    if (copy < 3) EXPECT_TRUE(printer.newPage());
+    if (copy < 3) {
+      EXPECT_TRUE(printer.newPage());
+    }
   }
   EXPECT_TRUE(printer.endDocument());
   EXPECT_FALSE(printer.inDocument());
@@ -80,6 +84,25 @@ TEST_F(PdfPrinter, ADroppedDocumentLeavesNoFile) {
   printer.abortDocument();
   EXPECT_FALSE(QFile::exists(file));
   EXPECT_FALSE(printer.inDocument());
+}
+
+TEST_F(PdfPrinter, AfterTheSetupDialogThePrinterIsReadyAtTheSameResolution) {
+  REQUIRE_WIDGET_APP();
+  WhenShown<QPrintDialog>([](QPrintDialog* d) { d->accept(); });
+  EXPECT_TRUE(printer.setupDialog());
+  EXPECT_EQ(printer.dpi(), 600);
+  ASSERT_TRUE(printer.beginDocument("after setup"));
+  printer.fillRect(0, 0, 100, 100, 0x0000FF);
+  EXPECT_TRUE(printer.endDocument());
+  EXPECT_EQ(PageCount(ReadAll(file)), 1);
+
+  WhenShown<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
+  EXPECT_FALSE(printer.setupDialog());
+}
+
+TEST(QtPrinterServiceTest, OnlyKnownPrintersCanBeChosen) {
+  QtPrinterService printer;
+  EXPECT_FALSE(printer.selectPrinter("no such printer"));
 }
 
 TEST(QtPrinterServiceTest, PdfOutputWithoutAFileCannotBegin) {
