@@ -8,7 +8,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/Color.h"
 #include "platform/EventPump.h"
+#include "platform/FontMap.h"
+#include "platform/Sjis.h"
 
 namespace platform {
 
@@ -36,8 +39,8 @@ QString FilterName(const FileFilterEntry& e) {
 std::filesystem::path ToPath(const QString& s) { return QFile::encodeName(s).toStdString(); }
 QString FromPath(const std::filesystem::path& p) { return QFile::decodeName(p.native().c_str()); }
 
-QColor ToQColor(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-int32_t FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+QColor ToQColor(int32_t bgr) { return QColor(gfx::ToArgb(static_cast<gfx::Color>(bgr))); }
+int32_t FromQColor(const QColor& c) { return static_cast<int32_t>(gfx::FromArgb(c.rgb())); }
 
 }  // namespace
 
@@ -71,9 +74,6 @@ std::string SuffixOfEntry(const FileFilterEntry& entry) {
 }
 
 // --- Qt -----------------------------------------------------------------------------
-
-QtDialogs::QtDialogs(std::function<std::string(const std::string&)> faceToFamily)
-    : faceToFamily_(std::move(faceToFamily)) {}
 
 std::optional<std::filesystem::path> QtDialogs::runFileDialog(const FileDialogRequest& request,
                                                               bool save) {
@@ -124,8 +124,7 @@ std::optional<int32_t> QtDialogs::chooseColor(int32_t initial) {
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
-  const std::string family = faceToFamily_ ? faceToFamily_(initial.face) : initial.face;
-  QFont font(Q(family));
+  QFont font(gfx::FontFamilyFor(sjis::FromUtf8(initial.face)));
   font.setPointSize(initial.size > 0 ? initial.size : 12);
   font.setBold(initial.style & 1);
   font.setItalic(initial.style & 2);

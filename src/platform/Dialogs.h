@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,12 +48,11 @@ class Dialogs {
 };
 
 // Modal Qt dialogs over a parent window (which must outlive this object or be reset).
+// The font dialog shows a stored face as the installed family it is drawn with; what
+// the user leaves unchanged there (family, bold, italic) comes back as stored, so
+// documents keep their face names.
 class QtDialogs final : public Dialogs {
  public:
-  // faceToFamily maps a stored face name to an installed font family (identity when
-  // empty). A font dialog closed on the family it was opened with gives back the
-  // stored face name, so documents keep their names.
-  explicit QtDialogs(std::function<std::string(const std::string& face)> faceToFamily = {});
   void setParent(QWidget* parent) { parent_ = parent; }
 
   std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
@@ -67,7 +65,6 @@ class QtDialogs final : public Dialogs {
  private:
   std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request, bool save);
   QWidget* parent_ = nullptr;
-  std::function<std::string(const std::string&)> faceToFamily_;
 };
 
 // Scripted answers for tests, handed out in order per kind of dialog; an empty queue

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/Color.h"
 #include "platform/EventPump.h"
 
 namespace platform {
@@ -27,8 +28,6 @@ PaperKind PaperOf(QPageSize::PageSizeId id) {
     default: return PaperKind::Other;
   }
 }
-
-QColor ToQColor(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 }  // namespace
 
@@ -132,7 +131,7 @@ void QtPrinterService::drawImage(const QImage& image, int x, int y, int width, i
 }
 
 void QtPrinterService::fillRect(int x, int y, int width, int height, int32_t color) {
-  if (impl_->start()) impl_->painter.fillRect(QRect(x, y, width, height), ToQColor(color));
+  if (impl_->start()) impl_->painter.fillRect(QRect(x, y, width, height), QColor(gfx::ToArgb(static_cast<gfx::Color>(color))));
 }
 
 bool QtPrinterService::newPage() {

@@ -158,13 +158,16 @@ TEST(QtDialogsTest, OpenStartsInTheFolderWithTheProposedName) {
 
 TEST(QtDialogsTest, FontDialogKeepsTheStoredFaceNameWhenTheFamilyStays) {
   REQUIRE_WIDGET_APP();
-  QtDialogs dialogs([](const std::string& face) {
-    return face == "ＭＳ 明朝" ? std::string("IPAMincho") : face;
-  });
+  QtDialogs dialogs;
   const FontChoice stored{"ＭＳ 明朝", 12, 0x0000FF, 1};
 
-  WhenShown<QFontDialog>([](QFontDialog* d) { d->accept(); });
+  QString shownFamily;
+  WhenShown<QFontDialog>([&](QFontDialog* d) {
+    shownFamily = d->currentFont().family();
+    d->accept();
+  });
   EXPECT_EQ(dialogs.chooseFont(stored), stored);
+  EXPECT_EQ(shownFamily, "IPAMincho");  // the face the document's font is drawn with
 
   WhenShown<QFontDialog>([](QFontDialog* d) {
     QFont f("Liberation Serif", 20);

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include "GuiApp.h"  // also quiets fontconfig's lasting allocations in the leak checker
+
 class QtTestAppEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
@@ -32,8 +34,3 @@ inline ::testing::Environment* const qtTestAppEnvironment =
       GTEST_SKIP() << "needs a QApplication; another test made a lesser one"; \
   } while (0)
 
-// fontconfig keeps a few hundred bytes of its configuration to the end of the process;
-// the leak checker of the sanitizer build is told so.
-extern "C" __attribute__((used, weak)) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
