@@ -1,0 +1,137 @@
+#include "png/VexZStream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "png/RowFilters.h"
+
+TVexZStream::~TVexZStream() {
+  InflaterFree(*this);
+  DeflaterFree(*this);
+}
+
+int InflaterInit(TVexZStream& s) {
+  InflaterFree(s);
+  s.z = z_stream{};
+  if (inflateInit(&s.z) != Z_OK) return -1;
+  s.inflating = true;
+  return 0;
+}
+
+void InflaterReset(TVexZStream& s) {
+  if (!s.inflating) return;
+  inflateReset(&s.z);
+  s.z.next_in = nullptr;
+  s.z.avail_in = 0;
+}
+
+void InflaterFree(TVexZStream& s) {
+  if (!s.inflating) return;
+  inflateEnd(&s.z);
+  s.inflating = false;
+}
+
+void StartRows(TVexZStream& s, size_t rowBytes, int bitsPerPixel) {
+  s.rowBytes = rowBytes;
+  s.bitsPerPixel = bitsPerPixel;
+  for (auto* row : {&s.current, &s.previous, &s.candidate, &s.best}) {
+    if (row->size() < rowBytes + 1) row->resize(rowBytes + 1);
+  }
+  // Zeros above the first row, whichever of the two the next row swaps in.
+  std::fill_n(s.previous.begin(), rowBytes + 1, 0);
+  std::fill_n(s.current.begin(), rowBytes + 1, 0);
+}
+
+int InflateRow(TVexZStream& s) {
+  std::swap(s.current, s.previous);
+  const size_t length = s.rowBytes + 1;
+  s.z.next_out = s.current.data();
+  s.z.avail_out = uInt(length);
+  while (s.z.avail_out > 0) {
+    if (s.z.avail_in == 0) {
+      std::span<const uint8_t> in = s.refill();
+      if (in.empty()) return kInflateNoInput;
+      s.z.next_in = const_cast<Bytef*>(in.data());
+      s.z.avail_in = uInt(in.size());
+    }
+    int r = inflate(&s.z, Z_NO_FLUSH);
+    if (r == Z_STREAM_END) {
+      if (s.z.avail_out > 0) return kInflateEarlyEnd;
+      break;
+    }
+    // Z_BUF_ERROR with input left means the stream cannot go on.
+    if (r != Z_OK && !(r == Z_BUF_ERROR && s.z.avail_in == 0)) return r < 0 ? r : Z_DATA_ERROR;
+  }
+  uint8_t* row = s.current.data();
+  if (s.rowHook) s.rowHook(row, length, s.hookText);
+  if (!UnfilterRow(row[0], row + 1, s.previous.data() + 1, s.rowBytes, FilterStride(s.bitsPerPixel)))
+    return kInflateBadFilter;
+  return 0;
+}
+
+int DeflaterInit(TVexZStream& s, int level, int bufferSize) {
+  DeflaterFree(s);
+  if (bufferSize < 1 || bufferSize > 262143) bufferSize = 32768;
+  if (level < 0 || level > 9) level = Z_DEFAULT_COMPRESSION;
+  s.buffer.assign(size_t(bufferSize), 0);
+  s.z = z_stream{};
+  if (deflateInit(&s.z, level) != Z_OK) return -1;
+  s.deflating = true;
+  s.z.next_out = s.buffer.data();
+  s.z.avail_out = uInt(s.buffer.size());
+  return 0;
+}
+
+namespace {
+
+// Runs deflate until the input is used up (or, finishing, until the end), handing each
+// full buffer on.
+int Pump(TVexZStream& s, int flushMode) {
+  for (;;) {
+    if (s.z.avail_out == 0) {
+      s.flush(s.buffer.data(), s.buffer.size());
+      s.z.next_out = s.buffer.data();
+      s.z.avail_out = uInt(s.buffer.size());
+    }
+    int r = deflate(&s.z, flushMode);
+    if (r == Z_STREAM_END) return 0;
+    if (r != Z_OK && r != Z_BUF_ERROR) return r;
+    if (flushMode == Z_NO_FLUSH && s.z.avail_in == 0 && s.z.avail_out > 0) return 0;
+    if (r == Z_BUF_ERROR && s.z.avail_out > 0) return r;  // no progress possible
+  }
+}
+
+}  // namespace
+
+int DeflateRow(TVexZStream& s) {
+  uint8_t* out = s.best.data();
+  uint8_t* candidate = s.candidate.data();
+  ChooseAndFilterRow(s.filterMode, s.current.data() + 1, s.previous.data() + 1, s.rowBytes,
+                     s.bitsPerPixel, out, candidate, s.counts);
+  const size_t length = s.rowBytes + 1;
+  if (s.rowHook) s.rowHook(out, length, s.hookText);
+  s.z.next_in = out;
+  s.z.avail_in = uInt(length);
+  int r = Pump(s, Z_NO_FLUSH);
+  std::swap(s.current, s.previous);
+  return r;
+}
+
+int DeflaterFinish(TVexZStream& s) {
+  s.z.next_in = nullptr;
+  s.z.avail_in = 0;
+  int r = Pump(s, Z_FINISH);
+  if (r != 0) return r;
+  size_t used = s.buffer.size() - s.z.avail_out;
+  if (used) s.flush(s.buffer.data(), used);
+  s.z.next_out = s.buffer.data();
+  s.z.avail_out = uInt(s.buffer.size());
+  deflateReset(&s.z);
+  return 0;
+}
+
+void DeflaterFree(TVexZStream& s) {
+  if (!s.deflating) return;
+  deflateEnd(&s.z);
+  s.deflating = false;
+}
