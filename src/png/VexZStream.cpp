@@ -15,12 +15,14 @@ int InflaterInit(TVexZStream& s) {
   s.z = z_stream{};
   if (inflateInit(&s.z) != Z_OK) return -1;
   s.inflating = true;
+  s.streamEnded = false;
   return 0;
 }
 
 void InflaterReset(TVexZStream& s) {
   if (!s.inflating) return;
   inflateReset(&s.z);
+  s.streamEnded = false;
   s.z.next_in = nullptr;
   s.z.avail_in = 0;
 }
@@ -43,6 +45,7 @@ void StartRows(TVexZStream& s, size_t rowBytes, int bitsPerPixel) {
 }
 
 int InflateRow(TVexZStream& s) {
+  if (s.streamEnded) return kInflateEarlyEnd;
   std::swap(s.current, s.previous);
   const size_t length = s.rowBytes + 1;
   s.z.next_out = s.current.data();
@@ -56,6 +59,7 @@ int InflateRow(TVexZStream& s) {
     }
     int r = inflate(&s.z, Z_NO_FLUSH);
     if (r == Z_STREAM_END) {
+      s.streamEnded = true;
       if (s.z.avail_out > 0) return kInflateEarlyEnd;
       break;
     }

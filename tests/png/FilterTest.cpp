@@ -1,0 +1,124 @@
+// Row filters, the adaptive filter score and the zlib adapters.
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+
+#include "png/RowFilters.h"
+#include "png/VexZStream.h"
+
+namespace {
+
+TEST(Filters, PaethPredictor) {
+  struct Row {
+    int left, above, upperLeft, expected;
+  } rows[] = {{10, 20, 15, 15}, {10, 10, 10, 10}, {100, 50, 60, 100}, {50, 100, 60, 100}, {0, 255, 0, 255}};
+  for (const Row& r : rows) EXPECT_EQ(PaethPredictor(r.left, r.above, r.upperLeft), r.expected);
+}
+
+TEST(Filters, EveryFilterUndoesItself) {
+  std::mt19937 rng(3);
+  for (int bpp : {1, 2, 3, 4, 6, 8}) {
+    std::vector<uint8_t> prev(37), row(37), out(38);
+    for (auto& v : prev) v = uint8_t(rng());
+    for (auto& v : row) v = uint8_t(rng());
+    for (uint8_t type = 0; type <= 4; ++type) {
+      FilterRow(type, row.data(), prev.data(), row.size(), bpp, out.data());
+      EXPECT_EQ(out[0], type);
+      std::vector<uint8_t> back(out.begin() + 1, out.end());
+      ASSERT_TRUE(UnfilterRow(type, back.data(), prev.data(), back.size(), bpp));
+      EXPECT_EQ(back, row) << "type " << int(type) << " bpp " << bpp;
+    }
+    EXPECT_FALSE(UnfilterRow(5, row.data(), prev.data(), row.size(), bpp));
+    EXPECT_FALSE(UnfilterRow(255, row.data(), prev.data(), row.size(), bpp));
+  }
+  EXPECT_EQ(FilterStride(1), 1);
+  EXPECT_EQ(FilterStride(4), 1);
+  EXPECT_EQ(FilterStride(24), 3);
+  EXPECT_EQ(FilterStride(48), 6);
+}
+
+TEST(Filters, HistogramScore) {
+  uint32_t counts[256];
+  std::vector<uint8_t> row(13);
+  std::iota(row.begin(), row.end(), 0);  // 13 different values
+  EXPECT_EQ(ScoreFilteredRow(row.data(), 13, 24, counts).score, 897);
+  EXPECT_EQ(ScoreFilteredRow(row.data(), 13, 1, counts).score, 1154);
+  EXPECT_FALSE(ScoreFilteredRow(row.data(), 13, 24, counts).takeAtOnce);
+  EXPECT_TRUE(ScoreFilteredRow(row.data(), 8, 24, counts).takeAtOnce);   // 8 values
+  EXPECT_FALSE(ScoreFilteredRow(row.data(), 9, 24, counts).takeAtOnce);  // 9 values
+  std::vector<uint8_t> mostly(26, 7);
+  for (int i = 0; i < 8; ++i) mostly[size_t(i)] = uint8_t(100 + i);  // 18 of 26 alike, 9 values
+  EXPECT_FALSE(ScoreFilteredRow(mostly.data(), 26, 24, counts).takeAtOnce);
+  std::vector<uint8_t> alike(26, 7);
+  for (int i = 0; i < 3; ++i) alike[size_t(i)] = uint8_t(i);  // 23 of 26: more than 88 per cent
+  EXPECT_TRUE(ScoreFilteredRow(alike.data(), 26, 24, counts).takeAtOnce);
+}
+
+TEST(Filters, AdaptiveChoiceTakesTheFirstRowThatIsTakenAtOnce) {
+  uint32_t counts[256];
+  std::vector<uint8_t> outBuf(65), candBuf(65), prev(64, 0), row(64);
+  // A row the same as the one above: None scores, Sub does not win, Up gives all zeros.
+  std::mt19937 rng(5);
+  for (auto& v : prev) v = uint8_t(rng());
+  row = prev;
+  uint8_t* out = outBuf.data();
+  uint8_t* cand = candBuf.data();
+  ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, out, cand, counts);
+  EXPECT_EQ(out[0], kFilterUp);
+  EXPECT_TRUE(std::all_of(out + 1, out + 65, [](uint8_t v) { return v == 0; }));
+  // A row of one value is taken with None at once.
+  std::fill(row.begin(), row.end(), 9);
+  ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, out, cand, counts);
+  EXPECT_EQ(out[0], kFilterNone);
+}
+
+TEST(ZStream, DeflaterBufferSize) {
+  for (auto [asked, used] : {std::pair{0, 32768}, {262144, 32768}, {300000, 32768}, {-5, 32768}, {1, 1}, {262143, 262143}}) {
+    TVexZStream z;
+    ASSERT_EQ(DeflaterInit(z, -1, asked), 0);
+    EXPECT_EQ(z.buffer.size(), size_t(used)) << asked;
+  }
+}
+
+TEST(ZStream, RowsSurviveTinyBuffersAndOneByteRefills) {
+  std::mt19937 rng(11);
+  const size_t rowBytes = 50;
+  std::vector<std::vector<uint8_t>> rows(20, std::vector<uint8_t>(rowBytes));
+  for (auto& r : rows)
+    for (size_t i = 0; i < rowBytes; ++i) r[i] = uint8_t(i < 25 ? i * 3 : rng());
+  std::vector<uint8_t> compressed;
+  size_t flushes = 0;
+  {
+    TVexZStream z;
+    ASSERT_EQ(DeflaterInit(z, 9, 256), 0);
+    z.filterMode = 0;
+    z.flush = [&](const uint8_t* d, size_t n) {
+      EXPECT_LE(n, 256u);
+      compressed.insert(compressed.end(), d, d + n);
+      ++flushes;
+    };
+    StartRows(z, rowBytes, 24);
+    for (auto& r : rows) {
+      std::copy(r.begin(), r.end(), z.current.begin() + 1);
+      ASSERT_EQ(DeflateRow(z), 0);
+    }
+    ASSERT_EQ(DeflaterFinish(z), 0);
+  }
+  EXPECT_GT(flushes, 1u);
+  TVexZStream in;
+  ASSERT_EQ(InflaterInit(in), 0);
+  size_t at = 0;
+  in.refill = [&]() -> std::span<const uint8_t> {
+    if (at >= compressed.size()) return {};
+    return {compressed.data() + at++, 1};
+  };
+  StartRows(in, rowBytes, 24);
+  for (auto& r : rows) {
+    ASSERT_EQ(InflateRow(in), 0);
+    EXPECT_TRUE(std::equal(r.begin(), r.end(), in.current.begin() + 1));
+  }
+  EXPECT_EQ(InflateRow(in), kInflateEarlyEnd);  // past the last row: the data has ended
+}
+
+}  // namespace
