@@ -14,6 +14,9 @@ namespace {
 // Ancillary chunks above this length are skipped unread; the gathered comment stops
 // growing at it too.
 constexpr uint32_t kMaxAncillaryLength = 1 << 20;
+// The longest row accepted, in bytes: a picture within the pixel limit may still be too
+// wide to hold its rows.
+constexpr size_t kMaxRowBytes = size_t{1} << 26;
 
 uint32_t U32(const uint8_t* p) {
   return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
@@ -311,6 +314,7 @@ void TVexPNGReadStream::CheckDepth() {
       break;
   }
   bitsPerPixel_ = depth_ * channels;
+  if (png::RowBytes(width_, bitsPerPixel_) > kMaxRowBytes) throw EVexPNG(pngmsg::kSize);
 }
 
 void TVexPNGReadStream::SetupBitmap() {
@@ -337,11 +341,17 @@ void TVexPNGReadStream::SetupBitmap() {
       transparentColor_ = -1;
     }
   }
-  TVexCustomGraphicReadStream::SetupBitmap();
-  if ((alphaChannel_ || paletteAlphaInUse_) && alphaBitmap) {
-    *alphaBitmap = TBitmap(int(width_), int(height_), TPixelFormat::pf8bit);
-    alphaBitmap->SetPalette(MakeGrayPalette(8));
-    alphaBitmap->SetTransparent(false);
+  try {
+    TVexCustomGraphicReadStream::SetupBitmap();
+    if ((alphaChannel_ || paletteAlphaInUse_) && alphaBitmap) {
+      *alphaBitmap = TBitmap(int(width_), int(height_), TPixelFormat::pf8bit);
+      alphaBitmap->SetPalette(MakeGrayPalette(8));
+      alphaBitmap->SetTransparent(false);
+    }
+  } catch (const EVexPNG&) {
+    throw;
+  } catch (const EInvalidGraphic&) {  // no memory for the bitmaps
+    throw EVexPNG(pngmsg::kSize);
   }
 }
 

@@ -37,7 +37,8 @@ void StartRows(TVexZStream& s, size_t rowBytes, int bitsPerPixel) {
   s.rowBytes = rowBytes;
   s.bitsPerPixel = bitsPerPixel;
   for (auto* row : {&s.current, &s.previous, &s.candidate, &s.best}) {
-    if (row->size() < rowBytes + 1) row->resize(rowBytes + 1);
+    if (row->size() < rowBytes + 1 && (s.deflating || row == &s.current || row == &s.previous))
+      row->resize(rowBytes + 1);
   }
   // Zeros above the first row, whichever of the two the next row swaps in.
   std::fill_n(s.previous.begin(), rowBytes + 1, 0);

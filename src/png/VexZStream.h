@@ -48,7 +48,7 @@ int InflaterInit(TVexZStream& s);
 void InflaterReset(TVexZStream& s);
 void InflaterFree(TVexZStream& s);
 // Starts a run of rows of rowBytes each (an image or an Adam7 pass): the row above the
-// first is zeros.
+// first is zeros. The writer's filter buffers are sized only while deflating.
 void StartRows(TVexZStream& s, size_t rowBytes, int bitsPerPixel);
 // Inflates and unfilters the next row into s.current (data from s.current[1]); 0 or an
 // error code.

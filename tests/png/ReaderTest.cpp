@@ -91,6 +91,7 @@ TEST(Reader, RefusesBrokenHeaders) {
       {"width 0", header(Ihdr(0, 4, 8, 2)), "Read Header(PNG): Error Size"},
       {"height 2^31", header(Ihdr(8, 0x80000000u, 8, 2)), "Read Header(PNG): Error Size"},
       {"100000 x 100000", header(Ihdr(100000, 100000, 8, 2)), "Read Header(PNG): Error Size"},
+      {"rows too long to hold", header(Ihdr(1 << 26, 1, 16, 6)), "Read Header(PNG): Error Size"},
       {"short IHDR", header(shortIhdr), "Read Header(PNG): Error IHDR Length"},
       {"IDAT first", Build({{"IDAT", Deflate(RawRows(8, 4, 3))}, {"IHDR", Ihdr(8, 4, 8, 2)}, {"IEND", {}}}),
        "Read Header(PNG): IHDR missing"},
