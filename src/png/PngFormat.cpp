@@ -7,6 +7,23 @@
 
 namespace png {
 
+std::vector<ImagePass> ImagePasses(uint32_t width, uint32_t height, bool adam7) {
+  if (!adam7) return {{{0, 0, 1, 1}, width, height}};
+  std::vector<ImagePass> passes;
+  for (const Adam7Pass& p : kAdam7) {
+    uint32_t w = width > p.x0 ? (width - p.x0 + p.dx - 1) / p.dx : 0;
+    uint32_t h = height > p.y0 ? (height - p.y0 + p.dy - 1) / p.dy : 0;
+    if (w && h) passes.push_back({p, w, h});
+  }
+  return passes;
+}
+
+int64_t RowCount(const std::vector<ImagePass>& passes) {
+  int64_t rows = 0;
+  for (const ImagePass& p : passes) rows += p.height;
+  return rows;
+}
+
 void CopyPixels(const uint8_t* src, size_t srcIndex, size_t srcStep, uint8_t* dst,
                 size_t dstIndex, size_t dstStep, size_t count, int bits) {
   if (bits >= 8) {

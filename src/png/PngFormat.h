@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace png {
 
@@ -42,12 +43,15 @@ struct Adam7Pass {
 };
 inline constexpr Adam7Pass kAdam7[7] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
                                         {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
-inline uint32_t PassWidth(uint32_t width, const Adam7Pass& p) {
-  return width > p.x0 ? (width - p.x0 + p.dx - 1) / p.dx : 0;
-}
-inline uint32_t PassHeight(uint32_t height, const Adam7Pass& p) {
-  return height > p.y0 ? (height - p.y0 + p.dy - 1) / p.dy : 0;
-}
+
+// One run of rows of an image: an Adam7 pass, or the whole image without interlace.
+struct ImagePass {
+  Adam7Pass at;            // where its pixels lie in the image
+  uint32_t width, height;  // its size in pixels
+};
+// The passes of an image that hold pixels (Adam7 leaves some empty on small images).
+std::vector<ImagePass> ImagePasses(uint32_t width, uint32_t height, bool adam7);
+int64_t RowCount(const std::vector<ImagePass>& passes);
 
 // Bytes of a row of width pixels at bitsPerPixel, without the filter byte.
 inline size_t RowBytes(uint32_t width, int bitsPerPixel) {

@@ -386,11 +386,8 @@ void TVexPNGReadStream::ReadRows() {
   const int storageBits = targetBits_ == 1 ? 1 : targetBits_ <= 8 ? 8 : targetBits_ <= 16 ? 16 : 32;
   const bool withAlpha = alphaChannel_ && alphaBitmap && !alphaBitmap->Empty();
 
-  int64_t totalRows = 0;
-  for (int p = 0; p < (adam7 ? 7 : 1); ++p)
-    totalRows += adam7 ? (png::PassWidth(width_, png::kAdam7[p]) ? png::PassHeight(height_, png::kAdam7[p]) : 0)
-                       : height_;
-  BeginProgressSection(totalRows, 98);
+  const std::vector<png::ImagePass> passes = png::ImagePasses(width_, height_, adam7);
+  BeginProgressSection(png::RowCount(passes), 98);
 
   std::vector<uint8_t> passPixels, passAlpha;
   if (adam7) {
@@ -398,27 +395,23 @@ void TVexPNGReadStream::ReadRows() {
     passAlpha.resize(width_);
   }
   int64_t rowsDone = 0;
-  for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
-    const png::Adam7Pass pass = adam7 ? png::kAdam7[p] : png::Adam7Pass{0, 0, 1, 1};
-    const uint32_t pw = adam7 ? png::PassWidth(width_, pass) : width_;
-    const uint32_t ph = adam7 ? png::PassHeight(height_, pass) : height_;
-    if (pw == 0 || ph == 0) continue;
-    StartRows(z_, png::RowBytes(pw, bitsPerPixel_), bitsPerPixel_);
-    for (uint32_t j = 0; j < ph; ++j) {
+  for (const png::ImagePass& pass : passes) {
+    StartRows(z_, png::RowBytes(pass.width, bitsPerPixel_), bitsPerPixel_);
+    for (uint32_t j = 0; j < pass.height; ++j) {
       int r = InflateRow(z_);
       if (r == kInflateNoInput) throw EVexPNG(pngmsg::kReadError);
       if (r != 0) throw EVexPNG(pngmsg::kZlib);
-      const int y = int(pass.y0 + j * pass.dy);
+      const int y = int(pass.at.y0 + j * pass.at.dy);
       const uint8_t* src = z_.current.data() + 1;
       uint8_t* alphaRow = withAlpha ? alphaBitmap->ScanLine(y) : nullptr;
       if (!adam7) {
-        convert(src, pw, bitmap_->ScanLine(y), alphaRow);
+        convert(src, pass.width, bitmap_->ScanLine(y), alphaRow);
       } else {
-        convert(src, pw, passPixels.data(), withAlpha ? passAlpha.data() : nullptr);
-        png::CopyPixels(passPixels.data(), 0, 1, bitmap_->ScanLine(y), pass.x0, pass.dx, pw,
-                        storageBits);
+        convert(src, pass.width, passPixels.data(), withAlpha ? passAlpha.data() : nullptr);
+        png::CopyPixels(passPixels.data(), 0, 1, bitmap_->ScanLine(y), pass.at.x0, pass.at.dx,
+                        pass.width, storageBits);
         if (withAlpha)
-          png::CopyPixels(passAlpha.data(), 0, 1, alphaRow, pass.x0, pass.dx, pw, 8);
+          png::CopyPixels(passAlpha.data(), 0, 1, alphaRow, pass.at.x0, pass.at.dx, pass.width, 8);
       }
       ProgressStep(++rowsDone);
     }

@@ -99,7 +99,8 @@ void TVexPNGWriteStream::Prepare() {
           for (uint32_t x = 0; x < width_; ++x)
             if (row[x / 8] & (0x80 >> (x % 8))) highest = 1;
         } else {
-          for (uint32_t x = 0; x < width_; ++x) highest = std::max<int>(highest, row[x]);
+          for (uint32_t x = 0; x < width_; ++x)
+            highest = std::max<int>(highest, sourceBits_ == 4 ? row[x] & 15 : row[x]);
         }
       }
     }
@@ -364,27 +365,21 @@ void TVexPNGWriteStream::WriteImageData() {
   const bool adam7 = interlace != 0;
   const size_t fullBytes = png::RowBytes(width_, bitsPerPixel_);
   std::vector<uint8_t> full(adam7 ? fullBytes : 0);
-  int64_t totalRows = 0;
-  for (int p = 0; p < (adam7 ? 7 : 1); ++p)
-    totalRows += adam7 ? (png::PassWidth(width_, png::kAdam7[p]) ? png::PassHeight(height_, png::kAdam7[p]) : 0)
-                       : height_;
+  const std::vector<png::ImagePass> passes = png::ImagePasses(width_, height_, adam7);
+  const int64_t totalRows = png::RowCount(passes);
   BeginProgressSection(totalRows, 100);
 
   int64_t rowsDone = 0;
-  for (int p = 0; p < (adam7 ? 7 : 1); ++p) {
-    const png::Adam7Pass pass = adam7 ? png::kAdam7[p] : png::Adam7Pass{0, 0, 1, 1};
-    const uint32_t pw = adam7 ? png::PassWidth(width_, pass) : width_;
-    const uint32_t ph = adam7 ? png::PassHeight(height_, pass) : height_;
-    if (pw == 0 || ph == 0) continue;
-    const size_t rowBytes = png::RowBytes(pw, bitsPerPixel_);
+  for (const png::ImagePass& pass : passes) {
+    const size_t rowBytes = png::RowBytes(pass.width, bitsPerPixel_);
     StartRows(z, rowBytes, bitsPerPixel_);
-    for (uint32_t j = 0; j < ph; ++j) {
-      uint32_t y = pass.y0 + j * pass.dy;
+    for (uint32_t j = 0; j < pass.height; ++j) {
+      uint32_t y = pass.at.y0 + j * pass.at.dy;
       uint8_t* row = z.current.data() + 1;
       if (adam7) {
         PackRow(y, full.data());
         std::memset(row, 0, rowBytes);
-        png::CopyPixels(full.data(), pass.x0, pass.dx, row, 0, 1, pw, bitsPerPixel_);
+        png::CopyPixels(full.data(), pass.at.x0, pass.at.dx, row, 0, 1, pass.width, bitsPerPixel_);
       } else {
         PackRow(y, row);
       }

@@ -19,14 +19,6 @@ int InflaterInit(TVexZStream& s) {
   return 0;
 }
 
-void InflaterReset(TVexZStream& s) {
-  if (!s.inflating) return;
-  inflateReset(&s.z);
-  s.streamEnded = false;
-  s.z.next_in = nullptr;
-  s.z.avail_in = 0;
-}
-
 void InflaterFree(TVexZStream& s) {
   if (!s.inflating) return;
   inflateEnd(&s.z);

@@ -45,7 +45,6 @@ struct TVexZStream {
 };
 
 int InflaterInit(TVexZStream& s);
-void InflaterReset(TVexZStream& s);
 void InflaterFree(TVexZStream& s);
 // Starts a run of rows of rowBytes each (an image or an Adam7 pass): the row above the
 // first is zeros. The writer's filter buffers are sized only while deflating.

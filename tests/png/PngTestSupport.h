@@ -2,6 +2,7 @@
 // Helpers of the PNG tests: encoding and decoding in memory, a chunk walker and builder,
 // libpng as the independent decoder, and the shared test data folder.
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <cstdint>
 #include <functional>
@@ -59,6 +60,23 @@ Rgba LibpngRgba(const QByteArray& png);
 Rgba ToRgba(const QImage& image);
 // Where two pictures differ first, for failure messages.
 std::string FirstDifference(const Rgba& a, const Rgba& b);
+
+// Takes `room` bytes, then refuses every write.
+class FullDevice : public QIODevice {
+ public:
+  explicit FullDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char*, qint64 n) override {
+    if (n > room_) return -1;
+    room_ -= n;
+    return n;
+  }
+
+ private:
+  qint64 room_;
+};
 
 uint16_t Be16(const QByteArray& d, int at);
 uint32_t Be32(const QByteArray& d, int at);

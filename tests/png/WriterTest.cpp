@@ -248,30 +248,13 @@ TEST(Writer, ProgressRisesToOneHundred) {
   }
 }
 
-// Takes `room` bytes, then refuses every write.
-class FullDevice : public QIODevice {
- public:
-  explicit FullDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
-
- protected:
-  qint64 readData(char*, qint64) override { return -1; }
-  qint64 writeData(const char*, qint64 n) override {
-    if (n > room_) return -1;
-    room_ -= n;
-    return n;
-  }
-
- private:
-  qint64 room_;
-};
-
 TEST(Writer, AFailedWriteRaises) {
   TBitmap src = Filled(TPixelFormat::pf24bit, 200, 200);
   uint32_t v = 7;
   for (int y = 0; y < 200; ++y)
     for (int x = 0; x < 200; ++x) reinterpret_cast<QRgb*>(src.ScanLine(y))[x] = 0xFF000000 | (v = v * 1664525 + 1013904223) >> 8;
   for (qint64 room : {0, 40, 5000, 70000}) {
-    FullDevice device(room);
+    pngtest::FullDevice device(room);
     TVexPNGWriteStream writer;
     try {
       writer.WriteBitmap(src, device);
@@ -281,9 +264,41 @@ TEST(Writer, AFailedWriteRaises) {
     }
   }
   TBitmap empty;
-  FullDevice device(1 << 20);
+  pngtest::FullDevice device(1 << 20);
   TVexPNGWriteStream writer;
   EXPECT_THROW(writer.WriteBitmap(empty, device), EVexPNG);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Writer, PaletteCoversEveryIndexUsed) {
+  TBitmap b(4, 2, TPixelFormat::pf8bit);
+  b.SetPalette({qRgb(10, 20, 30), qRgb(40, 50, 60)});
+  b.ScanLine(1)[3] = 5;  // past the palette
+  QByteArray png = Encode(b);
+  EXPECT_EQ(FindChunk(Chunks(png), "PLTE")->data.size(), 6 * 3);
+  pngtest::Rgba rgba = pngtest::LibpngRgba(png);
+  EXPECT_EQ(rgba.px[size_t(7) * 4], 0);  // black
+  EXPECT_EQ(rgba.px[0], 10);
+}
+
+TEST(Writer, GreyFromPaletteKeepsItsBackground) {
+  TBitmap b(3, 1, TPixelFormat::pf8bit);
+  b.SetPalette({qRgb(1, 2, 3), qRgb(4, 5, 6), qRgb(7, 8, 9)});
+  TBitmap alpha(3, 1, TPixelFormat::pf8bit);
+  QByteArray png = Encode(b, [&](TVexPNGWriteStream& s) {
+    s.greyFromPalette = true;
+    s.alphaBitmap = &alpha;
+    s.background = kPaletteIndexFlag | 2;
+  });
+  EXPECT_EQ(FindChunk(Chunks(png), "bKGD")->data, QByteArray("\2", 1));
+  pngtest::Decoded d;
+  pngtest::Decode(png, d, [](TVexPNGReadStream& r) { r.acceptGreyFromPalette = true; });
+  EXPECT_TRUE(d.reader.GreyFromPalette());
+  EXPECT_EQ(d.reader.Background(), kPaletteIndexFlag | 2);
+  EXPECT_EQ(d.image.Palette()[2], qRgb(7, 8, 9));
 }
 
 }  // namespace
