@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <jpeglib.h>
+
 #include "PngTestSupport.h"
 #include "platform/JpegImage.h"
 #include "platform/Picture.h"
@@ -196,6 +199,48 @@ TEST_F(Pictures, JpegRoundTripAndOptions) {
   bitmap.Assign(loaded);
   EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pf24bit);
   EXPECT_EQ(bitmap.Pixels(), loaded.Image());
+}
+
+// Four-component JPEG as image programs write it: inverted CMYK with an Adobe marker.
+QByteArray CmykJpeg(int w, int h, const uint8_t cmyk[4]) {
+  jpeg_compress_struct c{};
+  jpeg_error_mgr err{};
+  c.err = jpeg_std_error(&err);
+  jpeg_create_compress(&c);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&c, &out, &size);
+  c.image_width = JDIMENSION(w);
+  c.image_height = JDIMENSION(h);
+  c.input_components = 4;
+  c.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&c);
+  jpeg_set_quality(&c, 95, TRUE);
+  jpeg_start_compress(&c, TRUE);
+  std::vector<uint8_t> row(size_t(w) * 4);
+  for (int x = 0; x < w; ++x) std::copy(cmyk, cmyk + 4, row.begin() + 4 * x);
+  while (c.next_scanline < c.image_height) {
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&c, &r, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+  free(out);
+  return bytes;
+}
+
+TEST_F(Pictures, CmykJpegLoadsAsColour) {
+  const uint8_t inverted[4] = {255, 0, 255, 255};  // no cyan and yellow ink, full magenta: red-blue
+  QByteArray bytes = CmykJpeg(16, 8, inverted);
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  TJPEGImage jpeg;
+  jpeg.LoadFromStream(buffer);
+  QRgb c = jpeg.Image().pixel(8, 4);
+  EXPECT_NEAR(qRed(c), 255, 3);
+  EXPECT_NEAR(qGreen(c), 0, 3);
+  EXPECT_NEAR(qBlue(c), 255, 3);
 }
 
 TEST_F(Pictures, BrokenJpegRaisesTheLibrarysMessage) {
