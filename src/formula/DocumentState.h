@@ -1,0 +1,299 @@
+#pragma once
+// The program-wide state: the document and the program's settings, in a few structs by
+// owner with one instance each. Every subsystem reads and writes them directly.
+//
+//   doc       the document: entries, points, definitions, labels, view, parameters, fonts,
+//             axis and grid settings (value semantics: it can be saved aside and restored
+//             in one assignment)
+//   modes     mode switches of the running program (animation, tools, after-images)
+//   settings  start-up settings that are not part of a document, and the list heads
+//   eng       the formula engine's flags
+//   ui        bytes shared between the windows
+//
+// The reset routines at the end put them back to their defaults.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "formula/SpacePoint.h"
+#include "formula/Tfuncprop.h"
+#include "formula/Tlabelrec.h"
+#include "formula/VariableValues.h"
+#include "platform/Extended.h"
+#include "platform/OneBased.h"
+
+inline constexpr int kMaxEntries = 140;
+inline constexpr int kMaxLabels = 40;
+inline constexpr int kMaxDefinitions = 20;  // the 21st slot of the tables is never filled
+inline constexpr int kSoundSlots = 10;
+
+struct TViewRange {
+  Extended XMin = -5, XMax = 5, YMin = -5, YMax = 5;
+  bool operator==(const TViewRange&) const = default;
+};
+
+// A three-byte usage record: exists (or defined), used, moves (depends on a parameter).
+struct TUsageFlags {
+  uint8_t exists = 0, used = 0, moves = 0;
+  bool operator==(const TUsageFlags&) const = default;
+};
+
+// Which definition is being entered, so that the parser refuses a reference to itself or
+// to a later one.
+enum : uint8_t {
+  kEditedExplicit = 1,  // an explicit function entry (references y1, y2, ...)
+  kEditedFunction = 2,  // a defined function Fn
+  kEditedConstant = 3,  // a defined constant Qn
+  kEditedNone = 11,
+};
+struct TEditedDefinition {
+  uint8_t kind = kEditedNone;
+  uint8_t number = 0;
+  uint8_t number2 = 0;
+  bool operator==(const TEditedDefinition&) const = default;
+};
+
+struct TGridSettings {
+  uint8_t kind = 1;  // 0 none, 1 normal, 2 dense
+  uint8_t dashed = 0;
+  int32_t color = 0xC0C0C0;
+  uint8_t thickness = 1;
+  bool operator==(const TGridSettings&) const = default;
+};
+
+struct TPrintSettings {
+  Tlfont TitleFont;
+  uint8_t option1 = 0, option2 = 1;
+  uint8_t Frame = 1;
+  int32_t TitleLeft = 50, TitleTop = 150, PictureLeft = 0, PictureTop = 200, PictureWidth = 1000;
+};
+
+// Samples of a surface z = f(x, y): (N+1) x (N+1) points, row-major.
+struct TSurfaceGrid {
+  int n = 0;
+  std::vector<TSpacePoint> points;
+  TSpacePoint& at(int row, int column) { return points[static_cast<size_t>(row) * (n + 1) + column]; }
+  const TSpacePoint& at(int row, int column) const {
+    return points[static_cast<size_t>(row) * (n + 1) + column];
+  }
+  bool operator==(const TSurfaceGrid&) const = default;
+};
+
+struct DocumentState {
+  // Figure table, grouped by kind in ascending order.
+  OneBased<Tfuncprop, 1, kMaxEntries> FigureTable;
+  uint8_t EntryCount = 0;
+  OneBased<uint8_t, 1, 10> KindCounts;
+  uint8_t FunctionEntryCount = 0, CurveEntryCount = 0, PointSequenceCount = 0, PlainPointCount = 0;
+
+  // Point tables by point number (1..25 points, 26 the current point, 27 none).
+  OneBased<std::vector<TSpacePoint>, 1, 27> PointSequences;  // element 0 is the point itself
+  OneBased<TSpacePoint, 1, 27> PreviousPointPositions;
+  OneBased<uint8_t, 1, 28> PointSequenceDirty;
+  OneBased<TUsageFlags, 0, 28> PointLetterUsage;  // slot 0 spare (cleared with the rest)
+  OneBased<uint8_t, 1, 28> PointLetterEntry;      // entry that defines each point
+  OneBased<uint8_t, 1, 28> PointSequenceMark;     // the point is a point sequence
+  std::vector<int> FigureKindList;                // scratch list of entry numbers
+
+  // Defined functions F1.. and constants Q1.. (CP932 right-hand sides).
+  OneBased<std::string, 1, kMaxDefinitions + 1> DefinedFunctionTexts;
+  OneBased<TUsageFlags, 0, kMaxDefinitions + 1> DefinedFunctionUsage;
+  uint8_t DefinedFunctionCount = 0;
+  OneBased<std::string, 1, kMaxDefinitions + 1> DefinedConstantTexts;
+  OneBased<TUsageFlags, 0, kMaxDefinitions + 1> DefinedConstantUsage;
+  OneBased<Extended, 1, kMaxDefinitions + 1> DefinedConstantValues;
+  OneBased<uint8_t, 1, kMaxDefinitions> DefinedConstantDrawable;
+  OneBased<uint8_t, 1, kMaxDefinitions> DefinedConstantDirty;
+  uint8_t DefinedConstantCount = 0;
+  TEditedDefinition EditedDefinition;
+
+  // Labels.
+  OneBased<Tlabelrec, 1, kMaxLabels> LabelTable;
+  int32_t LabelCount = 0;
+
+  // View and drawing area.
+  TViewRange ViewRange;
+  Extended PixelSizeX = 0.01L, PixelSizeY = 0.01L;  // positive until the first drawing sets them
+  int32_t GraphWidth = 0, GraphHeight = 0;
+  uint8_t CoordinateSystem = 0;  // 0 Cartesian, 1 polar, 2 vertical semi-log, 3 log-log, 4 horizontal semi-log
+  uint8_t Dimension = 2;         // 2 plane, 3 space
+
+  // Parameters.
+  TVariableValues VariableValues;
+  OneBased<Extended, 1, 14> ParameterIncrements;  // a, b, c, d, t, θ, ω, p, q, k, s, h, m, n
+  Extended ThetaDisplayValue = 0, OmegaDisplayValue = 0;
+  OneBased<uint8_t, 10001, 10023> ParameterUsed;  // by variable node code
+  uint8_t ParametersInUse = 0;
+  uint8_t LocusSegmentCounter = 0;
+
+  // Axes, grid and colours.
+  uint8_t XAxisShown = 1, YAxisShown = 1;
+  uint8_t AxisWidth = 1;
+  TGridSettings GridSettings;
+  int32_t TangentLineColor = 0x0080FF, TangentRateColor = 0x8000FF;
+  uint8_t AxisNumberPosition = 0;
+  uint8_t LineWidthSetting = 1;
+  std::string XAxisName = "x", YAxisName = "y";
+  uint8_t XAxisUnit = 1, YAxisUnit = 1;  // 0 no numbers, 1 decimal, 2 π fractions, ...
+  uint8_t AxisTicksShown = 1, AxisNumbersShown = 1;
+  uint8_t CoordinateReadoutShown = 1;
+  uint8_t AxisLabelFlag = 0;
+  uint8_t PointPerpendicularsShown = 0;
+  OneBased<uint8_t, 0, 1> RegionDensity;  // [0]: 0 coarse, 1 normal, 2 dense
+
+  // Fonts.
+  Tlfont GraphFont, PointLabelFont, MemoFont;
+  uint8_t PointLabelFontCustom = 0, GraphFontCustom = 0;
+
+  // Interval mode.
+  uint8_t IntervalMode = 0;
+  int32_t IntervalColor = 0x0045FF;
+  uint8_t IntervalStyle = 1;  // 1 shaded band, 2 two bound lines
+  uint8_t IntervalTextShown = 0;
+
+  // Drawing pipeline.
+  uint8_t BackgroundDirty = 1;
+  uint8_t IncrementalDisplay = 0;
+
+  // Sound slots: WAV images.
+  OneBased<std::vector<uint8_t>, 1, kSoundSlots> SoundStreams;
+  OneBased<uint8_t, 1, kSoundSlots> SoundPresent;
+
+  // The 3D view block; its defaults are set by the 3D view reset.
+  TSurfaceGrid SurfaceGrid1, SurfaceGrid2;
+  int32_t CameraDistance = 40;
+  Extended CameraTheta = 0, CameraPhi = 0;
+  Extended AxisLength3D = 0;
+  Extended SpaceRange = 3;
+  Extended SpaceDragOffset = 0;
+  uint8_t SurfaceGridN = 20;
+  uint8_t SpaceColorsNotInverted = 1;
+  uint8_t Axes3DShown = 1;
+  uint8_t RangeBoxShown = 0;
+  uint8_t SurfaceDrawMode = 1;
+  int32_t ShadingLevel = 15;
+
+  bool operator==(const DocumentState&) const = default;
+};
+
+struct ModeFlags {
+  uint8_t AnimationMode = 6;  // 0 normal, 1/6 parameter and interval work, 2 Riemann, 3 mean rate, 4 integral, 5 tangent
+  uint8_t PreviousAnimationMode = 0;
+  uint8_t SnapMode = 2;  // 0 shifting the view, 1 dragging (snapping on), 2 idle, 3 moving a label
+  uint8_t OutputColorMode = 0;  // 0 colour, 1 grey, 2 black and white
+  // Cleared by ResetModeFlags.
+  uint8_t AfterImageOn = 0, LocusOn = 0;
+  uint8_t LabelsShown = 1;
+  uint8_t RiemannStarted = 0, IntegralStarted = 0, MeanRateStarted = 0;
+  uint8_t RangeFormFromNavigator = 0, RangeFormOption = 0;
+  uint8_t TangentTextShown = 0, RiemannTextShown = 0, MeanRateTextShown = 1, IntegralTextShown = 0;
+  uint8_t CalculusActive = 0;
+  uint8_t IntervalMaxMinShown = 1;
+  uint8_t CloseNeedsConfirm = 1;
+  std::array<uint8_t, 3> ToolModes{};
+};
+
+namespace gfx {
+class Canvas;
+}
+struct TValueNode;
+struct TVisibilityChange;
+struct TAfterImageEntry;
+struct Tpromacro;
+struct TMacroHandler;
+struct Tcommand;
+
+// The compiled macro: procedures and change handlers in text order, at most one onload
+// statement; all empty at start and after a failed compilation.
+struct TMacroProgram {
+  Tpromacro* procedures = nullptr;
+  TMacroHandler* handlers = nullptr;
+  Tcommand* onload = nullptr;
+};
+
+struct ProgramSettings {
+  uint8_t LocusSegmentsDrawn = 1;
+  TMacroProgram MacroProgram;
+  std::array<uint8_t, 2> NavigatorFlags2{};
+  uint8_t KeepAspectRatio = 0;
+  int8_t XTickDensity = 0, YTickDensity = 0;
+  uint8_t RiemannSumKind = 0;
+  uint8_t Printing = 0;
+  uint8_t MacroRunning = 0;
+  uint8_t BackgroundShown = 0;
+  uint8_t TangentAfterImage = 0;
+  uint8_t SerialSaveFormat = 0;  // 0 BMP, 1 JPEG, 2 PNG
+  TPrintSettings PrintSettings;
+  uint8_t PrintFormFirstShow = 1;
+  uint8_t AfterImageColorMode = 0;
+  uint8_t MemoOnTop = 1;
+  uint8_t AfterImagePale = 0;
+  int32_t NavigatorRowOffset = 0;
+  float OutputScale = 1.0f;  // printed height / screen height while printing
+  float PrintScale = 1.0f;
+  uint8_t IntervalDrawFlag = 1;
+  TValueNode* ValueChangeList = nullptr;
+  TValueNode* MacroFrameList = nullptr;
+  TVisibilityChange* VisibilityChangeList = nullptr;
+  uint8_t PolygonPrintMode = 1;
+  uint8_t AxisWidthMode = 1;
+  TAfterImageEntry* AfterImageHistory = nullptr;
+  // Drawing goes to the print (or clipboard) picture while set; the picture's canvas is
+  // owned by whoever records it.
+  uint8_t DrawToMetafile = 0;
+  gfx::Canvas* MetafileCanvas = nullptr;
+  std::string CurrentFileName;  // a file path (UTF-8), not CP932
+};
+
+struct EngineFlags {
+  uint8_t ParseOK = 1;
+  int32_t ParseErrorPos = 0;  // 1-based byte position in the normalised text
+  uint8_t EvalOK = 1;
+  uint8_t EvalDrawable = 1;
+  uint8_t LineContinues = 1;
+  uint8_t ValidityChanged = 0;
+  uint8_t PlotMode = 0;
+  uint8_t UseFigureFormulas = 1;
+  uint8_t ParserCollectMode = 1;
+  uint8_t CollectKind = 0;  // 1 function, 2 constant, 3 construction operand, 4 own formula, 5 interval bound
+  uint8_t CollectIndex = 0;
+  uint8_t CollectPlainPointCount = 0;  // PlainPointCount during a usage scan
+  float XTickStep = 1.0f, YTickStep = 1.0f;  // decimal tick steps of the last axis drawing
+};
+
+struct UiFlags {
+  uint8_t SkipNextResize = 0;
+  uint8_t GraphMouseMode = 0;
+  uint8_t HideDrawActive = 0;
+  std::array<uint8_t, 2> DragTarget{};  // DragTarget and the byte after it
+  uint8_t SubFormOpen = 0;
+  uint8_t ValueTimerBusy = 0;
+  uint8_t DrawingEnabled = 1;
+  uint8_t DocumentUntouched = 1;
+  uint8_t EntryModified = 1;
+  uint8_t InputCancelled = 0;
+};
+
+extern DocumentState doc;
+extern ModeFlags modes;
+extern ProgramSettings settings;
+extern EngineFlags eng;
+extern UiFlags ui;
+
+// Reset routines.
+void ResetMiscSettings();                  // start-up defaults outside the document
+void ResetAllSettings(int freeSounds);     // document defaults
+void ResetParameters();
+void ClearFigureTable();
+void ResetDefinitions();
+void ResetModeFlags();                     // only while ui.EntryModified is set
+void FreeSoundSlots(int freeThem);
+void ClearFlagTriple(TUsageFlags& flags);
+template <int Lo, int Hi>
+void ClearFlagTriples(OneBased<TUsageFlags, Lo, Hi>& table, int n) {
+  for (int i = Lo; i <= n && i <= Hi; ++i) ClearFlagTriple(table[i]);
+}
+void UpdateParametersInUse();
+// A point's list back to one valid (0, 0, 0) point, the same as its previous position.
+void ResetPointList(int pointNumber);

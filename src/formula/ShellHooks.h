@@ -1,0 +1,25 @@
+#pragma once
+// What the formula engine and the document model ask of the windows. The formula
+// library knows no windows: the program installs its implementation at start-up and
+// tests install fakes; until then every request is a no-op.
+#include <string>
+
+class ShellHooks {
+ public:
+  virtual ~ShellHooks() = default;
+  // Redraw everything (the redraw pipeline and the copy to the graph window).
+  virtual void RedrawAll() {}
+  virtual void ShowParameterPanel() {}
+  virtual void RefreshNavigator() {}
+  // The graph window's arrow button hints, in the order left, right, up, down (UTF-8).
+  virtual void SetArrowHints(const std::string (&hints)[4]) {}
+  // The parameter panel's interval bound boxes (UTF-8).
+  virtual void SetIntervalTexts(const std::string& lower, const std::string& upper) {}
+  // An evaluation raised an exception: the running animation must stop.
+  virtual void StopAnimationTimer() {}
+};
+
+// Never null; the no-op hooks until SetShellHooks installs others.
+ShellHooks& Shell();
+// Installs hooks (nullptr restores the no-op ones); the caller keeps ownership.
+void SetShellHooks(ShellHooks* hooks);
