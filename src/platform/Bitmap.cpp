@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Color.h"
 #include "platform/PictureErrors.h"
 
 namespace {
@@ -51,8 +52,6 @@ TPixelFormat FormatOfImage(QImage::Format f) {
     default: return TPixelFormat::pf24bit;
   }
 }
-
-QRgb ColorValueToRgb(int32_t c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 }  // namespace
 
@@ -217,7 +216,7 @@ QImage TBitmap::Image() const {
     return copy.convertToFormat(QImage::Format_ARGB32);
   }
   QImage rgb = pixels_.convertToFormat(QImage::Format_RGB32);
-  QRgb keyRgb = key == -1 ? rgb.pixel(0, rgb.height() - 1) : ColorValueToRgb(key);
+  QRgb keyRgb = key == -1 ? rgb.pixel(0, rgb.height() - 1) : gfx::ToArgb(gfx::Color(key));
   QImage out = rgb.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < out.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));

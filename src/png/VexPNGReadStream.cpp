@@ -22,6 +22,7 @@ uint32_t U32(const uint8_t* p) {
   return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 uint32_t U16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
+int32_t ColorValue(int r, int g, int b) { return int32_t(gfx::Rgb(r, g, b)); }
 
 // Bytes a handler reads of each chunk it knows; 0 for chunks it does not know.
 size_t KeepFor(uint32_t type) {
@@ -142,11 +143,12 @@ int32_t TVexPNGReadStream::GreySampleColor(uint32_t v) const {
   if (depth_ > 8) g = int(v >> 8);
   else if (depth_ == 8) g = int(v & 0xFF);
   else {
+    if (depth_ != 1 && depth_ != 2 && depth_ != 4) return -1;  // refused at the image data
     uint32_t max = (1u << depth_) - 1;
     if (v > max) return -1;
     g = int(v * 255 / max);
   }
-  return RgbToColor(g, g, g);
+  return ColorValue(g, g, g);
 }
 
 void TVexPNGReadStream::HandleChunk(uint32_t type, uint32_t length, const std::vector<uint8_t>& d) {
@@ -245,7 +247,7 @@ void TVexPNGReadStream::HandleTransparency(uint32_t length, const std::vector<ui
   } else if (baseType_ == png::kRgb) {
     if (d.size() < 6) return;
     const int hi = depth_ > 8 ? 0 : 1;  // high or low byte of each 16-bit value
-    transparentColor_ = RgbToColor(d[size_t(hi)], d[size_t(2 + hi)], d[size_t(4 + hi)]);
+    transparentColor_ = ColorValue(d[size_t(hi)], d[size_t(2 + hi)], d[size_t(4 + hi)]);
   } else if (baseType_ == png::kPalette && paletteSeen_) {
     // Entries the chunk does not list stay opaque.
     const size_t n = std::min({size_t(length), d.size(), size_t(256), plte_.size()});
@@ -268,7 +270,7 @@ void TVexPNGReadStream::HandleBackground(uint32_t, const std::vector<uint8_t>& d
   } else if (baseType_ == png::kRgb) {
     if (d.size() < 6) return;
     const int hi = depth_ > 8 ? 0 : 1;
-    background_ = RgbToColor(d[size_t(hi)], d[size_t(2 + hi)], d[size_t(4 + hi)]);
+    background_ = ColorValue(d[size_t(hi)], d[size_t(2 + hi)], d[size_t(4 + hi)]);
   } else if (baseType_ == png::kPalette) {
     if (d.empty() || d[0] >= plte_.size()) return;  // an index past the palette means nothing
     background_ = kPaletteIndexFlag | d[0];

@@ -206,7 +206,8 @@ std::vector<uint8_t> TVexPNGWriteStream::Background16(int32_t color) const {
   std::vector<uint8_t> d;
   if (color & kPaletteIndexFlag) color = PaletteEntryToColor(palette_, color & 0xFF);
   if (color < 0) return d;
-  int r = ColorRed(color), g = ColorGreen(color), b = ColorBlue(color);
+  const gfx::Color c = gfx::Color(color);
+  int r = gfx::RedOf(c), g = gfx::GreenOf(c), b = gfx::BlueOf(c);
   if (greyOutput_) {
     int grey = GreyOf(r, g, b);
     if (depth_ == 1) grey = grey >= 128 ? 1 : 0;

@@ -28,7 +28,8 @@ TPixelFormat BitsToPixelFormat(int bits) {
 int NearestPaletteIndex(const QList<QRgb>& palette, int32_t color) {
   int best = -1;
   int64_t bestDistance = 0;
-  const int r = ColorRed(color), g = ColorGreen(color), b = ColorBlue(color);
+  const gfx::Color c = gfx::Color(color);
+  const int r = gfx::RedOf(c), g = gfx::GreenOf(c), b = gfx::BlueOf(c);
   for (int i = 0; i < palette.size(); ++i) {
     int dr = qRed(palette[i]) - r, dg = qGreen(palette[i]) - g, db = qBlue(palette[i]) - b;
     int64_t d = dr * dr + dg * dg + db * db;
@@ -43,7 +44,7 @@ int NearestPaletteIndex(const QList<QRgb>& palette, int32_t color) {
 
 int32_t PaletteEntryToColor(const QList<QRgb>& palette, int index) {
   if (index < 0 || index >= palette.size()) return -1;
-  return QRgbToColor(palette[index]);
+  return int32_t(gfx::FromArgb(palette[index]));
 }
 
 QList<QRgb> MakeGrayPalette(int bits) {

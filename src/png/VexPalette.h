@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/Bitmap.h"
+#include "platform/Color.h"
 
 // 1, 4, 8, 15, 16, 24 or 32.
 int PixelFormatToBits(TPixelFormat format);
@@ -21,10 +22,6 @@ int32_t PaletteEntryToColor(const QList<QRgb>& palette, int index);
 // (8 bits, step 1) entries.
 QList<QRgb> MakeGrayPalette(int bits);
 
-inline int ColorRed(int32_t c) { return c & 0xFF; }
-inline int ColorGreen(int32_t c) { return (c >> 8) & 0xFF; }
-inline int ColorBlue(int32_t c) { return (c >> 16) & 0xFF; }
-inline int32_t RgbToColor(int r, int g, int b) { return int32_t(r | g << 8 | b << 16); }
-inline int32_t QRgbToColor(QRgb c) { return RgbToColor(qRed(c), qGreen(c), qBlue(c)); }
-// Flag of a colour value that names a palette index in its low byte.
+// Colour options are signed: -1 means none, and this flag names a palette index in the
+// low byte instead of a colour.
 inline constexpr int32_t kPaletteIndexFlag = 0x1000000;

@@ -349,7 +349,7 @@ TEST_F(Pictures, BitmapFormatsAndTransparency) {
   QImage shown = b.Image();
   EXPECT_EQ(qAlpha(shown.pixel(1, 0)), 0);
   EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 255);
-  b.SetTransparentColor(RgbToColor(0, 200, 0));
+  b.SetTransparentColor(pngtest::Color(0, 200, 0));
   shown = b.Image();
   EXPECT_EQ(shown.pixel(2, 1), qRgba(0, 200, 0, 0));
   b.SetTransparent(false);

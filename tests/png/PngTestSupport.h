@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/Color.h"
 #include "png/VexPNG.h"
 #include "png/VexPNGReadStream.h"
 #include "png/VexPNGWriteStream.h"
@@ -77,6 +78,10 @@ class FullDevice : public QIODevice {
  private:
   qint64 room_;
 };
+
+// Colour values ($BBGGRR) as the codec's options hold them.
+inline int32_t Color(int r, int g, int b) { return int32_t(gfx::Rgb(r, g, b)); }
+inline int32_t ColorOf(QRgb c) { return int32_t(gfx::FromArgb(c)); }
 
 uint16_t Be16(const QByteArray& d, int at);
 uint32_t Be32(const QByteArray& d, int at);

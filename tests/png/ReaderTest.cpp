@@ -84,6 +84,10 @@ TEST(Reader, RefusesBrokenHeaders) {
       {"interlace 2", header(Ihdr(8, 4, 8, 2, 2)), "Read Header(PNG): not interlace type"},
       {"grey 3 bits", header(Ihdr(8, 4, 3, 0)), "Read Header(PNG): Error Bitdepth"},
       {"grey 32 bits", header(Ihdr(8, 4, 32, 0)), "Read Header(PNG): Error Bitdepth"},
+      {"grey 0 bits with background and transparency",
+       Build({{"IHDR", Ihdr(8, 4, 0, 0)}, {"bKGD", QByteArray(2, '\0')}, {"tRNS", QByteArray(2, '\0')},
+              {"IDAT", Deflate(RawRows(8, 4, 1))}, {"IEND", {}}}),
+       "Read Header(PNG): Error Bitdepth"},
       {"rgb 4 bits", header(Ihdr(8, 4, 4, 2)), "Read Header(PNG): Error BitDepth"},
       {"rgb 0 bits", header(Ihdr(8, 4, 0, 2)), "Read Header(PNG): Error BitDepth"},
       {"grey alpha 4 bits", header(Ihdr(8, 4, 4, 4)), "Read Header(PNG): not Use AlphaChannel"},
@@ -241,14 +245,14 @@ TEST(Reader, ColourAndGreyTransparencyAndBackground) {
   Decode(Build(With(With(Rgb8x4(), 1, {"tRNS", QByteArray("\0\x0D\0\x0E\0\x0F", 6)}), 1,
                     {"bKGD", QByteArray("\0\1\0\2\0\3", 6)})),
          d);
-  EXPECT_EQ(d.reader.TransparentColor(), RgbToColor(13, 14, 15));
-  EXPECT_EQ(d.reader.Background(), RgbToColor(1, 2, 3));
+  EXPECT_EQ(d.reader.TransparentColor(), pngtest::Color(13, 14, 15));
+  EXPECT_EQ(d.reader.Background(), pngtest::Color(1, 2, 3));
   EXPECT_TRUE(d.image.Transparent());
   // Grey of 2 bits: the sample scaled like the grey palette.
   QByteArray raw("\0\x1B", 2);  // 0, 1, 2, 3
   Decode(Build({{"IHDR", Ihdr(4, 1, 2, 0)}, {"tRNS", QByteArray("\0\2", 2)}, {"IDAT", Deflate(raw)}, {"IEND", {}}}), d);
   EXPECT_EQ(d.image.PixelFormat(), TPixelFormat::pf4bit);
-  EXPECT_EQ(d.reader.TransparentColor(), RgbToColor(170, 170, 170));
+  EXPECT_EQ(d.reader.TransparentColor(), pngtest::Color(170, 170, 170));
   QImage shown = d.image.Image();
   EXPECT_EQ(shown.pixel(1, 0), qRgb(85, 85, 85));
   EXPECT_EQ(qAlpha(shown.pixel(2, 0)), 0);

@@ -168,11 +168,11 @@ TEST(Palette, GreyRampsAndBits) {
 
 TEST(Palette, NearestEntry) {
   QList<QRgb> pal = {qRgb(0, 0, 0), qRgb(200, 10, 10), qRgb(10, 200, 10), qRgb(200, 10, 10)};
-  EXPECT_EQ(NearestPaletteIndex(pal, RgbToColor(10, 200, 10)), 2);   // exact
-  EXPECT_EQ(NearestPaletteIndex(pal, RgbToColor(190, 30, 0)), 1);    // nearest, first of equals
-  EXPECT_EQ(NearestPaletteIndex(pal, RgbToColor(20, 20, 20)), 0);
+  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(10, 200, 10)), 2);   // exact
+  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(190, 30, 0)), 1);    // nearest, first of equals
+  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(20, 20, 20)), 0);
   EXPECT_EQ(NearestPaletteIndex({}, 0), -1);
-  EXPECT_EQ(PaletteEntryToColor(pal, 1), RgbToColor(200, 10, 10));
+  EXPECT_EQ(PaletteEntryToColor(pal, 1), pngtest::Color(200, 10, 10));
   EXPECT_EQ(PaletteEntryToColor(pal, 4), -1);
   EXPECT_EQ(PaletteEntryToColor(pal, -1), -1);
 }

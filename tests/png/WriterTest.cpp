@@ -129,23 +129,23 @@ TEST(Writer, TransparencyAndBackgroundByOutput) {
   TBitmap pal = Filled(TPixelFormat::pf4bit);
   auto chunks = Chunks(Encode(pal, [&](TVexPNGWriteStream& s) {
     s.transparentColor = kPaletteIndexFlag | 5;
-    s.background = QRgbToColor(pal.Palette()[3]) + 0x010101;  // near entry 3
+    s.background = pngtest::ColorOf(pal.Palette()[3]) + 0x010101;  // near entry 3
   }));
   EXPECT_EQ(FindChunk(chunks, "tRNS")->data, QByteArray("\xFF\xFF\xFF\xFF\xFF\0", 6));
   EXPECT_EQ(FindChunk(chunks, "bKGD")->data, QByteArray("\3", 1));
   // Colour: three 16-bit samples; not written beside an alpha channel.
   TBitmap rgb = Filled(TPixelFormat::pf24bit);
   TBitmap alpha = Alpha();
-  chunks = Chunks(Encode(rgb, [](TVexPNGWriteStream& s) { s.transparentColor = RgbToColor(1, 2, 3); }));
+  chunks = Chunks(Encode(rgb, [](TVexPNGWriteStream& s) { s.transparentColor = pngtest::Color(1, 2, 3); }));
   EXPECT_EQ(FindChunk(chunks, "tRNS")->data, QByteArray("\0\1\0\2\0\3", 6));
   chunks = Chunks(Encode(rgb, [&](TVexPNGWriteStream& s) {
-    s.transparentColor = RgbToColor(1, 2, 3);
+    s.transparentColor = pngtest::Color(1, 2, 3);
     s.alphaBitmap = &alpha;
   }));
   EXPECT_FALSE(FindChunk(chunks, "tRNS"));
   // Grey of one bit: 0 or 1.
   TBitmap mono = Filled(TPixelFormat::pf1bit);
-  for (auto [color, grey] : {std::pair{RgbToColor(250, 250, 250), 1}, std::pair{RgbToColor(20, 90, 20), 0}}) {
+  for (auto [color, grey] : {std::pair{pngtest::Color(250, 250, 250), 1}, std::pair{pngtest::Color(20, 90, 20), 0}}) {
     chunks = Chunks(Encode(mono, [&](TVexPNGWriteStream& s) {
       s.grey = true;
       s.background = color;
@@ -155,7 +155,7 @@ TEST(Writer, TransparencyAndBackgroundByOutput) {
   // Grey of four bits: the grey shifted down.
   chunks = Chunks(Encode(pal, [](TVexPNGWriteStream& s) {
     s.grey = true;
-    s.background = RgbToColor(255, 255, 255);
+    s.background = pngtest::Color(255, 255, 255);
   }));
   EXPECT_EQ(FindChunk(chunks, "bKGD")->data, QByteArray("\0\x0F", 2));
 }
