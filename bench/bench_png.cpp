@@ -39,7 +39,9 @@ TBitmap GraphPicture() {
     QPointF last;
     for (int x = 0; x < kWidth; ++x) {
       double t = (x - kWidth / 2) / 80.0;
-      double v = k == 0 ? std::sin(t) * 150 : k == 1 ? t * t * 12 - 200 : std::cos(t * 1.7) * 80 + t * 20;
+      double v = k == 0   ? std::sin(t) * 150
+                 : k == 1 ? t * t * 12 - 200
+                          : std::cos(t * 1.7) * 80 + t * 20;
       QPointF pt(x, kHeight / 2 - v);
       if (x) p.drawLine(last, pt);
       last = pt;
@@ -64,7 +66,8 @@ TBitmap PhotoPicture() {
       int rgb[3];
       for (int c = 0; c < 3; ++c) {
         double v = 128 + 50 * std::sin(x / 97.0 + ph[c][0]) * std::cos(y / 71.0 + ph[c][1]) +
-                   30 * std::sin((x + y) / 33.0 + ph[c][2]) + 20 * std::cos((x - 2 * y) / 19.0 + ph[c][3]);
+                   30 * std::sin((x + y) / 33.0 + ph[c][2]) +
+                   20 * std::cos((x - 2 * y) / 19.0 + ph[c][3]);
         rgb[c] = std::clamp(int(v) + grain(rng), 0, 255);
       }
       row[x] = qRgb(rgb[0], rgb[1], rgb[2]);
@@ -78,7 +81,9 @@ std::vector<uint8_t> Rgb8(const TBitmap& b) {
   rgb.reserve(size_t(kWidth) * kHeight * 3);
   for (int y = 0; y < kHeight; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(b.ScanLine(y));
-    for (int x = 0; x < kWidth; ++x) rgb.insert(rgb.end(), {uint8_t(qRed(row[x])), uint8_t(qGreen(row[x])), uint8_t(qBlue(row[x]))});
+    for (int x = 0; x < kWidth; ++x)
+      rgb.insert(rgb.end(),
+                 {uint8_t(qRed(row[x])), uint8_t(qGreen(row[x])), uint8_t(qBlue(row[x]))});
   }
   return rgb;
 }
@@ -100,7 +105,8 @@ size_t SpngEncode(const std::vector<uint8_t>& rgb, bool adaptive, std::vector<ui
   spng_set_option(ctx, SPNG_IMG_WINDOW_BITS, 15);
   spng_set_option(ctx, SPNG_IMG_MEM_LEVEL, 8);
   spng_set_option(ctx, SPNG_IMG_COMPRESSION_STRATEGY, Z_DEFAULT_STRATEGY);
-  spng_set_option(ctx, SPNG_FILTER_CHOICE, adaptive ? SPNG_FILTER_CHOICE_ALL : SPNG_DISABLE_FILTERING);
+  spng_set_option(ctx, SPNG_FILTER_CHOICE,
+                  adaptive ? SPNG_FILTER_CHOICE_ALL : SPNG_DISABLE_FILTERING);
   spng_ihdr ihdr{};
   ihdr.width = kWidth;
   ihdr.height = kHeight;
@@ -177,7 +183,8 @@ void DecodeSpng(benchmark::State& state, int picture, bool adaptive) {
     size_t size = 0;
     spng_decoded_image_size(ctx, SPNG_FMT_RGBA8, &size);
     std::vector<uint8_t> out(size);
-    if (spng_decode_image(ctx, out.data(), size, SPNG_FMT_RGBA8, 0)) state.SkipWithError("libspng failed");
+    if (spng_decode_image(ctx, out.data(), size, SPNG_FMT_RGBA8, 0))
+      state.SkipWithError("libspng failed");
     benchmark::DoNotOptimize(out.data());
     spng_ctx_free(ctx);
   }
@@ -189,17 +196,21 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs)
-      if (!r.error_occurred && r.run_type == Run::RT_Iteration) seconds_[r.benchmark_name()] = r.GetAdjustedRealTime();
+      if (!r.error_occurred && r.run_type == Run::RT_Iteration)
+        seconds_[r.benchmark_name()] = r.GetAdjustedRealTime();
   }
   void PrintRatios() const {
-    std::printf("\n%-34s %12s %12s %8s\n", "(1024 x 768, 2.36 MB of pixels)", "ours MB/s", "libspng MB/s", "ratio");
+    std::printf("\n%-34s %12s %12s %8s\n", "(1024 x 768, 2.36 MB of pixels)", "ours MB/s",
+                "libspng MB/s", "ratio");
     for (const auto& [name, ours] : seconds_) {
       if (name.rfind("Vex/", 0) != 0) continue;
       auto other = seconds_.find("Spng/" + name.substr(4));
       if (other == seconds_.end()) continue;
       // Times are per iteration in the unit of the run (ms here).
-      double oursMBs = kRawBytes / 1e6 / (ours / 1e3), theirsMBs = kRawBytes / 1e6 / (other->second / 1e3);
-      std::printf("%-34s %12.1f %12.1f %8.2f\n", name.substr(4).c_str(), oursMBs, theirsMBs, oursMBs / theirsMBs);
+      double oursMBs = kRawBytes / 1e6 / (ours / 1e3),
+             theirsMBs = kRawBytes / 1e6 / (other->second / 1e3);
+      std::printf("%-34s %12.1f %12.1f %8.2f\n", name.substr(4).c_str(), oursMBs, theirsMBs,
+                  oursMBs / theirsMBs);
     }
   }
 
@@ -212,9 +223,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   for (int picture = 0; picture < 2; ++picture) {
     for (bool adaptive : {false, true}) {
-      std::string tail = std::string(Pictures()[size_t(picture)].name) + (adaptive ? "/adaptive" : "/unfiltered");
+      std::string tail =
+          std::string(Pictures()[size_t(picture)].name) + (adaptive ? "/adaptive" : "/unfiltered");
       auto reg = [&](const std::string& name, void (*fn)(benchmark::State&, int, bool)) {
-        benchmark::RegisterBenchmark(name.c_str(), fn, picture, adaptive)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name.c_str(), fn, picture, adaptive)
+            ->Unit(benchmark::kMillisecond);
       };
       reg("Vex/encode/" + tail, EncodeVex);
       reg("Spng/encode/" + tail, EncodeSpng);

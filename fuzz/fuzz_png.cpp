@@ -28,7 +28,9 @@ void Load(QByteArray& bytes) {
   }
 }
 
-uint32_t Be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+uint32_t Be32(const uint8_t* p) {
+  return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
 
 void FixCrcs(QByteArray& bytes) {
   auto* p = reinterpret_cast<uint8_t*>(bytes.data());

@@ -1,8 +1,8 @@
 #include "platform/Bitmap.h"
 
+#include <QIODevice>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QIODevice>
 #include <algorithm>
 #include <cstring>
 
@@ -36,10 +36,10 @@ QList<QRgb> GreyRamp(int n) {
 
 // The 16 colours of the standard 4-bit palette, for converting colour pictures to 4 bits.
 QList<QRgb> StandardColors16() {
-  return {qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-          qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(128, 128, 128),
-          qRgb(192, 192, 192), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
-          qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+  return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+          qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(128, 128, 128),
+          qRgb(192, 192, 192), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+          qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 }
 
 TPixelFormat FormatOfImage(QImage::Format f) {
@@ -166,8 +166,7 @@ void TBitmap::LoadFromStream(QIODevice& stream) {
   reader.setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)));
   QImage image = reader.read();
   if (image.isNull())
-    throw EInvalidGraphic("Bitmap image is not valid (" + reader.errorString().toStdString() +
-                          ")");
+    throw EInvalidGraphic("Bitmap image is not valid (" + reader.errorString().toStdString() + ")");
   if (int64_t{image.width()} * image.height() > kMaxPicturePixels)
     throw EInvalidGraphic("Picture too large");
   TBitmap loaded(image);

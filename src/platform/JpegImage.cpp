@@ -54,9 +54,12 @@ class Decoder {
     jpeg_mem_src(&cinfo_, data, size);
     jpeg_read_header(&cinfo_, TRUE);
     cmyk_ = cinfo_.jpeg_color_space == JCS_CMYK || cinfo_.jpeg_color_space == JCS_YCCK;
-    if (grey) cinfo_.out_color_space = JCS_GRAYSCALE;
-    else if (cmyk_) cinfo_.out_color_space = JCS_CMYK;
-    else cinfo_.out_color_space = JCS_EXT_BGRA;  // straight into Format_RGB32, alpha 0xFF
+    if (grey)
+      cinfo_.out_color_space = JCS_GRAYSCALE;
+    else if (cmyk_)
+      cinfo_.out_color_space = JCS_CMYK;
+    else
+      cinfo_.out_color_space = JCS_EXT_BGRA;  // straight into Format_RGB32, alpha 0xFF
     return true;
   }
 
@@ -187,7 +190,8 @@ void TJPEGImage::LoadFromStream(QIODevice& stream) {
     throw EInvalidGraphic("JPEG error: picture too large (" + std::to_string(decoder.Width()) +
                           " x " + std::to_string(decoder.Height()) + ")");
   if (!decoder.Start()) Fail(decoder.Message());
-  QImage image = NewBitmapPixels(int(decoder.Width()), int(decoder.Height()), TPixelFormat::pf24bit);
+  QImage image =
+      NewBitmapPixels(int(decoder.Width()), int(decoder.Height()), TPixelFormat::pf24bit);
   std::vector<unsigned char> row(decoder.DirectRows() ? 0 : size_t(decoder.Width()) * 4);
   const bool inverted = decoder.InvertedCmyk();
   for (int y = 0; y < image.height(); ++y) {

@@ -24,8 +24,8 @@ int64_t RowCount(const std::vector<ImagePass>& passes) {
   return rows;
 }
 
-void CopyPixels(const uint8_t* src, size_t srcIndex, size_t srcStep, uint8_t* dst,
-                size_t dstIndex, size_t dstStep, size_t count, int bits) {
+void CopyPixels(const uint8_t* src, size_t srcIndex, size_t srcStep, uint8_t* dst, size_t dstIndex,
+                size_t dstStep, size_t count, int bits) {
   if (bits >= 8) {
     const size_t n = size_t(bits) / 8;
     const uint8_t* s = src + srcIndex * n;

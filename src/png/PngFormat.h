@@ -31,8 +31,8 @@ inline constexpr uint32_t ktEXt = ChunkType("tEXt");
 inline constexpr uint32_t kgIFg = ChunkType("gIFg");
 inline constexpr uint32_t ktpNG = ChunkType("tpNG");  // this program's own chunk
 
-// The largest chunk length the format allows.
-inline constexpr uint32_t kMaxChunkLength = 0x7FFFFFFF;
+// The largest four-byte number the format allows (chunk lengths, sizes, densities).
+inline constexpr uint32_t kMaxPngNumber = 0x7FFFFFFF;
 
 // Colour types; kAlphaBit marks the two with an alpha channel.
 inline constexpr int kGrey = 0, kRgb = 2, kPalette = 3, kGreyAlpha = 4, kRgbAlpha = 6;
@@ -61,8 +61,8 @@ inline size_t RowBytes(uint32_t width, int bitsPerPixel) {
 // Copies count pixels of bits each (1, 2, 4 or a multiple of 8) from pixel srcIndex of
 // src, stepping srcStep, to pixel dstIndex of dst, stepping dstStep. Sub-byte pixels
 // are packed most significant first. This gathers and scatters the Adam7 passes.
-void CopyPixels(const uint8_t* src, size_t srcIndex, size_t srcStep, uint8_t* dst,
-                size_t dstIndex, size_t dstStep, size_t count, int bits);
+void CopyPixels(const uint8_t* src, size_t srcIndex, size_t srcStep, uint8_t* dst, size_t dstIndex,
+                size_t dstStep, size_t count, int bits);
 
 uint32_t ChunkCrc(uint32_t type, const uint8_t* data, size_t length);
 
@@ -85,4 +85,5 @@ struct TVexPNGPhysicalSize {
 // Called with every filtered row (filter byte first) before it is compressed, and on
 // reading a file that says so, with every row before it is unfiltered; it may change the
 // row in place. userText is the picture's user text.
-using TVexPNGRowHook = std::function<void(uint8_t* row, size_t length, const std::string& userText)>;
+using TVexPNGRowHook =
+    std::function<void(uint8_t* row, size_t length, const std::string& userText)>;

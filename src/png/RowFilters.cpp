@@ -6,9 +6,9 @@
 #include <utility>
 
 uint8_t PaethPredictor(int left, int above, int upperLeft) {
-  int pa = std::abs(above - upperLeft);               // distance of the estimate to left
-  int pb = std::abs(left - upperLeft);                // ... to above
-  int pc = std::abs(left + above - 2 * upperLeft);    // ... to upper-left
+  int pa = std::abs(above - upperLeft);             // distance of the estimate to left
+  int pb = std::abs(left - upperLeft);              // ... to above
+  int pc = std::abs(left + above - 2 * upperLeft);  // ... to upper-left
   if (pa <= pb && pa <= pc) return uint8_t(left);
   if (pb <= pc) return uint8_t(above);
   return uint8_t(upperLeft);
@@ -17,8 +17,7 @@ uint8_t PaethPredictor(int left, int above, int upperLeft) {
 bool UnfilterRow(uint8_t type, uint8_t* row, const uint8_t* previous, size_t n, int bpp) {
   const size_t s = size_t(bpp);
   switch (type) {
-    case kFilterNone:
-      return true;
+    case kFilterNone: return true;
     case kFilterSub:
       for (size_t i = s; i < n; ++i) row[i] = uint8_t(row[i] + row[i - s]);
       return true;
@@ -34,8 +33,7 @@ bool UnfilterRow(uint8_t type, uint8_t* row, const uint8_t* previous, size_t n, 
       for (size_t i = s; i < n; ++i)
         row[i] = uint8_t(row[i] + PaethPredictor(row[i - s], previous[i], previous[i - s]));
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -68,7 +66,8 @@ void FilterRow(uint8_t type, const uint8_t* row, const uint8_t* previous, size_t
   }
 }
 
-TFilterScore ScoreFilteredRow(const uint8_t* row, size_t n, int bitsPerPixel, uint32_t counts[256]) {
+TFilterScore ScoreFilteredRow(const uint8_t* row, size_t n, int bitsPerPixel,
+                              uint32_t counts[256]) {
   std::memset(counts, 0, 256 * sizeof counts[0]);
   for (size_t i = 0; i < n; ++i) ++counts[row[i]];
   int k = 0;

@@ -32,5 +32,4 @@ TFilterScore ScoreFilteredRow(const uint8_t* row, size_t n, int bitsPerPixel, ui
 // Filters row by filter mode (0 adaptive, 1 or above 5 None, 2..5 Sub, Up, Average,
 // Paeth) into out (n + 1 bytes); candidate is scratch space of n + 1 bytes.
 void ChooseAndFilterRow(int filterMode, const uint8_t* row, const uint8_t* previous, size_t n,
-                        int bitsPerPixel, uint8_t*& out, uint8_t*& candidate,
-                        uint32_t counts[256]);
+                        int bitsPerPixel, uint8_t*& out, uint8_t*& candidate, uint32_t counts[256]);

@@ -91,9 +91,11 @@ void TVexPNGReadStream::ReadImage() {
     if (EndOfData()) break;
     // A chunk that claims more than the file holds ends the reading: without complete
     // image data that is an error below.
-    if (length > png::kMaxChunkLength || int64_t{length} + 4 > Remaining()) break;
-    if (type == png::kIDAT) ReadImageData(length);
-    else ReadChunk(type, length);
+    if (length > png::kMaxPngNumber || int64_t{length} + 4 > Remaining()) break;
+    if (type == png::kIDAT)
+      ReadImageData(length);
+    else
+      ReadChunk(type, length);
     if (EndOfData()) break;
     if (!imageStarted_) ProgressStep(Consumed());
   }
@@ -140,8 +142,10 @@ void TVexPNGReadStream::ReadChunk(uint32_t type, uint32_t length) {
 
 int32_t TVexPNGReadStream::GreySampleColor(uint32_t v) const {
   int g;
-  if (depth_ > 8) g = int(v >> 8);
-  else if (depth_ == 8) g = int(v & 0xFF);
+  if (depth_ > 8)
+    g = int(v >> 8);
+  else if (depth_ == 8)
+    g = int(v & 0xFF);
   else {
     if (depth_ != 1 && depth_ != 2 && depth_ != 4) return -1;  // refused at the image data
     uint32_t max = (1u << depth_) - 1;
@@ -156,12 +160,8 @@ void TVexPNGReadStream::HandleChunk(uint32_t type, uint32_t length, const std::v
   const bool beforePalette = afterHeader && !paletteSeen_;
   const size_t n = d.size();
   switch (type) {
-    case png::kIHDR:
-      HandleHeader(length, d);
-      break;
-    case png::kIEND:
-      ended_ = true;
-      break;
+    case png::kIHDR: HandleHeader(length, d); break;
+    case png::kIEND: ended_ = true; break;
     case png::kPLTE:
       if (afterHeader && !paletteSeen_ &&
           (baseType_ == png::kPalette ||
@@ -201,9 +201,7 @@ void TVexPNGReadStream::HandleChunk(uint32_t type, uint32_t length, const std::v
     case png::ktIME:
       if (length == 7 && time) *time = {uint16_t(U16(d.data())), d[2], d[3], d[4], d[5], d[6]};
       break;
-    case png::ktEXt:
-      HandleText(d);
-      break;
+    case png::ktEXt: HandleText(d); break;
     case png::ktpNG:
       if (afterHeader && !tpngSeen_ && n >= 6 && std::memcmp(d.data(), "Vex3", 4) == 0) {
         tpngSeen_ = true;
@@ -211,8 +209,7 @@ void TVexPNGReadStream::HandleChunk(uint32_t type, uint32_t length, const std::v
         if (d[5] == 1 && acceptGreyFromPalette) greyFromPalette_ = true;
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -226,7 +223,7 @@ void TVexPNGReadStream::HandleHeader(uint32_t length, const std::vector<uint8_t>
   if (d[10] >= 2) throw EVexPNG(pngmsg::kCompression);
   if (d[11] >= 2) throw EVexPNG(pngmsg::kFilter);
   if (d[12] >= 2) throw EVexPNG(pngmsg::kInterlace);
-  if (w == 0 || h == 0 || w > png::kMaxChunkLength || h > png::kMaxChunkLength ||
+  if (w == 0 || h == 0 || w > png::kMaxPngNumber || h > png::kMaxPngNumber ||
       uint64_t{w} * h > uint64_t(kMaxPicturePixels))
     throw EVexPNG(pngmsg::kSize);
   headerSeen_ = true;
@@ -261,7 +258,8 @@ void TVexPNGReadStream::HandleBackground(uint32_t, const std::vector<uint8_t>& d
     // Our writer gives these files a palette index of one byte.
     if (d.empty()) return;
     uint32_t v = d.size() >= 2 ? U16(d.data()) : d[0];
-    if (v < plte_.size() || (!paletteSeen_ && v < 256)) background_ = kPaletteIndexFlag | int32_t(v);
+    if (v < plte_.size() || (!paletteSeen_ && v < 256))
+      background_ = kPaletteIndexFlag | int32_t(v);
   } else if (baseType_ == png::kGrey) {
     if (d.size() < 2) return;
     if (int32_t c = GreySampleColor(U16(d.data())); c >= 0) {
@@ -333,8 +331,10 @@ void TVexPNGReadStream::SetupBitmap() {
   if (transparentColor_ == kPaletteAlphaInUse) {
     int transparent = -1, zeros = 0, opaque = 0;
     for (int i = 0; i < 256; ++i) {
-      if (paletteAlpha_[i] == 0) ++zeros, transparent = i;
-      else if (paletteAlpha_[i] == 255) ++opaque;
+      if (paletteAlpha_[i] == 0)
+        ++zeros, transparent = i;
+      else if (paletteAlpha_[i] == 255)
+        ++opaque;
     }
     if (zeros == 1 && opaque == 255) {
       transparentColor_ = kPaletteIndexFlag | transparent;
@@ -382,7 +382,8 @@ void TVexPNGReadStream::ReadImageData(uint32_t length) {
 }
 
 void TVexPNGReadStream::ReadRows() {
-  const PngRowConverter convert = ChooseReadConverter(baseType_, alphaChannel_, depth_, targetBits_);
+  const PngRowConverter convert =
+      ChooseReadConverter(baseType_, alphaChannel_, depth_, targetBits_);
   if (!convert) throw EVexPNG(pngmsg::kGreyDepth);
   const bool adam7 = interlace_ == 1;
   const int storageBits = targetBits_ == 1 ? 1 : targetBits_ <= 8 ? 8 : targetBits_ <= 16 ? 16 : 32;
@@ -429,7 +430,7 @@ std::span<const uint8_t> TVexPNGReadStream::RefillImageData() {
     uint32_t length = ReadLongBE();
     uint32_t type = ReadLongBE();
     if (EndOfData() || type != png::kIDAT) return {};
-    if (length > png::kMaxChunkLength || int64_t{length} + 4 > Remaining()) return {};
+    if (length > png::kMaxPngNumber || int64_t{length} + 4 > Remaining()) return {};
     chunkLeft_ = length;
     chunkCrc_ = png::ChunkCrc(png::kIDAT, nullptr, 0);
   }

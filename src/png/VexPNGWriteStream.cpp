@@ -169,8 +169,10 @@ void TVexPNGWriteStream::WriteHeaderChunks() {
 
   if (!greyOutput_) {
     d.clear();
-    if (sourceBits_ == 15) d = {5, 5, 5};
-    else if (sourceBits_ == 16) d = {5, 6, 5};
+    if (sourceBits_ == 15)
+      d = {5, 5, 5};
+    else if (sourceBits_ == 16)
+      d = {5, 6, 5};
     if (!d.empty()) {
       if (alphaWritten_) d.push_back(8);
     } else {
@@ -191,8 +193,12 @@ void TVexPNGWriteStream::WriteHeaderChunks() {
     uint32_t x = p.x, y = p.y;
     uint8_t unit = p.mode == 1 || p.mode == 2 ? 1 : 0;
     if (p.mode == 2) {
-      x = uint32_t(std::nearbyint(double(p.x) * 100 / 254 * 100));
-      y = uint32_t(std::nearbyint(double(p.y) * 100 / 254 * 100));
+      auto perMetre = [](uint32_t perInch) {
+        return uint32_t(std::min(std::nearbyint(double(perInch) * 100 / 254 * 100),
+                                 double(png::kMaxPngNumber)));
+      };
+      x = perMetre(p.x);
+      y = perMetre(p.y);
     }
     d.clear();
     PutU32(d, x);
@@ -210,8 +216,10 @@ std::vector<uint8_t> TVexPNGWriteStream::Background16(int32_t color) const {
   int r = gfx::RedOf(c), g = gfx::GreenOf(c), b = gfx::BlueOf(c);
   if (greyOutput_) {
     int grey = GreyOf(r, g, b);
-    if (depth_ == 1) grey = grey >= 128 ? 1 : 0;
-    else if (depth_ == 4) grey >>= 4;
+    if (depth_ == 1)
+      grey = grey >= 128 ? 1 : 0;
+    else if (depth_ == 4)
+      grey >>= 4;
     PutU16(d, uint32_t(grey));
   } else {
     PutU16(d, uint32_t(r));
@@ -324,8 +332,7 @@ void TVexPNGWriteStream::PackRow(uint32_t y, uint8_t* out) {
         out[2 * x + 1] = uint8_t(255 - alpha[x]);
       }
       return;
-    default:
-      break;
+    default: break;
   }
   if (sourceBits_ == 24 || sourceBits_ == 32) {
     PackColourRow(

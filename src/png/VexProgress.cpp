@@ -18,7 +18,8 @@ void TVexProgress::BeginProgressSection(int64_t total, int sharePercent) {
 
 void TVexProgress::ProgressStep(int64_t done) {
   if (total_ <= 0) return;  // a section of nothing moves nothing
-  int percent = base_ + int(share_ * std::clamp<int64_t>(done, 0, total_) / total_);
+  const double part = double(std::clamp<int64_t>(done, 0, total_)) / double(total_);
+  int percent = base_ + int(share_ * part);
   if (percent <= reported_) return;
   reported_ = percent;
   Progress(TProgressStage::psRunning, percent);

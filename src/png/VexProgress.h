@@ -24,9 +24,9 @@ class TVexProgress {
   virtual void Progress(TProgressStage stage, int percent) {}
 
  private:
-  int base_ = 0;       // percent reached by the finished sections
-  int share_ = 0;      // percent the current section is worth
-  int remaining_ = 99; // percent not yet given to a section
+  int base_ = 0;        // percent reached by the finished sections
+  int share_ = 0;       // percent the current section is worth
+  int remaining_ = 99;  // percent not yet given to a section
   int reported_ = 0;
   int64_t total_ = 0;
 };

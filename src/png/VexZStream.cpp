@@ -61,7 +61,8 @@ int InflateRow(TVexZStream& s) {
   }
   uint8_t* row = s.current.data();
   if (s.rowHook) s.rowHook(row, length, s.hookText);
-  if (!UnfilterRow(row[0], row + 1, s.previous.data() + 1, s.rowBytes, FilterStride(s.bitsPerPixel)))
+  if (!UnfilterRow(row[0], row + 1, s.previous.data() + 1, s.rowBytes,
+                   FilterStride(s.bitsPerPixel)))
     return kInflateBadFilter;
   return 0;
 }

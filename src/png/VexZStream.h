@@ -25,7 +25,7 @@ struct TVexZStream {
 
   z_stream z{};
   bool inflating = false, deflating = false;
-  bool streamEnded = false;  // the inflater met the end of the compressed data
+  bool streamEnded = false;     // the inflater met the end of the compressed data
   std::vector<uint8_t> buffer;  // deflate output
   // Inflater input: the next compressed bytes (they must stay valid until used up), or
   // an empty span when there are no more. May raise.

@@ -12,7 +12,8 @@ namespace {
 TEST(Filters, PaethPredictor) {
   struct Row {
     int left, above, upperLeft, expected;
-  } rows[] = {{10, 20, 15, 15}, {10, 10, 10, 10}, {100, 50, 60, 100}, {50, 100, 60, 100}, {0, 255, 0, 255}};
+  } rows[] = {
+      {10, 20, 15, 15}, {10, 10, 10, 10}, {100, 50, 60, 100}, {50, 100, 60, 100}, {0, 255, 0, 255}};
   for (const Row& r : rows) EXPECT_EQ(PaethPredictor(r.left, r.above, r.upperLeft), r.expected);
 }
 
@@ -74,7 +75,12 @@ TEST(Filters, AdaptiveChoiceTakesTheFirstRowThatIsTakenAtOnce) {
 }
 
 TEST(ZStream, DeflaterBufferSize) {
-  for (auto [asked, used] : {std::pair{0, 32768}, {262144, 32768}, {300000, 32768}, {-5, 32768}, {1, 1}, {262143, 262143}}) {
+  for (auto [asked, used] : {std::pair{0, 32768},
+                             {262144, 32768},
+                             {300000, 32768},
+                             {-5, 32768},
+                             {1, 1},
+                             {262143, 262143}}) {
     TVexZStream z;
     ASSERT_EQ(DeflaterInit(z, -1, asked), 0);
     EXPECT_EQ(z.buffer.size(), size_t(used)) << asked;

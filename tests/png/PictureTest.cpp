@@ -1,15 +1,14 @@
 // The picture classes: the PNG picture, the registry by extension, JPEG and BMP, and
 // saving that never leaves a half-written file.
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
-
 #include <cstdio>
-#include <jpeglib.h>
 
 #include "PngTestSupport.h"
 #include "platform/JpegImage.h"
@@ -76,8 +75,11 @@ TEST_F(Pictures, RegistryLoadsByExtension) {
   struct Row {
     const char* name;
     const char* className;
-  } rows[] = {{"a.png", "TVexPNG"}, {"b.PNG", "TVexPNG"}, {"c.jpg", "TJPEGImage"},
-              {"d.jpeg", "TJPEGImage"}, {"e.bmp", "TBitmap"}};
+  } rows[] = {{"a.png", "TVexPNG"},
+              {"b.PNG", "TVexPNG"},
+              {"c.jpg", "TJPEGImage"},
+              {"d.jpeg", "TJPEGImage"},
+              {"e.bmp", "TBitmap"}};
   for (const Row& r : rows) {
     TPicture picture;
     picture.LoadFromFile(Path(r.name));
@@ -165,7 +167,8 @@ TEST_F(Pictures, JpegRoundTripAndOptions) {
   jpeg.Assign(graph);
   jpeg.SetCompressionQuality(95);
   QByteArray fine, rough, grey;
-  for (auto [out, quality, isGrey] : {std::tuple{&fine, 95, false}, {&rough, 20, false}, {&grey, 90, true}}) {
+  for (auto [out, quality, isGrey] :
+       {std::tuple{&fine, 95, false}, {&rough, 20, false}, {&grey, 90, true}}) {
     QBuffer buffer(out);
     buffer.open(QIODevice::WriteOnly);
     jpeg.SetCompressionQuality(quality);
@@ -184,7 +187,8 @@ TEST_F(Pictures, JpegRoundTripAndOptions) {
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 96; ++x) {
       QRgb a = loaded.Image().pixel(x, y), b = graph.Pixels().pixel(x, y);
-      error += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+      error += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b));
       EXPECT_EQ(qAlpha(a), 255);
     }
   EXPECT_LT(error / (96 * 64 * 3), 6);  // lossy, but close
@@ -245,7 +249,8 @@ TEST_F(Pictures, CmykJpegLoadsAsColour) {
 
 TEST_F(Pictures, BrokenJpegRaisesTheLibrarysMessage) {
   TJPEGImage jpeg;
-  for (QByteArray bad : {QByteArray("not a jpeg at all"), QByteArray(), QByteArray("\xFF\xD8\xFF\xC0\0\x05", 6)}) {
+  for (QByteArray bad :
+       {QByteArray("not a jpeg at all"), QByteArray(), QByteArray("\xFF\xD8\xFF\xC0\0\x05", 6)}) {
     QBuffer buffer(&bad);
     buffer.open(QIODevice::ReadOnly);
     try {

@@ -1,10 +1,10 @@
 #include "PngTestSupport.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <png.h>
 #include <zlib.h>
 
+#include <QBuffer>
+#include <QDir>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -80,7 +80,8 @@ QByteArray ChunkBytes(const std::string& type, const QByteArray& data, bool good
   put32(uint32_t(data.size()));
   QByteArray body = QByteArray::fromStdString(type) + data;
   out += body;
-  uint32_t crc = uint32_t(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
+  uint32_t crc =
+      uint32_t(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
   put32(goodCrc ? crc : crc ^ 1);
   return out;
 }
@@ -175,7 +176,8 @@ Rgba LibpngRgba(const QByteArray& png) {
   out.width = int(png_get_image_width(p, info));
   out.height = int(png_get_image_height(p, info));
   out.px.resize(size_t(out.width) * size_t(out.height) * 4);
-  for (int y = 0; y < out.height; ++y) rows.push_back(out.px.data() + size_t(y) * size_t(out.width) * 4);
+  for (int y = 0; y < out.height; ++y)
+    rows.push_back(out.px.data() + size_t(y) * size_t(out.width) * 4);
   png_read_image(p, rows.data());
   png_read_end(p, nullptr);
   png_destroy_read_struct(&p, &info, nullptr);

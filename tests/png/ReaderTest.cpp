@@ -68,25 +68,33 @@ TEST(Reader, RefusesBrokenHeaders) {
     QByteArray png;
     std::string message;
   };
-  auto header = [](QByteArray ihdr) { return Build({{"IHDR", ihdr}, {"IDAT", Deflate(RawRows(8, 4, 3))}, {"IEND", {}}}); };
+  auto header = [](QByteArray ihdr) {
+    return Build({{"IHDR", ihdr}, {"IDAT", Deflate(RawRows(8, 4, 3))}, {"IEND", {}}});
+  };
   QByteArray shortIhdr = Ihdr(8, 4, 8, 2);
   shortIhdr.chop(1);
   const Row rows[] = {
       {"gif", QByteArray("GIF89a\1\0\1\0\0\0\0;", 14), "PNG LoadStream: Not PNG Format"},
       {"empty", QByteArray(), "PNG LoadStream: Not PNG Format"},
-      {"two IHDR", Build(With(Rgb8x4(), 1, {"IHDR", Ihdr(8, 4, 8, 2)})), "Read Header(PNG): appear two IHDR"},
+      {"two IHDR", Build(With(Rgb8x4(), 1, {"IHDR", Ihdr(8, 4, 8, 2)})),
+       "Read Header(PNG): appear two IHDR"},
       {"type 1", header(Ihdr(8, 4, 8, 1)), "Read Header(PNG): Error ColorType"},
       {"type 5", header(Ihdr(8, 4, 8, 5)), "Read Header(PNG): Error ColorType"},
       {"type 7", header(Ihdr(8, 4, 8, 7)), "Read Header(PNG): Error ColorType"},
       {"type 9", header(Ihdr(8, 4, 8, 9)), "Read Header(PNG): Error ColorType"},
-      {"compression 2", header(Ihdr(8, 4, 8, 2).replace(10, 1, "\2")), "Read Header(PNG): not support Compression"},
-      {"filter 2", header(Ihdr(8, 4, 8, 2).replace(11, 1, "\2")), "Read Header(PNG): not supprt Filter"},
+      {"compression 2", header(Ihdr(8, 4, 8, 2).replace(10, 1, "\2")),
+       "Read Header(PNG): not support Compression"},
+      {"filter 2", header(Ihdr(8, 4, 8, 2).replace(11, 1, "\2")),
+       "Read Header(PNG): not supprt Filter"},
       {"interlace 2", header(Ihdr(8, 4, 8, 2, 2)), "Read Header(PNG): not interlace type"},
       {"grey 3 bits", header(Ihdr(8, 4, 3, 0)), "Read Header(PNG): Error Bitdepth"},
       {"grey 32 bits", header(Ihdr(8, 4, 32, 0)), "Read Header(PNG): Error Bitdepth"},
       {"grey 0 bits with background and transparency",
-       Build({{"IHDR", Ihdr(8, 4, 0, 0)}, {"bKGD", QByteArray(2, '\0')}, {"tRNS", QByteArray(2, '\0')},
-              {"IDAT", Deflate(RawRows(8, 4, 1))}, {"IEND", {}}}),
+       Build({{"IHDR", Ihdr(8, 4, 0, 0)},
+              {"bKGD", QByteArray(2, '\0')},
+              {"tRNS", QByteArray(2, '\0')},
+              {"IDAT", Deflate(RawRows(8, 4, 1))},
+              {"IEND", {}}}),
        "Read Header(PNG): Error Bitdepth"},
       {"rgb 4 bits", header(Ihdr(8, 4, 4, 2)), "Read Header(PNG): Error BitDepth"},
       {"rgb 0 bits", header(Ihdr(8, 4, 0, 2)), "Read Header(PNG): Error BitDepth"},
@@ -97,7 +105,8 @@ TEST(Reader, RefusesBrokenHeaders) {
       {"100000 x 100000", header(Ihdr(100000, 100000, 8, 2)), "Read Header(PNG): Error Size"},
       {"rows too long to hold", header(Ihdr(1 << 26, 1, 16, 6)), "Read Header(PNG): Error Size"},
       {"short IHDR", header(shortIhdr), "Read Header(PNG): Error IHDR Length"},
-      {"IDAT first", Build({{"IDAT", Deflate(RawRows(8, 4, 3))}, {"IHDR", Ihdr(8, 4, 8, 2)}, {"IEND", {}}}),
+      {"IDAT first",
+       Build({{"IDAT", Deflate(RawRows(8, 4, 3))}, {"IHDR", Ihdr(8, 4, 8, 2)}, {"IEND", {}}}),
        "Read Header(PNG): IHDR missing"},
   };
   for (const Row& r : rows) EXPECT_EQ(DecodeError(r.png), r.message) << r.name;
@@ -112,7 +121,9 @@ TEST(Reader, RefusesBrokenImageData) {
   flipped[0] = char(flipped[0] ^ 0x55);
   QByteArray oneRowShort = Deflate(raw.left(raw.size() - 25));
   QByteArray whole = Build(Rgb8x4());
-  auto image = [](QByteArray idat) { return Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", idat}, {"IEND", {}}}); };
+  auto image = [](QByteArray idat) {
+    return Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", idat}, {"IEND", {}}});
+  };
   struct Row {
     std::string name;
     QByteArray png;
@@ -122,10 +133,15 @@ TEST(Reader, RefusesBrokenImageData) {
       {"flipped deflate bytes", image(flipped), "PNG LoadStream: Error ZLIB"},
       {"zlib ends a row early", image(oneRowShort), "PNG LoadStream: Error ZLIB"},
       {"cut inside IDAT", whole.left(whole.size() - 30), "Read Image (PNG): Read Error"},
-      {"no IDAT", Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IEND", {}}}), "Read Image (PNG): Read Error"},
+      {"no IDAT", Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IEND", {}}}),
+       "Read Image (PNG): Read Error"},
       {"nothing after the signature", Build({}), "Read Image (PNG): Read Error"},
       {"data continued past another chunk",
-       Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", z.left(10)}, {"tEXt", "a\0b"}, {"IDAT", z.mid(10)}, {"IEND", {}}}),
+       Build({{"IHDR", Ihdr(8, 4, 8, 2)},
+              {"IDAT", z.left(10)},
+              {"tEXt", "a\0b"},
+              {"IDAT", z.mid(10)},
+              {"IEND", {}}}),
        "Read Image (PNG): Read Error"},
       {"chunk longer than the file before IDAT",
        Build({{"IHDR", Ihdr(8, 4, 8, 2)}}) + QByteArray("\xFF\xFF\xFF\xF0tEXtComment", 15),
@@ -144,12 +160,15 @@ TEST(Reader, CrcDecidesByChunkKind) {
   };
   auto rgb = Rgb8x4();
   for (size_t critical : {size_t(0), size_t(1), size_t(2)})
-    EXPECT_EQ(DecodeError(withBad(critical, rgb)), "PNG LoadStream: Error CRC") << rgb[critical].type;
+    EXPECT_EQ(DecodeError(withBad(critical, rgb)), "PNG LoadStream: Error CRC")
+        << rgb[critical].type;
   EXPECT_EQ(DecodeError(withBad(1, Palette4x2(Colors(8)))), "PNG LoadStream: Error CRC") << "PLTE";
   // IDAT split in two, the second damaged.
   QByteArray z = Deflate(RawRows(8, 4, 3));
-  EXPECT_EQ(DecodeError(withBad(2, {{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", z.left(9)}, {"IDAT", z.mid(9)}, {"IEND", {}}})),
-            "PNG LoadStream: Error CRC");
+  EXPECT_EQ(
+      DecodeError(withBad(
+          2, {{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", z.left(9)}, {"IDAT", z.mid(9)}, {"IEND", {}}})),
+      "PNG LoadStream: Error CRC");
   // A damaged ancillary chunk is skipped, the image loads.
   pngtest::Decoded d;
   Decode(withBad(1, With(Rgb8x4(), 1, {"tEXt", QByteArray("Comment\0lost", 12)})), d);
@@ -162,8 +181,9 @@ TEST(Reader, OddButSoundLayoutsLoad) {
   std::vector<Chunk> oneByteChunks = {{"IHDR", Ihdr(8, 4, 8, 2)}};
   for (char c : z) oneByteChunks.push_back({"IDAT", QByteArray(1, c)});
   oneByteChunks.push_back({"IEND", {}});
-  std::vector<Chunk> empties = {{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", {}}, {"IDAT", z.left(5)}, {"IDAT", {}},
-                                {"IDAT", z.mid(5)}, {"IDAT", {}}, {"IEND", {}}};
+  std::vector<Chunk> empties = {
+      {"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", {}}, {"IDAT", z.left(5)}, {"IDAT", {}},
+      {"IDAT", z.mid(5)},         {"IDAT", {}}, {"IEND", {}}};
   QByteArray macBinary(128, '\1');
   macBinary[0] = 0;
   macBinary[74] = 0;
@@ -177,7 +197,8 @@ TEST(Reader, OddButSoundLayoutsLoad) {
       {"unknown critical chunk", Build(With(Rgb8x4(), 1, {"ABCD", "xyz"}))},
       {"no IEND", Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", z}})},
       {"garbage IDAT after the stream", Build(With(Rgb8x4(), 2, {"IDAT", "garbage"}))},
-      {"junk after the image", Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", z}}) + QByteArray("\xFF\xFF\xFF\xF0tEXt", 8)},
+      {"junk after the image",
+       Build({{"IHDR", Ihdr(8, 4, 8, 2)}, {"IDAT", z}}) + QByteArray("\xFF\xFF\xFF\xF0tEXt", 8)},
       {"MacBinary header", macBinary + Build(Rgb8x4())},
   };
   pngtest::Decoded reference;
@@ -250,7 +271,11 @@ TEST(Reader, ColourAndGreyTransparencyAndBackground) {
   EXPECT_TRUE(d.image.Transparent());
   // Grey of 2 bits: the sample scaled like the grey palette.
   QByteArray raw("\0\x1B", 2);  // 0, 1, 2, 3
-  Decode(Build({{"IHDR", Ihdr(4, 1, 2, 0)}, {"tRNS", QByteArray("\0\2", 2)}, {"IDAT", Deflate(raw)}, {"IEND", {}}}), d);
+  Decode(Build({{"IHDR", Ihdr(4, 1, 2, 0)},
+                {"tRNS", QByteArray("\0\2", 2)},
+                {"IDAT", Deflate(raw)},
+                {"IEND", {}}}),
+         d);
   EXPECT_EQ(d.image.PixelFormat(), TPixelFormat::pf4bit);
   EXPECT_EQ(d.reader.TransparentColor(), pngtest::Color(170, 170, 170));
   QImage shown = d.image.Image();
@@ -264,7 +289,8 @@ TEST(Reader, ColourAndGreyTransparencyAndBackground) {
 TEST(Reader, RowHookSeesTheRowsOfFilesThatAskForIt) {
   TBitmap src(6, 3, TPixelFormat::pf24bit);
   for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 6; ++x) reinterpret_cast<QRgb*>(src.ScanLine(y))[x] = qRgb(x * 40, y * 80, 7);
+    for (int x = 0; x < 6; ++x)
+      reinterpret_cast<QRgb*>(src.ScanLine(y))[x] = qRgb(x * 40, y * 80, 7);
   auto scramble = [](uint8_t* row, size_t n, const std::string& key) {
     for (size_t i = 1; i < n; ++i) row[i] ^= uint8_t(key[i % key.size()]);
   };

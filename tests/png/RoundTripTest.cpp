@@ -19,7 +19,8 @@ TBitmap MakeSource(TPixelFormat format, int w, int h, uint32_t seed) {
   const int bits = PixelFormatToBits(format);
   if (bits <= 8) {
     QList<QRgb> palette;
-    for (int i = 0; i < (1 << bits); ++i) palette.push_back(qRgb(rng() % 256, rng() % 256, rng() % 256));
+    for (int i = 0; i < (1 << bits); ++i)
+      palette.push_back(qRgb(rng() % 256, rng() % 256, rng() % 256));
     b.SetPalette(palette);
   }
   for (int y = 0; y < h; ++y) {
@@ -29,8 +30,10 @@ TBitmap MakeSource(TPixelFormat format, int w, int h, uint32_t seed) {
       uint32_t v = x < w / 2 ? uint32_t(x * 7 + y * 3) : uint32_t(rng());
       switch (bits) {
         case 1:
-          if (v & 1) row[x / 8] |= uchar(0x80 >> (x % 8));
-          else row[x / 8] &= uchar(~(0x80 >> (x % 8)));
+          if (v & 1)
+            row[x / 8] |= uchar(0x80 >> (x % 8));
+          else
+            row[x / 8] &= uchar(~(0x80 >> (x % 8)));
           break;
         case 4: row[x] = uchar(v & 15); break;
         case 8: row[x] = uchar(v); break;
@@ -72,8 +75,10 @@ Rgba Expected(const TBitmap& src, const TBitmap* alpha, Output output, bool grey
         r = g = b = src.ScanLine(y)[x];
       } else if (output == Output::kGrey) {
         int v = Grey(c);
-        if (bits == 1) v = (((src.ScanLine(y)[x / 8] >> (7 - x % 8)) & 1) ^ invert) * 255;
-        else if (bits == 4) v = (v >> 4) * 17;
+        if (bits == 1)
+          v = (((src.ScanLine(y)[x / 8] >> (7 - x % 8)) & 1) ^ invert) * 255;
+        else if (bits == 4)
+          v = (v >> 4) * 17;
         r = g = b = v;
       }
       bool alphaKept = alpha && (bits > 8 || (bits == 8 && output != Output::kColour));
@@ -98,9 +103,9 @@ Rgba OurRgba(pngtest::Decoded& d) {
 }
 
 TEST(RoundTrip, EveryFormatOutputInterlaceAndFilterMode) {
-  const TPixelFormat formats[] = {TPixelFormat::pf1bit,  TPixelFormat::pf4bit,  TPixelFormat::pf8bit,
-                                  TPixelFormat::pf15bit, TPixelFormat::pf16bit, TPixelFormat::pf24bit,
-                                  TPixelFormat::pf32bit};
+  const TPixelFormat formats[] = {
+      TPixelFormat::pf1bit,  TPixelFormat::pf4bit,  TPixelFormat::pf8bit, TPixelFormat::pf15bit,
+      TPixelFormat::pf16bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit};
   const std::pair<int, int> sizes[] = {{1, 1}, {5, 3}, {17, 9}};
   uint32_t seed = 1;
   for (TPixelFormat format : formats) {
@@ -126,10 +131,12 @@ TEST(RoundTrip, EveryFormatOutputInterlaceAndFilterMode) {
               });
               const TBitmap* a = withAlpha ? &alpha : nullptr;
               pngtest::Decoded ours;
-              pngtest::Decode(png, ours, [](TVexPNGReadStream& r) { r.acceptGreyFromPalette = true; });
+              pngtest::Decode(png, ours,
+                              [](TVexPNGReadStream& r) { r.acceptGreyFromPalette = true; });
               Rgba expected = Expected(src, a, output, false);
               ASSERT_EQ(pngtest::FirstDifference(OurRgba(ours), expected), "");
-              ASSERT_EQ(pngtest::FirstDifference(pngtest::LibpngRgba(png), Expected(src, a, output, true)),
+              ASSERT_EQ(pngtest::FirstDifference(pngtest::LibpngRgba(png),
+                                                 Expected(src, a, output, true)),
                         "");
             }
           }
@@ -143,12 +150,14 @@ TEST(RoundTrip, SixteenBitColourComesBackExactWhenKept) {
   for (TPixelFormat format : {TPixelFormat::pf15bit, TPixelFormat::pf16bit}) {
     for (int interlace : {0, 1}) {
       TBitmap src = MakeSource(format, 13, 7, 99);
-      QByteArray png = pngtest::Encode(src, [&](TVexPNGWriteStream& s) { s.interlace = interlace; });
+      QByteArray png =
+          pngtest::Encode(src, [&](TVexPNGWriteStream& s) { s.interlace = interlace; });
       pngtest::Decoded d;
       pngtest::Decode(png, d, [](TVexPNGReadStream& r) { r.keep15And16Bit = true; });
       ASSERT_EQ(d.image.PixelFormat(), format);
       for (int y = 0; y < src.Height(); ++y)
-        EXPECT_EQ(std::memcmp(d.image.ScanLine(y), src.ScanLine(y), size_t(src.Width()) * 2), 0) << y;
+        EXPECT_EQ(std::memcmp(d.image.ScanLine(y), src.ScanLine(y), size_t(src.Width()) * 2), 0)
+            << y;
     }
   }
 }

@@ -68,7 +68,7 @@ TEST(ReadStream, PastTheEndGivesNothingAndSetsTheFlag) {
   EXPECT_FALSE(s.EndOfData());
   EXPECT_EQ(s.ReadWordBE(), 0);  // one byte left: nothing
   EXPECT_TRUE(s.EndOfData());
-  EXPECT_EQ(s.ReadByte(), 0);    // and nothing after it
+  EXPECT_EQ(s.ReadByte(), 0);  // and nothing after it
   // Zero-length reads and skips change nothing.
   s.Attach(&buffer);
   buffer.seek(0);
@@ -154,22 +154,24 @@ TEST(Progress, SectionsShareWhatIsLeftAndNeverGoBack) {
 
 TEST(Palette, GreyRampsAndBits) {
   EXPECT_EQ(MakeGrayPalette(1), (QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
-  EXPECT_EQ(MakeGrayPalette(2), (QList<QRgb>{qRgb(0, 0, 0), qRgb(85, 85, 85), qRgb(170, 170, 170), qRgb(255, 255, 255)}));
+  EXPECT_EQ(MakeGrayPalette(2), (QList<QRgb>{qRgb(0, 0, 0), qRgb(85, 85, 85), qRgb(170, 170, 170),
+                                             qRgb(255, 255, 255)}));
   QList<QRgb> four = MakeGrayPalette(4);
   ASSERT_EQ(four.size(), 16);
   EXPECT_EQ(four[15], qRgb(255, 255, 255));
   EXPECT_EQ(four[1], qRgb(17, 17, 17));
   EXPECT_EQ(MakeGrayPalette(8).size(), 256);
-  for (TPixelFormat f : {TPixelFormat::pf1bit, TPixelFormat::pf4bit, TPixelFormat::pf8bit, TPixelFormat::pf15bit,
-                         TPixelFormat::pf16bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit})
+  for (TPixelFormat f :
+       {TPixelFormat::pf1bit, TPixelFormat::pf4bit, TPixelFormat::pf8bit, TPixelFormat::pf15bit,
+        TPixelFormat::pf16bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit})
     EXPECT_EQ(BitsToPixelFormat(PixelFormatToBits(f)), f);
   EXPECT_EQ(BitsToPixelFormat(2), TPixelFormat::pf24bit);
 }
 
 TEST(Palette, NearestEntry) {
   QList<QRgb> pal = {qRgb(0, 0, 0), qRgb(200, 10, 10), qRgb(10, 200, 10), qRgb(200, 10, 10)};
-  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(10, 200, 10)), 2);   // exact
-  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(190, 30, 0)), 1);    // nearest, first of equals
+  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(10, 200, 10)), 2);  // exact
+  EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(190, 30, 0)), 1);   // nearest, first of equals
   EXPECT_EQ(NearestPaletteIndex(pal, pngtest::Color(20, 20, 20)), 0);
   EXPECT_EQ(NearestPaletteIndex({}, 0), -1);
   EXPECT_EQ(PaletteEntryToColor(pal, 1), pngtest::Color(200, 10, 10));

@@ -17,7 +17,8 @@ TBitmap Filled(TPixelFormat format, int w = 4, int h = 3) {
   TBitmap b(w, h, format);
   if (PixelFormatToBits(format) <= 8) {
     QList<QRgb> pal;
-    for (int i = 0; i < (format == TPixelFormat::pf1bit ? 2 : 16); ++i) pal.push_back(qRgb(i * 16, 255 - i * 16, 7 * i));
+    for (int i = 0; i < (format == TPixelFormat::pf1bit ? 2 : 16); ++i)
+      pal.push_back(qRgb(i * 16, 255 - i * 16, 7 * i));
     b.SetPalette(pal);
   }
   return b;
@@ -57,8 +58,9 @@ TEST(Writer, HeaderFollowsSourceAndOptions) {
       {TPixelFormat::pf24bit, false, true, true, 6, 8, {}},  // grey from palette needs 8 bits
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << PixelFormatToBits(r.format) << " grey " << r.grey << " alpha "
-                                    << r.alpha << " from palette " << r.greyFromPalette);
+    SCOPED_TRACE(testing::Message()
+                 << PixelFormatToBits(r.format) << " grey " << r.grey << " alpha " << r.alpha
+                 << " from palette " << r.greyFromPalette);
     TBitmap src = Filled(r.format);
     TBitmap alpha = Alpha();
     auto chunks = Chunks(Encode(src, [&](TVexPNGWriteStream& s) {
@@ -94,8 +96,9 @@ TEST(Writer, ChunksComeInTheirOrder) {
     s.time = {2024, 5, 6, 7, 8, 9};
     s.SetIDATSize(256);
   });
-  std::vector<std::string> expected = {"IHDR", "tIME", "tEXt", "tEXt", "tpNG", "gIFg", "gAMA", "cHRM",
-                                       "sBIT", "PLTE", "bKGD", "tRNS", "pHYs", "IDAT", "IEND"};
+  std::vector<std::string> expected = {"IHDR", "tIME", "tEXt", "tEXt", "tpNG",
+                                       "gIFg", "gAMA", "cHRM", "sBIT", "PLTE",
+                                       "bKGD", "tRNS", "pHYs", "IDAT", "IEND"};
   EXPECT_EQ(Types(png), expected);
   auto chunks = Chunks(png);
   EXPECT_EQ(chunks[2].data, QByteArray("Comment\0graph", 13));
@@ -112,13 +115,14 @@ TEST(Writer, ChunksComeInTheirOrder) {
 TEST(Writer, OptionalChunksOnlyWhenMeaningful) {
   TBitmap src = Filled(TPixelFormat::pf24bit);
   auto chunks = Chunks(Encode(src, [](TVexPNGWriteStream& s) {
-    s.time = {2024, 13, 1, 0, 0, 0};      // month 13
-    s.gifExtension = {0, 0, 0, 9};        // only the fourth byte
+    s.time = {2024, 13, 1, 0, 0, 0};  // month 13
+    s.gifExtension = {0, 0, 0, 9};    // only the fourth byte
     s.chromaticities = {0, 5, 1, 1, 1, 1, 1, 1};
-    s.significantBits = {9, 9, 9, 9};     // out of range
+    s.significantBits = {9, 9, 9, 9};  // out of range
     s.physicalSize = {1, 0, 100};
   }));
-  EXPECT_EQ(Types(Encode(src)), (std::vector<std::string>{"IHDR", "tIME", "tEXt", "tpNG", "IDAT", "IEND"}));
+  EXPECT_EQ(Types(Encode(src)),
+            (std::vector<std::string>{"IHDR", "tIME", "tEXt", "tpNG", "IDAT", "IEND"}));
   for (const char* type : {"tIME", "gIFg", "cHRM", "sBIT", "pHYs", "gAMA", "bKGD", "tRNS"})
     EXPECT_FALSE(FindChunk(chunks, type)) << type;
   EXPECT_EQ(FindChunk(chunks, "tEXt")->data, QByteArray("Software\0VexPNG ver 3.4", 23));
@@ -136,7 +140,8 @@ TEST(Writer, TransparencyAndBackgroundByOutput) {
   // Colour: three 16-bit samples; not written beside an alpha channel.
   TBitmap rgb = Filled(TPixelFormat::pf24bit);
   TBitmap alpha = Alpha();
-  chunks = Chunks(Encode(rgb, [](TVexPNGWriteStream& s) { s.transparentColor = pngtest::Color(1, 2, 3); }));
+  chunks = Chunks(
+      Encode(rgb, [](TVexPNGWriteStream& s) { s.transparentColor = pngtest::Color(1, 2, 3); }));
   EXPECT_EQ(FindChunk(chunks, "tRNS")->data, QByteArray("\0\1\0\2\0\3", 6));
   chunks = Chunks(Encode(rgb, [&](TVexPNGWriteStream& s) {
     s.transparentColor = pngtest::Color(1, 2, 3);
@@ -145,7 +150,8 @@ TEST(Writer, TransparencyAndBackgroundByOutput) {
   EXPECT_FALSE(FindChunk(chunks, "tRNS"));
   // Grey of one bit: 0 or 1.
   TBitmap mono = Filled(TPixelFormat::pf1bit);
-  for (auto [color, grey] : {std::pair{pngtest::Color(250, 250, 250), 1}, std::pair{pngtest::Color(20, 90, 20), 0}}) {
+  for (auto [color, grey] :
+       {std::pair{pngtest::Color(250, 250, 250), 1}, std::pair{pngtest::Color(20, 90, 20), 0}}) {
     chunks = Chunks(Encode(mono, [&](TVexPNGWriteStream& s) {
       s.grey = true;
       s.background = color;
@@ -161,8 +167,9 @@ TEST(Writer, TransparencyAndBackgroundByOutput) {
 }
 
 TEST(Writer, PhysicalSizePerInchBecomesPerMetre) {
-  auto chunks = Chunks(Encode(Filled(TPixelFormat::pf24bit),
-                              [](TVexPNGWriteStream& s) { s.physicalSize = {2, 96, 72}; }));
+  auto chunks = Chunks(Encode(Filled(TPixelFormat::pf24bit), [](TVexPNGWriteStream& s) {
+    s.physicalSize = {2, 96, 72};
+  }));
   const auto* phys = FindChunk(chunks, "pHYs");
   ASSERT_TRUE(phys);
   EXPECT_EQ(pngtest::Be32(phys->data, 0), 3780u);
@@ -186,7 +193,9 @@ TEST(Writer, IdatSizeIsCheckedAndKept) {
   TBitmap noise(300, 200, TPixelFormat::pf24bit);
   uint32_t v = 1;
   for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) reinterpret_cast<QRgb*>(noise.ScanLine(y))[x] = 0xFF000000 | (v = v * 1664525 + 1013904223) >> 8;
+    for (int x = 0; x < 300; ++x)
+      reinterpret_cast<QRgb*>(noise.ScanLine(y))[x] =
+          0xFF000000 | (v = v * 1664525 + 1013904223) >> 8;
   std::vector<int> sizes;
   for (const auto& c : Chunks(Encode(noise, [](TVexPNGWriteStream& w) { w.SetIDATSize(1000); })))
     if (c.type == "IDAT") sizes.push_back(int(c.data.size()));
@@ -205,9 +214,11 @@ std::vector<int> FilterBytes(const QByteArray& png, int rowBytes) {
 TEST(Writer, FilterModesPickTheirFilters) {
   TBitmap ramp(16, 4, TPixelFormat::pf24bit);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 16; ++x) reinterpret_cast<QRgb*>(ramp.ScanLine(y))[x] = qRgb(x * 16, x * 8 + y, 255 - x * 16);
+    for (int x = 0; x < 16; ++x)
+      reinterpret_cast<QRgb*>(ramp.ScanLine(y))[x] = qRgb(x * 16, x * 8 + y, 255 - x * 16);
   for (auto [mode, type] : {std::pair{1, 0}, {6, 0}, {-3, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 4}}) {
-    auto bytes = FilterBytes(Encode(ramp, [m = mode](TVexPNGWriteStream& s) { s.filterMode = m; }), 48);
+    auto bytes =
+        FilterBytes(Encode(ramp, [m = mode](TVexPNGWriteStream& s) { s.filterMode = m; }), 48);
     EXPECT_EQ(bytes, std::vector<int>(4, type)) << "mode " << mode;
   }
   // Adaptive: a horizontal ramp is best told by Sub; 4-bit images always use None.
@@ -223,7 +234,8 @@ TEST(Writer, FilterModesPickTheirFilters) {
 TEST(Writer, OnePixelAdam7WritesTheFirstPassOnly) {
   TBitmap one(1, 1, TPixelFormat::pf24bit);
   one.ScanLine(0)[0] = 9;
-  QByteArray raw = pngtest::InflatedImageData(Encode(one, [](TVexPNGWriteStream& s) { s.interlace = 1; }));
+  QByteArray raw =
+      pngtest::InflatedImageData(Encode(one, [](TVexPNGWriteStream& s) { s.interlace = 1; }));
   EXPECT_EQ(raw, QByteArray("\0\0\0\x09", 4));
 }
 
@@ -252,7 +264,9 @@ TEST(Writer, AFailedWriteRaises) {
   TBitmap src = Filled(TPixelFormat::pf24bit, 200, 200);
   uint32_t v = 7;
   for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 200; ++x) reinterpret_cast<QRgb*>(src.ScanLine(y))[x] = 0xFF000000 | (v = v * 1664525 + 1013904223) >> 8;
+    for (int x = 0; x < 200; ++x)
+      reinterpret_cast<QRgb*>(src.ScanLine(y))[x] =
+          0xFF000000 | (v = v * 1664525 + 1013904223) >> 8;
   for (qint64 room : {0, 40, 5000, 70000}) {
     pngtest::FullDevice device(room);
     TVexPNGWriteStream writer;
