@@ -91,27 +91,32 @@ TFilterScore ScoreFilteredRow(const uint8_t* row, size_t n, int bitsPerPixel,
   return {false, int64_t(std::nearbyint(score))};
 }
 
-void ChooseAndFilterRow(int filterMode, const uint8_t* row, const uint8_t* previous, size_t n,
-                        int bitsPerPixel, uint8_t*& out, uint8_t*& candidate,
-                        uint32_t counts[256]) {
+const uint8_t* ChooseAndFilterRow(int filterMode, uint8_t* row, const uint8_t* previous, size_t n,
+                                  int bitsPerPixel, uint8_t* scratchA, uint8_t* scratchB,
+                                  uint32_t counts[256]) {
   const int bpp = FilterStride(bitsPerPixel);
+  row[0] = kFilterNone;
   if (filterMode >= 2 && filterMode <= 5) {
-    FilterRow(uint8_t(filterMode - 1), row, previous, n, bpp, out);
-    return;
+    FilterRow(uint8_t(filterMode - 1), row + 1, previous, n, bpp, scratchA);
+    return scratchA;
   }
-  FilterRow(kFilterNone, row, previous, n, bpp, out);
-  if (filterMode != 0 || bitsPerPixel == 4) return;
-  TFilterScore none = ScoreFilteredRow(out, n + 1, bitsPerPixel, counts);
-  if (none.takeAtOnce) return;
-  int64_t best = none.score;
-  if (bitsPerPixel == 1 || bitsPerPixel == 8) best *= 2;
+  if (filterMode != 0 || bitsPerPixel == 4) return row;
+  TFilterScore none = ScoreFilteredRow(row, n + 1, bitsPerPixel, counts);
+  if (none.takeAtOnce) return row;
+  int64_t bestScore = none.score;
+  if (bitsPerPixel == 1 || bitsPerPixel == 8) bestScore *= 2;
+  const uint8_t* best = row;
+  uint8_t* spare = scratchA;  // never the buffer holding the best so far
+  uint8_t* other = scratchB;
   for (uint8_t type : {kFilterSub, kFilterUp, kFilterAverage, kFilterPaeth}) {
-    FilterRow(type, row, previous, n, bpp, candidate);
-    TFilterScore s = ScoreFilteredRow(candidate, n + 1, bitsPerPixel, counts);
-    if (s.takeAtOnce || s.score > best) {
-      std::swap(out, candidate);
-      best = s.score;
-      if (s.takeAtOnce) return;
+    FilterRow(type, row + 1, previous, n, bpp, spare);
+    TFilterScore s = ScoreFilteredRow(spare, n + 1, bitsPerPixel, counts);
+    if (s.takeAtOnce) return spare;
+    if (s.score > bestScore) {
+      best = spare;
+      bestScore = s.score;
+      std::swap(spare, other);
     }
   }
+  return best;
 }

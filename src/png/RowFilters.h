@@ -29,7 +29,10 @@ struct TFilterScore {
 };
 TFilterScore ScoreFilteredRow(const uint8_t* row, size_t n, int bitsPerPixel, uint32_t counts[256]);
 
-// Filters row by filter mode (0 adaptive, 1 or above 5 None, 2..5 Sub, Up, Average,
-// Paeth) into out (n + 1 bytes); candidate is scratch space of n + 1 bytes.
-void ChooseAndFilterRow(int filterMode, const uint8_t* row, const uint8_t* previous, size_t n,
-                        int bitsPerPixel, uint8_t*& out, uint8_t*& candidate, uint32_t counts[256]);
+// Filters a row by filter mode (0 adaptive, 1 or above 5 None, 2..5 Sub, Up, Average,
+// Paeth). row is the filter byte's place followed by the n bytes; the result is the row
+// to write, filter byte first: row itself (made None) or one of the two scratch buffers
+// of n + 1 bytes.
+const uint8_t* ChooseAndFilterRow(int filterMode, uint8_t* row, const uint8_t* previous, size_t n,
+                                  int bitsPerPixel, uint8_t* scratchA, uint8_t* scratchB,
+                                  uint32_t counts[256]);

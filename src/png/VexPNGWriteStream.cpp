@@ -334,7 +334,20 @@ void TVexPNGWriteStream::PackRow(uint32_t y, uint8_t* out) {
       return;
     default: break;
   }
-  if (sourceBits_ == 24 || sourceBits_ == 32) {
+  if ((sourceBits_ == 24 || sourceBits_ == 32) && rowKind_ == RowKind::kRgb) {
+    // The common case of saved graphs, a word at a time: B, G, R, X becomes R, G, B
+    // (each word written also covers the next pixel's first byte, rewritten next).
+    const uint32_t w = width_;
+    for (uint32_t x = 0; x + 1 < w; ++x) {
+      uint32_t v;
+      std::memcpy(&v, src + 4 * x, 4);
+      v = __builtin_bswap32(v) >> 8;
+      std::memcpy(out + 3 * x, &v, 4);
+    }
+    const uint8_t* last = src + 4 * (w - 1);
+    uint8_t* o = out + 3 * (w - 1);
+    o[0] = last[2], o[1] = last[1], o[2] = last[0];
+  } else if (sourceBits_ == 24 || sourceBits_ == 32) {
     PackColourRow(
         [src](uint32_t x, uint8_t& r, uint8_t& g, uint8_t& b) {
           const uint8_t* p = src + 4 * x;  // B, G, R, X

@@ -102,13 +102,18 @@ int Pump(TVexZStream& s, int flushMode) {
 }  // namespace
 
 int DeflateRow(TVexZStream& s) {
-  uint8_t* out = s.best.data();
-  uint8_t* candidate = s.candidate.data();
-  ChooseAndFilterRow(s.filterMode, s.current.data() + 1, s.previous.data() + 1, s.rowBytes,
-                     s.bitsPerPixel, out, candidate, s.counts);
   const size_t length = s.rowBytes + 1;
-  if (s.rowHook) s.rowHook(out, length, s.hookText);
-  s.z.next_in = out;
+  const uint8_t* chosen =
+      ChooseAndFilterRow(s.filterMode, s.current.data(), s.previous.data() + 1, s.rowBytes,
+                         s.bitsPerPixel, s.candidate.data(), s.best.data(), s.counts);
+  if (s.rowHook) {
+    // The hook may change the row; the unfiltered one must stay for the next row's filter.
+    uint8_t* own = chosen == s.current.data() ? s.candidate.data() : const_cast<uint8_t*>(chosen);
+    if (own != chosen) std::memcpy(own, chosen, length);
+    s.rowHook(own, length, s.hookText);
+    chosen = own;
+  }
+  s.z.next_in = const_cast<Bytef*>(chosen);
   s.z.avail_in = uInt(length);
   int r = Pump(s, Z_NO_FLUSH);
   std::swap(s.current, s.previous);

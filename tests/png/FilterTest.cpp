@@ -58,20 +58,26 @@ TEST(Filters, HistogramScore) {
 
 TEST(Filters, AdaptiveChoiceTakesTheFirstRowThatIsTakenAtOnce) {
   uint32_t counts[256];
-  std::vector<uint8_t> outBuf(65), candBuf(65), prev(64, 0), row(64);
+  std::vector<uint8_t> a(65), b(65), prev(64, 0), row(65);
   // A row the same as the one above: None scores, Sub does not win, Up gives all zeros.
   std::mt19937 rng(5);
   for (auto& v : prev) v = uint8_t(rng());
-  row = prev;
-  uint8_t* out = outBuf.data();
-  uint8_t* cand = candBuf.data();
-  ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, out, cand, counts);
+  std::copy(prev.begin(), prev.end(), row.begin() + 1);
+  const uint8_t* out =
+      ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, a.data(), b.data(), counts);
   EXPECT_EQ(out[0], kFilterUp);
   EXPECT_TRUE(std::all_of(out + 1, out + 65, [](uint8_t v) { return v == 0; }));
-  // A row of one value is taken with None at once.
+  // A row of one value is taken with None at once, in place.
   std::fill(row.begin(), row.end(), 9);
-  ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, out, cand, counts);
+  out = ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, a.data(), b.data(), counts);
+  EXPECT_EQ(out, row.data());
   EXPECT_EQ(out[0], kFilterNone);
+  // The best of several stays whole while later candidates are tried.
+  for (size_t i = 1; i < 65; ++i) row[i] = uint8_t(prev[i - 1] + (i % 3 ? 1 : 200));
+  out = ChooseAndFilterRow(0, row.data(), prev.data(), 64, 24, a.data(), b.data(), counts);
+  std::vector<uint8_t> back(out + 1, out + 65);
+  ASSERT_TRUE(UnfilterRow(out[0], back.data(), prev.data(), 64, 3));
+  EXPECT_TRUE(std::equal(back.begin(), back.end(), row.begin() + 1));
 }
 
 TEST(ZStream, DeflaterBufferSize) {
@@ -85,6 +91,25 @@ TEST(ZStream, DeflaterBufferSize) {
     ASSERT_EQ(DeflaterInit(z, -1, asked), 0);
     EXPECT_EQ(z.buffer.size(), size_t(used)) << asked;
   }
+}
+
+TEST(ZStream, TheRowHookLeavesTheRowAboveAlone) {
+  TVexZStream z;
+  ASSERT_EQ(DeflaterInit(z, -1, 0), 0);
+  z.filterMode = 1;  // None: the row is written as it stands
+  z.flush = [](const uint8_t*, size_t) {};
+  std::vector<uint8_t> seen;
+  z.rowHook = [&](uint8_t* row, size_t n, const std::string&) {
+    for (size_t i = 1; i < n; ++i) row[i] ^= 0xFF;
+    seen.assign(row, row + n);
+  };
+  StartRows(z, 8, 8);
+  std::iota(z.current.begin() + 1, z.current.begin() + 9, 1);
+  ASSERT_EQ(DeflateRow(z), 0);
+  EXPECT_EQ(seen, (std::vector<uint8_t>{0, 254, 253, 252, 251, 250, 249, 248, 247}));
+  // The unfiltered row stays for the next row's filter.
+  EXPECT_EQ(std::vector<uint8_t>(z.previous.begin() + 1, z.previous.begin() + 9),
+            (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST(ZStream, RowsSurviveTinyBuffersAndOneByteRefills) {

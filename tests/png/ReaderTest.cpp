@@ -287,26 +287,34 @@ TEST(Reader, ColourAndGreyTransparencyAndBackground) {
 }
 
 TEST(Reader, RowHookSeesTheRowsOfFilesThatAskForIt) {
-  TBitmap src(6, 3, TPixelFormat::pf24bit);
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 6; ++x)
-      reinterpret_cast<QRgb*>(src.ScanLine(y))[x] = qRgb(x * 40, y * 80, 7);
+  // Equal rows of a dozen byte values: the adaptive choice writes the first row
+  // unfiltered and the others with Up, every one through the hook.
+  TBitmap src(20, 4, TPixelFormat::pf24bit);
+  uint32_t v = 1;
+  auto next = [&v] { return int((v = v * 1103515245 + 12345) >> 16) % 12 * 20; };
+  for (int x = 0; x < 20; ++x) {
+    QRgb c = qRgb(next(), next(), next());
+    for (int y = 0; y < 4; ++y) reinterpret_cast<QRgb*>(src.ScanLine(y))[x] = c;
+  }
   auto scramble = [](uint8_t* row, size_t n, const std::string& key) {
     for (size_t i = 1; i < n; ++i) row[i] ^= uint8_t(key[i % key.size()]);
   };
-  QByteArray png = pngtest::Encode(src, [&](TVexPNGWriteStream& s) {
-    s.rowHook = scramble;
-    s.userText = "key";
-  });
-  pngtest::Decoded d;
-  Decode(png, d, [&](TVexPNGReadStream& r) {
-    r.rowHook = scramble;
-    r.userText = "key";
-  });
-  EXPECT_EQ(d.image.Pixels(), src.Pixels());
-  pngtest::Decoded plain;
-  Decode(png, plain);
-  EXPECT_NE(plain.image.Pixels(), src.Pixels());
+  for (int filterMode : {0, 1, 3, 5}) {
+    QByteArray png = pngtest::Encode(src, [&](TVexPNGWriteStream& s) {
+      s.rowHook = scramble;
+      s.userText = "key";
+      s.filterMode = filterMode;
+    });
+    pngtest::Decoded d;
+    Decode(png, d, [&](TVexPNGReadStream& r) {
+      r.rowHook = scramble;
+      r.userText = "key";
+    });
+    EXPECT_EQ(d.image.Pixels(), src.Pixels()) << filterMode;
+    pngtest::Decoded plain;  // without the hook: the scrambled pixels
+    Decode(png, plain);
+    EXPECT_NE(plain.image.Pixels(), src.Pixels()) << filterMode;
+  }
 }
 
 TEST(Reader, ReadsTheOptionalRecords) {
