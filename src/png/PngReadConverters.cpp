@@ -41,6 +41,21 @@ void Rgb32(const uint8_t* s, uint32_t w, uint8_t* d, uint8_t* a) {
   }
 }
 
+// The common case of 8-bit colour a word at a time: R, G, B (and the next pixel's first
+// byte, ignored) becomes B, G, R, 0xFF.
+void Rgb8ToRgb32(const uint8_t* s, uint32_t w, uint8_t* d, uint8_t*) {
+  if (w == 0) return;
+  for (uint32_t x = 0; x + 1 < w; ++x) {
+    uint32_t v;
+    std::memcpy(&v, s + 3 * x, 4);
+    v = __builtin_bswap32(v << 8) | 0xFF000000u;
+    std::memcpy(d + 4 * x, &v, 4);
+  }
+  const uint8_t* p = s + 3 * (w - 1);
+  uint8_t* o = d + 4 * (w - 1);
+  o[0] = p[2], o[1] = p[1], o[2] = p[0], o[3] = 0xFF;
+}
+
 // 8-bit colour into 16-bit words: 5-6-5 (Green6) or 5-5-5.
 template <bool Green6, bool Alpha>
 void Rgb16(const uint8_t* s, uint32_t w, uint8_t* d, uint8_t* a) {
@@ -76,7 +91,7 @@ PngRowConverter ChooseReadConverter(int baseType, bool alpha, int depth, int tar
   if (baseType != 2) return nullptr;
   if (targetBits == 16 && depth == 8) return alpha ? Rgb16<true, true> : Rgb16<true, false>;
   if (targetBits == 15 && depth == 8) return alpha ? Rgb16<false, true> : Rgb16<false, false>;
-  if (depth == 8) return alpha ? Rgb32<1, true> : Rgb32<1, false>;
+  if (depth == 8) return alpha ? Rgb32<1, true> : Rgb8ToRgb32;
   if (depth == 16) return alpha ? Rgb32<2, true> : Rgb32<2, false>;
   return nullptr;
 }
