@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "png/RowFilters.h"
+#include "png/ZlibMemory.h"
 
 TVexZStream::~TVexZStream() {
   InflaterFree(*this);
@@ -13,6 +14,8 @@ TVexZStream::~TVexZStream() {
 int InflaterInit(TVexZStream& s) {
   InflaterFree(s);
   s.z = z_stream{};
+  s.z.zalloc = ZlibAlloc;
+  s.z.zfree = ZlibFree;
   if (inflateInit(&s.z) != Z_OK) return -1;
   s.inflating = true;
   s.streamEnded = false;
@@ -73,6 +76,8 @@ int DeflaterInit(TVexZStream& s, int level, int bufferSize) {
   if (level < 0 || level > 9) level = Z_DEFAULT_COMPRESSION;
   s.buffer.assign(size_t(bufferSize), 0);
   s.z = z_stream{};
+  s.z.zalloc = ZlibAlloc;
+  s.z.zfree = ZlibFree;
   if (deflateInit(&s.z, level) != Z_OK) return -1;
   s.deflating = true;
   s.z.next_out = s.buffer.data();
