@@ -32,7 +32,7 @@ size_t SizeOf(const char* block) {
 
 voidpf ZlibAlloc(voidpf, uInt items, uInt size) {
   const size_t n = size_t(items) * size;
-  for (size_t i = 0; i < kept.blocks.size(); ++i) {
+  for (size_t i = kept.blocks.size(); i-- > 0;) {  // the last given back first
     char* b = kept.blocks[i];
     if (SizeOf(b) != n) continue;
     kept.blocks.erase(kept.blocks.begin() + std::ptrdiff_t(i));

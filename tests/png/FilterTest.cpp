@@ -1,11 +1,14 @@
 // Row filters, the adaptive filter score and the zlib adapters.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
 #include <numeric>
 #include <random>
 
 #include "png/RowFilters.h"
 #include "png/VexZStream.h"
+#include "png/ZlibMemory.h"
 
 namespace {
 
@@ -150,6 +153,28 @@ TEST(ZStream, RowsSurviveTinyBuffersAndOneByteRefills) {
     EXPECT_TRUE(std::equal(r.begin(), r.end(), in.current.begin() + 1));
   }
   EXPECT_EQ(InflateRow(in), kInflateEarlyEnd);  // past the last row: the data has ended
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ZStream, MemoryIsKeptForTheNextPicture) {
+  void* a = ZlibAlloc(nullptr, 1, 65536);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(a) % alignof(std::max_align_t), 0u);
+  ZlibFree(nullptr, a);
+  void* b = ZlibAlloc(nullptr, 2, 32768);
+  EXPECT_EQ(b, a);  // the same block again
+  void* c = ZlibAlloc(nullptr, 3, 7);
+  ASSERT_TRUE(c);
+  std::memset(c, 1, 21);
+  ZlibFree(nullptr, c);
+  ZlibFree(nullptr, b);
+  // Far more than is kept goes back to the system without trouble.
+  std::vector<void*> many;
+  for (int i = 0; i < 40; ++i) many.push_back(ZlibAlloc(nullptr, 1, 100000));
+  for (void* p : many) ZlibFree(nullptr, p);
 }
 
 }  // namespace
