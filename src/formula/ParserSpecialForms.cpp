@@ -2,6 +2,7 @@
 // MaxV and MinV, Sum and multi, and the two numeric integrals.
 #include <cstring>
 
+#include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
 #include "formula/EngineServices.h"
 #include "formula/ParserReader.h"
@@ -67,7 +68,6 @@ TreePtr Reader::ReadCombinations(int32_t code) {
 }
 
 TreePtr Reader::ReadDerivative() {
-  const int marker = p_;
   p_ += 2;
   TreePtr operand = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
@@ -78,9 +78,7 @@ TreePtr Reader::ReadDerivative() {
     --p_;
   }
   if (mode_ == 1) return operand;
-  // Without the differentiator no derivative can be built.
-  if (!engineServices.Differentiate) return Fail(marker);
-  return TreePtr(engineServices.Differentiate(operand.get(), node::VarX));
+  return TreePtr(Differentiate(operand.get(), node::VarX));
 }
 
 TreePtr Reader::ReadExtremum(bool maximum) {

@@ -1,0 +1,722 @@
+// The recursive core of the evaluator: the node protocol, operators, relations, powers and
+// the leaves, and the outer routines around it.
+#include "formula/Evaluator.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
+#include "formula/EvaluatorCore.h"
+#include "formula/Fraction.h"
+#include "formula/Numeric.h"
+#include "formula/Parser.h"
+#include "formula/ShellHooks.h"
+#include "formula/Simplifier.h"
+#include "formula/TreeKernel.h"
+#include "formula/VariableValues.h"
+#include "platform/Runtime.h"
+
+namespace evaluator {
+
+namespace {
+
+bool faultPending = false;
+PointRefreshHook pointRefresh = nullptr;
+uint64_t randomState = 0x9E3779B97F4A7C15ull;
+
+// Exactness is kept only for small integers and is dropped beyond this part size.
+constexpr Extended ExactLimit = 10000;
+constexpr Extended EulerNumber = 2.71828182845904523536028747135266250L;
+
+// Adding 1.5 * 2^63 rounds a value below 2^62 to an integer (the default rounding mode).
+inline bool IsIntegral(Extended v) {
+  constexpr Extended shift = 0x1.8p63L;
+  return (v + shift) - shift == v;
+}
+
+// IsSmallInteger without a library call: a whole value below 100000 in magnitude.
+inline bool IsSmallWhole(Extended v) { return std::fabs(v) < 100000 && IsIntegral(v); }
+
+// Single-precision cell of the parameter letters by variable code 10001..10022; 0 for e.
+struct CellTable {
+  uint8_t cell[23] = {};
+  CellTable() {
+    for (int code = 10001; code <= 10022; ++code) {
+      const VariableSlot slot = SlotOfLetter(LetterOfNodeCode(code));
+      if (slot.home == VariableHome::Cell) cell[code - 10000] = slot.cell;
+    }
+  }
+};
+const CellTable cellTable;
+
+TFraction FractionOf(const Tfrec* t) { return TFraction{t->exact, t->num, t->den}; }
+
+void SetExact(Tfrec* t, const TFraction& f) {
+  if (!IsExactFraction(f)) return;
+  t->exact = 1;
+  t->num = f.num;
+  t->den = f.den;
+}
+
+// Step 11 of the node protocol: store the result, keep exactness in step with it.
+inline void Store(Tfrec* t, Extended result, uint8_t v) {
+  t->value = result;
+  t->valid = v;
+  if (eng.UseFigureFormulas && std::fabs(result) <= ExactLimit && IsIntegral(result)) {
+    t->exact = 1;
+    t->num = static_cast<int32_t>(result);
+    t->den = 1;
+  }
+  if (t->exact && (std::abs(t->num) > ExactLimit || std::abs(t->den) > ExactLimit)) {
+    t->exact = 0;
+    eng.UseFigureFormulas = 0;
+  }
+}
+
+// The result of a node whose children made it invalid (steps 5, 7, 8).
+inline Extended Invalid(Tfrec* t) {
+  t->valid = 0;
+  t->value = 0;
+  return 0;
+}
+
+// ---- operators --------------------------------------------------------------------------
+
+Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  const bool subtract = t->code == node::Difference;
+  const bool lv = l->valid, rv = r->valid;
+  // Between two relations "+" and "-" mean the union of the regions.
+  v = (l->hasRelation && r->hasRelation) ? (lv || rv) : (lv && rv);
+  Extended result;
+  if (!lv && !rv) {
+    v = 0;
+    result = 0;
+  } else if (!rv) {
+    result = L;
+  } else if (!lv) {
+    result = subtract ? -R : R;
+  } else {
+    result = subtract ? L - R : L + R;
+    if (!std::isfinite(result)) {
+      eng.EvalOK = 0;
+      return Huge * SignOf(L);
+    }
+    if (l->exact && r->exact) {
+      TFraction f;
+      FractionAddSub(FractionOf(l), FractionOf(r), subtract ? 1 : 0, f);
+      SetExact(t, f);
+    }
+  }
+  const Extended old = t->prevValue;
+  t->poleCrossed = l->poleCrossed | r->poleCrossed;
+  if (!subtract) {
+    if (t->poleCrossed) eng.LineContinues = 1;
+    if (l->poleCrossed && r->poleCrossed && SignOf(L) * SignOf(R) < 0 &&
+        std::fabs(L + R) < 1 / doc.PixelSizeX) {
+      t->poleCrossed = 0;
+      eng.LineContinues = 0;
+    } else if (SignOf(old) * SignOf(result) <= 0) {
+      t->zeroCrossed = 1;
+    }
+  } else {
+    if (l->poleCrossed && r->poleCrossed && SignOf(L) == SignOf(R) &&
+        std::fabs(old - result) < 1 / doc.PixelSizeX)
+      t->poleCrossed = 0;
+    else if (SignOf(old) * SignOf(result) <= 0)
+      t->zeroCrossed = 1;
+  }
+  return result;
+}
+
+Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  v = l->valid && r->valid;
+  const Extended result = L * R;
+  if (!std::isfinite(result)) {
+    eng.EvalOK = 0;
+    return Huge * (SignOf(L) * SignOf(R));
+  }
+  t->zeroCrossed = l->zeroCrossed | r->zeroCrossed;
+  t->poleCrossed = l->poleCrossed | r->poleCrossed;
+  if (t->zeroCrossed && t->poleCrossed) t->poleCrossed = 0;
+  if (l->exact && r->exact) {
+    TFraction f;
+    FractionMulDiv(FractionOf(l), FractionOf(r), 0, f);
+    SetExact(t, f);
+  }
+  return result;
+}
+
+Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  v = l->valid && r->valid;
+  if (R == 0) {
+    eng.EvalOK = 0;
+    eng.LineContinues = 1;
+    return 0;
+  }
+  const Extended result = L / R;
+  if (!std::isfinite(result)) return RaiseFault();
+  if (l->poleCrossed) {
+    eng.LineContinues = 1;
+    t->poleCrossed = !r->poleCrossed;
+  } else if (r->poleCrossed) {
+    t->zeroCrossed = 1;
+    eng.LineContinues = 1;
+  } else if (l->zeroCrossed) {
+    if (r->zeroCrossed)
+      eng.LineContinues = 1;
+    else
+      t->zeroCrossed = 1;
+  } else if (r->zeroCrossed) {
+    t->poleCrossed = 1;
+    eng.LineContinues = 1;
+  }
+  if (l->exact && r->exact) {
+    TFraction f;
+    FractionMulDiv(FractionOf(l), FractionOf(r), 1, f);
+    SetExact(t, f);
+  }
+  return result;
+}
+
+// Flags of a power from its base: copied, or swapped for a negative exponent.
+void PowerFlags(Tfrec* t, const Tfrec* base, bool swapped) {
+  if (swapped) {
+    t->poleCrossed = base->zeroCrossed;
+    t->zeroCrossed = base->poleCrossed;
+    if (t->poleCrossed) eng.LineContinues = 1;
+  } else {
+    t->zeroCrossed = base->zeroCrossed;
+    t->poleCrossed = base->poleCrossed;
+  }
+}
+
+// |value|^n as an exact fraction part, or -1 beyond the fraction limit.
+int64_t ExactPower(int64_t value, int64_t n) {
+  int64_t result = 1;
+  for (int64_t k = 0; k < n; ++k) {
+    result *= value;
+    if (std::llabs(result) > kFractionLimit) return -1;
+  }
+  return result;
+}
+
+void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
+  if (!base->exact) return;
+  const bool reciprocal = n < 0;
+  const int64_t m = reciprocal ? -n : n;
+  const int64_t num = ExactPower(std::llabs(base->num), m);
+  const int64_t den = ExactPower(base->den, m);
+  if (num < 0 || den < 0) return;
+  const int64_t sign = (base->num < 0 && (m & 1)) ? -1 : 1;
+  SetExact(t, reciprocal ? MakeFraction(sign * den, num) : MakeFraction(sign * num, den));
+}
+
+Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  // An undefined base or exponent leaves the power undefined, as it does every other
+  // operator.
+  v = l->valid && r->valid;
+  if (IsSmallWhole(R)) {
+    if (R < 0) {
+      PowerFlags(t, l, true);
+      if (L == 0) {
+        t->poleCrossed = 1;
+        eng.LineContinues = 1;
+        eng.EvalOK = 0;
+        return 0;
+      }
+      const Extended p = PowerPositiveInt(L, -R);
+      if (!std::isfinite(p) || p == 0) return RaiseFault();
+      ExactIntegerPower(t, l, static_cast<int64_t>(R));
+      return 1 / p;
+    }
+    if (R == 0) {
+      SetExact(t, MakeFraction(1, 1));
+      return 1;
+    }
+    PowerFlags(t, l, false);
+    if (L == 0) {
+      t->zeroCrossed = 1;
+      SetExact(t, MakeFraction(0, 1));
+      return 0;
+    }
+    const Extended p = R == 2 ? L * L : PowerPositiveInt(L, R);
+    if (!std::isfinite(p)) return RaiseFault();
+    ExactIntegerPower(t, l, static_cast<int64_t>(R));
+    return p;
+  }
+  if (L < 0) {
+    // Only odd roots of a negative base are real: the exponent must be written as a
+    // quotient of integers with an odd denominator.
+    if (!IsIntegerFraction(r)) {
+      eng.EvalOK = 0;
+      return 0;
+    }
+    const Extended numerator = NumberNodeValue(r->left);
+    const Extended denominator = NumberNodeValue(r->right);
+    if (IsEven(denominator)) {
+      eng.EvalOK = 0;
+      return 0;
+    }
+    PowerFlags(t, l, R < 0);
+    const Extended p = PowerReal(L, R);
+    return IsEven(numerator) ? p : -p;
+  }
+  if (L == 0) {
+    if (R > 0) {
+      t->zeroCrossed = 1;
+      return 0;
+    }
+    t->poleCrossed = 1;
+    eng.LineContinues = 1;
+    eng.EvalOK = 0;
+    return 0;
+  }
+  PowerFlags(t, l, false);
+  return PowerReal(L, R);
+}
+
+// ---- relations --------------------------------------------------------------------------
+
+Extended Relation(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  const bool both = l->valid && r->valid;
+  bool truth;
+  switch (t->code) {
+    case node::Greater: truth = both && L > R; break;
+    case node::Less: truth = both && L < R; break;
+    case node::Equal:
+      truth = both && (L == R || (eng.PlotMode && SignOf(l->prevValue - r->prevValue) * SignOf(L - R) < 0));
+      break;
+    case node::GreaterEqual: truth = both && L >= R; break;
+    case node::LessEqual: truth = both && L <= R; break;
+    case node::NotEqual: truth = both && L != R; break;
+    case node::And: truth = both; break;
+    case node::Or: truth = l->valid || r->valid; break;
+    default: truth = false; break;
+  }
+  if (t->code != node::And && t->code != node::Or && t->valid != truth) eng.ValidityChanged = 1;
+  v = truth;
+  return truth ? 1 : 0;
+}
+
+// ---- leaves -----------------------------------------------------------------------------
+
+// Coordinate `axis` (0 x, 1 y, 2 z) of point n, with its exact fraction.
+Extended PointCoordinate(Tfrec* t, int n, int axis, const EvalPoint& at) {
+  RefreshPoint(n, at);
+  const auto& sequence = doc.PointSequences[n];
+  if (sequence.empty()) {
+    eng.EvalOK = 0;
+    return 0;
+  }
+  const TSpacePoint& p = sequence[0];
+  const Extended value = axis == 0 ? p.x : axis == 1 ? p.y : p.z;
+  const TFraction& f = axis == 0 ? p.fx : axis == 1 ? p.fy : p.fz;
+  t->exact = f.exact;
+  t->num = f.num;
+  t->den = f.den;
+  eng.EvalOK = p.valid && std::isfinite(value);
+  return value;
+}
+
+Extended DefinedConstant(int n, const EvalPoint& at) {
+  StorePoint(at);
+  RecomputeDefinedValue(n);
+  eng.EvalOK = doc.DefinedConstantDrawable[n];
+  return doc.DefinedConstantValues[n];
+}
+
+// A value read from outside the tree: not finite counts as a domain error.
+inline Extended Checked(Extended v) {
+  if (!std::isfinite(v)) eng.EvalOK = 0;
+  return v;
+}
+
+Extended Leaf(Tfrec* t, const EvalPoint& at) {
+  const int32_t code = t->code;
+  if (code >= node::VariableBase + 1 && code <= node::VarZ) {
+    if (code >= node::VarX) {
+      const Extended v = code == node::VarX ? at.x : code == node::VarY ? at.y : at.z;
+      if (SignOf(t->prevValue) * SignOf(v) <= 0) t->zeroCrossed = 1;
+      return Checked(v);
+    }
+    if (code == node::VarT) return Checked(doc.VariableValues.T);
+    if (code == node::VarE) return EulerNumber;
+    return Checked(doc.VariableValues.cells[cellTable.cell[code - node::VariableBase]]);
+  }
+  if (code == node::Number || code == node::Pi || code == node::Degree) return t->value;
+  if (code > node::IntegrationVariableBase && code <= node::IntegrationVariableBase + 6)
+    return IntegrationVariable(code);
+  if (code > node::PointXBase && code <= node::PointZBase + kMaxPoints) {
+    const int axis = (code - node::PointXBase - 1) / 30;
+    const int n = code - node::PointXBase - 30 * axis;
+    if (n <= kMaxPoints) return PointCoordinate(t, n, axis, at);
+    return 0;
+  }
+  if (code > node::ConstantBase && code <= node::ConstantBase + kMaxDefinitions)
+    return DefinedConstant(code - node::ConstantBase, at);
+  if (code == node::Latx) return eng.XTickStep;
+  if (code == node::Laty) return eng.YTickStep;
+  return 0;
+}
+
+// ---- the special forms --------------------------------------------------------------
+
+// A bound of an integral or an extremum: an error is an error of the form, an undefined
+// bound makes the form undefined.
+bool BoundUsable(const Tfrec* bound) { return eng.EvalOK && bound->valid; }
+
+Extended Integral(Tfrec* t, const EvalPoint& at) {
+  t->prevValue = t->value;
+  Tfrec* ranges = t->left;
+  Tfrec* pair = t->right;
+  if (!ranges || !ranges->left || !ranges->left->left || !ranges->left->right || !ranges->right || !pair ||
+      !pair->left || !pair->right) {
+    eng.EvalOK = 0;
+    return Invalid(t);
+  }
+  Tfrec* range = ranges->left;
+  const Extended lo = Evaluate(range->left, at);
+  if (faultPending) return 0;
+  bool usable = BoundUsable(range->left);
+  const Extended hi = usable ? Evaluate(range->right, at) : 0;
+  if (faultPending) return 0;
+  usable = usable && BoundUsable(range->right);
+  if (!usable) return Invalid(t);
+  const int64_t panels = rtl::Round(ranges->right->value);
+  const Extended result = SimpsonOverPair(pair, panels, lo, hi, at);
+  t->valid = eng.EvalOK;
+  eng.LineContinues = 0;
+  t->value = eng.EvalOK ? result : 0;
+  return t->value;
+}
+
+Extended Extremum(Tfrec* t, const EvalPoint& at) {
+  Tfrec* range = t->left;
+  if (!range || !range->left || !range->right || !t->right) {
+    eng.EvalOK = 0;
+    return Invalid(t);
+  }
+  // The bounds are read at x = y = z = 0, and the body is searched there.
+  const EvalPoint origin{0, 0, 0};
+  StorePoint(origin);
+  const Extended hi = Evaluate(range->right, origin);
+  if (faultPending) return 0;
+  const bool hiOK = eng.EvalOK, hiValid = range->right->valid;
+  const Extended lo = Evaluate(range->left, origin);
+  if (faultPending) return 0;
+  eng.EvalOK = eng.EvalOK && hiOK;
+  if (!eng.EvalOK) return Invalid(t);
+  if (!hiValid || !range->left->valid) return Invalid(t);
+  t->prevValue = t->value;
+  const Extended result = ExtremumValue(t->right, t->code == node::MaxOver ? 1 : 2, lo, hi, doc.PixelSizeX);
+  if (eng.EvalOK) Store(t, result, 1);
+  return result;
+}
+
+// ---- the node protocol ------------------------------------------------------------------
+
+Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  switch (t->code) {
+    case node::Sum:
+    case node::Difference: return AddOrSubtract(t, l, r, L, R, v);
+    case node::Product: return Multiply(t, l, r, L, R, v);
+    case node::Quotient: return Divide(t, l, r, L, R, v);
+    case node::Power: return Power(t, l, r, L, R, v);
+    case node::Combinations:
+      v = l->valid && r->valid;
+      return Combinations(L, R);
+    case node::Permutations:
+      v = l->valid && r->valid;
+      return Permutations(L, R);
+    case node::Max:
+      v = l->valid && r->valid;
+      return R >= L ? R : L;
+    case node::Min:
+      v = l->valid && r->valid;
+      return R >= L ? L : R;
+    case node::IndexRangeI:
+      // The index range of a Sum evaluated on its own.
+      doc.VariableValues.cells[cellTable.cell[node::VarI - node::VariableBase]] = 1;
+      return 1;
+    case node::LogBase:
+      // log_L R, for trees that keep the written form.
+      v = l->valid && r->valid;
+      if (L <= 0 || R <= 0) {
+        eng.EvalOK = 0;
+        return 0;
+      }
+      if (L == 1) {
+        eng.EvalOK = 0;
+        eng.LineContinues = 1;
+        return 0;
+      }
+      return std::log(R) / std::log(L);
+    default:
+      if (node::IsRelation(t->code)) return Relation(t, l, r, L, R, v);
+      return 0;
+  }
+}
+
+Extended Unary(Tfrec* t, const Tfrec* r, Extended R, uint8_t& v) {
+  v = r->valid;
+  if (!v) return 0;
+  switch (t->code) {
+    case node::Negate:
+      t->zeroCrossed = r->zeroCrossed;
+      t->poleCrossed = r->poleCrossed;
+      if (r->exact) SetExact(t, MakeFraction(-int64_t{r->num}, r->den));
+      return -R;
+    case node::Identity:
+      t->zeroCrossed = r->zeroCrossed;
+      t->poleCrossed = r->poleCrossed;
+      if (r->exact) SetExact(t, FractionOf(r));
+      return R;
+    default:
+      return EvaluateFunction(t, r, R);
+  }
+}
+
+Extended Factorial(Tfrec* t, const Tfrec* l, Extended L, uint8_t& v) {
+  v = l->valid;
+  if (L < 0) {
+    eng.EvalOK = 0;
+    return 0;
+  }
+  if (L == 0) return 1;
+  return Permutations(L, L);
+}
+
+}  // namespace
+
+Extended RaiseFault() {
+  faultPending = true;
+  eng.EvalOK = 0;
+  return 0;
+}
+
+bool FaultPending() { return faultPending; }
+
+void RefreshPoint(int n, const EvalPoint& at) {
+  if (!pointRefresh) return;
+  StorePoint(at);
+  pointRefresh(n, doc.PointLetterEntry[n]);
+}
+
+void StorePoint(const EvalPoint& at) {
+  doc.VariableValues.X = at.x;
+  doc.VariableValues.Y = at.y;
+  doc.VariableValues.Z = at.z;
+}
+
+Extended Evaluate(Tfrec* t, const EvalPoint& at) {
+  t->zeroCrossed = 0;
+  t->poleCrossed = 0;
+  t->exact = 0;
+  t->num = 1;
+  t->den = 1;
+  eng.EvalOK = 1;
+  Tfrec* l = t->left;
+  Tfrec* r = t->right;
+  const int32_t code = t->code;
+
+  if (!l && !r) {
+    t->prevValue = t->value;
+    const Extended result = Leaf(t, at);
+    if (eng.EvalOK) Store(t, result, 1);
+    return result;
+  }
+  switch (code) {
+    case node::Integral: return Integral(t, at);
+    case node::MaxOver:
+    case node::MinOver: return Extremum(t, at);
+    case node::SumForm:
+    case node::ProductForm:
+      // A Sum or multi left by the unrolling is empty (or its bounds could not be read):
+      // the empty sum is 0, the empty product 1. Its body is not evaluated.
+      t->prevValue = t->value;
+      Store(t, code == node::SumForm ? 0 : 1, 1);
+      return t->value;
+    case node::Arg:
+    case node::Angle: {
+      // The operand holds point numbers, not values: it is read, never evaluated.
+      t->prevValue = t->value;
+      const Extended result = EvaluateAngleForm(t, at);
+      if (faultPending) return 0;
+      if (eng.EvalOK) Store(t, result, 1);
+      return result;
+    }
+    default: break;
+  }
+
+  Extended R = 0, L = 0;
+  uint8_t rOK = 1, lOK = 1;
+  if (r) {
+    R = Evaluate(r, at);
+    if (faultPending) return 0;
+    rOK = eng.EvalOK;
+    if (code == node::Product && !r->valid) {
+      // An undefined factor: the product is undefined and the other is not needed.
+      r->value = 0;
+      return Invalid(t);
+    }
+  }
+  if (l) {
+    L = Evaluate(l, at);
+    if (faultPending) return 0;
+    lOK = eng.EvalOK;
+  } else {
+    lOK = rOK;
+  }
+  if (code == node::Product && l && r) {
+    // A false condition times an error is a restriction, not an error.
+    if (!l->valid && !rOK && TreeHasRelation(l)) {
+      r->value = 0;
+      eng.EvalOK = 1;
+      return Invalid(t);
+    }
+    if (!r->valid && !lOK && TreeHasRelation(r)) {
+      l->value = 0;
+      eng.EvalOK = 1;
+      return Invalid(t);
+    }
+  }
+  eng.EvalOK = lOK && rOK;
+  if (!eng.EvalOK) return Invalid(t);
+  t->prevValue = t->value;
+
+  uint8_t v = 1;
+  Extended result;
+  if (code == node::Factorial) {
+    result = l ? Factorial(t, l, L, v) : 0;
+  } else if (l && r) {
+    result = Combine(t, l, r, L, R, v);
+  } else if (r && ((code >= node::Negate && code <= node::Rnd) || code == node::Roundc || code == node::Intc)) {
+    result = Unary(t, r, R, v);
+  } else {
+    result = 0;
+  }
+  if (faultPending) return 0;
+  if (!std::isfinite(result)) return RaiseFault();
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
+}
+
+Extended& IntegrationVariable(int32_t code) {
+  static Extended bound[7] = {};
+  return bound[code - node::IntegrationVariableBase];
+}
+
+}  // namespace evaluator
+
+using namespace evaluator;
+
+Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
+  if (!tree) return 0;
+  const EvalPoint at{x, y, z};
+  StorePoint(at);
+  const Extended result = Evaluate(tree, at);
+  if (faultPending) {
+    faultPending = false;
+    eng.EvalOK = 0;
+    return 0;
+  }
+  return result;
+}
+
+Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
+  if (!tree) return 0;
+  const EvalPoint at{x, y, z};
+  StorePoint(at);
+  Extended result = 0;
+  bool faulted;
+  try {
+    result = Evaluate(tree, at);
+    faulted = faultPending;
+  } catch (...) {
+    faulted = true;
+  }
+  faultPending = false;
+  StorePoint(at);
+  if (faulted) {
+    eng.EvalOK = 0;
+    eng.EvalDrawable = 0;
+    Shell().StopAnimationTimer();
+    return 0;
+  }
+  eng.EvalDrawable = tree->valid && eng.EvalOK;
+  if (!eng.EvalOK) {
+    tree->valid = 0;
+    return 0;
+  }
+  return result;
+}
+
+namespace {
+
+// A text that does not parse has no value: it must not read as a valid 0.
+Extended EvaluateParsed(Tfrec* tree, Extended x, Extended y, Extended z) {
+  if (!eng.ParseOK) {
+    DisposeTree(tree);
+    eng.EvalOK = 0;
+    eng.EvalDrawable = 0;
+    return 0;
+  }
+  const Extended result = EvaluateTree(tree, x, y, z);
+  DisposeTree(tree);
+  return result;
+}
+
+}  // namespace
+
+Extended EvaluateText(const std::string& text, Extended x, Extended y, Extended z) {
+  if (text.empty()) return 0;
+  return EvaluateParsed(ParseExpression(text, 3), x, y, z);
+}
+
+Extended EvaluateTextWithFigureFormulas(const std::string& text, Extended x, Extended y, Extended z) {
+  // Nested calls (a constant inside a point's formula) give back what the outer call set.
+  static int depth = 0;
+  const uint8_t outer = eng.UseFigureFormulas;
+  eng.UseFigureFormulas = doc.Dimension == 3 ? 0 : 1;
+  ++depth;
+  Extended result = 0;
+  try {
+    result = EvaluateText(text, x, y, z);
+  } catch (...) {
+    --depth;
+    eng.UseFigureFormulas = 0;
+    throw;
+  }
+  --depth;
+  eng.UseFigureFormulas = depth == 0 ? 0 : outer;
+  return result;
+}
+
+Extended EvaluateTextUnrolled(const std::string& text, Extended x, Extended y, Extended z) {
+  if (text.empty()) return 0;
+  Tfrec* tree = ParseExpression(text, 2);
+  if (eng.ParseOK && !ExpandSumProduct(tree, 1)) eng.ParseOK = 0;
+  return EvaluateParsed(tree, x, y, z);
+}
+
+void CopyPoleFlags(Tfrec* node) {
+  if (!node || !node->right) return;
+  node->zeroCrossed = node->right->zeroCrossed;
+  node->poleCrossed = node->right->poleCrossed;
+}
+
+void SetPointRefreshHook(PointRefreshHook hook) { pointRefresh = hook; }
+
+void SeedRandom(uint64_t seed) { randomState = seed; }
+
+namespace evaluator {
+// A uniform value in [0, 1) (splitmix64).
+Extended RandomUnit() {
+  uint64_t z = (randomState += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return static_cast<Extended>(z) * 0x1p-64L;
+}
+}  // namespace evaluator
