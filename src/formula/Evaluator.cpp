@@ -247,13 +247,16 @@ Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
   }
   if (L < 0) {
     // Only odd roots of a negative base are real: the exponent must be written as a
-    // quotient of integers with an odd denominator.
-    if (!IsIntegerFraction(r)) {
+    // quotient of integers with an odd denominator, possibly negated (-2/3 reads as
+    // -(2/3)).
+    const Tfrec* e = r;
+    while (e->code == node::Negate && e->right) e = e->right;
+    if (!IsIntegerFraction(e)) {
       eng.EvalOK = 0;
       return 0;
     }
-    const Extended numerator = NumberNodeValue(r->left);
-    const Extended denominator = NumberNodeValue(r->right);
+    const Extended numerator = NumberNodeValue(e->left);
+    const Extended denominator = NumberNodeValue(e->right);
     if (IsEven(denominator)) {
       eng.EvalOK = 0;
       return 0;
