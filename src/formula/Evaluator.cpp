@@ -8,6 +8,8 @@
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/EvaluatorCore.h"
+#include "formula/EvaluatorFunctions.h"
+#include "formula/EvaluatorMath.h"
 #include "formula/Fraction.h"
 #include "formula/Numeric.h"
 #include "formula/Parser.h"
@@ -59,15 +61,20 @@ void SetExact(Tfrec* t, const TFraction& f) {
   t->den = f.den;
 }
 
-// Step 11 of the node protocol: store the result, keep exactness in step with it.
-inline void Store(Tfrec* t, Extended result, uint8_t v) {
-  t->value = result;
-  t->valid = v;
-  if (eng.UseFigureFormulas && std::fabs(result) <= ExactLimit && IsIntegral(result)) {
+// A small integer value is exact (while exact fractions are kept).
+[[gnu::always_inline]] inline void SetExactInteger(Tfrec* t, Extended result) {
+  if (std::fabs(result) <= ExactLimit && IsIntegral(result)) {
     t->exact = 1;
-    t->num = static_cast<int32_t>(result);
+    t->num = static_cast<int32_t>(WholeToInt(result));
     t->den = 1;
   }
+}
+
+// Step 11 of the node protocol: store the result, keep exactness in step with it.
+[[gnu::always_inline]] inline void Store(Tfrec* t, Extended result, uint8_t v) {
+  t->value = result;
+  t->valid = v;
+  if (eng.UseFigureFormulas) SetExactInteger(t, result);
   if (t->exact && (std::abs(t->num) > ExactLimit || std::abs(t->den) > ExactLimit)) {
     t->exact = 0;
     eng.UseFigureFormulas = 0;
@@ -75,7 +82,7 @@ inline void Store(Tfrec* t, Extended result, uint8_t v) {
 }
 
 // The result of a node whose children made it invalid (steps 5, 7, 8).
-inline Extended Invalid(Tfrec* t) {
+[[gnu::always_inline]] inline Extended Invalid(Tfrec* t) {
   t->valid = 0;
   t->value = 0;
   return 0;
@@ -83,7 +90,8 @@ inline Extended Invalid(Tfrec* t) {
 
 // ---- operators --------------------------------------------------------------------------
 
-Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
   const bool subtract = t->code == node::Difference;
   const bool lv = l->valid, rv = r->valid;
   // Between two relations "+" and "-" mean the union of the regions.
@@ -98,7 +106,7 @@ Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Ext
     result = subtract ? -R : R;
   } else {
     result = subtract ? L - R : L + R;
-    if (!std::isfinite(result)) {
+    if (!xmath::IsFinite(result)) {
       eng.EvalOK = 0;
       return Huge * SignOf(L);
     }
@@ -108,7 +116,6 @@ Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Ext
       SetExact(t, f);
     }
   }
-  const Extended old = t->prevValue;
   t->poleCrossed = l->poleCrossed | r->poleCrossed;
   if (!subtract) {
     if (t->poleCrossed) eng.LineContinues = 1;
@@ -116,23 +123,24 @@ Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Ext
         std::fabs(L + R) < 1 / doc.PixelSizeX) {
       t->poleCrossed = 0;
       eng.LineContinues = 0;
-    } else if (SignOf(old) * SignOf(result) <= 0) {
+    } else if (StoredSign(t->prevValue) * SignOf(result) <= 0) {
       t->zeroCrossed = 1;
     }
   } else {
     if (l->poleCrossed && r->poleCrossed && SignOf(L) == SignOf(R) &&
-        std::fabs(old - result) < 1 / doc.PixelSizeX)
+        std::fabs(t->prevValue - result) < 1 / doc.PixelSizeX)
       t->poleCrossed = 0;
-    else if (SignOf(old) * SignOf(result) <= 0)
+    else if (StoredSign(t->prevValue) * SignOf(result) <= 0)
       t->zeroCrossed = 1;
   }
   return result;
 }
 
-Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
   v = l->valid && r->valid;
   const Extended result = L * R;
-  if (!std::isfinite(result)) {
+  if (!xmath::IsFinite(result)) {
     eng.EvalOK = 0;
     return Huge * (SignOf(L) * SignOf(R));
   }
@@ -147,7 +155,8 @@ Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended
   return result;
 }
 
-Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
   v = l->valid && r->valid;
   if (R == 0) {
     eng.EvalOK = 0;
@@ -155,7 +164,7 @@ Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R
     return 0;
   }
   const Extended result = L / R;
-  if (!std::isfinite(result)) return RaiseFault();
+  if (!xmath::IsFinite(result)) return RaiseFault();
   if (l->poleCrossed) {
     eng.LineContinues = 1;
     t->poleCrossed = !r->poleCrossed;
@@ -175,6 +184,19 @@ Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R
     TFraction f;
     FractionMulDiv(FractionOf(l), FractionOf(r), 1, f);
     SetExact(t, f);
+  }
+  return result;
+}
+
+// base^n for 1 <= n <= 64 by squaring, in the order PowerPositiveInt multiplies; inline,
+// since a call would pass the base through memory.
+inline Extended SmallPower(Extended base, int n) {
+  Extended result = 1;
+  Extended factor = base;
+  while (n > 0) {
+    if (n & 1) result *= factor;
+    n >>= 1;
+    if (n > 0) factor *= factor;
   }
   return result;
 }
@@ -212,12 +234,14 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
   SetExact(t, reciprocal ? MakeFraction(sign * den, num) : MakeFraction(sign * num, den));
 }
 
-Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
   // An undefined base or exponent leaves the power undefined, as it does every other
   // operator.
   v = l->valid && r->valid;
   if (IsSmallWhole(R)) {
-    if (R < 0) {
+    const int64_t n = WholeToInt(R);
+    if (n < 0) {
       PowerFlags(t, l, true);
       if (L == 0) {
         t->poleCrossed = 1;
@@ -225,12 +249,12 @@ Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
         eng.EvalOK = 0;
         return 0;
       }
-      const Extended p = PowerPositiveInt(L, -R);
-      if (!std::isfinite(p) || p == 0) return RaiseFault();
-      ExactIntegerPower(t, l, static_cast<int64_t>(R));
+      const Extended p = n >= -64 ? SmallPower(L, static_cast<int>(-n)) : PowerPositiveInt(L, -R);
+      if (!xmath::IsFinite(p) || p == 0) return RaiseFault();
+      if (l->exact) ExactIntegerPower(t, l, n);
       return 1 / p;
     }
-    if (R == 0) {
+    if (n == 0) {
       SetExact(t, MakeFraction(1, 1));
       return 1;
     }
@@ -240,9 +264,9 @@ Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
       SetExact(t, MakeFraction(0, 1));
       return 0;
     }
-    const Extended p = R == 2 ? L * L : PowerPositiveInt(L, R);
-    if (!std::isfinite(p)) return RaiseFault();
-    ExactIntegerPower(t, l, static_cast<int64_t>(R));
+    const Extended p = n <= 64 ? SmallPower(L, static_cast<int>(n)) : PowerPositiveInt(L, R);
+    if (!xmath::IsFinite(p)) return RaiseFault();
+    if (l->exact) ExactIntegerPower(t, l, n);
     return p;
   }
   if (L < 0) {
@@ -281,7 +305,8 @@ Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
 
 // ---- relations --------------------------------------------------------------------------
 
-Extended Relation(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended Relation(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
   const bool both = l->valid && r->valid;
   bool truth;
   switch (t->code) {
@@ -318,7 +343,7 @@ Extended PointCoordinate(Tfrec* t, int n, int axis, const EvalPoint& at) {
   t->exact = f.exact;
   t->num = f.num;
   t->den = f.den;
-  eng.EvalOK = p.valid && std::isfinite(value);
+  eng.EvalOK = p.valid && xmath::IsFinite(value);
   return value;
 }
 
@@ -331,23 +356,18 @@ Extended DefinedConstant(int n, const EvalPoint& at) {
 
 // A value read from outside the tree: not finite counts as a domain error.
 inline Extended Checked(Extended v) {
-  if (!std::isfinite(v)) eng.EvalOK = 0;
+  if (!xmath::IsFinite(v)) eng.EvalOK = 0;
   return v;
 }
 
 Extended Leaf(Tfrec* t, const EvalPoint& at) {
   const int32_t code = t->code;
-  if (code >= node::VariableBase + 1 && code <= node::VarZ) {
-    if (code >= node::VarX) {
-      const Extended v = code == node::VarX ? at.x : code == node::VarY ? at.y : at.z;
-      if (SignOf(t->prevValue) * SignOf(v) <= 0) t->zeroCrossed = 1;
-      return Checked(v);
-    }
+  // Numbers and x, y, z are evaluated in place by EvaluateLeaf.
+  if (code >= node::VariableBase + 1 && code < node::VarX) {
     if (code == node::VarT) return Checked(doc.VariableValues.T);
     if (code == node::VarE) return EulerNumber;
     return Checked(doc.VariableValues.cells[cellTable.cell[code - node::VariableBase]]);
   }
-  if (code == node::Number || code == node::Pi || code == node::Degree) return t->value;
   if (code > node::IntegrationVariableBase && code <= node::IntegrationVariableBase + 6)
     return IntegrationVariable(code);
   if (code > node::PointXBase && code <= node::PointZBase + kMaxPoints) {
@@ -370,7 +390,7 @@ Extended Leaf(Tfrec* t, const EvalPoint& at) {
 bool BoundUsable(const Tfrec* bound) { return eng.EvalOK && bound->valid; }
 
 Extended Integral(Tfrec* t, const EvalPoint& at) {
-  t->prevValue = t->value;
+  CopyExtended(t->prevValue, t->value);
   Tfrec* ranges = t->left;
   Tfrec* pair = t->right;
   if (!ranges || !ranges->left || !ranges->left->left || !ranges->left->right || !ranges->right || !pair ||
@@ -401,7 +421,8 @@ Extended Extremum(Tfrec* t, const EvalPoint& at) {
     return Invalid(t);
   }
   // The bounds are read at x = y = z = 0, and the body is searched there.
-  const EvalPoint origin{0, 0, 0};
+  static const Extended zero = 0;
+  const EvalPoint origin{zero, zero, zero};
   StorePoint(origin);
   const Extended hi = Evaluate(range->right, origin);
   if (faultPending) return 0;
@@ -411,7 +432,7 @@ Extended Extremum(Tfrec* t, const EvalPoint& at) {
   eng.EvalOK = eng.EvalOK && hiOK;
   if (!eng.EvalOK) return Invalid(t);
   if (!hiValid || !range->left->valid) return Invalid(t);
-  t->prevValue = t->value;
+  CopyExtended(t->prevValue, t->value);
   const Extended result = ExtremumValue(t->right, t->code == node::MaxOver ? 1 : 2, lo, hi, doc.PixelSizeX);
   if (eng.EvalOK) Store(t, result, 1);
   return result;
@@ -419,7 +440,7 @@ Extended Extremum(Tfrec* t, const EvalPoint& at) {
 
 // ---- the node protocol ------------------------------------------------------------------
 
-Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& v) {
   switch (t->code) {
     case node::Sum:
     case node::Difference: return AddOrSubtract(t, l, r, L, R, v);
@@ -461,7 +482,7 @@ Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& 
   }
 }
 
-Extended Unary(Tfrec* t, const Tfrec* r, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended Unary(Tfrec* t, const Tfrec* r, Extended R, uint8_t& v) {
   v = r->valid;
   if (!v) return 0;
   switch (t->code) {
@@ -507,29 +528,16 @@ void RefreshPoint(int n, const EvalPoint& at) {
 }
 
 void StorePoint(const EvalPoint& at) {
-  doc.VariableValues.X = at.x;
-  doc.VariableValues.Y = at.y;
-  doc.VariableValues.Z = at.z;
+  CopyExtended(doc.VariableValues.X, at.x);
+  CopyExtended(doc.VariableValues.Y, at.y);
+  CopyExtended(doc.VariableValues.Z, at.z);
 }
 
-Extended Evaluate(Tfrec* t, const EvalPoint& at) {
-  t->zeroCrossed = 0;
-  t->poleCrossed = 0;
-  t->exact = 0;
-  t->num = 1;
-  t->den = 1;
-  eng.EvalOK = 1;
-  Tfrec* l = t->left;
-  Tfrec* r = t->right;
-  const int32_t code = t->code;
+namespace {
 
-  if (!l && !r) {
-    t->prevValue = t->value;
-    const Extended result = Leaf(t, at);
-    if (eng.EvalOK) Store(t, result, 1);
-    return result;
-  }
-  switch (code) {
+// The forms evaluated by their own rules rather than the node protocol's children first.
+[[gnu::noinline]] Extended EvaluateForm(Tfrec* t, const EvalPoint& at) {
+  switch (t->code) {
     case node::Integral: return Integral(t, at);
     case node::MaxOver:
     case node::MinOver: return Extremum(t, at);
@@ -537,41 +545,148 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
     case node::ProductForm:
       // A Sum or multi left by the unrolling is empty (or its bounds could not be read):
       // the empty sum is 0, the empty product 1. Its body is not evaluated.
-      t->prevValue = t->value;
-      Store(t, code == node::SumForm ? 0 : 1, 1);
+      CopyExtended(t->prevValue, t->value);
+      Store(t, t->code == node::SumForm ? 0 : 1, 1);
       return t->value;
-    case node::Arg:
-    case node::Angle: {
-      // The operand holds point numbers, not values: it is read, never evaluated.
-      t->prevValue = t->value;
+    default: {
+      // arg and angle: the operand holds point numbers, not values; it is read, never
+      // evaluated.
+      CopyExtended(t->prevValue, t->value);
       const Extended result = EvaluateAngleForm(t, at);
       if (faultPending) return 0;
       if (eng.EvalOK) Store(t, result, 1);
       return result;
     }
-    default: break;
   }
+}
 
-  Extended R = 0, L = 0;
-  uint8_t rOK = 1, lOK = 1;
-  if (r) {
-    R = Evaluate(r, at);
-    if (faultPending) return 0;
-    rOK = eng.EvalOK;
-    if (code == node::Product && !r->valid) {
-      // An undefined factor: the product is undefined and the other is not needed.
-      r->value = 0;
-      return Invalid(t);
+[[gnu::noinline]] Extended EvaluateOtherLeaf(Tfrec* t, const EvalPoint& at) {
+  const Extended result = Leaf(t, at);
+  if (eng.EvalOK) Store(t, result, 1);
+  return result;
+}
+
+// Steps 1 and 2 of the node protocol.
+[[gnu::always_inline]] inline void StartNode(Tfrec* t) {
+  t->zeroCrossed = 0;
+  t->poleCrossed = 0;
+  t->exact = 0;
+  t->num = 1;
+  t->den = 1;
+  eng.EvalOK = 1;
+}
+
+// x, y or z.
+[[gnu::always_inline]] inline Extended EvaluateCoordinate(Tfrec* t, const EvalPoint& at) {
+  const int32_t code = t->code;
+  const Extended v = code == node::VarX ? at.x : code == node::VarY ? at.y : at.z;
+  if (!xmath::IsFinite(v)) {
+    eng.EvalOK = 0;
+    return v;
+  }
+  if (StoredSign(t->prevValue) * SignOf(v) <= 0) t->zeroCrossed = 1;
+  Store(t, v, 1);
+  return v;
+}
+
+// A number, pi or the degree: it keeps its value; only validity and exactness are set.
+[[gnu::always_inline]] inline Extended EvaluateConstant(Tfrec* t) {
+  t->valid = 1;
+  if (eng.UseFigureFormulas) SetExactInteger(t, t->value);
+  return t->value;
+}
+
+inline bool IsConstantLeaf(int32_t code) { return code == node::Number || code == node::Pi || code == node::Degree; }
+inline bool IsCoordinateLeaf(int32_t code) { return code >= node::VarX && code <= node::VarZ; }
+
+Extended EvaluateLeaf(Tfrec* t, const EvalPoint& at) {
+  CopyExtended(t->prevValue, t->value);
+  const int32_t code = t->code;
+  if (IsConstantLeaf(code)) return EvaluateConstant(t);
+  if (IsCoordinateLeaf(code)) return EvaluateCoordinate(t, at);
+  return EvaluateOtherLeaf(t, at);
+}
+
+// A child: numbers and coordinates in place, without a call (a call would move the
+// sibling's 80-bit value out to memory and back), everything else through the recursion.
+// The value comes back in a register; reading it from the node right after it was stored
+// would stall.
+[[gnu::always_inline]] inline Extended EvaluateChild(Tfrec* c, const EvalPoint& at) {
+  if (!c->left && !c->right) {
+    const int32_t code = c->code;
+    if (IsConstantLeaf(code)) {
+      StartNode(c);
+      CopyExtended(c->prevValue, c->value);
+      return EvaluateConstant(c);
+    }
+    if (IsCoordinateLeaf(code)) {
+      StartNode(c);
+      CopyExtended(c->prevValue, c->value);
+      return EvaluateCoordinate(c, at);
     }
   }
-  if (l) {
-    L = Evaluate(l, at);
+  return Evaluate(c, at);
+}
+
+inline bool IsFunctionCode(int32_t code) {
+  return (code >= node::Negate && code <= node::Rnd) || code == node::Roundc || code == node::Intc;
+}
+
+[[gnu::noinline]] Extended EvaluateFactorial(Tfrec* t, Tfrec* l, const EvalPoint& at) {
+  const Extended L = EvaluateChild(l, at);
+  if (faultPending) return 0;
+  if (!eng.EvalOK) return Invalid(t);
+  CopyExtended(t->prevValue, t->value);
+  uint8_t v = 1;
+  const Extended result = Factorial(t, l, L, v);
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
+}
+
+// The end of the node protocol: an undefined result is trapped, a defined one stored.
+[[gnu::always_inline]] inline Extended Finish(Tfrec* t, Extended result, uint8_t v) {
+  if (faultPending) return 0;
+  if (!xmath::IsFinite(result)) return RaiseFault();
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
+}
+
+}  // namespace
+
+Extended Evaluate(Tfrec* t, const EvalPoint& at) {
+  StartNode(t);
+  Tfrec* l = t->left;
+  Tfrec* r = t->right;
+  const int32_t code = t->code;
+
+  if (!l) {
+    if (!r) return EvaluateLeaf(t, at);
+    // One operand, in the right child.
+    if (code == node::Arg || code == node::Angle) return EvaluateForm(t, at);
+    const Extended R = EvaluateChild(r, at);
     if (faultPending) return 0;
-    lOK = eng.EvalOK;
-  } else {
-    lOK = rOK;
+    if (!eng.EvalOK) return Invalid(t);
+    CopyExtended(t->prevValue, t->value);
+    uint8_t v = 1;
+    const Extended result = IsFunctionCode(code) ? Unary(t, r, R, v) : 0;
+    return Finish(t, result, v);
   }
-  if (code == node::Product && l && r) {
+  if (!r) return code == node::Factorial ? EvaluateFactorial(t, l, at) : EvaluateOtherLeaf(t, at);
+  if (code >= node::SumForm && code <= node::MinOver) return EvaluateForm(t, at);
+
+  // Both children, the right one first.
+  const Extended R = EvaluateChild(r, at);
+  if (faultPending) return 0;
+  const uint8_t rOK = eng.EvalOK;
+  if (code == node::Product && !r->valid) {
+    // An undefined factor: the product is undefined and the other is not needed.
+    r->value = 0;
+    return Invalid(t);
+  }
+  const Extended L = EvaluateChild(l, at);
+  if (faultPending) return 0;
+  const uint8_t lOK = eng.EvalOK;
+  if (code == node::Product) {
     // A false condition times an error is a restriction, not an error.
     if (!l->valid && !rOK && TreeHasRelation(l)) {
       r->value = 0;
@@ -586,23 +701,10 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
   }
   eng.EvalOK = lOK && rOK;
   if (!eng.EvalOK) return Invalid(t);
-  t->prevValue = t->value;
-
+  CopyExtended(t->prevValue, t->value);
   uint8_t v = 1;
-  Extended result;
-  if (code == node::Factorial) {
-    result = l ? Factorial(t, l, L, v) : 0;
-  } else if (l && r) {
-    result = Combine(t, l, r, L, R, v);
-  } else if (r && ((code >= node::Negate && code <= node::Rnd) || code == node::Roundc || code == node::Intc)) {
-    result = Unary(t, r, R, v);
-  } else {
-    result = 0;
-  }
-  if (faultPending) return 0;
-  if (!std::isfinite(result)) return RaiseFault();
-  if (eng.EvalOK) Store(t, result, v);
-  return result;
+  const Extended result = Combine(t, l, r, L, R, v);
+  return Finish(t, result, v);
 }
 
 Extended& IntegrationVariable(int32_t code) {
@@ -630,7 +732,6 @@ Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
 Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
   if (!tree) return 0;
   const EvalPoint at{x, y, z};
-  StorePoint(at);
   Extended result = 0;
   bool faulted;
   try {

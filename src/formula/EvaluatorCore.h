@@ -1,23 +1,50 @@
 #pragma once
 // Internals shared by the evaluator's source files: the recursive core, the fault that
 // stands for the original runtime's floating-point exceptions, and the rules kept apart
-// (one-argument functions, angle forms, numeric integrals).
+// (angle forms, numeric integrals).
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "formula/Tfrec.h"
 #include "platform/Extended.h"
 
 namespace evaluator {
 
+// The point of an evaluation, referring to the caller's values: copying 80-bit values is
+// slow.
 struct EvalPoint {
-  Extended x, y, z;
+  const Extended& x;
+  const Extended& y;
+  const Extended& z;
 };
 
 // 1.0E4932, the value that stands for an overflow caught at a node.
 inline constexpr Extended Huge = 1e4932L;
 
 inline int SignOf(Extended v) { return (v > 0) - (v < 0); }
+
+// Copies an 80-bit value as bytes: x87 loads and stores of the 80-bit format are slow.
+inline void CopyExtended(Extended& to, const Extended& from) { std::memcpy(&to, &from, 10); }
+
+// A whole value as an integer, in the default rounding mode: a C cast would switch the
+// x87 control word to truncation and back, which stalls.
+inline int64_t WholeToInt(Extended v) {
+  int64_t out;
+  asm("fistpll %0" : "=m"(out) : "t"(v) : "st");
+  return out;
+}
+
+// SignOf of a value in memory, read from its bytes without loading it: the 64-bit
+// significand is 0 only for zero, and the sign is the top bit of the last byte.
+inline int StoredSign(const Extended& v) {
+  uint64_t significand;
+  unsigned char top;
+  std::memcpy(&significand, &v, 8);
+  std::memcpy(&top, reinterpret_cast<const unsigned char*>(&v) + 9, 1);
+  if (significand == 0) return 0;
+  return (top & 0x80) ? -1 : 1;
+}
 
 // The recursive core: evaluates the node and its children at the point, leaving values,
 // validity and flags in the tree. Stops at once while a fault is pending.
@@ -27,10 +54,6 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at);
 // invalid operation): the whole evaluation is abandoned and EvaluateTree reports it.
 Extended RaiseFault();
 bool FaultPending();
-
-// The value of a one-argument function (codes 8 to 34, 41, 42) of the operand value R;
-// sets the node's flags, `LineContinues` and, on a domain error, `EvalOK`.
-Extended EvaluateFunction(Tfrec* t, const Tfrec* operand, Extended R);
 
 // arg and angle (codes 29, 30) from the point numbers held in the operand pair.
 Extended EvaluateAngleForm(Tfrec* t, const EvalPoint& at);

@@ -1,5 +1,7 @@
+#pragma once
 // The evaluator's one-argument functions, with their domain errors and the zero, pole and
-// jump flags the curve samplers read.
+// jump flags the curve samplers read. Included by the evaluator's core only, which inlines
+// them: an 80-bit argument passed to a call goes through memory.
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
@@ -13,7 +15,7 @@
 
 namespace evaluator {
 
-namespace {
+namespace functions {
 
 // exp beyond this gives the constant 1.0E4932.
 constexpr Extended ExpClamp = 4932;
@@ -35,23 +37,36 @@ inline void MarkPole(Tfrec* t) {
   eng.LineContinues = 1;
 }
 
-}  // namespace
+// Sinh and Cosh, (e^x - e^-x)/2 and (e^x + e^-x)/2, with the evaluator's exp.
+inline Extended HyperbolicSine(Extended x) { return (xmath::Exp(x) - xmath::Exp(-x)) / 2; }
+inline Extended HyperbolicCosine(Extended x) { return (xmath::Exp(x) + xmath::Exp(-x)) / 2; }
 
-Extended EvaluateFunction(Tfrec* t, const Tfrec* operand, Extended R) {
+// The sign of sin (or cos) of the operand's previous value. A node that was valid last time
+// stored exactly that function of exactly that value, so its previous value has the sign;
+// only otherwise is the argument reduced again.
+inline int PreviousSign(const Tfrec* t, Extended prev, bool sine) {
+  if (t->valid) return StoredSign(t->prevValue);
+  int sinSign, cosSign;
+  xmath::SinCosSigns(prev, sinSign, cosSign);
+  return sine ? sinSign : cosSign;
+}
+
+}  // namespace functions
+
+// The value of a one-argument function (codes 8 to 34, 41, 42) of the operand value R;
+// sets the node's flags, `LineContinues` and, on a domain error, `EvalOK`.
+[[gnu::always_inline]] inline Extended EvaluateFunction(Tfrec* t, const Tfrec* operand, Extended R) {
+  using namespace functions;
   const Extended prev = operand->prevValue;
   switch (t->code) {
     case node::Sin: {
       const Extended s = xmath::Sin(R);
-      int prevSin, prevCos;
-      xmath::SinCosSigns(prev, prevSin, prevCos);
-      if (prevSin * SignOf(s) <= 0) t->zeroCrossed = 1;
+      if (PreviousSign(t, prev, true) * SignOf(s) <= 0) t->zeroCrossed = 1;
       return s;
     }
     case node::Cos: {
       const Extended c = xmath::Cos(R);
-      int prevSin, prevCos;
-      xmath::SinCosSigns(prev, prevSin, prevCos);
-      if (prevCos * SignOf(c) <= 0) t->zeroCrossed = 1;
+      if (PreviousSign(t, prev, false) * SignOf(c) <= 0) t->zeroCrossed = 1;
       return c;
     }
     case node::Tan:
@@ -120,15 +135,15 @@ Extended EvaluateFunction(Tfrec* t, const Tfrec* operand, Extended R) {
       return result;
     }
     case node::Sinh:
-      if (SignOf(prev) * SignOf(R) <= 0) t->zeroCrossed = 1;
-      return Sinh(R);
-    case node::Cosh: return Cosh(R);
+      if (StoredSign(operand->prevValue) * SignOf(R) <= 0) t->zeroCrossed = 1;
+      return HyperbolicSine(R);
+    case node::Cosh: return HyperbolicCosine(R);
     case node::Arcsin: return ArcSin(R);
     case node::Arccos: return ArcCos(R);
     case node::Tanh:
       // Beyond 40 the quotient is +-1 to the last bit; computing it would overflow.
       if (std::fabs(R) >= 40) return SignOf(R);
-      return Sinh(R) / Cosh(R);
+      return HyperbolicSine(R) / HyperbolicCosine(R);
     case node::Arsinh: {
       // ln(R + sqrt(R*R + 1)), written for negative R without the cancellation.
       const Extended a = std::fabs(R);
