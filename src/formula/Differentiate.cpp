@@ -11,6 +11,22 @@
 
 namespace {
 
+// Derivatives grow with every rule that copies an operand, and nested derivatives multiply
+// that: one call builds at most this many nodes.
+constexpr uint64_t MaxDerivativeNodes = 200000;
+
+// The node count at the start of the outermost Differentiate, and whether the budget ran out.
+struct Budget {
+  int depth = 0;
+  uint64_t start = 0;
+  bool exceeded = false;
+  bool Spent() {
+    if (!exceeded && TreeNodesMade() - start > MaxDerivativeNodes) exceeded = true;
+    return exceeded;
+  }
+};
+Budget budget;
+
 struct Disposer {
   void operator()(Tfrec* t) const { DisposeTree(t); }
 };
@@ -236,7 +252,7 @@ Tfrec* IntegralRule(const Tfrec* t, int32_t var) {
 }  // namespace
 
 Tfrec* DifferentiateNode(const Tfrec* t, int32_t var) {
-  if (!t) return Num(0);
+  if (!t || budget.Spent()) return Num(0);
   if (!t->left && !t->right) return Num(t->code == var ? 1 : 0);
   // A relation differentiates to 0 on its own domain.
   if (node::IsRelation(t->code)) return Mul(Num(0), Copy(t));
@@ -268,7 +284,17 @@ Tfrec* DifferentiateNode(const Tfrec* t, int32_t var) {
 }
 
 Tfrec* Differentiate(const Tfrec* tree, int32_t variableCode) {
+  if (budget.depth++ == 0) {
+    budget.start = TreeNodesMade();
+    budget.exceeded = false;
+  }
   Tfrec* d = DifferentiateNode(tree, variableCode);
+  const bool tooLarge = budget.Spent();
+  --budget.depth;
+  if (tooLarge) {
+    DisposeTree(d);
+    return nullptr;
+  }
   SimplifyTree(d, Symbolic);
   return d;
 }
@@ -284,7 +310,7 @@ void DifferentiateFormulaText(const std::string& text, int32_t variableCode, std
   RewriteLogBase(tree);
   Tfrec* d = Differentiate(tree, variableCode);
   SimplifyTree(d, Symbolic);
-  ExpressionTreeToText(d, result);
+  if (d) ExpressionTreeToText(d, result);
   DisposeTree(d);
   DisposeTree(tree);
 }

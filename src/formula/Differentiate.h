@@ -7,7 +7,9 @@
 
 #include "formula/Tfrec.h"
 
-// The derivative with respect to the variable with that code (10024 for x), simplified.
+// The derivative with respect to the variable with that code (10024 for x), simplified;
+// nil when it would grow beyond a size that no formula needs (nested derivatives of large
+// products).
 Tfrec* Differentiate(const Tfrec* tree, int32_t variableCode);
 // The recursive core, without the final simplification.
 Tfrec* DifferentiateNode(const Tfrec* tree, int32_t variableCode);

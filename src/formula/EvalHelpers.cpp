@@ -13,6 +13,32 @@
 
 namespace {
 
+// The evaluations that integrals, extrema and zero tests spend inside one another, counted
+// from the outermost one: nested forms multiply their samples, and a formula must not be
+// able to freeze the program.
+constexpr int64_t MaxInnerEvaluations = 4000000;
+
+class InnerWork {
+ public:
+  InnerWork() {
+    if (depth_++ == 0) used_ = 0;
+  }
+  ~InnerWork() { --depth_; }
+  InnerWork(const InnerWork&) = delete;
+  InnerWork& operator=(const InnerWork&) = delete;
+  // Claims n more evaluations; false (EvalOK 0) once the budget is spent.
+  static bool Take(int64_t n) {
+    used_ += n;
+    if (used_ <= MaxInnerEvaluations) return true;
+    eng.EvalOK = 0;
+    return false;
+  }
+
+ private:
+  static inline int depth_ = 0;
+  static inline int64_t used_ = 0;
+};
+
 struct TreeHolder {
   Tfrec* tree = nullptr;
   ~TreeHolder() { DisposeTree(tree); }
@@ -90,6 +116,8 @@ bool NonZeroInView(Tfrec*& tree, int axis) {
     return false;
   }
   const Extended x = values.X, y = values.Y, z = values.Z;
+  InnerWork work;
+  if (!InnerWork::Take(static_cast<int64_t>(count) + 1)) return false;
   bool anyDrawable = false;
   for (int64_t k = 0; k <= static_cast<int64_t>(count); ++k) {
     const Extended s = lo + k * step;
@@ -113,6 +141,8 @@ Extended SimpsonOverPair(Tfrec* pair, int64_t panels, Extended lower, Extended u
     eng.EvalOK = 0;
     return 0;
   }
+  InnerWork work;
+  if (!InnerWork::Take(3 * panels)) return 0;
   const int32_t variable = pair->left->code;
   const bool bound = variable > node::IntegrationVariableBase && variable <= node::IntegrationVariableBase + 6;
   // An integrand over x (or one written with the plain x) reads the sample as x as well.
@@ -201,11 +231,13 @@ class ExtremumSearch {
 
  private:
   bool Value(Extended x, Extended& out) {
+    if (!InnerWork::Take(1)) return false;
     bool drawable;
     out = CurrentValue(f_, x, y_, z_, drawable);
     return drawable;
   }
   bool Slope(Extended x, int& sign) {
+    if (!InnerWork::Take(1)) return false;
     bool drawable;
     const Extended v = CurrentValue(d_, x, y_, z_, drawable);
     sign = Sign(v);
@@ -320,6 +352,7 @@ void FindExtremumOnInterval(Tfrec*& tree, TCurvePoint*& maxPoints, TCurvePoint*&
     eng.EvalOK = 0;
     return;
   }
+  InnerWork work;
   ExtremumSearch search(tree, derivative.tree);
   search.Run(lower, upper, step, maxPoints, minPoints);
 }

@@ -252,7 +252,8 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
       const Extended p = n >= -64 ? SmallPower(L, static_cast<int>(-n)) : PowerPositiveInt(L, -R);
       if (!xmath::IsFinite(p) || p == 0) return RaiseFault();
       if (l->exact) ExactIntegerPower(t, l, n);
-      return 1 / p;
+      const Extended reciprocal = 1 / p;
+      return xmath::IsFinite(reciprocal) ? reciprocal : RaiseFault();
     }
     if (n == 0) {
       SetExact(t, MakeFraction(1, 1));
@@ -440,13 +441,16 @@ Extended Extremum(Tfrec* t, const EvalPoint& at) {
 
 // ---- the node protocol ------------------------------------------------------------------
 
+// The operators of two operands. Every rule gives a finite value or raises the fault.
 [[gnu::always_inline]] inline Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& v) {
-  switch (t->code) {
-    case node::Sum:
-    case node::Difference: return AddOrSubtract(t, l, r, L, R, v);
-    case node::Product: return Multiply(t, l, r, L, R, v);
-    case node::Quotient: return Divide(t, l, r, L, R, v);
-    case node::Power: return Power(t, l, r, L, R, v);
+  const int32_t code = t->code;
+  // The arithmetic operators, the common case, before the other codes.
+  if (code == node::Sum || code == node::Difference) return AddOrSubtract(t, l, r, L, R, v);
+  if (code == node::Product) return Multiply(t, l, r, L, R, v);
+  if (code == node::Quotient) return Divide(t, l, r, L, R, v);
+  if (code == node::Power) return Power(t, l, r, L, R, v);
+  if (node::IsRelation(code)) return Relation(t, l, r, L, R, v);
+  switch (code) {
     case node::Combinations:
       v = l->valid && r->valid;
       return Combinations(L, R);
@@ -475,9 +479,8 @@ Extended Extremum(Tfrec* t, const EvalPoint& at) {
         eng.LineContinues = 1;
         return 0;
       }
-      return std::log(R) / std::log(L);
+      return xmath::Log(R) / xmath::Log(L);
     default:
-      if (node::IsRelation(t->code)) return Relation(t, l, r, L, R, v);
       return 0;
   }
 }
@@ -579,12 +582,12 @@ namespace {
 // x, y or z.
 [[gnu::always_inline]] inline Extended EvaluateCoordinate(Tfrec* t, const EvalPoint& at) {
   const int32_t code = t->code;
-  const Extended v = code == node::VarX ? at.x : code == node::VarY ? at.y : at.z;
-  if (!xmath::IsFinite(v)) {
+  const Extended& v = code == node::VarX ? at.x : code == node::VarY ? at.y : at.z;
+  if (!StoredFinite(v)) {
     eng.EvalOK = 0;
     return v;
   }
-  if (StoredSign(t->prevValue) * SignOf(v) <= 0) t->zeroCrossed = 1;
+  if (StoredSign(t->prevValue) * StoredSign(v) <= 0) t->zeroCrossed = 1;
   Store(t, v, 1);
   return v;
 }
@@ -704,7 +707,9 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
   CopyExtended(t->prevValue, t->value);
   uint8_t v = 1;
   const Extended result = Combine(t, l, r, L, R, v);
-  return Finish(t, result, v);
+  if (faultPending) return 0;
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
 }
 
 Extended& IntegrationVariable(int32_t code) {

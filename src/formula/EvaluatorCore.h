@@ -46,6 +46,13 @@ inline int StoredSign(const Extended& v) {
   return (top & 0x80) ? -1 : 1;
 }
 
+// A value in memory is neither infinite nor NaN: its exponent field is not all ones.
+inline bool StoredFinite(const Extended& v) {
+  uint16_t signAndExponent;
+  std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
+  return (signAndExponent & 0x7FFF) != 0x7FFF;
+}
+
 // The recursive core: evaluates the node and its children at the point, leaving values,
 // validity and flags in the tree. Stops at once while a fault is pending.
 Extended Evaluate(Tfrec* t, const EvalPoint& at);

@@ -195,7 +195,10 @@ TreePtr Reader::ReadDefinedFunction() {
   TreePtr function = ParseForeignText(doc.DefinedFunctionTexts[n], parseMode_, {'F', n}, start);
   if (ParseFailed()) return nullptr;
   if (derivatives && mode_ == 2) {
-    for (int k = 0; k < derivatives; ++k) function.reset(Differentiate(function.get(), node::VarX));
+    for (int k = 0; k < derivatives; ++k) {
+      function.reset(Differentiate(function.get(), node::VarX));
+      if (!function) return Fail(start);
+    }
   }
   ++paren_;
   p_ += 2;

@@ -68,6 +68,7 @@ TreePtr Reader::ReadCombinations(int32_t code) {
 }
 
 TreePtr Reader::ReadDerivative() {
+  const int marker = p_;
   p_ += 2;
   TreePtr operand = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
@@ -78,7 +79,9 @@ TreePtr Reader::ReadDerivative() {
     --p_;
   }
   if (mode_ == 1) return operand;
-  return TreePtr(Differentiate(operand.get(), node::VarX));
+  TreePtr derivative(Differentiate(operand.get(), node::VarX));
+  if (!derivative) return Fail(marker);
+  return derivative;
 }
 
 TreePtr Reader::ReadExtremum(bool maximum) {

@@ -28,6 +28,14 @@ bool InRange(const Tfrec* t, int32_t lo, int32_t hi) { return t && t->code >= lo
 std::string Wrap(const std::string& s) { return "(" + s + ")"; }
 bool StartsWithMinus(const std::string& s) { return !s.empty() && s[0] == '-'; }
 
+// The text ends with the number 0 itself (x^0): "0^" does not read as a number.
+bool EndsWithBareZero(const std::string& s) {
+  if (s.empty() || s.back() != '0') return false;
+  if (s.size() == 1) return true;
+  const char before = s[s.size() - 2];
+  return !((before >= '0' && before <= '9') || before == '.');
+}
+
 char PointLetter(int n) { return n >= 1 && n <= kMaxPoints ? PointNameOrder[n - 1] : '?'; }
 
 class Printer {
@@ -98,7 +106,7 @@ class Printer {
   std::string PowerText(const Tfrec* t) {
     std::string l = Text(t->left), r = Text(t->right);
     // A negative base reads as the negation of the power, and "0^" is no number.
-    if (InRange(t->left, 2, 6) || StartsWithMinus(l) || (IsNumber(t->left) && t->left->value == 0)) l = Wrap(l);
+    if (InRange(t->left, 2, 6) || StartsWithMinus(l) || EndsWithBareZero(l)) l = Wrap(l);
     if (InRange(t->right, 1, 6) || StartsWithMinus(r)) r = Wrap(r);
     return l + "^" + r;
   }
@@ -158,10 +166,17 @@ class Printer {
   std::string FactorialText(const Tfrec* t) {
     const Tfrec* operand = t->left;
     const std::string l = Text(operand);
-    // Only a plain number or letter takes the sign directly: -3! would read as -(3!).
-    const bool plain = (IsNumber(operand) && operand->value >= 0) ||
-                       (operand && operand->code > node::VariableBase && operand->code <= node::VarZ);
-    return plain ? l + "!" : Wrap(l) + "!";
+    // Only a plain number and the letters i to n take the sign directly: -3! would read
+    // as -(3!), and h! is no factorial.
+    const bool letter = operand && operand->code > node::VariableBase && operand->code <= node::VarZ &&
+                        std::string_view("ijklmn").find(node::VariableLetters[operand->code - node::VariableBase - 1]) !=
+                            std::string_view::npos;
+    const bool plain = (IsNumber(operand) && operand->value >= 0) || letter;
+    if (plain) return l + "!";
+    // The parser takes a parenthesis before "!" only without these characters; otherwise
+    // the permutations P(n,n), which are n! for every n, say the same.
+    if (l.find_first_of("abcdfxyzt/.P") == std::string::npos) return Wrap(l) + "!";
+    return "P(" + l + "," + l + ")";
   }
 
   // log with base: log2(8); a base the function name cannot hold is written as a quotient.
