@@ -17,7 +17,10 @@ bool IsLead(const std::string& text, int pos) {
 }
 
 bool StartsAt(const std::string& text, int pos, std::string_view s) {
-  return pos >= 1 && text.size() >= pos - 1 + s.size() && text.compare(pos - 1, s.size(), s) == 0;
+  if (pos < 1 || text.size() < pos - 1 + s.size()) return false;
+  for (size_t k = 0; k < s.size(); ++k)
+    if (text[pos - 1 + k] != s[k]) return false;
+  return true;
 }
 
 // Tried in this order at every position: two-character relations before the
@@ -79,7 +82,16 @@ bool ReplaceTokenAt(std::string_view pattern, std::string_view replacement, std:
 
 void NormaliseExpressionText(std::string& text, int start) {
   const auto& rewrites = TokenRewrites();
+  static const auto beginsPattern = [&] {
+    std::array<bool, 256> b{};
+    for (const Rewrite& r : rewrites) b[static_cast<unsigned char>(r.pattern[0])] = true;
+    return b;
+  }();
   for (int pos = start < 1 ? 1 : start; pos <= static_cast<int>(text.size()); ++pos) {
+    if (!beginsPattern[static_cast<unsigned char>(text[pos - 1])]) {
+      if (IsLead(text, pos)) ++pos;
+      continue;
+    }
     bool replaced = false;
     for (const Rewrite& r : rewrites)
       if (text[pos - 1] == r.pattern[0] && ReplaceTokenAt(r.pattern, r.replacement, text, pos))
@@ -96,6 +108,8 @@ void InsertFunctionParentheses(std::string& text) {
       ++pos;
       continue;
     }
+    const char c = text[pos - 1];
+    if (c != 'c' && c != 's' && c != 't') continue;
     int nameLength = 0;
     if (StartsAt(text, pos, "cosec"))
       nameLength = 5;
