@@ -6,7 +6,6 @@
 #include <string>
 
 #include "formula/DocumentState.h"
-#include "formula/Records.h"
 #include "render/DrawToolkit.h"
 #include "render/RenderState.h"
 
@@ -35,12 +34,6 @@ inline constexpr Curve kCurves[] = {
 
 // A new document holding the reference curves, on a w x h drawing area, animation mode 0.
 inline void Build(int w, int h) {
-  DisposeProgramLists();
-  doc = DocumentState{};
-  modes = ModeFlags{};
-  settings = ProgramSettings{};
-  eng = EngineFlags{};
-  ui = UiFlags{};
   ResetMiscSettings();
   ResetAllSettings(0);
   ResetRenderState();

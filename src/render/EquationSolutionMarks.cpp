@@ -1,6 +1,5 @@
 #include "render/EquationSolutionMarks.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "formula/Differentiate.h"
@@ -29,17 +28,13 @@ class SolutionFinder {
       : canvas_(canvas), g_(g), d_(d), dd_(dd), swap_(swapXY), marks_(marks) {}
 
   void Run(Extended lower, Extended upper) {
-    Extended h = swap_ ? doc.PixelSizeY : doc.PixelSizeX;
-    const Extended span = upper - lower;
-    if (!(h > 0) || !std::isfinite(h) || !(span > 0) || !std::isfinite(span)) return;
-    if (span / h > kMaxCurveSamples) h = span / kMaxCurveSamples;
-    if (lower + h == lower) return;
-    h_ = h;
-    const long n = std::max(1L, static_cast<long>(std::ceil(span / h)));
-    Extended prevAt = lower - h;
+    const PixelSteps steps = PixelStepsOver(lower, upper, swap_);
+    if (!steps.ok) return;
+    h_ = steps.h;
+    Extended prevAt = steps.At(-1);
     Value prevD = At(d_, prevAt), prevDD = At(dd_, prevAt);
-    for (long i = 0; i <= n + 1; ++i) {
-      const Extended at = i <= n ? std::min(lower + static_cast<Extended>(i) * h, upper) : upper + h;
+    for (long i = 0; i <= steps.n + 1; ++i) {
+      const Extended at = steps.At(i);
       const Value curD = At(d_, at), curDD = At(dd_, at);
       if (curD.ok && !curD.jump && prevD.ok) Examine(prevAt, prevD, prevDD, at, curD, curDD);
       prevAt = at;

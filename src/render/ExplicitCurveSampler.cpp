@@ -36,22 +36,13 @@ class CurveSampler {
   }
 
   void Run(Extended lower, Extended upper) {
-    Extended h = swap_ ? doc.PixelSizeY : doc.PixelSizeX;
-    const Extended span = upper - lower;
-    if (!(h > 0) || !std::isfinite(h) || !(span > 0) || !std::isfinite(span)) return;
-    // A loop counter, not a growing x, so that no step size can make it endless.
-    if (span / h > kMaxCurveSamples) h = span / kMaxCurveSamples;
-    if (lower + h == lower) return;
-    const long n = std::max(1L, static_cast<long>(std::ceil(span / h)));
-
+    const PixelSteps steps = PixelStepsOver(lower, upper, swap_);
+    if (!steps.ok) return;
     // The sample before the start gives every node a previous value close by, so that the
     // first step reports no crossing against the zeros of a fresh tree.
-    Evaluate(lower - h);
-    Sample prev = Evaluate(lower).s;
-    for (long i = 1; i <= n + 1; ++i) {
-      const Extended at = i <= n ? std::min(lower + static_cast<Extended>(i) * h, upper) : upper + h;
-      prev = Step(prev, at);
-    }
+    Evaluate(steps.At(-1));
+    Sample prev = Evaluate(steps.At(0)).s;
+    for (long i = 1; i <= steps.n + 1; ++i) prev = Step(prev, steps.At(i));
     Flush();
   }
 
@@ -176,6 +167,25 @@ class CurveSampler {
 };
 
 }  // namespace
+
+PixelSteps PixelStepsOver(Extended lower, Extended upper, bool swapXY) {
+  PixelSteps s;
+  s.lower = lower;
+  s.upper = upper;
+  s.h = swapXY ? doc.PixelSizeY : doc.PixelSizeX;
+  const Extended span = upper - lower;
+  if (!(s.h > 0) || !std::isfinite(s.h) || !(span > 0) || !std::isfinite(span)) return s;
+  if (span / s.h > kMaxCurveSamples) s.h = span / kMaxCurveSamples;
+  if (lower + s.h == lower) return s;
+  s.n = std::max(1L, static_cast<long>(std::ceil(span / s.h)));
+  s.ok = true;
+  return s;
+}
+
+Extended PixelSteps::At(long i) const {
+  if (i > n) return upper + h;
+  return std::min(lower + static_cast<Extended>(i) * h, upper);
+}
 
 void ComputeFunctionCurve(Tfrec*& tree, Tfrec*& aux, int mode, TCurveSegment*& pieces, Extended lower,
                           Extended upper, bool swapXY) {

@@ -15,5 +15,17 @@ void ComputeFunctionCurve(Tfrec*& tree, Tfrec*& aux, int mode, TCurveSegment*& p
 
 // At most this many samples across a range; a finer step is widened to fit.
 inline constexpr long kMaxCurveSamples = 100000;
+
+// The samples of a range one pixel apart (PixelSizeX, or PixelSizeY with swapXY):
+// At(i) = lower + i·h for i = 0..n, the last one clamped to upper, and At(n + 1) =
+// upper + h. A loop counter, not a growing x, so that no step size makes it endless.
+struct PixelSteps {
+  Extended lower = 0, upper = 0, h = 0;
+  long n = 0;
+  // False for a range that is empty, not finite or below the resolution of the variable.
+  bool ok = false;
+  Extended At(long i) const;
+};
+PixelSteps PixelStepsOver(Extended lower, Extended upper, bool swapXY);
 // Halvings of the step that place a domain edge.
 inline constexpr int kDomainEdgeBisections = 16;

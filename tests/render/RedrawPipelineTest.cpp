@@ -203,6 +203,22 @@ TEST_F(PipelineTest, SpaceModeHandsTheSceneToTheSpaceRenderer) {
   modes.AnimationMode = 0;
   RedrawAll();
   EXPECT_EQ(log, "aR");
+
+  // Moving space entries leave after-images through the drawer of their kind and type.
+  static std::vector<std::pair<char, int>> pale;
+  pale.clear();
+  EntryDrawers.spaceCurve = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), i}); };
+  EntryDrawers.geodesic = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), -i}); };
+  EntryDrawers.pointEntry3D = [](gfx::Canvas& c, int i, uint8_t) { pale.push_back({LayerOf(c), 100 + i}); };
+  Add(kKindParametric, "cos(t)", 0, 1);
+  Add(kKindFigure, "", 1).subkind = 7;
+  Add(kKindFigure, "", 1).subkind = 1;  // a plane leaves none
+  Add(kKindPoint, "P", 1).afterImage = 0;
+  Add(kKindPoint, "Q", 1);
+  modes.AnimationMode = 6;
+  modes.AfterImageOn = 1;
+  RedrawAll();
+  EXPECT_EQ(pale, (std::vector<std::pair<char, int>>{{'B', 4}, {'B', -5}, {'B', 108}}));
 }
 
 }  // namespace
