@@ -9,10 +9,7 @@ namespace {
 // The text, or the placeholder while it is still empty.
 std::string Or(const std::string& text, const char* placeholder) { return text.empty() ? placeholder : text; }
 
-const Tfuncprop& EntryAt(int entry) {
-  static const Tfuncprop none{};
-  return entry >= 1 && entry <= kMaxEntries ? doc.FigureTable[entry] : none;
-}
+bool IsEntryNumber(int entry) { return entry >= 1 && entry <= kMaxEntries; }
 
 // The sentence of step 2, from the operands A and B prepared in step 1.
 std::string PointSentence(int code, const std::string& a, const std::string& b) {
@@ -123,7 +120,9 @@ std::string DescribeFigureEntry(const Tfuncprop& entry) {
   }
 }
 
-std::string DescribeFigureEntry(int entry) { return DescribeFigureEntry(EntryAt(entry)); }
+std::string DescribeFigureEntry(int entry) {
+  return IsEntryNumber(entry) ? DescribeFigureEntry(doc.FigureTable[entry]) : std::string();
+}
 
 std::string DescribePointEntry(const Tfuncprop& entry) {
   const int code = entry.signedSubkind();
@@ -188,4 +187,6 @@ std::string DescribePointEntry(const Tfuncprop& entry) {
   return text;
 }
 
-std::string DescribePointEntry(int entry) { return DescribePointEntry(EntryAt(entry)); }
+std::string DescribePointEntry(int entry) {
+  return IsEntryNumber(entry) ? DescribePointEntry(doc.FigureTable[entry]) : std::string();
+}

@@ -7,6 +7,7 @@
 #include "formula/Tfuncprop.h"
 
 // By the figure type in `subkind`, for the current dimension; "" for an unknown type.
+// The entry-number forms give "" for a number outside the table.
 std::string DescribeFigureEntry(const Tfuncprop& entry);
 std::string DescribeFigureEntry(int entry);
 // By the construction code in `subkind`, for the current dimension; "" for a code
