@@ -3,10 +3,12 @@
 // variables included.
 #include "support/StateFixture.h"
 #include "ui/KeyboardModel.h"
+#include "ui/PaletteModel.h"
 
 inline void ResetUiStateForTest() {
   ResetProgramStateForTest();
   keyboard = KeyboardGlobals{};
+  clpanel = PaletteModel{};
 }
 
 class UiStateTest : public ::testing::Test {
