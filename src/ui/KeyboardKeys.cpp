@@ -203,7 +203,7 @@ namespace keyboard_layout {
 
 namespace {
 constexpr int kColumns[] = {5, 5, 4, 3};  // pad, parameters, operators, function keys
-int GridWidth(int columns, int pitch) { return columns * pitch - kKeyGap + 2 * kPanelInset; }
+int GridWidth(int columns, int pitch) { return columns * pitch - kKeyGap + 2 * kPanelInset + 2 * kPanelSpacing; }
 }  // namespace
 
 PanelBox Panel(KeyboardPanel panel) {
@@ -218,6 +218,11 @@ PanelBox Panel(KeyboardPanel panel) {
     case KeyboardPanel::Operators: return {kMargin + pad + parameters, operators};
     default: return {kMargin + pad + parameters + operators, functions};
   }
+}
+
+PanelBox PanelFrame(KeyboardPanel panel) {
+  const PanelBox box = Panel(panel);
+  return {box.left + kPanelSpacing, box.width - 2 * kPanelSpacing};
 }
 
 int PanelHeight() { return kRows * kCellHeight - kKeyGap + 2 * kPanelInset; }

@@ -59,7 +59,8 @@ inline constexpr int kRows = 6;
 inline constexpr int kCellWidth = 36, kCellHeight = 32, kKeyGap = 2;
 inline constexpr int kFunctionCellWidth = 58;
 inline constexpr int kPageButtonWidth = 22;
-inline constexpr int kPanelInset = 3;
+inline constexpr int kPanelInset = 3;  // keys inside a panel's frame
+inline constexpr int kPanelSpacing = 2;  // blank on either side of a panel's frame
 
 struct PanelBox {
   int left, width;
@@ -70,7 +71,9 @@ int WindowHeight();
 // The design width: every panel shown.
 int DesignWidth();
 int DesignEditWidth();
-// Pixel box of a key inside its panel.
+// The frame of a panel, inside its box.
+PanelBox PanelFrame(KeyboardPanel panel);
+// Pixel box of a key inside its panel's frame.
 struct KeyBox {
   int x, y, width, height;
 };

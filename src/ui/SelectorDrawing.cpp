@@ -12,17 +12,18 @@ void DrawButton(gfx::Canvas& canvas, const gfx::Rect& r, bool pressed) {
 }
 
 namespace {
-void SetCaptionFont(gfx::Canvas& canvas, int points, gfx::Color colour) {
+void SetCaptionFont(gfx::Canvas& canvas, int points, gfx::Color colour, bool opaque = false) {
   canvas.font.name = sj("ＭＳ Ｐゴシック");
   canvas.font.SetSize(points);
   canvas.font.style = 0;
   canvas.font.color = colour;
-  canvas.brush.style = gfx::BrushStyle::Clear;
+  canvas.brush = opaque ? gfx::Brush{gfx::kBtnFace, gfx::BrushStyle::Solid} : gfx::Brush{gfx::kWhite, gfx::BrushStyle::Clear};
 }
 }  // namespace
 
-void DrawCaption(gfx::Canvas& canvas, int x, int y, std::string_view utf8, int points, gfx::Color colour) {
-  SetCaptionFont(canvas, points, colour);
+void DrawCaption(gfx::Canvas& canvas, int x, int y, std::string_view utf8, int points, gfx::Color colour,
+                 bool opaque) {
+  SetCaptionFont(canvas, points, colour, opaque);
   canvas.TextOut(x, y, sj(utf8));
 }
 

@@ -15,8 +15,10 @@ inline constexpr gfx::Color kGreyInk = 0x808080;
 // Raised (up) or pressed, filled with the face colour.
 void DrawButton(gfx::Canvas& canvas, const gfx::Rect& r, bool pressed);
 // A UTF-8 caption in the Japanese proportional Gothic at the point size, its cell's top
-// left at (x, y), on a transparent background.
-void DrawCaption(gfx::Canvas& canvas, int x, int y, std::string_view utf8, int points, gfx::Color colour);
+// left at (x, y), on a transparent background or (opaque) on the button face colour of
+// dialogs.
+void DrawCaption(gfx::Canvas& canvas, int x, int y, std::string_view utf8, int points, gfx::Color colour,
+                 bool opaque = false);
 // The same, centred in the rectangle.
 void DrawCentredCaption(gfx::Canvas& canvas, const gfx::Rect& r, std::string_view utf8, int points,
                         gfx::Color colour);
