@@ -5,9 +5,13 @@
 //   show_keyboard --palette <mode>       the palette in that mode (3D documents with --space)
 //   show_keyboard ... --grab <out.png>   draws the window into a PNG file and quits
 //   show_keyboard --selectors <out.png>  the colour-and-style and coordinate selectors
+//   show_keyboard --demo [seconds]       types a formula with the keys, opens the point
+//                                        picker, waits, then presses "End"
 #include <QApplication>
 #include <QPainter>
 #include <QTimer>
+#include <QToolButton>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,6 +20,7 @@
 #include "formula/Records.h"
 #include "platform/RasterCanvas.h"
 #include "platform/Sjis.h"
+#include "ui/CanvasView.h"
 #include "ui/ColorStyleSelector.h"
 #include "ui/CoordinateSelector.h"
 #include "ui/PaletteModel.h"
@@ -37,6 +42,7 @@ void MakeDocument(bool space) {
     e.letter = static_cast<uint8_t>(std::strchr(PointNameOrder, letters[i]) - PointNameOrder + 1);
     doc.PointSequences[e.letter][0].x = at[i][0];
     doc.PointSequences[e.letter][0].y = at[i][1];
+    doc.PointLetterUsage[e.letter].exists = 1;
     ++doc.KindCounts[kKindPoint];
   }
   Tfuncprop& circle = doc.FigureTable[++doc.EntryCount];
@@ -75,6 +81,24 @@ int Selectors(const char* path) {
   return 0;
 }
 
+// Clicks keys of the modal keyboard and a letter of the point picker, "sin(x)^2+2Bx";
+// "End" some seconds later.
+void ScheduleDemo(int seconds) {
+  QTimer::singleShot(300, [] {
+    auto* w = dynamic_cast<Tkeyfunc*>(QApplication::activeModalWidget());
+    if (!w) return;
+    for (const char* key : {"Ac", "f1", "x", "Rshift", "sisuu2", "add", "n2", "pchoice"}) w->Key(key)->click();
+    if (Tclpanel* picker = w->Picker()) {
+      const gfx::Rect b = LetterButtonRect(2);
+      picker->Picture()->released((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    }
+    w->Key("x")->click();
+  });
+  QTimer::singleShot(300 + 1000 * seconds, [] {
+    if (auto* w = dynamic_cast<Tkeyfunc*>(QApplication::activeModalWidget())) w->Key("SpeedButton1")->click();
+  });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -88,6 +112,7 @@ int main(int argc, char* argv[]) {
     if (a == "--palette" && i + 1 < argc) paletteMode = std::atoi(argv[++i]);
     else if (a == "--grab" && i + 1 < argc) grab = argv[++i];
     else if (a == "--space") space = true;
+    else if (a == "--demo") ScheduleDemo(i + 1 < argc && std::isdigit(static_cast<unsigned char>(argv[i + 1][0])) ? std::atoi(argv[++i]) : 3);
     else if (a == "--selectors" && i + 1 < argc) return Selectors(argv[++i]);
     else kind = std::atoi(argv[i]);
   }
@@ -117,7 +142,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   std::string result;
-  EditWithFormulaKeyboard(sj("x^2"), "陽関数　ｙ＝f(x) のf(x)", static_cast<uint8_t>(kind), result, 100, 900);
+  EditWithFormulaKeyboard(sj("x^2"), "陽関数　ｙ＝f(x) のf(x)", static_cast<uint8_t>(kind), result, 300, 900);
   std::printf("InputCancelled %d, result \"%s\"\n", ui.InputCancelled, sjis::ToUtf8(result).c_str());
   return 0;
 }

@@ -105,6 +105,8 @@ void KeyboardModel::Changed(int caret) {
   caret_ = OnBoundary(text_, caret);
 }
 
+void KeyboardModel::SetCaret(int caret) { caret_ = OnBoundary(text_, caret); }
+
 void KeyboardModel::Edited(std::string cp932, int caret) {
   text_ = std::move(cp932);
   Changed(caret);

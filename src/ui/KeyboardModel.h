@@ -46,6 +46,9 @@ class KeyboardModel {
   // UTF-8; empty for none.
   const std::string& Message() const { return message_; }
 
+  // The caret moved in the edit line (a byte offset; inside a double-byte character it
+  // goes behind it).
+  void SetCaret(int caret);
   // The edit line changed by typing, pasting or deleting; caret as a byte offset.
   void Edited(std::string cp932, int caret);
   // Inserts the token (CP932) at the caret and moves the caret by `move` bytes from where it was.

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QToolButton>
 
 #include "formula/DocumentState.h"
@@ -26,11 +25,26 @@ QFont UiFont(int pixels) {
 
 constexpr gfx::Color kPointInputFrame = 0x808000;
 
+// The dialog focuses its edit line as if by the tab key, which would select all of it; the
+// caret stays where the keyboard has it instead.
+class FormulaLineEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    const int caret = cursorPosition();
+    const bool selected = hasSelectedText();
+    QLineEdit::focusInEvent(event);
+    if (!selected && hasSelectedText()) setCursorPosition(caret);
+  }
+};
+
 }  // namespace
 
 Tkeyfunc::Tkeyfunc(std::uint8_t kind, QWidget* parent) : QDialog(parent), model_(kind) {
   setFont(UiFont(14));
-  edit_ = new QLineEdit(this);
+  edit_ = new FormulaLineEdit(this);
   edit_->setFont(UiFont(16));
   edit_->setGeometry(kl::kMargin, kl::kEditTop, model_.EditWidth(), kl::kEditHeight);
   message_ = new QLabel(this);
@@ -42,6 +56,11 @@ Tkeyfunc::Tkeyfunc(std::uint8_t kind, QWidget* parent) : QDialog(parent), model_
     const std::string cp932 = sjis::FromQString(text);
     model_.Edited(cp932, sjis::ByteOfCharIndex(cp932, edit_->cursorPosition()));
     SyncText();
+  });
+  connect(edit_, &QLineEdit::cursorPositionChanged, this, [this] {
+    // Moves by mouse or arrow keys; a change of the text comes as an edit of its own.
+    if (!syncing_ && edit_->text() == sjis::ToQString(model_.Text()))
+      model_.SetCaret(sjis::ByteOfCharIndex(model_.Text(), edit_->cursorPosition()));
   });
   connect(edit_, &QLineEdit::returnPressed, this, [this] { Finish(); });
   Sync();
@@ -124,9 +143,6 @@ void Tkeyfunc::showEvent(QShowEvent* event) {
   // The right edge counts the window frame, known only once the window is shown.
   if (placed_) move(right_ - frameGeometry().width(), top_);
   edit_->setFocus();
-  // The dialog focuses the edit line as by the tab key once shown, which selects it all:
-  // the caret goes back to where the model has it.
-  QTimer::singleShot(0, this, [this] { SyncText(); });
 }
 
 void Tkeyfunc::KeyClicked(const KeyboardKey& key) {
@@ -186,10 +202,12 @@ void Tkeyfunc::ClosePointPicker() {
 }
 
 void Tkeyfunc::SyncText() {
+  syncing_ = true;
   const QString shown = sjis::ToQString(model_.Text());
   if (edit_->text() != shown) edit_->setText(shown);
   edit_->setCursorPosition(sjis::CharIndexOfByte(model_.Text(), model_.Caret()));
   message_->setText(QString::fromUtf8(model_.Message()));
+  syncing_ = false;
 }
 
 void Tkeyfunc::Sync() {

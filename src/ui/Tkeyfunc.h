@@ -55,6 +55,7 @@ class Tkeyfunc : public QDialog {
   bool placed_ = false;
   bool shown_ = false;
   bool finished_ = false;
+  bool syncing_ = false;  // the edit line is being set from the model
 };
 
 // Runs the keyboard modally for the text (CP932) with the window caption (UTF-8); the
