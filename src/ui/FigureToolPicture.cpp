@@ -37,6 +37,9 @@ class Picture {
     c_.Ellipse(p.x - 2, p.y - 2, p.x + 3, p.y + 3);
     c_.brush.style = gfx::BrushStyle::Clear;
   }
+  void Dots(std::initializer_list<std::array<double, 2>> pts) {
+    for (const auto& d : pts) Dot(d[0], d[1]);
+  }
   void Ellipse(double l, double t, double r, double b) {
     const gfx::Point a = P(l, t), z = P(r, b);
     c_.Ellipse(a.x, a.y, z.x, z.y);
@@ -111,13 +114,11 @@ void DrawFigureToolPicture(gfx::Canvas& canvas, int type, int dimension, const g
       break;
     case 2:
       p.Line(0, 26, 30, 5);
-      p.Dot(8, 20);
-      p.Dot(21, 11);
+      p.Dots({{8, 20}, {21, 11}});
       break;
     case 3:
       p.Line(5, 23, 25, 8);
-      p.Dot(5, 23);
-      p.Dot(25, 8);
+      p.Dots({{5, 23}, {25, 8}});
       break;
     case 4:
       p.Arrow(5, 23, 26, 7);
@@ -125,22 +126,20 @@ void DrawFigureToolPicture(gfx::Canvas& canvas, int type, int dimension, const g
       break;
     case 5:
       p.Line(4, 24, 30, 3);
-      p.Dot(4, 24);
-      p.Dot(14, 16);
+      p.Dots({{4, 24}, {14, 16}});
       break;
     case 6:
       p.Polyline({{3, 25}, {10, 7}, {18, 21}, {27, 5}});
-      for (auto [x, y] : {std::pair{3, 25}, {10, 7}, {18, 21}, {27, 5}}) p.Dot(x, y);
+      p.Dots({{3, 25}, {10, 7}, {18, 21}, {27, 5}});
       break;
     case 7:
       if (space) {  // a geodesic between two points of a sphere
         Sphere(p);
         p.Arc(6, 8, 36, 40, 95, 160);
-        p.Dot(8, 14);
-        p.Dot(20, 8);
+        p.Dots({{8, 14}, {20, 8}});
       } else {  // a polygon, outline and inside
         p.Polygon({{4, 25}, {14, 4}, {27, 20}}, gfx::BrushStyle::BDiagonal);
-        for (auto [x, y] : {std::pair{4, 25}, {14, 4}, {27, 20}}) p.Dot(x, y);
+        p.Dots({{4, 25}, {14, 4}, {27, 20}});
       }
       break;
     case 8:
@@ -163,8 +162,7 @@ void DrawFigureToolPicture(gfx::Canvas& canvas, int type, int dimension, const g
         p.Arrow(15, 20, 15, 3);
       } else {  // compass arcs about the ends of a segment
         p.Line(4, 15, 26, 15);
-        p.Dot(4, 15);
-        p.Dot(26, 15);
+        p.Dots({{4, 15}, {26, 15}});
         p.Arc(-8, -1, 24, 31, 35, 75);
         p.Arc(-8, -1, 24, 31, -75, -35);
         p.Arc(6, -1, 38, 31, 105, 145);
@@ -194,8 +192,7 @@ void DrawFigureToolPicture(gfx::Canvas& canvas, int type, int dimension, const g
       } else {  // an arc from a start point about a centre
         p.Arc(-14, 2, 30, 46, 0, 70);
         p.Line(8, 24, 30, 24);
-        p.Dot(8, 24);
-        p.Dot(29, 24);
+        p.Dots({{8, 24}, {29, 24}});
       }
       break;
     case 12:

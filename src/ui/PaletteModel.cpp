@@ -152,7 +152,7 @@ const char* ToolButtonCaption(int tool) { return GetFigureToolCaption(InSpace() 
 PaletteModel::PaletteModel() {
   ShowLetters();
   letters_[kLetterButtons].available = false;
-  SetToolAvailability(0);
+  tools_[10].available = false;  // the program starts in the plane
 }
 
 void PaletteModel::ShowLetters() {

@@ -8,11 +8,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
+#include <vector>
 
 #include "UiStateFixture.h"
+#include "WhenModal.h"
 #include "platform/Sjis.h"
 #include "support/GuiApp.h"
 #include "ui/CanvasView.h"
+#include "ui/ManualPages.h"
 #include "ui/PaletteModel.h"
 #include "ui/Tclpanel.h"
 #include "ui/Tkeyfunc.h"
@@ -29,15 +32,6 @@ class KeyboardDialogTest : public UiStateTest {
     QToolButton* b = w.Key(key);
     ASSERT_NE(b, nullptr) << key;
     b->click();
-  }
-  // Runs `body` once the modal keyboard is up; the keyboard must be closed by it.
-  static void WhenModal(std::function<void(Tkeyfunc&)> body) {
-    QTimer::singleShot(0, [body] {
-      auto* w = dynamic_cast<Tkeyfunc*>(QApplication::activeModalWidget());
-      ASSERT_NE(w, nullptr);
-      body(*w);
-      if (w->isVisible()) w->reject();
-    });
   }
 };
 
@@ -113,9 +107,21 @@ TEST_F(KeyboardDialogTest, FunctionPagesTurn) {
   w.reject();
 }
 
+TEST_F(KeyboardDialogTest, TheHelpKeyOpensTheMousePage) {
+  std::vector<std::string> opened;
+  SetManualPageOpener([&](const std::string& page) { opened.push_back(page); });
+  Tkeyfunc w(0);
+  w.show();
+  Click(w, "toolhp");
+  SetManualPageOpener(nullptr);
+  EXPECT_EQ(opened, std::vector<std::string>{"mouse.html"});
+  EXPECT_TRUE(w.isVisible());
+  w.reject();
+}
+
 TEST_F(KeyboardDialogTest, EditWithFormulaKeyboardHandsBackTheResult) {
   std::string result;
-  WhenModal([](Tkeyfunc& w) {
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) {
     QTest::keyClicks(w.Edit(), "y+1");
     Click(w, "SpeedButton1");
   });
@@ -124,15 +130,15 @@ TEST_F(KeyboardDialogTest, EditWithFormulaKeyboardHandsBackTheResult) {
   EXPECT_EQ(result, sj("y+1x"));  // the caret starts at the start
   EXPECT_EQ(keyboard.KeyboardKind, 1);
 
-  WhenModal([](Tkeyfunc& w) { Click(w, "SpeedButton1"); });
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) { Click(w, "SpeedButton1"); });
   EditWithFormulaKeyboard("", "横サイズ", 8, result, 50, 800);
   EXPECT_EQ(result, "0");
   EXPECT_EQ(ui.InputCancelled, 0);
-  WhenModal([](Tkeyfunc& w) { Click(w, "SpeedButton1"); });
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) { Click(w, "SpeedButton1"); });
   EditWithFormulaKeyboard("", "ラベル", 6, result, 50, 800);
   EXPECT_EQ(result, "");
 
-  WhenModal([](Tkeyfunc& w) {
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) {
     Click(w, "n5");
     Click(w, "cancelBT");
   });
@@ -141,7 +147,7 @@ TEST_F(KeyboardDialogTest, EditWithFormulaKeyboardHandsBackTheResult) {
   EXPECT_EQ(keyboard.KeyboardText, "51");
 
   // Escape after a refusal is a cancel too.
-  WhenModal([](Tkeyfunc& w) {
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) {
     Click(w, "SpeedButton1");
     ASSERT_TRUE(w.isVisible());
     QTest::keyClick(w.Edit(), Qt::Key_Escape);
@@ -160,7 +166,7 @@ TEST_F(KeyboardDialogTest, ThePointKeyOpensAPickerTheModalKeyboardDoesNotBlock) 
   }
   std::string result;
   bool pickerSeen = false;
-  WhenModal([&](Tkeyfunc& w) {
+  WhenModal<Tkeyfunc>([&](Tkeyfunc& w) {
     QTest::keyClicks(w.Edit(), "2");
     Click(w, "pchoice");
     Tclpanel* picker = w.Picker();

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "UiStateFixture.h"
+#include "WhenModal.h"
 #include "support/GuiApp.h"
 #include "ui/CanvasView.h"
 #include "ui/PaletteModel.h"
@@ -28,15 +29,6 @@ class PaletteDialogTest : public UiStateTest {
       ++doc.KindCounts[kKindPoint];
     }
   }
-  // Runs `body` on the modal palette once it is up; closes it afterwards if still open.
-  static void WhenModal(std::function<void(Tclpanel&)> body) {
-    QTimer::singleShot(0, [body] {
-      auto* w = dynamic_cast<Tclpanel*>(QApplication::activeModalWidget());
-      ASSERT_NE(w, nullptr);
-      body(*w);
-      if (w->isVisible()) w->reject();
-    });
-  }
   static void ClickAt(Tclpanel& w, const gfx::Rect& button) {
     const QPoint at((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     QTest::mouseClick(w.Picture(), Qt::LeftButton, {}, at);
@@ -46,7 +38,7 @@ class PaletteDialogTest : public UiStateTest {
 TEST_F(PaletteDialogTest, NamingAPointReturnsItsLetter) {
   MarkUsedPointNames(1, 0, doc.EntryCount);
   clpanel.ClpanelMode = 3;
-  WhenModal([](Tclpanel& w) {
+  WhenModal<Tclpanel>([](Tclpanel& w) {
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("点の名前の設定"));
     EXPECT_FALSE(w.OkButton()->isVisible());
     ClickAt(w, LetterButtonRect(1));  // A is taken: nothing happens
@@ -63,14 +55,14 @@ TEST_F(PaletteDialogTest, TheTitleBarCancelsAndLeavesNoResult) {
   MarkUsedPointNames(3, 0, doc.EntryCount);
   clpanel.ClpanelMode = 4;
   clpanel.ClpanelResult = static_cast<uint8_t>(Point('B'));  // from an earlier pick
-  WhenModal([](Tclpanel& w) { w.close(); });
+  WhenModal<Tclpanel>([](Tclpanel& w) { w.close(); });
   ShowClpanelModal(100, 100);
   EXPECT_EQ(clpanel.ClpanelResult, 0);
   EXPECT_EQ(ui.InputCancelled, 1);
 
   ui.InputCancelled = 0;
   clpanel.ClpanelMode = 4;
-  WhenModal([](Tclpanel& w) { ClickAt(w, LetterButtonRect(2)); });  // B, a circle's centre
+  WhenModal<Tclpanel>([](Tclpanel& w) { ClickAt(w, LetterButtonRect(2)); });  // B, a circle's centre
   ShowClpanelModal(100, 100);
   EXPECT_EQ(clpanel.ClpanelResult, Point('B'));
   EXPECT_EQ(ui.InputCancelled, 0);
@@ -78,7 +70,7 @@ TEST_F(PaletteDialogTest, TheTitleBarCancelsAndLeavesNoResult) {
 
 TEST_F(PaletteDialogTest, TheToolPaletteChoosesAFigureType) {
   clpanel.ClpanelMode = 5;
-  WhenModal([](Tclpanel& w) {
+  WhenModal<Tclpanel>([](Tclpanel& w) {
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("直線・線分・円の入力"));
     ASSERT_TRUE(w.OkButton()->isVisible());
     ClickAt(w, ToolButtonRect(6));  // a polyline needs three points
@@ -92,7 +84,7 @@ TEST_F(PaletteDialogTest, TheToolPaletteChoosesAFigureType) {
   EXPECT_EQ(clpanel.ClpanelResult, 0);
   EXPECT_EQ(ui.InputCancelled, 0);
 
-  WhenModal([](Tclpanel& w) {
+  WhenModal<Tclpanel>([](Tclpanel& w) {
     ClickAt(w, ToolButtonRect(3));
     w.CancelButton()->click();
   });
