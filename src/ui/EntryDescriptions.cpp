@@ -3,6 +3,7 @@
 #include "formula/DocumentState.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
+#include "ui/PaletteModel.h"
 
 namespace {
 
@@ -109,8 +110,8 @@ std::string DescribeFigureEntry(const Tfuncprop& entry) {
     case 9:
       if (space) return sj("中心") + a + sj("半径") + entry.texts[4] + sj("の円");
       return sj("線分") + a + b + sj("の補助線");
-    case 10:  // the caption of the figure tool
-      return space ? sj("球面上の円") : sj("ベジェ曲線");
+    case 10:
+      return sj(GetFigureToolCaption(10));
     case 11:
       return b + sj("を中心とし") + a + sj("を始点とする弧");
     case 12:
