@@ -151,6 +151,7 @@ struct DocumentState {
   int32_t IntervalColor = 0x0045FF;
   uint8_t IntervalStyle = 1;  // 1 shaded band, 2 two bound lines
   uint8_t IntervalTextShown = 0;
+  std::string IntervalLowerText = "0", IntervalUpperText = "0";  // the bounds as typed (CP932)
 
   // Drawing pipeline.
   uint8_t BackgroundDirty = 1;
@@ -273,6 +274,9 @@ struct UiFlags {
   uint8_t DocumentUntouched = 1;
   uint8_t EntryModified = 1;
   uint8_t InputCancelled = 0;
+  // Construction code chosen in the navigator's point menu for the next point; 255 none,
+  // 100 a point sequence read from a CSV file.
+  uint8_t PendingPointConstruction = 255;
 };
 
 extern DocumentState doc;
