@@ -190,17 +190,12 @@ void SetExact(Tfrec* t, const TFraction& f) {
   return result;
 }
 
-// base^n for 1 <= n <= 64 by squaring, in the order PowerPositiveInt multiplies; inline,
-// since a call would pass the base through memory.
-inline Extended SmallPower(Extended base, int n) {
-  Extended result = 1;
-  Extended factor = base;
-  while (n > 0) {
-    if (n & 1) result *= factor;
-    n >>= 1;
-    if (n > 0) factor *= factor;
-  }
-  return result;
+// base^n, inline for the squares and cubes of formulas (a call would pass the base through
+// memory), with the products in the order PowerPositiveInt forms them.
+inline Extended WholePower(Extended base, int64_t n) {
+  if (n == 2) return base * base;
+  if (n == 3) return base * (base * base);
+  return PowerPositiveInt(base, static_cast<Extended>(n));
 }
 
 // Flags of a power from its base: copied, or swapped for a negative exponent.
@@ -251,7 +246,7 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
         eng.EvalOK = 0;
         return 0;
       }
-      const Extended p = n >= -64 ? SmallPower(L, static_cast<int>(-n)) : PowerPositiveInt(L, -R);
+      const Extended p = WholePower(L, -n);
       if (!xmath::IsFinite(p) || p == 0) return RaiseFault();
       if (l->exact) ExactIntegerPower(t, l, n);
       const Extended reciprocal = 1 / p;
@@ -267,7 +262,7 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
       SetExact(t, MakeFraction(0, 1));
       return 0;
     }
-    const Extended p = n <= 64 ? SmallPower(L, static_cast<int>(n)) : PowerPositiveInt(L, R);
+    const Extended p = WholePower(L, n);
     if (!xmath::IsFinite(p)) return RaiseFault();
     if (l->exact) ExactIntegerPower(t, l, n);
     return p;
