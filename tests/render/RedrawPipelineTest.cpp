@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/Records.h"
+#include "formula/UsageScan.h"
 #include "render/RedrawPipelineFixture.h"
 
 namespace {
@@ -51,6 +52,49 @@ TEST_F(PipelineTest, EachEntryLandsOnItsLayer) {
   RedrawAll();
   EXPECT_EQ(LayersOf("a*x"), "C");
   ClearAfterImages(settings.AfterImageHistory);
+}
+
+TEST_F(PipelineTest, TheUsageScanDecidesTheLayer) {
+  SpyOnEveryKind();
+  doc.DefinedConstantTexts[1] = "2*b";
+  doc.DefinedConstantTexts[2] = "3";
+  doc.DefinedConstantCount = 2;
+  struct Row {
+    int kind;
+    const char* text;
+    const char* layer;
+  } rows[] = {
+      {kKindExplicit, "x^2", "B"},        {kKindExplicit, "a*x", "C"},
+      {kKindExplicit, "x+Q1", "C"},       {kKindExplicit, "x+Q2", "B"},
+      {kKindDerivative, "", "C"},         {kKindRelation, "x^2+y^2<1", "B"},
+      {kKindRelation, "y<k*x", "C"},      {kKindParametric, "cos(t)", "B"},
+      {kKindParametric, "p*cos(t)", "C"}, {kKindFigure, "AB", "C"},
+      {kKindPoint, "1", "C"},
+  };
+  for (const Row& r : rows) {
+    Tfuncprop& e = Add(r.kind, r.text);
+    if (r.kind == kKindDerivative) e.link = 2;
+    if (r.kind == kKindParametric) {
+      e.texts[1] = "sin(t)";
+      e.texts[2] = "0";
+      e.texts[3] = "6";
+    }
+    if (r.kind == kKindFigure) e.subkind = 6;
+    if (r.kind == kKindPoint) {
+      e.texts[1] = "2";
+      e.letter = 1;
+    }
+  }
+  ClearUsageFlags();
+  RecomputeParameterUsage();
+  modes.AnimationMode = 0;
+  RedrawAll();
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    std::string layers;
+    for (const DrawCall& c : Calls())
+      if (c.text == rows[i].text) layers += c.layer;
+    EXPECT_EQ(layers, rows[i].layer) << i + 1 << " " << rows[i].text;
+  }
 }
 
 TEST_F(PipelineTest, CalculusModesDrawOnlyTheFirstEntryAsTheirBase) {
