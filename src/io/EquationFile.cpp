@@ -47,11 +47,20 @@ void LineReader::Skip(size_t count) {
   index_ += count;
 }
 
+namespace {
+
+std::string IntegerWanted(int64_t lo, int64_t hi) {
+  if (lo <= std::numeric_limits<int32_t>::min() && hi >= std::numeric_limits<int32_t>::max())
+    return "整数が必要です";
+  return "整数 " + rtl::IntToStr(lo) + "～" + rtl::IntToStr(hi) + " が必要です";
+}
+
+}  // namespace
+
 int64_t LineReader::TakeInt(int64_t lo, int64_t hi) {
   if (AtEnd()) FailTruncated();
   int64_t value = 0;
-  if (!rtl::TryStrToInt(lines_[index_], value) || value < lo || value > hi)
-    Fail("整数 " + rtl::IntToStr(lo) + "～" + rtl::IntToStr(hi) + " が必要です");
+  if (!rtl::TryStrToInt(lines_[index_], value) || value < lo || value > hi) Fail(IntegerWanted(lo, hi));
   ++index_;
   return value;
 }
@@ -75,7 +84,7 @@ int64_t LineReader::TakeWholeFloat(int64_t lo, int64_t hi) {
   Extended value = 0;
   if (!rtl::TryStrToFloat(lines_[index_], value) || value != std::floor(value) || value < lo ||
       value > hi)
-    Fail("整数 " + rtl::IntToStr(lo) + "～" + rtl::IntToStr(hi) + " が必要です");
+    Fail(IntegerWanted(lo, hi));
   ++index_;
   return static_cast<int64_t>(value);
 }
