@@ -8,6 +8,7 @@
 // by comparing the current line, so an absent key costs nothing.
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -110,6 +111,9 @@ class LineReader {
   bool TakeSwitch(const SwitchSpelling& spelling) { return TakeText() == spelling.on; }
   int64_t TakeInt(int64_t lo, int64_t hi);
   uint8_t TakeByte() { return static_cast<uint8_t>(TakeInt(0, 255)); }
+  int32_t TakeInt32() {
+    return static_cast<int32_t>(TakeInt(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+  }
   Extended TakeFloat();
   // A value for a single-precision cell; one beyond that range is refused.
   Extended TakeSingleValue();

@@ -27,6 +27,7 @@ class EquationFileHost {
 
   // ---- Loading: before and while the file is read ----
   virtual void CloseParameterPanel() {}
+  // The graph window shown, its coordinate panel 280 pixels wide.
   virtual void ShowGraphWindow() {}
   // The navigator's document reset: memo cleared and hidden, a new document (the state's
   // reset chain included), the parameter panel's step width and angle units reset.
@@ -43,9 +44,13 @@ class EquationFileHost {
   virtual void NormalizeSpaceRange() {}
 
   // ---- Loading: the closing steps ----
-  // The graph window's size by settings.GraphWindowMode (width and height are the drawing
-  // size of mode 1), its buffers and status texts; it ends placed left of the navigator.
+  // No redraw on resize meanwhile; a window maximised before the load back to normal; then
+  // its size by settings.GraphWindowMode: 0 the size of its creation (the mode becomes 1),
+  // 1 the drawing size width x height (kept within the screen), 2 maximised (with the
+  // unit-size range when settings.UnitSizeMode); buffers, status texts, placed left of
+  // the navigator.
   virtual void RestoreGraphWindow(int width, int height) {}
+  // The plane or space controls, redrawing on resize again.
   virtual void SetUI3D(bool space) {}
   virtual void LayoutMemoPanel() {}
   virtual void RebuildEquationList() {}
@@ -61,6 +66,7 @@ class EquationFileHost {
   virtual void OpenIntegralTheoremNavi() {}
   virtual void SavePointPositions() {}
   virtual void ShowParameterValues() {}
+  // The graph window's menus and buttons.
   virtual void RefreshGraphControls() {}
   virtual void CompileMacro() {}
   virtual void RunMacroOnload() {}

@@ -24,8 +24,6 @@ constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 constexpr int kMemoLinesStored = 11;
 constexpr int kMinGraphSide = 100, kMaxGraphSide = 8192;
 
-int32_t TakeInt32(LineReader& in) { return static_cast<int32_t>(in.TakeInt(kInt32Min, kInt32Max)); }
-
 void SetCell(char letter, Extended value) { WriteVariable(doc.VariableValues, letter, value); }
 
 void ReadBackground(LineReader& in, const EquationReadContext& c) {
@@ -103,7 +101,7 @@ void ReadPlaneView(LineReader& in, const EquationReadContext& c) {
   }
   if (in.TakeKey(kLattice)) {
     if (v > 525) {
-      doc.GridSettings.color = TakeInt32(in);
+      doc.GridSettings.color = in.TakeInt32();
       doc.GridSettings.thickness = in.TakeByte();
     }
     const std::string kind = in.TakeText();
@@ -196,7 +194,7 @@ uint8_t TakeLetter(LineReader& in, bool point) {
 }
 
 uint8_t TakeLabelPosition(LineReader& in, int lowest) {
-  const int64_t position = in.TakeInt(kInt32Min, kInt32Max);
+  const int32_t position = in.TakeInt32();
   return position >= lowest && position <= 9 ? static_cast<uint8_t>(position) : 3;
 }
 
@@ -212,9 +210,9 @@ void ReadSpaceEntry(LineReader& in, const EquationReadContext& c, Tfuncprop& e) 
   for (std::string& text : e.texts) text = in.TakeText();
   e.afterImage = in.TakeSwitch(kSpaceEntryFlag);
   e.shown = in.TakeSwitch(kSpaceEntryFlag);
-  if (v > 564) e.color = TakeInt32(in);
+  if (v > 564) e.color = in.TakeInt32();
   e.penWidth = in.TakeByte();
-  if (v > 565) e.brushColor = TakeInt32(in);
+  if (v > 565) e.brushColor = in.TakeInt32();
   switch (e.kind) {
     case kKindParametric:
       if (v > 547) e.stepText = in.TakeText();
@@ -255,7 +253,7 @@ void ReadPlaneEntry(LineReader& in, const EquationReadContext& c, int count, Tfu
   e.afterImage = in.TakeSwitch(kPlaneEntryFlag);
   e.shown = in.TakeKey("false") ? 0 : 1;
   if (in.TakeKey(kDash)) e.dashed = 1;
-  e.color = TakeInt32(in);
+  e.color = in.TakeInt32();
   e.penWidth = in.TakeByte();
   // Written for every kind with the option, not only for regions.
   if (in.TakeKey(kNbd)) e.noBoundary = 1;
@@ -265,7 +263,7 @@ void ReadPlaneEntry(LineReader& in, const EquationReadContext& c, int count, Tfu
       break;
     case kKindRelation:
       e.brushStyle = in.TakeByte();
-      e.brushColor = TakeInt32(in);
+      e.brushColor = in.TakeInt32();
       e.option63 = static_cast<uint8_t>(EquationKindOfFormula(e.texts[0]));
       break;
     case kKindParametric:
@@ -287,7 +285,7 @@ void ReadPlaneEntry(LineReader& in, const EquationReadContext& c, int count, Tfu
       if (v > 591) e.angleWithin180 = in.TakeSwitch(kBlankFalse);
       if (e.subkind == 7) {
         e.brushStyle = in.TakeByte();
-        e.brushColor = TakeInt32(in);
+        e.brushColor = in.TakeInt32();
       } else {
         e.letter = TakeLetter(in, false);
         e.letter2 = TakeLetter(in, false);
@@ -330,8 +328,8 @@ void ReadSpaceBlock(LineReader& in, const EquationReadContext& c) {
   doc.CameraDistance = static_cast<int32_t>(std::clamp<int64_t>(rtl::Round(distance), 9, kInt32Max));
   doc.CameraTheta = in.TakeFloat();
   doc.CameraPhi = in.TakeFloat();
-  doc.SurfaceGridN = static_cast<uint8_t>(std::clamp<int64_t>(in.TakeInt(kInt32Min, kInt32Max), 20, 200));
-  doc.ShadingLevel = static_cast<int32_t>(std::clamp<int64_t>(in.TakeInt(kInt32Min, kInt32Max), 5, 30));
+  doc.SurfaceGridN = static_cast<uint8_t>(std::clamp(in.TakeInt32(), 20, 200));
+  doc.ShadingLevel = std::clamp(in.TakeInt32(), 5, 30);
   doc.SpaceColorsNotInverted = in.TakeSwitch(kTrueFalse);
   const std::string colors = in.TakeText();
   modes.OutputColorMode = colors == "true" ? 2 : colors == kGray ? 1 : 0;
@@ -384,22 +382,21 @@ void ReadLabels(LineReader& in, const EquationReadContext& c) {
     in.Require(static_cast<size_t>(lines));
     for (int64_t k = 0; k < lines; ++k) label.lines.push_back(in.TakeText());
     label.ownFont = in.TakeByte();
-    label.shiftLeft = TakeInt32(in);
-    label.shiftTop = TakeInt32(in);
+    label.shiftLeft = in.TakeInt32();
+    label.shiftTop = in.TakeInt32();
     label.coordKind = in.TakeByte();
     label.xText = in.TakeText();
     label.yText = in.TakeText();
     label.zText = in.TakeText();
     label.font.name = in.TakeText();
-    label.font.size = std::clamp(TakeInt32(in), 1, 400);
-    label.font.color = TakeInt32(in);
-    const int32_t style = TakeInt32(in);
-    label.font.style = style >= 0 && style <= 15 ? static_cast<uint8_t>(style) : 0;
+    label.font.size = TakeFontSize(in);
+    label.font.color = in.TakeInt32();
+    label.font.style = TakeFontStyle(in);
     label.transparent = in.TakeSwitch(kZeroOne);
     label.shown = in.TakeSwitch(kZeroOne);
     const uint8_t backStyle = in.TakeByte();
     label.backStyle = backStyle <= 2 ? backStyle : 0;
-    const int32_t backColor = TakeInt32(in);
+    const int32_t backColor = in.TakeInt32();
     if (c.version > 589) label.backColor = backColor;
     in.Skip(2);
     doc.LabelTable[i] = std::move(label);
@@ -412,8 +409,8 @@ void ReadGraphMode(LineReader& in, EquationReadContext& c) {
   const int code = static_cast<int>(in.TakeInt(1, 3));
   settings.GraphWindowMode = static_cast<uint8_t>(code - 1);
   if (code == 2) {
-    c.graphWidth = std::clamp(TakeInt32(in), kMinGraphSide, kMaxGraphSide);
-    c.graphHeight = std::clamp(TakeInt32(in), kMinGraphSide, kMaxGraphSide);
+    c.graphWidth = std::clamp(in.TakeInt32(), kMinGraphSide, kMaxGraphSide);
+    c.graphHeight = std::clamp(in.TakeInt32(), kMinGraphSide, kMaxGraphSide);
   } else if (code == 3) {
     settings.UnitSizeMode = in.TakeSwitch(kTF);
   }
@@ -494,7 +491,7 @@ void ReadStartingMode(LineReader& in, EquationReadContext& c) {
         anim.TangentPauseValue = in.TakeFloat();
         settings.TangentAfterImage = 1;
       }
-      const int32_t lineColor = TakeInt32(in), rateColor = TakeInt32(in);
+      const int32_t lineColor = in.TakeInt32(), rateColor = in.TakeInt32();
       if (v > 586) {
         doc.TangentLineColor = lineColor;
         doc.TangentRateColor = rateColor;
@@ -530,7 +527,7 @@ void ReadIntervalBlock(LineReader& in, const EquationReadContext& c) {
   doc.IntervalMode = in.TakeSwitch(kTrueFalse);
   modes.IntervalMaxMinShown = in.TakeSwitch(kTrueFalse);
   if (in.TakeKey(kIntevalcl)) {
-    doc.IntervalColor = TakeInt32(in);
+    doc.IntervalColor = in.TakeInt32();
     doc.IntervalStyle = static_cast<uint8_t>(in.TakeInt(1, 2));
   }
   doc.IntervalLowerText = in.TakeText();
@@ -556,11 +553,17 @@ std::optional<FileGeneration> GenerationOfHeader(std::string_view firstLine) {
   return std::nullopt;
 }
 
+int32_t TakeFontSize(LineReader& in) { return std::clamp(in.TakeInt32(), 1, 400); }
+
+uint8_t TakeFontStyle(LineReader& in) {
+  const int32_t style = in.TakeInt32();
+  return style >= 0 && style <= 15 ? static_cast<uint8_t>(style) : 0;
+}
+
 void ReadFontFields(LineReader& in, Tlfont& font) {
   font.name = in.TakeText();
-  font.size = std::clamp(TakeInt32(in), 1, 400);
-  const int32_t style = TakeInt32(in);
-  font.style = style >= 0 && style <= 15 ? static_cast<uint8_t>(style) : 0;
+  font.size = TakeFontSize(in);
+  font.style = TakeFontStyle(in);
 }
 
 int ReadEntryCount(LineReader& in) {
@@ -580,7 +583,7 @@ void ReadEquationSections(LineReader& in, EquationReadContext& c) {
   ReadMemo(in, c);
   ReadMacro(in);
   if (!space) ReadPlaneView(in, c);
-  if (in.TakeKey(kScrl)) FileHost().SetNavigatorScrollPosition(std::max(0, TakeInt32(in)));
+  if (in.TakeKey(kScrl)) FileHost().SetNavigatorScrollPosition(std::max(0, in.TakeInt32()));
   if (in.TakeKey(kFont)) ReadGraphFont(in, c, doc.GraphFontCustom, doc.GraphFont);
   if (in.TakeKey(kPfont)) ReadGraphFont(in, c, doc.PointLabelFontCustom, doc.PointLabelFont);
   space ? ReadSpaceBlock(in, c) : ReadPlaneRange(in);

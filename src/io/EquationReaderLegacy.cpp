@@ -8,15 +8,6 @@
 
 using namespace eqfile;
 
-namespace {
-
-constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
-constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
-
-int32_t TakeInt32(LineReader& in) { return static_cast<int32_t>(in.TakeInt(kInt32Min, kInt32Max)); }
-
-}  // namespace
-
 void ReadOldLabels(LineReader& in, const EquationReadContext& c) {
   const int v = c.version;
   const int count = static_cast<int>(in.TakeInt(0, kMaxLabels));
@@ -24,8 +15,8 @@ void ReadOldLabels(LineReader& in, const EquationReadContext& c) {
   for (int i = 1; i <= count; ++i) {
     Tlabelrec label;
     if (v > 556) label.ownFont = in.TakeByte();
-    label.shiftLeft = TakeInt32(in);
-    label.shiftTop = TakeInt32(in);
+    label.shiftLeft = in.TakeInt32();
+    label.shiftTop = in.TakeInt32();
     std::string markup = in.TakeText();
     UpgradeFormulaText(markup, v, true);
     // A second line was a subscript-like addition, now written in braces.
@@ -35,19 +26,18 @@ void ReadOldLabels(LineReader& in, const EquationReadContext& c) {
       markup += "{" + addition + "}";
     }
     label.lines = {std::move(markup)};
-    label.coordKind = static_cast<uint8_t>(in.TakeInt(0, kInt32Max) % 10);
+    label.coordKind = static_cast<uint8_t>(in.TakeInt(0, std::numeric_limits<int32_t>::max()) % 10);
     label.xText = in.TakeText();
     label.yText = in.TakeText();
     if (in.TakeKey(kGz)) label.zText = in.TakeText();
     label.font.name = in.TakeText();
-    label.font.size = std::clamp(TakeInt32(in), 1, 400);
-    label.font.color = TakeInt32(in);
+    label.font.size = TakeFontSize(in);
+    label.font.color = in.TakeInt32();
     if (in.TakeKey(kStyle)) {
-      const int32_t style = TakeInt32(in);
-      label.font.style = style >= 0 && style <= 15 ? static_cast<uint8_t>(style) : 0;
+      label.font.style = TakeFontStyle(in);
     }
-    if (v > 553) label.transparent = TakeInt32(in) == 0;
-    if (v > 559) label.shown = TakeInt32(in) == 0;
+    if (v > 553) label.transparent = in.TakeInt32() == 0;
+    if (v > 559) label.shown = in.TakeInt32() == 0;
     doc.LabelTable[i] = std::move(label);
     doc.LabelCount = i;
   }
@@ -65,11 +55,11 @@ void ReadOldLayoutEntries(LineReader& in, const EquationReadContext& c) {
     }
     e.option32 = in.TakeSwitch(kPlaneEntryFlag);
     e.afterImage = in.TakeSwitch(kPlaneEntryFlag);
-    e.color = TakeInt32(in);
+    e.color = in.TakeInt32();
     e.penWidth = in.TakeByte();
     if (e.kind == 7) {
       e.brushStyle = in.TakeByte();
-      e.brushColor = TakeInt32(in);
+      e.brushColor = in.TakeInt32();
     }
     if (!ConvertOldFigure(e)) in.FailLast("図形を表に加えられません");
   }

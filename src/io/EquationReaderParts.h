@@ -5,8 +5,10 @@
 #include "io/EquationFile.h"
 #include "io/EquationReader.h"
 
-// Name, size and style; a size is kept to 1..400 and a style outside the four style bits
-// becomes plain.
+// A font size kept to 1..400; a style outside the four style bits is plain.
+int32_t TakeFontSize(eqfile::LineReader& in);
+uint8_t TakeFontStyle(eqfile::LineReader& in);
+// Name, size and style.
 void ReadFontFields(eqfile::LineReader& in, Tlfont& font);
 // The entry count, or 0 for an empty line (or the end of the file).
 int ReadEntryCount(eqfile::LineReader& in);

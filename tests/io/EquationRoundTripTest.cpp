@@ -80,7 +80,9 @@ void ExpectEveryPrefixLoadsSafely(FakeFileHost& host, const std::string& file) {
     ASSERT_LE(doc.EntryCount, kMaxEntries);
     ASSERT_EQ(std::accumulate(doc.KindCounts.begin(), doc.KindCounts.end(), 0), doc.EntryCount) << n;
     ASSERT_LE(doc.LabelCount, kMaxLabels);
-    if (n == file.size()) ASSERT_TRUE(result.ok) << result.message;
+    if (n == file.size()) {
+      ASSERT_TRUE(result.ok) << result.message;
+    }
     if (!result.ok) {
       ASSERT_FALSE(result.message.empty()) << n;
       ASSERT_TRUE(settings.CurrentFileName.empty() || settings.CurrentFileName == "/earlier.lpw") << n;

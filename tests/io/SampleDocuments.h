@@ -1,6 +1,7 @@
 #pragma once
 // Documents that use every part of the equation file, in the plane and in space, built
 // on the program's reset state.
+#include <array>
 #include <numbers>
 #include <string>
 
@@ -23,8 +24,13 @@ inline Tfuncprop& Add(int kind) {
   return e;
 }
 
-inline void SetPointSequence(int letter, std::initializer_list<TSpacePoint> points) {
-  doc.PointSequences[letter].assign(points);
+inline void SetPointSequence(int letter, std::initializer_list<std::array<Extended, 3>> coordinates) {
+  std::vector<TSpacePoint>& points = doc.PointSequences[letter];
+  points.clear();
+  for (const auto& [x, y, z] : coordinates) {
+    TSpacePoint& p = points.emplace_back();
+    p.x = x, p.y = y, p.z = z;
+  }
 }
 
 inline void AddCommonParts(FakeFileHost& host) {
