@@ -19,7 +19,6 @@ using namespace eqfile;
 
 namespace {
 
-constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 constexpr int kMemoLinesStored = 11;
 constexpr int kMinGraphSide = 100, kMaxGraphSide = 8192;
@@ -189,9 +188,8 @@ uint8_t ReadEntryKind(LineReader& in, int previousKind) {
   return static_cast<uint8_t>(kind);
 }
 
-uint8_t TakeLetter(LineReader& in, bool point) {
-  return static_cast<uint8_t>(in.TakeInt(1, point ? kMaxPoints : kNoPoint));
-}
+// A point number of the point tables (27: none).
+uint8_t TakeLetter(LineReader& in) { return static_cast<uint8_t>(in.TakeInt(1, kNoPoint)); }
 
 uint8_t TakeLabelPosition(LineReader& in, int lowest) {
   const int32_t position = in.TakeInt32();
@@ -226,13 +224,13 @@ void ReadSpaceEntry(LineReader& in, const EquationReadContext& c, Tfuncprop& e) 
       e.subkind = in.TakeByte();
       if (e.subkind == 6 && v > 568) e.continued = in.TakeText() == kCont;
       if (e.subkind == 3 && v > 559) e.option64 = in.TakeByte();
-      e.letter = TakeLetter(in, false);
-      e.letter2 = TakeLetter(in, false);
+      e.letter = TakeLetter(in);
+      e.letter2 = TakeLetter(in);
       break;
     case kKindPoint:
       e.dragAxes = 5;
       e.subkind = in.TakeByte();
-      e.letter = TakeLetter(in, true);
+      e.letter = TakeLetter(in);
       e.labelPos = TakeLabelPosition(in, 0);
       if (v > 526) e.option64 = in.TakeByte();
       if (e.subkind == 100) ReadPointSequence(in, e.letter);
@@ -287,14 +285,14 @@ void ReadPlaneEntry(LineReader& in, const EquationReadContext& c, int count, Tfu
         e.brushStyle = in.TakeByte();
         e.brushColor = in.TakeInt32();
       } else {
-        e.letter = TakeLetter(in, false);
-        e.letter2 = TakeLetter(in, false);
+        e.letter = TakeLetter(in);
+        e.letter2 = TakeLetter(in);
       }
       break;
     }
     case kKindPoint:
       if (in.TakeKey(kLk)) e.subkind = in.TakeByte();
-      e.letter = TakeLetter(in, true);
+      e.letter = TakeLetter(in);
       e.labelPos = TakeLabelPosition(in, 1);
       ClassifyFigure(e);
       if (v > 526) e.option64 = in.TakeByte();
@@ -472,7 +470,7 @@ void ReadStartingMode(LineReader& in, EquationReadContext& c) {
     case kStartRiemann:
       anim.IntegralTexts[1] = in.TakeText();
       anim.IntegralTexts[2] = in.TakeText();
-      anim.RiemannDivisions = std::max<int32_t>(2, static_cast<int32_t>(in.TakeInt(kInt32Min, 1000000)));
+      anim.RiemannDivisions = std::max(2, in.TakeInt32());
       settings.RiemannSumKind = static_cast<uint8_t>(in.TakeInt(0, 7));
       if (v > 502)
         for (int kind = 1; kind <= 4; ++kind) anim.RiemannSumTexts[kind] = in.TakeText();

@@ -74,18 +74,13 @@ void WritePlaneView(LineWriter& w) {
   w.Int(doc.LineWidthSetting);
 }
 
+// The highest index n, then n + 1 points; a point always has at least itself.
 void WritePointSequence(LineWriter& w, const Tfuncprop& e) {
-  if (e.letter < 1 || e.letter > kMaxPoints) {
-    w.Int(0);
-    for (int k = 0; k < 3; ++k) w.Int(0);
-    return;
-  }
-  const std::vector<TSpacePoint>& points = doc.PointSequences[e.letter];
-  w.Int(points.empty() ? 0 : static_cast<int64_t>(points.size()) - 1);
-  if (points.empty()) {
-    for (int k = 0; k < 3; ++k) w.Int(0);
-    return;
-  }
+  static const std::vector<TSpacePoint> kOrigin(1);
+  const std::vector<TSpacePoint>& stored =
+      doc.PointSequences.contains(e.letter) ? doc.PointSequences[e.letter] : kOrigin;
+  const std::vector<TSpacePoint>& points = stored.empty() ? kOrigin : stored;
+  w.Int(static_cast<int64_t>(points.size()) - 1);
   for (const TSpacePoint& p : points) {
     w.Float(p.x);
     w.Float(p.y);

@@ -70,7 +70,7 @@ TEST_F(EquationLoadTest, CountsIndexesAndCodesOutsideTheirTablesStopTheLoad) {
       {"kind 0", {"intevalcl"}, 7, "0"},
       {"kind 4", {"intevalcl"}, 7, "4"},
       {"kind 11", {"intevalcl"}, 7, "11"},
-      {"point letter", {"lk", "255"}, 2, "99"},
+      {"point letter", {"lk", "255"}, 2, "28"},
       {"figure letter", {"3", "2", " false"}, 3, "28"},
       {"derivative link", {"ORI"}, 1, "15"},
       {"point sequence", {"lk", "100"}, 5, "1000000000"},
