@@ -181,9 +181,9 @@ TEST_F(EquationReaderTest, LP4AtVersion530) {
   EXPECT_EQ(doc.FigureTable[2].arrowAtEnd, 0);
 }
 
-TEST_F(EquationReaderTest, LP5AtVersion590) {
-  const std::string file = File(
-      std::vector<std::string>{"[LP5 Data]", "ver", "590", "memo", sj("ＭＳ ゴシック"), "10", "5", "note"} +
+std::string LP5File(int version) {
+  return File(
+      std::vector<std::string>{"[LP5 Data]", "ver", std::to_string(version), "memo", sj("ＭＳ ゴシック"), "10", "5", "note"} +
       Repeat("", 10) +
       std::vector<std::string>{
           "zan", "false", "zanC", "0", "locus", "false", "ckind", "0", "cowidth", "1", "1", "lattice", "0",
@@ -204,7 +204,10 @@ TEST_F(EquationReaderTest, LP5AtVersion590) {
           "7", "", "", "", "", "", "True", "True", "300", "2", "3", "2", "1", "2",
           "7", "", "", "", "", "", "True", "True", "400", "2", "Nbd", "4", "1", "2", "3",
           "8", "1", "2", "", "", "", "True", "True", "500", "2", "lk", "255", "1", "5", "2"});
-  const EquationFileResult result = Load(file);
+}
+
+TEST_F(EquationReaderTest, LP5AtVersion590) {
+  const EquationFileResult result = Load(LP5File(590));
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(doc.MemoFont, (Tlfont{sj("ＭＳ ゴシック"), 10, 0, 5}));
   EXPECT_EQ(doc.MemoLines, (std::vector<std::string>{"note", ""}));
@@ -237,6 +240,54 @@ TEST_F(EquationReaderTest, LP5AtVersion590) {
   EXPECT_EQ(doc.FigureTable[4].letter2, 3);
   EXPECT_EQ(doc.FigureTable[5].labelPos, 5);
   EXPECT_EQ(doc.FigureTable[5].option64, 2);
+}
+
+TEST_F(EquationReaderTest, TangentColoursAndLabelBackgroundsAreReadBeforeTheyAreStored) {
+  const EquationFileResult result = Load(LP5File(586));
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(doc.TangentLineColor, 0x0080FF);
+  EXPECT_EQ(doc.TangentRateColor, 0x8000FF);
+  EXPECT_EQ(modes.TangentTextShown, 1);
+  EXPECT_EQ(doc.LabelTable[1].backColor, 0xFFFFFF);
+  EXPECT_EQ(doc.FigureTable[5].option64, 2);  // everything after them in its place
+}
+
+// The smallest plane file of version 0 with one straight line given by a point and a
+// direction.
+std::string LineFile(const std::string& header) {
+  return File({header, "-5", "5", "-5", "5", "1", "1", "1", "1", "0", "1",
+               "7", "A", "2", "3", "", "", "False", "True", "0", "1", "1", "1", "27"});
+}
+
+TEST_F(EquationReaderTest, EveryHeaderNamesItsGeneration) {
+  struct Case {
+    const char* header;
+    int dimension;
+    bool oldLayout;
+    bool oldLines;
+  };
+  const Case cases[] = {
+      {"[Lumenplotter Data]", 2, true, false}, {"[Lumenplotter2 Data]", 2, true, false},
+      {"[RIRav Data]", 2, false, true},        {"[RIRav2 Data]", 2, false, true},
+      {"[RIRav3 Data]", 2, false, false},      {"[LP4 Data]", 2, false, false},
+      {"[LP5 Data]", 2, false, false},         {"[LP3D Data]", 3, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.header);
+    const std::optional<FileGeneration> g = GenerationOfHeader(c.header);
+    ASSERT_TRUE(g);
+    EXPECT_EQ(HasOldEntryLayout(*g), c.oldLayout);
+    EquationReadContext context;
+    context.generation = *g;
+    EXPECT_EQ(context.dimension(), c.dimension);
+    if (c.dimension == 3 || c.oldLayout) continue;
+    ResetProgramStateForTest();
+    ASSERT_TRUE(Load(LineFile(c.header)).ok);
+    EXPECT_EQ(doc.FigureTable[1].texts[1], c.oldLines ? "1" : "2");
+    EXPECT_EQ(doc.FigureTable[1].texts[2], c.oldLines ? "2" : "3");
+  }
+  EXPECT_FALSE(GenerationOfHeader("[LP6 Data]"));
+  EXPECT_FALSE(GenerationOfHeader("[LP5 Data] "));
 }
 
 // A space file of version 509 or 510; the stored view value gives the space range.
