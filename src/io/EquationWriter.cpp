@@ -88,6 +88,14 @@ void WritePointSequence(LineWriter& w, const Tfuncprop& e) {
   }
 }
 
+void WritePointFields(LineWriter& w, const Tfuncprop& e) {
+  w.Int(e.subkind);
+  w.Int(e.letter);
+  w.Int(e.labelPos);
+  w.Int(e.option64);
+  if (e.subkind == 100) WritePointSequence(w, e);
+}
+
 void WriteTexts(LineWriter& w, const Tfuncprop& e) {
   w.Int(e.kind);
   for (const std::string& text : e.texts) w.Line(text);
@@ -116,11 +124,7 @@ void WriteSpaceEntry(LineWriter& w, const Tfuncprop& e) {
       w.Int(e.letter2);
       break;
     case kKindPoint:
-      w.Int(e.subkind);
-      w.Int(e.letter);
-      w.Int(e.labelPos);
-      w.Int(e.option64);
-      if (e.subkind == 100) WritePointSequence(w, e);
+      WritePointFields(w, e);
       break;
     default:
       break;
@@ -169,11 +173,7 @@ void WritePlaneEntry(LineWriter& w, const Tfuncprop& e) {
       break;
     case kKindPoint:
       w.Line(kLk);
-      w.Int(e.subkind);
-      w.Int(e.letter);
-      w.Int(e.labelPos);
-      w.Int(e.option64);
-      if (e.subkind == 100) WritePointSequence(w, e);
+      WritePointFields(w, e);
       break;
     default:
       break;

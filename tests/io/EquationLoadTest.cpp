@@ -38,6 +38,14 @@ size_t Find(const std::vector<std::string>& lines, const std::vector<std::string
   return 0;
 }
 
+// One line of the sample file replaced: the line `offset` after the run of lines.
+struct LineEdit {
+  const char* what;
+  std::vector<std::string> run;
+  size_t offset;
+  std::string line;
+};
+
 class EquationLoadTest : public FileHostTest {
  protected:
   void SetUp() override {
@@ -56,13 +64,7 @@ class EquationLoadTest : public FileHostTest {
 };
 
 TEST_F(EquationLoadTest, CountsIndexesAndCodesOutsideTheirTablesStopTheLoad) {
-  struct Case {
-    const char* what;
-    std::vector<std::string> run;
-    size_t offset;
-    std::string line;
-  };
-  const Case cases[] = {
+  const LineEdit cases[] = {
       {"entry count", {"intevalcl"}, 6, "141"},
       {"label count", {"labeldata"}, 1, "41"},
       {"function count", {"deffunc"}, 1, "21"},
@@ -85,7 +87,7 @@ TEST_F(EquationLoadTest, CountsIndexesAndCodesOutsideTheirTablesStopTheLoad) {
       {"parameter beyond single precision", {"pq"}, 1, "1E39"},
       {"coordinate system", {"ckind"}, 1, "5"},
   };
-  for (const Case& c : cases) {
+  for (const LineEdit& c : cases) {
     SCOPED_TRACE(c.what);
     ResetProgramStateForTest();
     settings.CurrentFileName = "/d/earlier.lpw";
@@ -108,19 +110,13 @@ TEST_F(EquationLoadTest, EntriesOutOfTheirKindOrderStopTheLoad) {
 }
 
 TEST_F(EquationLoadTest, ValuesTheDrawingCannotUseAreRepaired) {
-  struct Case {
-    const char* what;
-    std::vector<std::string> run;
-    size_t offset;
-    std::string line;
-  };
-  const Case cases[] = {
+  const LineEdit cases[] = {
       {"graph width", {"graphmode", "2"}, 2, "100000"},
       {"graph height", {"graphmode", "2"}, 3, "-5"},
       {"empty x range", {"pfont"}, 5, "3.5"},  // XMin = XMax
       {"font size", {"font"}, 3, "1000000000"},
   };
-  for (const Case& c : cases) {
+  for (const LineEdit& c : cases) {
     SCOPED_TRACE(c.what);
     ResetProgramStateForTest();
     const EquationFileResult result = LoadEquationFileBytes(kName, Edited(c.run, c.offset, c.line));
