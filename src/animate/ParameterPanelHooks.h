@@ -1,0 +1,63 @@
+#pragma once
+// What the parameter panel asks of windows and parts that live elsewhere. Every call is a
+// no-op until the program installs an implementation: the formula keyboard and the graph
+// window sit above this library, and interval mode, after-images and macros are built on
+// top of the panel. Tests install recording fakes.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+struct TValueNode;
+
+class ParameterPanelHooks {
+ public:
+  virtual ~ParameterPanelHooks() = default;
+
+  // --- the formula keyboard ---
+  // Asks for a text (CP932 in and out) with the caption (UTF-8) and keyboard kind, the
+  // keyboard's top at `top` and its right edge at `right`. False when cancelled.
+  virtual bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+    return false;
+  }
+
+  // --- the redraw pipeline and the graph window ---
+  // Plane: the back bitmap onto the composite, every moving entry drawn on it (the defined
+  // values and points recomputed first), the composite copied to the window.
+  virtual void ComposeParameterLayer() {}
+  // Space: the same for the space curves, figures and points (axes pass 2 included).
+  virtual void ComposeSpaceParameterLayer() {}
+  // Space with a surface as entry 1: the back bitmap cleared, the surface scene drawn and
+  // shown.
+  virtual void RedrawSurfaceScene() {}
+  // The background picture, the background layer and the parameter layer redrawn (the
+  // panel comes back after a calculus animation).
+  virtual void RedrawBackgroundAndParameterLayer() {}
+  // The graph window's continuous frame saving.
+  virtual void SaveContinuousFrame() {}
+  virtual void EnableNavigator() {}
+  // The folder of the demo documents (the last loaded or saved file's folder).
+  virtual std::filesystem::path DemoFolder() { return {}; }
+
+  // --- after-images and loci ---
+  // Traces of this step into the back bitmap; true when something was drawn.
+  virtual bool DrawStepTraces() { return false; }
+  virtual void PushAfterImageSnapshot() {}
+  virtual void SwitchAfterImagesOff() {}
+  // The buttons follow AfterImageOn, LocusOn, the colour mode and the history.
+  virtual void UpdateAfterImageButtons() {}
+  virtual void UpdateEraseButton() {}
+  virtual void SavePointPositions() {}
+
+  // --- interval mode ---
+  virtual void RefreshInterval() {}
+  // The panel's interval layout (AnimationMode 1).
+  virtual void ShowIntervalLayout() {}
+  virtual void HideIntervalLayout() {}
+  // At every show: bounds that use a parameter give that parameter a row.
+  virtual void CheckIntervalUsesParameter() {}
+  virtual void ResetIntervalControls() {}
+
+  // --- macros ---
+  // The handlers bound to the changed codes (the change list) run.
+  virtual void RunMacroChangeHandlers(const TValueNode* changes) {}
+};
