@@ -42,7 +42,6 @@ class ParameterPanelHooks {
   // Traces of this step into the back bitmap; true when something was drawn.
   virtual bool DrawStepTraces() { return false; }
   virtual void PushAfterImageSnapshot() {}
-  virtual void SwitchAfterImagesOff() {}
   // The buttons follow AfterImageOn, LocusOn, the colour mode and the history.
   virtual void UpdateAfterImageButtons() {}
   virtual void UpdateEraseButton() {}

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
+#include "formula/Evaluator.h"
 #include "formula/Parser.h"
 #include "ui/SelectorDrawing.h"
 
@@ -58,13 +58,9 @@ bool RadiusValue(const std::string& text, Extended& value) {
   const EngineFlags saved = eng;
   Tfrec* tree = ParseExpression(text, 3);
   bool ok = tree && eng.ParseOK;
-  if (ok && engineServices.EvaluateTree) {
-    value = engineServices.EvaluateTree(tree, 0, 0, 0);
+  if (ok) {
+    value = EvaluateTree(tree, 0, 0, 0);
     ok = eng.EvalOK && std::isfinite(value);
-  } else if (ok) {
-    // Without the evaluator only a text that the parser reduced to a number has a value.
-    ok = tree->code == node::Number && !tree->left && !tree->right;
-    if (ok) value = tree->value;
   }
   DisposeTree(tree);
   eng = saved;
