@@ -1,0 +1,122 @@
+#pragma once
+// A parameter panel over the hand-driven clock, with hooks that record what the panel
+// asked for, and a small document built in code.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "animate/ParameterPanelModel.h"
+#include "formula/DocumentState.h"
+#include "formula/Records.h"
+#include "formula/ShellHooks.h"
+#include "formula/VariableValues.h"
+#include "platform/EventPump.h"
+#include "platform/Sjis.h"
+#include "support/StateFixture.h"
+
+struct RecordingPanelHooks : ParameterPanelHooks {
+  // Answers for the keyboard, in order; an empty queue cancels.
+  std::deque<std::string> answers;
+  std::vector<std::string> asked;  // captions
+  int composed = 0, spaceComposed = 0, surfaces = 0, framesSaved = 0, intervalRefreshes = 0;
+  int handlerRuns = 0;
+  bool handlerSawEmptyList = false;
+  std::function<void()> onCompose;
+
+  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
+    asked.push_back(caption);
+    if (answers.empty()) return false;
+    text = sj(answers.front());
+    answers.pop_front();
+    return true;
+  }
+  void ComposeParameterLayer() override {
+    ++composed;
+    if (onCompose) onCompose();
+  }
+  void ComposeSpaceParameterLayer() override { ++spaceComposed; }
+  void RedrawSurfaceScene() override { ++surfaces; }
+  void SaveContinuousFrame() override { ++framesSaved; }
+  void RefreshInterval() override { ++intervalRefreshes; }
+  void RunMacroChangeHandlers(const TValueNode* changes) override {
+    ++handlerRuns;
+    handlerSawEmptyList = changes == nullptr;
+  }
+};
+
+// Counts the full redraws the formula side asks of the windows.
+struct CountingShell : ShellHooks {
+  int redrawAll = 0;
+  void RedrawAll() override { ++redrawAll; }
+};
+
+struct PanelTest : StateTest {
+  TimerJobs timer;
+  platform::FakeTimerBackend* clock = nullptr;
+  std::unique_ptr<ParameterPanelModel> panel;
+  RecordingPanelHooks hooks;
+  CountingShell shell;
+
+  void SetUp() override {
+    StateTest::SetUp();
+    auto backend = std::make_unique<platform::FakeTimerBackend>();
+    clock = backend.get();
+    timer.SetBackend(std::move(backend));
+    panel = std::make_unique<ParameterPanelModel>(timer);
+    panel->SetHooks(&hooks);
+    SetShellHooks(&shell);
+    panel->FormCreate();
+  }
+  void TearDown() override {
+    SetShellHooks(nullptr);
+    panel.reset();
+    platform::RunDeferredActions();
+    StateTest::TearDown();
+  }
+
+  // An explicit function entry using the parameters its text names.
+  void AddExplicit(const std::string& text) {
+    Tfuncprop& e = doc.FigureTable[++doc.EntryCount];
+    InitFuncprop(e, kKindExplicit);
+    e.texts[0] = text;
+    ++doc.KindCounts[kKindExplicit];
+    for (char c : text)
+      if (IsParameterLetter(c)) {
+        doc.ParameterUsed[NodeCodeOfLetter(c)] = 1;
+        e.dependsOnParameter = 1;
+      }
+    UpdateParametersInUse();
+  }
+  void UseParameters(const std::string& letters) {
+    for (char c : letters) doc.ParameterUsed[NodeCodeOfLetter(c)] = 1;
+    UpdateParametersInUse();
+  }
+  // The panel in its parameter layout.
+  void Show() {
+    modes.AnimationMode = 0;
+    panel->FormShow();
+  }
+  static int Row(char letter) {
+    for (int row = 0; row < kParameterRowCount; ++row)
+      if (kParameterRows[row].letter == letter) return row;
+    return -1;
+  }
+  static int Up(char letter) { return kParameterRows[Row(letter)].upCode; }
+  static int Down(char letter) { return Up(letter) + 14; }
+  static float Cell(char letter) { return doc.VariableValues.cells[SlotOfLetter(letter).cell]; }
+  static Extended& Increment(char letter) { return doc.ParameterIncrements[IncrementSlotOfLetter(letter)]; }
+  static std::vector<std::pair<int, Extended>> Changes() {
+    std::vector<std::pair<int, Extended>> out;
+    for (const TValueNode* n = settings.ValueChangeList; n; n = n->next) out.emplace_back(n->code, n->value);
+    return out;
+  }
+  static std::vector<int> ChangeCodes() {
+    std::vector<int> out;
+    for (const auto& c : Changes()) out.push_back(c.first);
+    return out;
+  }
+};
