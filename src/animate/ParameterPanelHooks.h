@@ -35,6 +35,10 @@ class ParameterPanelHooks {
   // The graph window's continuous frame saving.
   virtual void SaveContinuousFrame() {}
   virtual void EnableNavigator() {}
+  // Where the panel goes: at creation 100 pixels below the navigator's memo; at each show
+  // at the graph window's right edge, moved up when its bottom would lie more than 40
+  // pixels below the navigator's. The default leaves the position alone.
+  virtual void PlacePanel(bool atCreation, int height, int& left, int& top) {}
   // The folder of the demo documents (the last loaded or saved file's folder).
   virtual std::filesystem::path DemoFolder() { return {}; }
 

@@ -63,8 +63,10 @@ TEST_F(PanelTest, AllParametersStepTogetherHiddenRowsIncludedWithoutHandlers) {
   }
   Show();
   for (int i = 0; i < 30; ++i) panel->StepAllParameters(kAllUpCode);
-  for (int row = 0; row < kParameterRowCount; ++row)
-    if (!IsAngleRow(row)) EXPECT_EQ(ReadVariable(doc.VariableValues, kParameterRows[row].letter), 3) << row;
+  for (int row = 0; row < kParameterRowCount; ++row) {
+    if (IsAngleRow(row)) continue;
+    EXPECT_EQ(ReadVariable(doc.VariableValues, kParameterRows[row].letter), 3) << row;
+  }
   EXPECT_EQ(doc.ThetaDisplayValue, 3);
   EXPECT_EQ(doc.OmegaDisplayValue, 3);
   EXPECT_EQ(ChangeCodes(), (std::vector<int>{1, 2}));
