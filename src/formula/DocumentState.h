@@ -151,6 +151,7 @@ struct DocumentState {
   int32_t IntervalColor = 0x0045FF;
   uint8_t IntervalStyle = 1;  // 1 shaded band, 2 two bound lines
   uint8_t IntervalTextShown = 0;
+  std::string IntervalLowerText = "0", IntervalUpperText = "0";  // the bounds as typed (CP932)
 
   // Drawing pipeline.
   uint8_t BackgroundDirty = 1;
