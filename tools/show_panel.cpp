@@ -25,9 +25,8 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
-#include "formula/Parser.h"
 #include "formula/Records.h"
-#include "formula/Tfrec.h"
+#include "formula/UsageScan.h"
 #include "platform/EventPump.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -47,15 +46,9 @@ void MakeDocument() {
     InitFuncprop(e, kKindExplicit);
     e.texts[0] = sj(utf8);
     ++doc.KindCounts[kKindExplicit];
-    // The parser records the parameters the text uses (the usage scan's own-formula pass).
-    eng.CollectKind = 4;
-    eng.CollectIndex = doc.EntryCount;
-    Tfrec* tree = ParseExpression(e.texts[0], 1);
-    DisposeTree(tree);
-    eng.CollectKind = 0;
-    eng.CollectIndex = 0;
   }
-  UpdateParametersInUse();
+  ClearUsageFlags();
+  RecomputeParameterUsage();
   modes.AnimationMode = 0;
 }
 

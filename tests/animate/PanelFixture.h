@@ -13,6 +13,7 @@
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
 #include "formula/ShellHooks.h"
+#include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "platform/EventPump.h"
 #include "platform/Sjis.h"
@@ -78,18 +79,14 @@ struct PanelTest : StateTest {
     StateTest::TearDown();
   }
 
-  // An explicit function entry using the parameters its text names.
+  // An explicit function entry (CP932 text), with the usage scan run again.
   void AddExplicit(const std::string& text) {
     Tfuncprop& e = doc.FigureTable[++doc.EntryCount];
     InitFuncprop(e, kKindExplicit);
     e.texts[0] = text;
     ++doc.KindCounts[kKindExplicit];
-    for (char c : text)
-      if (IsParameterLetter(c)) {
-        doc.ParameterUsed[NodeCodeOfLetter(c)] = 1;
-        e.dependsOnParameter = 1;
-      }
-    UpdateParametersInUse();
+    ClearUsageFlags();
+    RecomputeParameterUsage();
   }
   void UseParameters(const std::string& letters) {
     for (char c : letters) doc.ParameterUsed[NodeCodeOfLetter(c)] = 1;

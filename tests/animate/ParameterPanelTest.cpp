@@ -10,6 +10,7 @@ constexpr Extended kPi = 3.14159265358979323846264338327950288L;
 
 TEST_F(PanelTest, SteppingAOnAxChangesTheCellByTheIncrementAndRedrawsOnlyTheMovingLayer) {
   AddExplicit("a*x");
+  ASSERT_EQ(doc.FigureTable[1].dependsOnParameter, 1);  // on the moving layer
   Show();
   ASSERT_TRUE(panel->RowShown(Row('a')));
   EXPECT_EQ(panel->ValueText(Row('a')), "1.000");

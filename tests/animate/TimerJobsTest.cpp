@@ -108,7 +108,9 @@ TEST_F(Jobs, EachCodeDoesItsOneJob) {
     if (r.actionRuns) {
       // What the action saw: jobs that ask modally find the timer off or idle already.
       EXPECT_EQ(ran[0].enabled, r.code != 0 && r.code != 2 && r.code != 5 && r.code != 11);
-      if (r.code == 0 || r.code == 3) EXPECT_EQ(ran[0].jobCode, 26);
+      if (r.code == 0 || r.code == 3) {
+        EXPECT_EQ(ran[0].jobCode, 26);
+      }
     }
     timer.SetEnabled(false);
   }
