@@ -178,5 +178,8 @@ int main(int argc, char* argv[]) {
       });
     });
   }
-  return app.exec();
+  const int code = app.exec();
+  ParameterPanel().SetHooks(nullptr);
+  Timer1().SetBackend(nullptr);  // the Qt timer goes before the application object
+  return code;
 }

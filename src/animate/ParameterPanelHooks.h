@@ -56,6 +56,8 @@ class ParameterPanelHooks {
   // The panel's interval layout (AnimationMode 1).
   virtual void ShowIntervalLayout() {}
   virtual void HideIntervalLayout() {}
+  // At every show: the interval colour and style selector drawn.
+  virtual void DrawIntervalSelector() {}
   // At every show: bounds that use a parameter give that parameter a row.
   virtual void CheckIntervalUsesParameter() {}
   virtual void ResetIntervalControls() {}

@@ -172,6 +172,7 @@ void ParameterPanelModel::ShowParameterForm() {
 }
 
 void ParameterPanelModel::FormShow() {
+  hooks_->DrawIntervalSelector();
   hooks_->UpdateAfterImageButtons();
   hooks_->CheckIntervalUsesParameter();
   timer_.StopAutoRepeat();

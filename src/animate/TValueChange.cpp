@@ -74,6 +74,8 @@ class AngleRowPanel : public QFrame {
 
 }  // namespace
 
+TValueChange* ValueChange = nullptr;
+
 TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
     : QWidget(parent, Qt::Tool), model_(model) {
   guard_ = true;
@@ -134,9 +136,13 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
   move(left, top);
   guard_ = false;
   Sync();
+  if (!ValueChange) ValueChange = this;
 }
 
-TValueChange::~TValueChange() { model_.SetChangedHandler(nullptr); }
+TValueChange::~TValueChange() {
+  model_.SetChangedHandler(nullptr);
+  if (ValueChange == this) ValueChange = nullptr;
+}
 
 void TValueChange::Register(const std::string& name, QWidget* widget) {
   widget->setObjectName(QString::fromStdString(name));

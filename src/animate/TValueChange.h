@@ -14,6 +14,8 @@ class QLabel;
 class QMenu;
 class QToolButton;
 
+// The timer's backend is the program's to install (a QtTimerBackend into Timer1() at
+// start-up, and back to none before the application object goes).
 class TValueChange : public QWidget {
  public:
   explicit TValueChange(ParameterPanelModel& model = ParameterPanel(), QWidget* parent = nullptr);
@@ -60,3 +62,7 @@ class TValueChange : public QWidget {
   std::vector<std::pair<std::string, QWidget*>> components_;
   bool guard_ = false;  // the window sets its controls itself: no reactions
 };
+
+// The panel of the program while it exists (the navigator, the file reader and the
+// formula side's ShowParameterPanel reach it through this).
+extern TValueChange* ValueChange;
