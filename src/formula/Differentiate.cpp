@@ -8,11 +8,12 @@
 #include "formula/Simplifier.h"
 #include "formula/TreeKernel.h"
 #include "formula/TreeText.h"
+#include "platform/StackRoom.h"
 
 namespace {
 
 // Derivatives grow with every rule that copies an operand, and nested derivatives multiply
-// that: one call builds at most this many nodes.
+// that: one call builds at most this many nodes, and recurses no deeper than the stack.
 constexpr uint64_t MaxDerivativeNodes = 200000;
 
 // The node count at the start of the outermost Differentiate, and whether the budget ran out.
@@ -21,7 +22,7 @@ struct Budget {
   uint64_t start = 0;
   bool exceeded = false;
   bool Spent() {
-    if (!exceeded && TreeNodesMade() - start > MaxDerivativeNodes) exceeded = true;
+    if (!exceeded && (TreeNodesMade() - start > MaxDerivativeNodes || stackroom::Low())) exceeded = true;
     return exceeded;
   }
 };

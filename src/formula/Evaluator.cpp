@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -18,6 +19,7 @@
 #include "formula/TreeKernel.h"
 #include "formula/VariableValues.h"
 #include "platform/Runtime.h"
+#include "platform/StackRoom.h"
 
 namespace evaluator {
 
@@ -188,17 +190,12 @@ void SetExact(Tfrec* t, const TFraction& f) {
   return result;
 }
 
-// base^n for 1 <= n <= 64 by squaring, in the order PowerPositiveInt multiplies; inline,
-// since a call would pass the base through memory.
-inline Extended SmallPower(Extended base, int n) {
-  Extended result = 1;
-  Extended factor = base;
-  while (n > 0) {
-    if (n & 1) result *= factor;
-    n >>= 1;
-    if (n > 0) factor *= factor;
-  }
-  return result;
+// base^n, inline for the squares and cubes of formulas (a call would pass the base through
+// memory), with the products in the order PowerPositiveInt forms them.
+inline Extended WholePower(Extended base, int64_t n) {
+  if (n == 2) return base * base;
+  if (n == 3) return base * (base * base);
+  return PowerPositiveInt(base, static_cast<Extended>(n));
 }
 
 // Flags of a power from its base: copied, or swapped for a negative exponent.
@@ -249,7 +246,7 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
         eng.EvalOK = 0;
         return 0;
       }
-      const Extended p = n >= -64 ? SmallPower(L, static_cast<int>(-n)) : PowerPositiveInt(L, -R);
+      const Extended p = WholePower(L, -n);
       if (!xmath::IsFinite(p) || p == 0) return RaiseFault();
       if (l->exact) ExactIntegerPower(t, l, n);
       const Extended reciprocal = 1 / p;
@@ -265,7 +262,7 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
       SetExact(t, MakeFraction(0, 1));
       return 0;
     }
-    const Extended p = n <= 64 ? SmallPower(L, static_cast<int>(n)) : PowerPositiveInt(L, R);
+    const Extended p = WholePower(L, n);
     if (!xmath::IsFinite(p)) return RaiseFault();
     if (l->exact) ExactIntegerPower(t, l, n);
     return p;
@@ -654,9 +651,24 @@ inline bool IsFunctionCode(int32_t code) {
   return result;
 }
 
+// Left operands being evaluated by recursion; beyond SpineDepth a chain of them is walked
+// by a loop instead (EvaluateSpine).
+int leftDepth = 0;
+constexpr int SpineDepth = 64;
+
+// A node evaluated by the protocol for two operands.
+inline bool IsChainNode(const Tfrec* t) {
+  return t->left && t->right && !(t->code >= node::SumForm && t->code <= node::MinOver);
+}
+
+Extended CompleteBinary(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t rOK);
+Extended EvaluateSpine(Tfrec* top, const EvalPoint& at);
+
 }  // namespace
 
 Extended Evaluate(Tfrec* t, const EvalPoint& at) {
+  // A tree deeper than the stack can hold is no formula to evaluate.
+  if (stackroom::Low()) return RaiseFault();
   StartNode(t);
   Tfrec* l = t->left;
   Tfrec* r = t->right;
@@ -686,10 +698,27 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
     r->value = 0;
     return Invalid(t);
   }
-  const Extended L = EvaluateChild(l, at);
+  Extended L;
+  if (leftDepth < SpineDepth || !IsChainNode(l)) {
+    struct Deeper {
+      Deeper() { ++leftDepth; }
+      ~Deeper() { --leftDepth; }
+    } deeper;
+    L = EvaluateChild(l, at);
+  } else {
+    L = EvaluateSpine(l, at);
+  }
   if (faultPending) return 0;
+  return CompleteBinary(t, l, r, L, R, rOK);
+}
+
+namespace {
+
+// Steps 7 to 12 of the node protocol for a node with two operands, once both are evaluated.
+[[gnu::always_inline]] inline Extended CompleteBinary(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R,
+                                                      uint8_t rOK) {
   const uint8_t lOK = eng.EvalOK;
-  if (code == node::Product) {
+  if (t->code == node::Product) {
     // A false condition times an error is a restriction, not an error.
     if (!l->valid && !rOK && TreeHasRelation(l)) {
       r->value = 0;
@@ -711,6 +740,55 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
   if (eng.EvalOK) Store(t, result, v);
   return result;
 }
+
+// A long chain of operators down the left children (x+x+...+x): the nodes are evaluated in
+// the order of the recursion, right operand first, but by a loop over the chain, so that
+// the depth of the chain does not become the depth of the stack. The right operands' values
+// are read back from their nodes, which hold them on every path that goes on.
+Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
+  struct Level {
+    Tfrec* node;
+    uint8_t rOK;
+  };
+  static std::vector<Level> levels;
+  const size_t base = levels.size();
+  struct Unwind {
+    size_t base;
+    ~Unwind() { levels.resize(base); }
+  } unwind{base};
+
+  Extended value = 0;
+  for (Tfrec* t = top;;) {
+    StartNode(t);
+    Tfrec* r = t->right;
+    EvaluateChild(r, at);
+    if (faultPending) return 0;
+    if (t->code == node::Product && !r->valid) {
+      r->value = 0;
+      value = Invalid(t);
+      break;
+    }
+    levels.push_back({t, eng.EvalOK});
+    Tfrec* l = t->left;
+    if (IsChainNode(l)) {
+      t = l;
+      continue;
+    }
+    value = EvaluateChild(l, at);
+    if (faultPending) return 0;
+    break;
+  }
+  while (levels.size() > base) {
+    const Level level = levels.back();
+    levels.pop_back();
+    Tfrec* t = level.node;
+    value = CompleteBinary(t, t->left, t->right, value, t->right->value, level.rOK);
+    if (faultPending) return 0;
+  }
+  return value;
+}
+
+}  // namespace
 
 Extended& IntegrationVariable(int32_t code) {
   static Extended bound[7] = {};

@@ -4,6 +4,8 @@
 #include <cfloat>
 
 #include "EvaluatorTestSupport.h"
+#include "formula/Differentiate.h"
+#include "formula/TreeText.h"
 
 namespace {
 
@@ -370,6 +372,42 @@ TEST_F(EvaluatorTest, SphericalAngle) {
   // Every named point must lie on the sphere.
   PlacePoint(3, 0, 2, 0);
   EXPECT_FALSE(EvaluateUtf8("angle(ABC/s1)").ok);
+}
+
+}  // namespace
+
+namespace {
+
+// A chain of sums as deep as the parser allows is evaluated, printed and differentiated
+// within the stack.
+TEST_F(EvaluatorTest, TheDeepestTreesStayWithinTheStack) {
+  std::string text = "x";
+  for (int k = 1; k < MaxTreeDepth - 1; ++k) text += k % 2 ? "+x" : "-2x";
+  Tfrec* tree = ParseExpression(text, 3);
+  ASSERT_EQ(eng.ParseOK, 1);
+  const Extended expected = 1 + (MaxTreeDepth - 2 + 1) / 2 - 2 * ((MaxTreeDepth - 2) / 2);
+  EXPECT_EQ(EvaluateTree(tree, 1, 0, 0), expected);
+  EXPECT_EQ(eng.EvalDrawable, 1);
+  Tfrec* derivative = Differentiate(tree, node::VarX);
+  ASSERT_NE(derivative, nullptr);
+  EXPECT_EQ(EvaluateTree(derivative, 1, 0, 0), expected);
+  EXPECT_EQ(ExpressionTreeToText(tree).size(), text.size());
+  DisposeTree(derivative);
+  DisposeTree(tree);
+  // Nested deeply on the right.
+  std::string nested;
+  const int levels = MaxParseNesting / 4;
+  for (int k = 0; k < levels; ++k) nested += k % 2 ? "sin(" : "x-(";
+  nested += "x" + std::string(levels, ')');
+  tree = ParseExpression(nested, 3);
+  ASSERT_EQ(eng.ParseOK, 1);
+  EvaluateTree(tree, 0.5L, 0, 0);
+  EXPECT_EQ(eng.EvalDrawable, 1);
+  derivative = Differentiate(tree, node::VarX);
+  EvaluateTree(derivative, 0.5L, 0, 0);
+  EXPECT_EQ(eng.EvalDrawable, 1);
+  DisposeTree(derivative);
+  DisposeTree(tree);
 }
 
 }  // namespace
