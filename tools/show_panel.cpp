@@ -1,17 +1,18 @@
 // links: ui
-// Opens the parameter panel on a document built in code (y = a·x and y = b·sin(x + θ)),
-// with a read-out window that lists the parameter cells and the entries' values at x = 1
-// after every redraw of the moving layer. Typed values go through the formula keyboard.
+// Opens the parameter panel on a document built in code (y = x²/4 - 3, y = a·x and
+// y = b·sin(x + θ)) beside a stand-in for the graph window that shows the composite
+// bitmap of the redraw pipeline and the change list of the last step. Typed values go
+// through the formula keyboard.
 //   show_panel                         the panel, to try by hand
 //   show_panel --hold <letter> <ms>    holds that parameter's up button for ms milliseconds
 //                                      and prints the time of every step
-//   show_panel ... --grab <out.png>    after the hold, draws panel and read-out into a PNG
+//   show_panel ... --grab <out.png>    after the hold, draws panel and graph into a PNG
 //                                      and quits
 //   show_panel --enter <letter>        clicks that parameter's value panel (the keyboard
 //                                      asks for a value)
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,7 +25,6 @@
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
-#include "formula/Evaluator.h"
 #include "formula/Records.h"
 #include "formula/UsageScan.h"
 #include "platform/EventPump.h"
@@ -32,15 +32,26 @@
 #include "platform/Sjis.h"
 #include "platform/SjisQt.h"
 #include "platform/Timer.h"
+#include "render/DrawToolkit.h"
+#include "render/RedrawHooks.h"
+#include "render/RedrawPipeline.h"
+#include "render/RenderState.h"
+#include "ui/CanvasView.h"
 #include "ui/Tkeyfunc.h"
 
 namespace {
 
-const char* const kTexts[] = {"a*x", "b*sin(x+θ)"};
+const char* const kTexts[] = {"x^2/4-3", "a*x", "b*sin(x+θ)"};
+constexpr int kGraphSize = 400;
 
 void MakeDocument() {
   ResetMiscSettings();
   ResetAllSettings(0);
+  ResetRenderState();
+  doc.GraphWidth = kGraphSize;
+  doc.GraphHeight = kGraphSize;
+  UpdatePixelSize(1);
+  RecreateBufferBitmaps();
   for (const char* utf8 : kTexts) {
     Tfuncprop& e = doc.FigureTable[++doc.EntryCount];
     InitFuncprop(e, kKindExplicit);
@@ -54,11 +65,8 @@ void MakeDocument() {
 
 // The panel's hooks in this tool: the formula keyboard for typed values, and a read-out in
 // place of the graph window.
+// The panel's hooks in this tool: the formula keyboard for typed values.
 struct ToolHooks : ParameterPanelHooks {
-  QLabel* readout = nullptr;
-  QElapsedTimer clock;
-  bool printSteps = false;
-
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
     std::string result;
     platform::NestedLoopScope modal;
@@ -67,25 +75,28 @@ struct ToolHooks : ParameterPanelHooks {
     text = result;
     return true;
   }
-  void ComposeParameterLayer() override {
+};
+
+// In place of the graph window: the composite bitmap on a view, and the change list of
+// the last step under it.
+struct GraphStandIn {
+  QWidget window;
+  CanvasView* view = nullptr;
+  QLabel* changes = nullptr;
+  QElapsedTimer clock;
+  bool printSteps = false;
+
+  void Show() {
     if (printSteps) std::printf("step at %lld ms\n", static_cast<long long>(clock.elapsed()));
-    std::string lines;
-    for (int row = 0; row < kParameterRowCount; ++row) {
-      const ParameterRow& p = kParameterRows[row];
-      if (!ParameterPanel().RowShown(row)) continue;
-      lines += std::string(p.caption) + " cell " +
-               rtl::FloatToStr(ReadVariable(doc.VariableValues, p.letter)) + "\n";
-    }
-    for (int i = 1; i <= doc.EntryCount; ++i) {
-      const Extended y = EvaluateText(doc.FigureTable[i].texts[0], 1, 0, 0);
-      lines += "y=" + sjis::ToUtf8(doc.FigureTable[i].texts[0]) + "  at x=1: " + rtl::FormatFloat("0.0000", y) + "\n";
-    }
-    lines += "changes:";
+    view->SetPicture(CompositeCanvas().Image());
+    view->repaint();
+    std::string text = "changes:";
     for (const TValueNode* n = settings.ValueChangeList; n; n = n->next)
-      lines += " (" + std::to_string(n->code) + ", " + rtl::FormatFloat("0.000", n->value) + ")";
-    readout->setText(QString::fromUtf8(lines));
+      text += " (" + std::to_string(n->code) + ", " + rtl::FormatFloat("0.000", n->value) + ")";
+    changes->setText(QString::fromUtf8(text));
   }
 };
+GraphStandIn* standIn = nullptr;
 
 }  // namespace
 
@@ -110,23 +121,26 @@ int main(int argc, char* argv[]) {
   Timer1().SetBackend(std::make_unique<platform::QtTimerBackend>());
   MakeDocument();
 
-  QWidget readoutWindow;
-  readoutWindow.setWindowTitle(QStringLiteral("read-out"));
-  auto* readout = new QLabel(&readoutWindow);
-  readout->setFont(QFont("IPAGothic", 11));
-  readout->setMinimumSize(360, 160);
-  readout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  (new QHBoxLayout(&readoutWindow))->addWidget(readout);
+  GraphStandIn graph;
+  standIn = &graph;
+  graph.window.setWindowTitle(QStringLiteral("graph"));
+  auto* layout = new QVBoxLayout(&graph.window);
+  graph.view = new CanvasView(&graph.window);
+  graph.view->setFixedSize(kGraphSize, kGraphSize);
+  graph.changes = new QLabel(&graph.window);
+  graph.changes->setFont(QFont("IPAGothic", 11));
+  layout->addWidget(graph.view);
+  layout->addWidget(graph.changes);
+  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { standIn->Show(); };
 
   ToolHooks hooks;
-  hooks.readout = readout;
   ParameterPanel().SetHooks(&hooks);
   TValueChange panel;
   panel.move(40, 40);
+  RedrawAll();
   panel.ShowParameterForm();
-  readoutWindow.move(360, 40);
-  readoutWindow.show();
-  hooks.ComposeParameterLayer();
+  graph.window.move(340, 40);
+  graph.window.show();
 
   auto rowOf = [](char letter) {
     for (int r = 0; r < kParameterRowCount; ++r)
@@ -155,23 +169,23 @@ int main(int argc, char* argv[]) {
       return 1;
     }
     QTimer::singleShot(300, [&] {
-      hooks.printSteps = true;
-      hooks.clock.start();
+      graph.printSteps = true;
+      graph.clock.start();
       up->setDown(true);
       emit up->pressed();
       QTimer::singleShot(holdMs, [&] {
         up->setDown(false);
         emit up->released();
-        hooks.printSteps = false;
-        std::printf("released at %lld ms: %s\n", static_cast<long long>(hooks.clock.elapsed()),
+        graph.printSteps = false;
+        std::printf("released at %lld ms: %s\n", static_cast<long long>(graph.clock.elapsed()),
                     ParameterPanel().ValueText(row).c_str());
         if (!grab) return;
-        QImage picture(panel.width() + readoutWindow.width() + 10, std::max(panel.height(), readoutWindow.height()),
+        QImage picture(panel.width() + graph.window.width() + 10, std::max(panel.height(), graph.window.height()),
                        QImage::Format_RGB32);
         picture.fill(Qt::white);
         QPainter painter(&picture);
         painter.drawPixmap(0, 0, panel.grab());
-        painter.drawPixmap(panel.width() + 10, 0, readoutWindow.grab());
+        painter.drawPixmap(panel.width() + 10, 0, graph.window.grab());
         painter.end();
         picture.save(QString::fromUtf8(grab));
         QApplication::quit();
@@ -180,6 +194,8 @@ int main(int argc, char* argv[]) {
   }
   const int code = app.exec();
   ParameterPanel().SetHooks(nullptr);
+  RedrawHooks.copyBufferToGraph = nullptr;
+  standIn = nullptr;
   Timer1().SetBackend(nullptr);  // the Qt timer goes before the application object
   return code;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // What the parameter panel asks of windows and parts that live elsewhere. Every call is a
-// no-op until the program installs an implementation: the formula keyboard and the graph
-// window sit above this library, and interval mode, after-images and macros are built on
-// top of the panel. Tests install recording fakes.
+// no-op until the program installs an implementation: the formula keyboard, the navigator
+// and the graph window sit above this library, the 3D renderer, interval mode,
+// after-images and macros are built on top of the panel. Tests install recording fakes.
+// The plane picture goes through the redraw pipeline (ComposeGraph and its hooks).
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -20,20 +21,16 @@ class ParameterPanelHooks {
     return false;
   }
 
-  // --- the redraw pipeline and the graph window ---
-  // Plane: the back bitmap onto the composite, every moving entry drawn on it (the defined
-  // values and points recomputed first), the composite copied to the window.
-  virtual void ComposeParameterLayer() {}
-  // Space: the same for the space curves, figures and points (axes pass 2 included).
+  // --- the 3D renderer (the plane goes through the redraw pipeline) ---
+  // Space: the back bitmap onto the composite, the axes (pass 2), every space curve,
+  // figure and point over it (the defined values and points recomputed first), the
+  // composite copied to the window.
   virtual void ComposeSpaceParameterLayer() {}
   // Space with a surface as entry 1: the back bitmap cleared, the surface scene drawn and
   // shown.
   virtual void RedrawSurfaceScene() {}
-  // The background picture, the background layer and the parameter layer redrawn (the
-  // panel comes back after a calculus animation).
-  virtual void RedrawBackgroundAndParameterLayer() {}
-  // The graph window's continuous frame saving.
-  virtual void SaveContinuousFrame() {}
+
+  // --- the navigator and the graph window ---
   virtual void EnableNavigator() {}
   // Where the panel goes: at creation 100 pixels below the navigator's memo; at each show
   // at the graph window's right edge, moved up when its bottom would lie more than 40
@@ -51,8 +48,7 @@ class ParameterPanelHooks {
   virtual void UpdateEraseButton() {}
   virtual void SavePointPositions() {}
 
-  // --- interval mode ---
-  virtual void RefreshInterval() {}
+  // --- interval mode (its refresh is the redraw pipeline's hook) ---
   // The panel's interval layout (AnimationMode 1).
   virtual void ShowIntervalLayout() {}
   virtual void HideIntervalLayout() {}

@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "formula/DocumentState.h"
-#include "formula/EvalHelpers.h"
 #include "formula/Evaluator.h"
 #include "formula/Records.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
+#include "render/RedrawHooks.h"
+#include "render/RedrawPipeline.h"
 
 namespace {
 
@@ -42,10 +43,11 @@ bool EvaluateTypedValue(const std::string& cp932, bool singleCell, Extended& val
   return true;
 }
 
-// The values of the defined constants follow the parameters.
-void RecomputeDefinedValues() {
-  for (int i = 1; i <= kMaxDefinitions; ++i) doc.DefinedConstantDirty[i] = 1;
-  for (int i = 1; i <= doc.DefinedConstantCount && i <= kMaxDefinitions; ++i) RecomputeDefinedValue(i);
+void SaveContinuousFrame() {
+  if (RedrawHooks.saveContinuousFrame) RedrawHooks.saveContinuousFrame();
+}
+void RefreshInterval() {
+  if (RedrawHooks.refreshInterval) RedrawHooks.refreshInterval();
 }
 
 bool EntryOneIsSurface() { return doc.EntryCount >= 1 && doc.FigureTable[1].kind == kKindExplicit; }
@@ -166,7 +168,9 @@ void ParameterPanelModel::ShowParameterForm() {
   if (doc.Dimension == 2 && modes.AnimationMode >= 2 && modes.AnimationMode <= 6) {
     modes.AfterImageOn = 0;
     hooks_->UpdateAfterImageButtons();
-    hooks_->RedrawBackgroundAndParameterLayer();
+    DrawBackgroundPicture();
+    RedrawBackground();
+    ComposeGraph(0);
   }
   modes.AnimationMode = 0;
 }
@@ -248,38 +252,40 @@ void ParameterPanelModel::StepAllParameters(int code) {
   RedrawForParameters();
 }
 
+// The moving layer over the kept back layer; the defined values and the points are
+// recomputed by the composition.
 void ParameterPanelModel::RedrawForParameters() {
-  RecomputeDefinedValues();
   bool traced = false;
+  bool intervalRefreshed = false;
   if (doc.Dimension == 3) {
     if (EntryOneIsSurface()) {
       hooks_->RedrawSurfaceScene();
-      hooks_->SaveContinuousFrame();
+      SaveContinuousFrame();
       return;
     }
     traced = hooks_->DrawStepTraces();
     hooks_->ComposeSpaceParameterLayer();
   } else {
     traced = hooks_->DrawStepTraces();
-    if (!ui.HideDrawActive) hooks_->ComposeParameterLayer();
+    if (!ui.HideDrawActive) {
+      ComposeGraph(0);  // in interval mode it ends with the interval's refresh
+      intervalRefreshed = doc.IntervalMode != 0;
+    }
   }
-  if (doc.IntervalMode)
-    hooks_->RefreshInterval();
-  else
-    hooks_->SaveContinuousFrame();
+  if (!doc.IntervalMode)
+    SaveContinuousFrame();
+  else if (!intervalRefreshed)
+    RefreshInterval();
   if (traced) hooks_->PushAfterImageSnapshot();
 }
 
 void ParameterPanelModel::RepaintGraphs() {
-  RecomputeDefinedValues();
-  if (doc.Dimension == 3) {
-    if (EntryOneIsSurface())
-      hooks_->RedrawSurfaceScene();
-    else
-      hooks_->ComposeSpaceParameterLayer();
-  } else {
-    hooks_->ComposeParameterLayer();
-  }
+  if (doc.Dimension != 3)
+    ComposeGraph(0);
+  else if (EntryOneIsSurface())
+    hooks_->RedrawSurfaceScene();
+  else
+    hooks_->ComposeSpaceParameterLayer();
 }
 
 void ParameterPanelModel::RunStepGuarded(int code) {

@@ -17,16 +17,19 @@
 #include "formula/VariableValues.h"
 #include "platform/EventPump.h"
 #include "platform/Sjis.h"
+#include "render/DrawToolkit.h"
+#include "render/RedrawHooks.h"
+#include "render/RedrawPipeline.h"
+#include "render/RenderState.h"
 #include "support/StateFixture.h"
 
 struct RecordingPanelHooks : ParameterPanelHooks {
   // Answers for the keyboard, in order; an empty queue cancels.
   std::deque<std::string> answers;
   std::vector<std::string> asked;  // captions
-  int composed = 0, spaceComposed = 0, surfaces = 0, framesSaved = 0, intervalRefreshes = 0;
+  int spaceComposed = 0, surfaces = 0;
   int handlerRuns = 0;
   bool handlerSawEmptyList = false;
-  std::function<void()> onCompose;
 
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
     asked.push_back(caption);
@@ -35,17 +38,31 @@ struct RecordingPanelHooks : ParameterPanelHooks {
     answers.pop_front();
     return true;
   }
-  void ComposeParameterLayer() override {
-    ++composed;
-    if (onCompose) onCompose();
-  }
   void ComposeSpaceParameterLayer() override { ++spaceComposed; }
   void RedrawSurfaceScene() override { ++surfaces; }
-  void SaveContinuousFrame() override { ++framesSaved; }
-  void RefreshInterval() override { ++intervalRefreshes; }
   void RunMacroChangeHandlers(const TValueNode* changes) override {
     ++handlerRuns;
     handlerSawEmptyList = changes == nullptr;
+  }
+};
+
+// What the redraw pipeline handed to the graph window and the interval: the composite
+// copied to the window (the end of a composition), frames saved, interval refreshes.
+struct PipelineLog {
+  int composed = 0, framesSaved = 0, intervalRefreshes = 0;
+  std::function<void()> onCompose;
+  static PipelineLog& Get() {
+    static PipelineLog log;
+    return log;
+  }
+  static void Install() {
+    Get() = PipelineLog{};
+    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) {
+      ++Get().composed;
+      if (Get().onCompose) Get().onCompose();
+    };
+    RedrawHooks.saveContinuousFrame = [] { ++Get().framesSaved; };
+    RedrawHooks.refreshInterval = [] { ++Get().intervalRefreshes; };
   }
 };
 
@@ -56,6 +73,8 @@ struct CountingShell : ShellHooks {
 };
 
 struct PanelTest : StateTest {
+  PipelineLog& pipeline = PipelineLog::Get();
+  TRedrawHooks savedRedrawHooks;
   TimerJobs timer;
   platform::FakeTimerBackend* clock = nullptr;
   std::unique_ptr<ParameterPanelModel> panel;
@@ -64,6 +83,9 @@ struct PanelTest : StateTest {
 
   void SetUp() override {
     StateTest::SetUp();
+    savedRedrawHooks = RedrawHooks;
+    PipelineLog::Install();
+    MakeDrawingArea();
     auto backend = std::make_unique<platform::FakeTimerBackend>();
     clock = backend.get();
     timer.SetBackend(std::move(backend));
@@ -76,7 +98,18 @@ struct PanelTest : StateTest {
     SetShellHooks(nullptr);
     panel.reset();
     platform::RunDeferredActions();
+    RedrawHooks = savedRedrawHooks;
+    ResetRenderState();
     StateTest::TearDown();
+  }
+
+  // A 100 x 100 drawing area over the default view.
+  static void MakeDrawingArea() {
+    ResetRenderState();
+    doc.GraphWidth = 100;
+    doc.GraphHeight = 100;
+    UpdatePixelSize(1);
+    RecreateBufferBitmaps();
   }
 
   // An explicit function entry (CP932 text), with the usage scan run again.

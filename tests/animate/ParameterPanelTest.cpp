@@ -18,10 +18,33 @@ TEST_F(PanelTest, SteppingAOnAxChangesTheCellByTheIncrementAndRedrawsOnlyTheMovi
   EXPECT_EQ(Cell('a'), 1.1f);
   EXPECT_EQ(panel->ValueText(Row('a')), "1.100");
   EXPECT_EQ(Changes(), (std::vector<std::pair<int, Extended>>{{1, Extended(1.1f)}}));
-  EXPECT_EQ(hooks.composed, 1);
+  EXPECT_EQ(pipeline.composed, 1);
   EXPECT_EQ(shell.redrawAll, 0);
-  EXPECT_EQ(hooks.framesSaved, 1);
+  EXPECT_EQ(pipeline.framesSaved, 1);
   EXPECT_EQ(hooks.handlerRuns, 1);
+}
+
+TEST_F(PanelTest, AStepRedrawsTheMovingCurveOverTheKeptBackLayer) {
+  AddExplicit("a*x");
+  AddExplicit("2");  // stays in the back layer
+  RedrawAll();
+  Show();
+  const QImage back = BackCanvas().Image().copy();
+  const QImage before = CompositeCanvas().Image().copy();
+  pipeline = PipelineLog{};
+  panel->StepOneParameter(Up('a'));
+  EXPECT_EQ(BackCanvas().Image(), back);
+  EXPECT_EQ(doc.BackgroundDirty, 0);
+  EXPECT_NE(CompositeCanvas().Image(), before);
+  EXPECT_EQ(pipeline.composed, 1);
+  // The line now rises 1.1 per unit: at x = 4 (pixel 90) it is near y = 4.4 (pixel 6).
+  const QImage& picture = CompositeCanvas().Image();
+  const QRgb white = qRgb(255, 255, 255);
+  bool found = false;
+  for (int y = 3; y <= 9; ++y) found = found || picture.pixel(90, y) != white;
+  EXPECT_TRUE(found);
+  EXPECT_NE(before.pixel(90, 10), white);  // where the old line crossed x = 4
+  EXPECT_EQ(picture.pixel(90, 10), white);
 }
 
 TEST_F(PanelTest, StepsRoundToThreeDecimals) {
@@ -39,6 +62,7 @@ TEST_F(PanelTest, StepsRoundToThreeDecimals) {
   for (const Case& r : rows) {
     SCOPED_TRACE(r.letter);
     ResetProgramStateForTest();
+    MakeDrawingArea();
     UseParameters(std::string(1, r.letter));
     WriteVariable(doc.VariableValues, r.letter, r.start);
     Increment(r.letter) = r.increment;
@@ -71,7 +95,7 @@ TEST_F(PanelTest, AllParametersStepTogetherHiddenRowsIncludedWithoutHandlers) {
   EXPECT_EQ(doc.ThetaDisplayValue, 3);
   EXPECT_EQ(doc.OmegaDisplayValue, 3);
   EXPECT_EQ(ChangeCodes(), (std::vector<int>{1, 2}));
-  EXPECT_EQ(hooks.composed, 30);
+  EXPECT_EQ(pipeline.composed, 30);
   EXPECT_EQ(hooks.handlerRuns, 0);
   panel->StepAllParameters(kAllDownCode);
   EXPECT_EQ(panel->ValueText(Row('a')), "2.900");
@@ -82,11 +106,11 @@ TEST_F(PanelTest, AZeroIncrementStepsNothingButTheAllStepStillRedraws) {
   Increment('a') = 0;
   Show();
   panel->StepOneParameter(Up('a'));
-  EXPECT_EQ(hooks.composed, 0);
+  EXPECT_EQ(pipeline.composed, 0);
   EXPECT_EQ(hooks.handlerRuns, 0);
   EXPECT_EQ(settings.ValueChangeList, nullptr);
   panel->StepAllParameters(kAllUpCode);
-  EXPECT_EQ(hooks.composed, 1);
+  EXPECT_EQ(pipeline.composed, 1);
   EXPECT_EQ(ChangeCodes(), std::vector<int>{2});
 }
 
@@ -153,7 +177,7 @@ TEST_F(PanelTest, TypedValuesAreEvaluatedAndRecorded) {
   EXPECT_EQ(Cell('a'), 6);
   EXPECT_EQ(panel->ValueText(Row('a')), "2*3");  // the text as typed
   EXPECT_EQ(Changes(), (std::vector<std::pair<int, Extended>>{{1, 6}}));
-  EXPECT_EQ(hooks.composed, 1);
+  EXPECT_EQ(pipeline.composed, 1);
   EXPECT_EQ(hooks.handlerRuns, 1);
   EXPECT_EQ(panel->ValueColor(Row('a')), kPanelWhite);
 
@@ -161,14 +185,14 @@ TEST_F(PanelTest, TypedValuesAreEvaluatedAndRecorded) {
   hooks.answers = {"6"};
   panel->EnterValue(Row('a'));
   EXPECT_EQ(settings.ValueChangeList, nullptr);
-  EXPECT_EQ(hooks.composed, 2);
+  EXPECT_EQ(pipeline.composed, 2);
   EXPECT_TRUE(hooks.handlerSawEmptyList);
 
   // Cancel: nothing changes.
   hooks.answers.clear();
   panel->EnterValue(Row('b'));
   EXPECT_EQ(Cell('b'), 1);
-  EXPECT_EQ(hooks.composed, 2);
+  EXPECT_EQ(pipeline.composed, 2);
   EXPECT_EQ(panel->ValueColor(Row('b')), kPanelWhite);
 }
 
@@ -252,7 +276,7 @@ TEST_F(PanelTest, NothingChangesWhileAMacroRuns) {
   EXPECT_EQ(Cell('a'), 1);
   EXPECT_EQ(Increment('a'), 0.1L);
   EXPECT_EQ(panel->StepWidthIndex, 2);
-  EXPECT_EQ(hooks.composed, 0);
+  EXPECT_EQ(pipeline.composed, 0);
   EXPECT_TRUE(hooks.asked.empty());
 }
 
@@ -263,7 +287,7 @@ TEST_F(PanelTest, HoldingAButtonRepeatsFasterAndStopsOnRelease) {
   panel->PressValueButton(Up('a'));
   EXPECT_EQ(Cell('a'), 1.1f);  // the press steps at once
   std::vector<int64_t> steps;
-  hooks.onCompose = [&] { steps.push_back(clock->now()); };
+  pipeline.onCompose = [&] { steps.push_back(clock->now()); };
   clock->advance(1100);
   EXPECT_EQ(steps, (std::vector<int64_t>{400, 750, 950, 1000, 1050, 1100}));
   EXPECT_EQ(panel->ValueText(Row('a')), "1.700");
@@ -284,7 +308,7 @@ TEST_F(PanelTest, AFailingRedrawDuringARepeatStopsIt) {
   AddExplicit("a*x");
   Show();
   panel->PressValueButton(Up('a'));
-  hooks.onCompose = [] { throw std::runtime_error("drawing failed"); };
+  pipeline.onCompose = [] { throw std::runtime_error("drawing failed"); };
   clock->advance(400);
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(eng.EvalDrawable, 0);
@@ -315,17 +339,21 @@ TEST_F(PanelTest, ClosingInIntervalOrIdleWorkFirstShowsTheParameterLayout) {
 TEST_F(PanelTest, RedrawRoadsBySpaceSurfaceAndIntervalMode) {
   UseParameters("a");
   Show();
-  doc.IntervalMode = 1;
+  doc.IntervalMode = 1;  // the composition ends with the interval, refreshed once
   panel->RedrawForParameters();
-  EXPECT_EQ(hooks.intervalRefreshes, 1);
-  EXPECT_EQ(hooks.framesSaved, 0);
-  EXPECT_EQ(hooks.composed, 1);
+  EXPECT_EQ(pipeline.intervalRefreshes, 1);
+  EXPECT_EQ(pipeline.framesSaved, 0);
+  EXPECT_EQ(pipeline.composed, 0);
+  ui.HideDrawActive = 1;  // recorded, not painted: the interval still refreshes
+  panel->RedrawForParameters();
+  EXPECT_EQ(pipeline.intervalRefreshes, 2);
   doc.IntervalMode = 0;
-  ui.HideDrawActive = 1;  // recorded, not painted
   panel->RedrawForParameters();
-  EXPECT_EQ(hooks.composed, 1);
-  EXPECT_EQ(hooks.framesSaved, 1);
+  EXPECT_EQ(pipeline.composed, 0);
+  EXPECT_EQ(pipeline.framesSaved, 1);
   ui.HideDrawActive = 0;
+  panel->RedrawForParameters();
+  EXPECT_EQ(pipeline.composed, 1);
   doc.Dimension = 3;
   panel->RedrawForParameters();
   EXPECT_EQ(hooks.spaceComposed, 1);
@@ -333,7 +361,8 @@ TEST_F(PanelTest, RedrawRoadsBySpaceSurfaceAndIntervalMode) {
   panel->RedrawForParameters();
   EXPECT_EQ(hooks.surfaces, 1);
   EXPECT_EQ(hooks.spaceComposed, 1);
-  EXPECT_EQ(hooks.composed, 1);
+  EXPECT_EQ(pipeline.composed, 1);
+  EXPECT_EQ(pipeline.framesSaved, 4);
 }
 
 TEST_F(PanelTest, DefinedConstantsFollowTheParameters) {
