@@ -168,12 +168,12 @@ int main(int argc, char* argv[]) {
       std::fprintf(stderr, "no row for '%c'\n", holdLetter);
       return 1;
     }
-    QTimer::singleShot(300, [&] {
+    QTimer::singleShot(300, [&, up, row] {
       graph.printSteps = true;
       graph.clock.start();
       up->setDown(true);
       emit up->pressed();
-      QTimer::singleShot(holdMs, [&] {
+      QTimer::singleShot(holdMs, [&, up, row] {
         up->setDown(false);
         emit up->released();
         graph.printSteps = false;
