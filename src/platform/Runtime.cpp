@@ -1,5 +1,6 @@
 #include "platform/Runtime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -125,6 +126,60 @@ std::string FloatToStrPrec(Extended v, int precision) {
 }
 
 std::string FloatToStr(Extended v) { return FloatToStrPrec(v, 15); }
+
+std::string FloatToStrFixed(Extended v, int precision, int digits) {
+  if (std::isnan(v) || std::isinf(v)) return FloatToStrPrec(v, 15);
+  precision = std::clamp(precision, 1, 18);
+  digits = std::clamp(digits, 0, 18);
+  Decimal d = ToDecimal(v, 18);
+  if (v == 0) d.negative = false;
+  // One rounding, at whichever place is coarser: the last significant digit allowed or
+  // the last decimal shown.
+  const int keep = std::min(precision, d.exponent + digits);
+  std::string kept;
+  if (keep < 0) {
+    kept = "0";
+  } else {
+    const bool roundUp = static_cast<int>(d.digits.size()) > keep && d.digits[keep] >= '5';
+    kept = d.digits.substr(0, keep);
+    if (roundUp) {
+      int i = keep - 1;
+      while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+      if (i >= 0) {
+        ++kept[i];
+      } else {
+        kept.insert(kept.begin(), '1');
+        ++d.exponent;
+      }
+    }
+    if (kept.empty()) kept = "0";
+  }
+  const bool zero = kept.find_first_not_of('0') == std::string::npos;
+  std::string out = d.negative && !zero ? "-" : "";
+  if (zero) {
+    out += "0";
+    if (digits > 0) out += "." + std::string(digits, '0');
+    return out;
+  }
+  if (d.exponent > precision) {
+    kept.resize(precision, '0');
+    out += kept.substr(0, 1);
+    if (precision > 1) out += "." + kept.substr(1);
+    const int e = d.exponent - 1;
+    std::string exponent = std::to_string(std::abs(e));
+    if (static_cast<int>(exponent.size()) < digits) exponent.insert(0, digits - exponent.size(), '0');
+    out += std::string("E") + (e < 0 ? "-" : "+") + exponent;
+    return out;
+  }
+  // Place the kept digits on the grid of `exponent` integer digits and `digits` decimals.
+  std::string all = d.exponent > 0 ? kept : std::string(-d.exponent, '0') + kept;
+  const int pointPos = std::max(d.exponent, 0);
+  all.resize(pointPos + digits, '0');
+  std::string intPart = all.substr(0, pointPos);
+  out += intPart.empty() ? "0" : intPart;
+  if (digits > 0) out += "." + all.substr(pointPos);
+  return out;
+}
 
 std::string FormatFloat(std::string_view pattern, Extended v) {
   size_t dot = pattern.find('.');

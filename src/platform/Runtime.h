@@ -24,6 +24,12 @@ std::string FloatToStr(Extended v);
 // Same with a chosen number of significant digits (1..18).
 std::string FloatToStrPrec(Extended v, int precision);
 
+// Fixed notation with `digits` decimals after rounding to at most `precision` significant
+// digits, half away from zero (the runtime's fixed float format): 2.5 with (10, 3) gives
+// "2.500". A value with more than `precision` integer digits is written in exponent form
+// instead ("1.500000000E+012"); a result whose digits are all zero has no minus sign.
+std::string FloatToStrFixed(Extended v, int precision, int digits);
+
 // A number pattern of '0' (digit always shown), '#' (digit shown when needed) and one
 // '.', e.g. "0.000", "0.0##", "#0". Rounds half away from zero on the decimal digits
 // of the value; a result whose digits are all zero has no minus sign.

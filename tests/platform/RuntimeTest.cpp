@@ -72,6 +72,30 @@ TEST(Runtime, FormatFloatPatterns) {
   for (const Row& r : rows) EXPECT_EQ(rtl::FormatFloat(r.pattern, r.v), r.text) << r.pattern;
 }
 
+TEST(Runtime, FixedFormatRoundsOnceAtTheCoarserPlace) {
+  struct Row {
+    Extended v;
+    int precision, digits;
+    const char* text;
+  } rows[] = {
+      {2.5L, 10, 3, "2.500"},
+      {0.1f, 10, 3, "0.100"},  // a widened single-precision cell
+      {-1.2345L, 10, 3, "-1.235"},
+      {0.0005L, 10, 3, "0.001"},
+      {-0.0004L, 10, 3, "0.000"},  // no "-0.000"
+      {-0.0L, 10, 3, "0.000"},
+      {123456789.1234L, 10, 3, "123456789.100"},  // ten significant digits are the limit
+      {999.9996L, 10, 3, "1000.000"},
+      {0.5L, 10, 2, "0.50"},
+      {1.5e12L, 10, 3, "1.500000000E+012"},
+      {9999999999.9996L, 10, 3, "1.000000000E+010"},
+      {7, 10, 0, "7"},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(rtl::FloatToStrFixed(r.v, r.precision, r.digits), r.text) << static_cast<double>(r.v);
+  EXPECT_EQ(rtl::FloatToStrFixed(std::numeric_limits<Extended>::infinity(), 10, 3), "INF");
+}
+
 TEST(Runtime, TextToFloat) {
   struct Row {
     const char* text;

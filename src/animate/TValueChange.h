@@ -1,0 +1,68 @@
+#pragma once
+// The parameter panel window: one row of buttons and panels per parameter in use, the step
+// width group and the all-up and all-down buttons, over a ParameterPanelModel. The window
+// builds its widgets from the parameter table, forwards every event to the model and shows
+// what the model holds after each change.
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "animate/ParameterPanelModel.h"
+
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QToolButton;
+
+// The timer's backend is the program's to install (a QtTimerBackend into Timer1() at
+// start-up, and back to none before the application object goes).
+class TValueChange : public QWidget {
+ public:
+  explicit TValueChange(ParameterPanelModel& model = ParameterPanel(), QWidget* parent = nullptr);
+  ~TValueChange() override;
+
+  ParameterPanelModel& Model() { return model_; }
+
+  // Called by the navigator and the file reader: the parameter layout, shown.
+  void ShowParameterForm();
+
+  // Components by name ("aupv", "valua", "sitaspin" ...) for tests and tools.
+  QWidget* Component(const std::string& name) const;
+  QMenu* AngleMenu() const { return angleMenu_; }
+  // The part of the window below the rows where the after-image and macro controls go.
+  QWidget* NaviPanel() const { return navipanel_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  struct RowWidgets {
+    QWidget* panel = nullptr;
+    QLabel* value = nullptr;
+    QLabel* increment = nullptr;
+  };
+
+  void BuildRow(int row);
+  QToolButton* MakeButton(QWidget* parent, const std::string& name, const QString& caption, int x, int y, int w,
+                          int h);
+  void HoldButton(QToolButton* button, int code);
+  void Sync();
+  void Register(const std::string& name, QWidget* widget);
+
+  ParameterPanelModel& model_;
+  std::array<RowWidgets, kParameterRowCount> rows_{};
+  QButtonGroup* stepWidths_ = nullptr;
+  QToolButton* allUp_ = nullptr;
+  QToolButton* allDown_ = nullptr;
+  QWidget* labelpanel_ = nullptr;
+  QWidget* navipanel_ = nullptr;
+  QMenu* angleMenu_ = nullptr;
+  std::vector<std::pair<std::string, QWidget*>> components_;
+  bool guard_ = false;  // the window sets its controls itself: no reactions
+};
+
+// The panel of the program while it exists (the navigator, the file reader and the
+// formula side's ShowParameterPanel reach it through this).
+extern TValueChange* ValueChange;

@@ -1,0 +1,152 @@
+#pragma once
+// A parameter panel over the hand-driven clock, with hooks that record what the panel
+// asked for, and a small document built in code.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "animate/ParameterPanelModel.h"
+#include "formula/DocumentState.h"
+#include "formula/Records.h"
+#include "formula/ShellHooks.h"
+#include "formula/UsageScan.h"
+#include "formula/VariableValues.h"
+#include "platform/EventPump.h"
+#include "platform/Sjis.h"
+#include "render/DrawToolkit.h"
+#include "render/RedrawHooks.h"
+#include "render/RedrawPipeline.h"
+#include "render/RenderState.h"
+#include "support/StateFixture.h"
+
+struct RecordingPanelHooks : ParameterPanelHooks {
+  // Answers for the keyboard, in order; an empty queue cancels.
+  std::deque<std::string> answers;
+  std::vector<std::string> asked;  // captions
+  int spaceComposed = 0, surfaces = 0;
+  int handlerRuns = 0;
+  bool handlerSawEmptyList = false;
+
+  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
+    asked.push_back(caption);
+    if (answers.empty()) return false;
+    text = sj(answers.front());
+    answers.pop_front();
+    return true;
+  }
+  void ComposeSpaceParameterLayer() override { ++spaceComposed; }
+  void RedrawSurfaceScene() override { ++surfaces; }
+  void RunMacroChangeHandlers(const TValueNode* changes) override {
+    ++handlerRuns;
+    handlerSawEmptyList = changes == nullptr;
+  }
+};
+
+// What the redraw pipeline handed to the graph window and the interval: the composite
+// copied to the window (the end of a composition), frames saved, interval refreshes.
+struct PipelineLog {
+  int composed = 0, framesSaved = 0, intervalRefreshes = 0;
+  std::function<void()> onCompose;
+  static PipelineLog& Get() {
+    static PipelineLog log;
+    return log;
+  }
+  static void Install() {
+    Get() = PipelineLog{};
+    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) {
+      ++Get().composed;
+      if (Get().onCompose) Get().onCompose();
+    };
+    RedrawHooks.saveContinuousFrame = [] { ++Get().framesSaved; };
+    RedrawHooks.refreshInterval = [] { ++Get().intervalRefreshes; };
+  }
+};
+
+// Counts the full redraws the formula side asks of the windows.
+struct CountingShell : ShellHooks {
+  int redrawAll = 0;
+  void RedrawAll() override { ++redrawAll; }
+};
+
+struct PanelTest : StateTest {
+  PipelineLog& pipeline = PipelineLog::Get();
+  TRedrawHooks savedRedrawHooks;
+  TimerJobs timer;
+  platform::FakeTimerBackend* clock = nullptr;
+  std::unique_ptr<ParameterPanelModel> panel;
+  RecordingPanelHooks hooks;
+  CountingShell shell;
+
+  void SetUp() override {
+    StateTest::SetUp();
+    savedRedrawHooks = RedrawHooks;
+    PipelineLog::Install();
+    MakeDrawingArea();
+    auto backend = std::make_unique<platform::FakeTimerBackend>();
+    clock = backend.get();
+    timer.SetBackend(std::move(backend));
+    panel = std::make_unique<ParameterPanelModel>(timer);
+    panel->SetHooks(&hooks);
+    SetShellHooks(&shell);
+    panel->FormCreate();
+  }
+  void TearDown() override {
+    SetShellHooks(nullptr);
+    panel.reset();
+    platform::RunDeferredActions();
+    RedrawHooks = savedRedrawHooks;
+    ResetRenderState();
+    StateTest::TearDown();
+  }
+
+  // A 100 x 100 drawing area over the default view.
+  static void MakeDrawingArea() {
+    ResetRenderState();
+    doc.GraphWidth = 100;
+    doc.GraphHeight = 100;
+    UpdatePixelSize(1);
+    RecreateBufferBitmaps();
+  }
+
+  // An explicit function entry (CP932 text), with the usage scan run again.
+  void AddExplicit(const std::string& text) {
+    Tfuncprop& e = doc.FigureTable[++doc.EntryCount];
+    InitFuncprop(e, kKindExplicit);
+    e.texts[0] = text;
+    ++doc.KindCounts[kKindExplicit];
+    ClearUsageFlags();
+    RecomputeParameterUsage();
+  }
+  void UseParameters(const std::string& letters) {
+    for (char c : letters) doc.ParameterUsed[NodeCodeOfLetter(c)] = 1;
+    UpdateParametersInUse();
+  }
+  // The panel in its parameter layout.
+  void Show() {
+    modes.AnimationMode = 0;
+    panel->FormShow();
+  }
+  static int Row(char letter) {
+    for (int row = 0; row < kParameterRowCount; ++row)
+      if (kParameterRows[row].letter == letter) return row;
+    return -1;
+  }
+  static int Up(char letter) { return kParameterRows[Row(letter)].upCode; }
+  static int Down(char letter) { return Up(letter) + 14; }
+  static float Cell(char letter) { return doc.VariableValues.cells[SlotOfLetter(letter).cell]; }
+  static Extended& Increment(char letter) { return doc.ParameterIncrements[IncrementSlotOfLetter(letter)]; }
+  static std::vector<std::pair<int, Extended>> Changes() {
+    std::vector<std::pair<int, Extended>> out;
+    for (const TValueNode* n = settings.ValueChangeList; n; n = n->next) out.emplace_back(n->code, n->value);
+    return out;
+  }
+  static std::vector<int> ChangeCodes() {
+    std::vector<int> out;
+    for (const auto& c : Changes()) out.push_back(c.first);
+    return out;
+  }
+};

@@ -1,0 +1,135 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "PanelFixture.h"
+#include "animate/TValueChange.h"
+#include "support/GuiApp.h"
+
+namespace {
+
+struct WindowTest : PanelTest {
+  std::unique_ptr<TValueChange> window;
+
+  void SetUp() override {
+    PanelTest::SetUp();
+    window = std::make_unique<TValueChange>(*panel);
+  }
+  void TearDown() override {
+    window.reset();
+    PanelTest::TearDown();
+  }
+  QToolButton* Button(const std::string& name) { return qobject_cast<QToolButton*>(window->Component(name)); }
+  QLabel* Label(const std::string& name) { return qobject_cast<QLabel*>(window->Component(name)); }
+  bool Visible(const std::string& name) { return window->Component(name)->isVisibleTo(window.get()); }
+  void Click(QWidget* w) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+  }
+};
+
+TEST_F(WindowTest, ShowsTheRowsInUseStackedInPanelOrder) {
+  UseParameters("tb");
+  window->ShowParameterForm();
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("パラメ－タ変更/マクロナビ"));
+  EXPECT_TRUE(Visible("bpanel"));
+  EXPECT_TRUE(Visible("t_Panel"));
+  EXPECT_FALSE(Visible("apanel"));
+  EXPECT_LT(window->Component("bpanel")->y(), window->Component("t_Panel")->y());
+  EXPECT_TRUE(Visible("allupv"));
+  EXPECT_FALSE(Visible("labelpanel"));
+  EXPECT_GE(window->Component("navipanel")->y(),
+            window->Component("t_Panel")->y() + window->Component("t_Panel")->height());
+  EXPECT_EQ(Label("valub")->text(), QStringLiteral("1.000"));
+  EXPECT_EQ(Label("tincv")->text(), QStringLiteral("0.100"));
+  window->close();
+  UseParameters("");
+  doc.ParameterUsed.fill(0);
+  UseParameters("b");
+  window->ShowParameterForm();
+  EXPECT_FALSE(Visible("allupv"));
+  EXPECT_FALSE(Visible("t_Panel"));
+}
+
+TEST_F(WindowTest, HoldingTheUpButtonRepeatsUntilItIsReleased) {
+  AddExplicit("a*x");
+  window->ShowParameterForm();
+  QToolButton* up = Button("aupv");
+  emit up->pressed();
+  EXPECT_EQ(Label("valua")->text(), QStringLiteral("1.100"));
+  clock->advance(1000);  // steps at 400, 750, 950 and 1000 ms
+  emit up->released();
+  EXPECT_EQ(Label("valua")->text(), QStringLiteral("1.500"));
+  EXPECT_FALSE(timer.Enabled());
+  emit Button("adownv")->pressed();
+  emit Button("adownv")->released();
+  EXPECT_EQ(Label("valua")->text(), QStringLiteral("1.400"));
+}
+
+TEST_F(WindowTest, ClickingAValuePanelAsksForTheValue) {
+  AddExplicit("a*x");
+  window->ShowParameterForm();
+  hooks.answers = {"-3"};
+  Click(Label("valua"));
+  EXPECT_EQ(hooks.asked, std::vector<std::string>{"aの値"});
+  EXPECT_EQ(Cell('a'), -3);
+  EXPECT_EQ(Label("valua")->text(), QStringLiteral("-3"));
+  emit Button("acl")->clicked();
+  EXPECT_EQ(Label("valua")->text(), QStringLiteral("0.000"));
+}
+
+TEST_F(WindowTest, StepWidthSpinsAndAngleUnits) {
+  UseParameters("ar");
+  window->ShowParameterForm();
+  auto* group = window->Component("kizamichange");
+  auto radios = group->findChildren<QRadioButton*>();
+  ASSERT_EQ(radios.size(), 5);
+  EXPECT_TRUE(radios[2]->isChecked());
+  radios[1]->setChecked(true);  // "1"
+  EXPECT_EQ(panel->StepWidth, 1.0f);
+  emit Button("aspinup")->clicked();
+  EXPECT_EQ(Label("aincv")->text(), QStringLiteral("1.100"));
+  emit Button("aspindown")->clicked();
+  emit Button("aspindown")->clicked();
+  EXPECT_EQ(Label("aincv")->text(), QStringLiteral("-0.900"));
+  EXPECT_TRUE(Label("aincv")->styleSheet().contains(QStringLiteral("#ff0000")));  // red for a fall
+  emit Button("anul")->clicked();
+  EXPECT_EQ(Label("aincv")->text(), QStringLiteral("0.000"));
+
+  doc.ThetaDisplayValue = 0.5L;
+  panel->AngleRowUnderMouse = 0;
+  QAction* degrees = nullptr;
+  for (QAction* a : window->AngleMenu()->actions())
+    if (a->objectName() == QStringLiteral("degunit")) degrees = a;
+  ASSERT_NE(degrees, nullptr);
+  degrees->trigger();
+  EXPECT_EQ(Label("valusita")->text(), QString::fromUtf8("0.50ﾟ"));
+
+  // Refused while a macro runs: the group goes back to the width in force.
+  settings.MacroRunning = 1;
+  radios[4]->setChecked(true);
+  EXPECT_TRUE(radios[1]->isChecked());
+  settings.MacroRunning = 0;
+}
+
+TEST_F(WindowTest, TheFirstCloseInIdleWorkKeepsTheWindowOpen) {
+  UseParameters("a");
+  modes.AnimationMode = 6;
+  modes.PreviousAnimationMode = 0;
+  window->show();
+  QCloseEvent first;
+  QApplication::sendEvent(window.get(), &first);
+  EXPECT_FALSE(first.isAccepted());
+  EXPECT_TRUE(Visible("apanel"));
+  QCloseEvent second;
+  QApplication::sendEvent(window.get(), &second);
+  EXPECT_TRUE(second.isAccepted());
+}
+
+}  // namespace
