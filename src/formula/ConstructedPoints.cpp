@@ -149,7 +149,10 @@ void ComputeConstructedPoint(int entryNumber, TSpacePoint& point) {
 void RefreshPointSequence(int letter, int entry) {
   if (letter < 1 || letter > kMaxPoints || !doc.PointSequenceDirty[letter] || inProgress[letter]) return;
   std::vector<TSpacePoint>& points = doc.PointSequences[letter];
-  if (points.empty()) points.resize(1);
+  if (points.empty()) {  // a sequence without points: its point 0 does not exist
+    points.resize(1);
+    InvalidatePoint(points[0]);
+  }
   const bool sequence = entry >= 1 && entry <= doc.EntryCount && entry <= kMaxEntries &&
                         doc.FigureTable[entry].subkind == kPointSequence;
   TSpacePoint result = points[0];
