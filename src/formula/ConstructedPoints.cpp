@@ -29,8 +29,6 @@ class VariableValuesKept {
   TVariableValues saved_;
 };
 
-void Invalidate(TSpacePoint& p) { InvalidatePoint(p); }
-
 // Code 255: the texts x, y and z in the order the entry's dragAxes gives; each text sees
 // the coordinates found before it as x, y (the others as they were on entry).
 void ComputeByCoordinates(const Tfuncprop& entry, TSpacePoint& point) {
@@ -85,13 +83,9 @@ void ComputeByCoordinates(const Tfuncprop& entry, TSpacePoint& point) {
 
 TSpacePoint DivisionPoint(const TSpacePoint& a, const TSpacePoint& b, Extended m, const TFraction& fm, Extended n,
                           const TFraction& fn) {
-  TSpacePoint out;
   const Extended w = m + n;
-  if (w == 0) {
-    InvalidatePoint(out);
-    return out;
-  }
-  out = CheckedPoint(MakePoint((n * a.x + m * b.x) / w, (n * a.y + m * b.y) / w, (n * a.z + m * b.z) / w));
+  if (w == 0) return InvalidPoint();
+  TSpacePoint out = CheckedPoint(MakePoint((n * a.x + m * b.x) / w, (n * a.y + m * b.y) / w, (n * a.z + m * b.z) / w));
   if (!out.valid) return out;
   const ExactVector e = ExactOver(ExactAdd(ExactTimes(ExactOf(a), fn), ExactTimes(ExactOf(b), fm)), FracAdd(fm, fn));
   SetExact(out, e);
@@ -99,18 +93,14 @@ TSpacePoint DivisionPoint(const TSpacePoint& a, const TSpacePoint& b, Extended m
 }
 
 TSpacePoint LineSphereIntersection(const TSpacePoint& centre, const TSpacePoint& a, const TSpacePoint& b, Extended r) {
-  TSpacePoint out;
   const TSpacePoint ab = VecSub(a, b);
   const TSpacePoint foot = PerpendicularFoot(centre, a, b);
   if (!foot.valid) return foot;
   const TSpacePoint toFoot = VecSub(foot, centre);
   const Extended c = VecLengthSquared(toFoot), r2 = r * r;
-  if (c > r2) {
-    InvalidatePoint(out);
-    return out;
-  }
+  if (c > r2) return InvalidPoint();
   if (c == r2) {
-    out = foot;
+    TSpacePoint out = foot;
     MarkInexact(out);
     return out;
   }
@@ -123,7 +113,7 @@ void ComputeConstructedPoint(int entryNumber, TSpacePoint& point) {
   ++ConstructedPointComputations;
   if (entryNumber < 1 || entryNumber > doc.EntryCount || entryNumber > kMaxEntries ||
       doc.FigureTable[entryNumber].kind != kKindPoint) {
-    Invalidate(point);
+    InvalidatePoint(point);
     return;
   }
   VariableValuesKept kept;
@@ -139,7 +129,7 @@ void ComputeConstructedPoint(int entryNumber, TSpacePoint& point) {
     if (n >= 1 && n <= kMaxPoints && !doc.PointSequences[n].empty())
       point = doc.PointSequences[n][0];
     else
-      Invalidate(point);
+      InvalidatePoint(point);
     MarkInexact(point);
     return;
   }

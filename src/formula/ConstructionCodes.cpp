@@ -15,21 +15,15 @@
 
 namespace {
 
-TSpacePoint Invalid() {
-  TSpacePoint p;
-  InvalidatePoint(p);
-  return p;
-}
-
 // Codes 0, 20, 21: the ratio m : n is the second and fourth text.
 TSpacePoint Division(const Tfuncprop& e, bool external) {
   TSpacePoint ab[2];
-  if (!FetchPoints(e.texts[0], 2, ab)) return Invalid();
+  if (!FetchPoints(e.texts[0], 2, ab)) return InvalidPoint();
   // External division negates the whole ratio text, so that "1+1" stays 2.
   const std::string nText = external ? "-(" + e.texts[3] + ")" : e.texts[3];
   Extended m, n;
   TFraction fm, fn;
-  if (!EvaluateExactGeometryText(e.texts[1], m, fm) || !EvaluateExactGeometryText(nText, n, fn)) return Invalid();
+  if (!EvaluateExactGeometryText(e.texts[1], m, fm) || !EvaluateExactGeometryText(nText, n, fn)) return InvalidPoint();
   return DivisionPoint(ab[0], ab[1], m, fm, n, fn);
 }
 
@@ -38,13 +32,13 @@ TSpacePoint Division(const Tfuncprop& e, bool external) {
 TSpacePoint Excentre(const Tfuncprop& e, const TSpacePoint (&t)[3]) {
   const std::vector<int> vertices = PointNumbersOf(e.texts[0]);
   const std::vector<int> side = PointNumbersOf(e.texts[1]);
-  if (side.size() != 2 || side[0] == side[1]) return Invalid();
+  if (side.size() != 2 || side[0] == side[1]) return InvalidPoint();
   int sum = 0;
   for (int letter : side) {
     int position = 0;
     for (int i = 0; i < 3 && !position; ++i)
       if (letter != 0 && vertices[i] == letter) position = i + 1;
-    if (!position) return Invalid();
+    if (!position) return InvalidPoint();
     sum += position;
   }
   return TriangleIncentre(t[0], t[1], t[2], sum);
@@ -52,7 +46,7 @@ TSpacePoint Excentre(const Tfuncprop& e, const TSpacePoint (&t)[3]) {
 
 TSpacePoint TriangleCentre(const Tfuncprop& e, int code) {
   TSpacePoint t[3];
-  if (!FetchPoints(e.texts[0], 3, t)) return Invalid();
+  if (!FetchPoints(e.texts[0], 3, t)) return InvalidPoint();
   switch (code) {
     case kCentroid: return TriangleCentroid(t[0], t[1], t[2]);
     case kCircumcentre: return Circumcentre(t[0], t[1], t[2]);
@@ -70,21 +64,21 @@ TSpacePoint FootOrReflection(const TSpacePoint& p, const TSpacePoint& a, const T
 
 TSpacePoint AgainstLineByLetters(const Tfuncprop& e, bool reflect) {
   TSpacePoint p, ab[2];
-  if (!FetchPoints(e.texts[0], 1, &p) || !FetchPoints(e.texts[1], 2, ab)) return Invalid();
+  if (!FetchPoints(e.texts[0], 1, &p) || !FetchPoints(e.texts[1], 2, ab)) return InvalidPoint();
   return FootOrReflection(p, ab[0], ab[1], reflect);
 }
 
 TSpacePoint AgainstLineFigure(const Tfuncprop& e, bool reflect) {
   TSpacePoint p;
   TLineOperand line;
-  if (!FetchPoints(e.texts[0], 1, &p) || !FetchLine(e.texts[1], line)) return Invalid();
+  if (!FetchPoints(e.texts[0], 1, &p) || !FetchLine(e.texts[1], line)) return InvalidPoint();
   return FootOrReflection(p, line.a, line.b, reflect);
 }
 
 void LinesByLetters(const Tfuncprop& e, TSpacePoint& point) {
   TSpacePoint ab[2], cd[2];
   if (!FetchPoints(e.texts[0], 2, ab) || !FetchPoints(e.texts[1], 2, cd)) {
-    point = Invalid();
+    point = InvalidPoint();
     return;
   }
   LineIntersectionByPoints(ab[0], ab[1], cd[0], cd[1], point);
@@ -93,7 +87,7 @@ void LinesByLetters(const Tfuncprop& e, TSpacePoint& point) {
 void LineFigures(const Tfuncprop& e, TSpacePoint& point) {
   TLineOperand l1, l2;
   if (!FetchLine(e.texts[0], l1) || !FetchLine(e.texts[1], l2)) {
-    point = Invalid();
+    point = InvalidPoint();
     return;
   }
   LineIntersectionByPoints(l1.a, l1.b, l2.a, l2.b, point);
@@ -102,7 +96,7 @@ void LineFigures(const Tfuncprop& e, TSpacePoint& point) {
 // Code 9; an empty ratio is written back as "1".
 TSpacePoint Rotation(int entryNumber, const Tfuncprop& e) {
   TSpacePoint o, p;
-  if (!FetchPoints(e.texts[0], 1, &o) || !FetchPoints(e.texts[1], 1, &p)) return Invalid();
+  if (!FetchPoints(e.texts[0], 1, &o) || !FetchPoints(e.texts[1], 1, &p)) return InvalidPoint();
   std::string ratio = e.texts[4];
   if (ratio.empty()) {
     ratio = "1";
@@ -113,16 +107,16 @@ TSpacePoint Rotation(int entryNumber, const Tfuncprop& e) {
 
 TSpacePoint OnCircle(const Tfuncprop& e, int code) {
   TCircleOperand circle;
-  if (!FetchCircle(e.texts[0], circle)) return Invalid();
+  if (!FetchCircle(e.texts[0], circle)) return InvalidPoint();
   if (code == kPointOnCircle) return CirclePointAtAngle(circle.centre, circle.radiusText, e.texts[1]);
   TSpacePoint p;
-  if (!FetchPoints(e.texts[1], 1, &p)) return Invalid();
+  if (!FetchPoints(e.texts[1], 1, &p)) return InvalidPoint();
   return TangentPointFromOutside(p, circle.centre, circle.radiusText, code);
 }
 
 TSpacePoint TwoCircles(const Tfuncprop& e, int code) {
   TCircleOperand c1, c2;
-  if (!FetchCircle(e.texts[0], c1) || !FetchCircle(e.texts[1], c2)) return Invalid();
+  if (!FetchCircle(e.texts[0], c1) || !FetchCircle(e.texts[1], c2)) return InvalidPoint();
   if (code == kCircleIntersection)
     return CircleCircleIntersection(c1.centre, c2.centre, c1.radiusText, c2.radiusText);
   return CommonTangentPoint(c1.centre, c2.centre, c1.radiusText, c2.radiusText, code);
@@ -134,7 +128,7 @@ TSpacePoint LineAndSphere(const Tfuncprop& e) {
   Extended r;
   if (!FetchCircle(e.texts[0], sphere) || !FetchPoints(e.texts[1], 2, ab) ||
       !EvaluateGeometryText(sphere.radiusText, r))
-    return Invalid();
+    return InvalidPoint();
   return LineSphereIntersection(sphere.centre, ab[0], ab[1], r);
 }
 
@@ -144,7 +138,7 @@ TSpacePoint OnSphere(const Tfuncprop& e) {
   Extended r, theta, phi;
   if (!FetchCircle(e.texts[0], sphere) || !EvaluateGeometryText(sphere.radiusText, r) ||
       !EvaluateGeometryText(e.texts[1], theta) || !EvaluateGeometryText(e.texts[3], phi))
-    return Invalid();
+    return InvalidPoint();
   const TSpacePoint& c = sphere.centre;
   return CheckedPoint(MakePoint(c.x + r * std::cos(theta) * std::cos(phi), c.y + r * std::cos(theta) * std::sin(phi),
                                 c.z + r * std::sin(theta)));
@@ -154,7 +148,7 @@ TSpacePoint OnSphere(const Tfuncprop& e) {
 TSpacePoint FootOnPlaneFigure(const Tfuncprop& e) {
   TSpacePoint p;
   TPlaneOperand plane;
-  if (!FetchPoints(e.texts[0], 1, &p) || !FetchPlane(e.texts[1], plane)) return Invalid();
+  if (!FetchPoints(e.texts[0], 1, &p) || !FetchPlane(e.texts[1], plane)) return InvalidPoint();
   const TSpacePoint& d = plane.normal;
   return CheckedPoint(VecAdd(p, VecScale(d, VecDot(d, VecSub(plane.point, p)) / VecLengthSquared(d))));
 }
@@ -164,9 +158,9 @@ TSpacePoint AgainstPlaneByLetters(const Tfuncprop& e, int code) {
   eng.UseFigureFormulas = 0;
   const int onFirst = code == kLinePlane ? 2 : 1;
   TSpacePoint first[2], cde[3];
-  if (!FetchPoints(e.texts[0], onFirst, first) || !FetchPoints(e.texts[1], 3, cde)) return Invalid();
+  if (!FetchPoints(e.texts[0], onFirst, first) || !FetchPoints(e.texts[1], 3, cde)) return InvalidPoint();
   const TSpacePoint n = PlaneNormal(cde[0], cde[1], cde[2], 0);
-  if (!n.valid) return Invalid();
+  if (!n.valid) return InvalidPoint();
   const TSpacePoint& p = first[0];
   switch (code) {
     case kFootOnPlane: return LinePlaneIntersection(n, n, cde[0], p);
@@ -178,19 +172,19 @@ TSpacePoint AgainstPlaneByLetters(const Tfuncprop& e, int code) {
 // Code 34: P (second text) turned about the axis AB (first text), scaled from its foot.
 TSpacePoint AboutAxis(const Tfuncprop& e) {
   TSpacePoint ab[2], p;
-  if (!FetchPoints(e.texts[0], 2, ab) || !FetchPoints(e.texts[1], 1, &p)) return Invalid();
+  if (!FetchPoints(e.texts[0], 2, ab) || !FetchPoints(e.texts[1], 1, &p)) return InvalidPoint();
   Extended angle, scale = 1;
-  if (!EvaluateGeometryText(e.texts[3], angle)) return Invalid();
-  if (!e.texts[4].empty() && !EvaluateGeometryText(e.texts[4], scale)) return Invalid();
+  if (!EvaluateGeometryText(e.texts[3], angle)) return InvalidPoint();
+  if (!e.texts[4].empty() && !EvaluateGeometryText(e.texts[4], scale)) return InvalidPoint();
   TAxisAngles axis;
   const TSpacePoint foot = PerpendicularFoot(p, ab[0], ab[1]);
-  if (!foot.valid || !NormalToCircleAngles(VecSub(ab[1], ab[0]), axis)) return Invalid();
+  if (!foot.valid || !NormalToCircleAngles(VecSub(ab[1], ab[0]), axis)) return InvalidPoint();
   return RotatePointAboutAxis(p, foot, axis, scale, angle);
 }
 
 TSpacePoint Tetrahedron(const Tfuncprop& e, int code) {
   TSpacePoint t[4];
-  if (!FetchPoints(e.texts[0], 4, t) || !PointsSpanSpace(t[0], t[1], t[2], t[3])) return Invalid();
+  if (!FetchPoints(e.texts[0], 4, t) || !PointsSpanSpace(t[0], t[1], t[2], t[3])) return InvalidPoint();
   switch (code) {
     case kTetrahedronCentroid: return TetrahedronCentroid(t[0], t[1], t[2], t[3]);
     case kTetrahedronCircumcentre: return TetrahedronCircumcentre(t[0], t[1], t[2], t[3]);
@@ -203,7 +197,7 @@ TSpacePoint Tetrahedron(const Tfuncprop& e, int code) {
 TSpacePoint LineAndPlaneFigure(const Tfuncprop& e) {
   TSpacePoint ab[2];
   TPlaneOperand plane;
-  if (!FetchPoints(e.texts[0], 2, ab) || !FetchPlane(e.texts[1], plane)) return Invalid();
+  if (!FetchPoints(e.texts[0], 2, ab) || !FetchPlane(e.texts[1], plane)) return InvalidPoint();
   return LinePlaneIntersection(VecSub(ab[1], ab[0]), plane.normal, plane.point, ab[0]);
 }
 
@@ -254,7 +248,7 @@ void ConstructByCode(int entryNumber, const Tfuncprop& e, TSpacePoint& point) {
     case kInsphereCentre:
     case kExsphereCentre: point = Tetrahedron(e, code); break;
     case kLinePlaneFigure: point = LineAndPlaneFigure(e); break;
-    default: point = Invalid(); break;
+    default: point = InvalidPoint(); break;
   }
   if (WithoutExactRule(code)) MarkInexact(point);
 }

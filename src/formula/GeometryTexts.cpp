@@ -56,10 +56,5 @@ bool EvaluateSquaredGeometryText(const std::string& text, Extended& value) {
 TSpacePoint PointFromTexts(const std::string& xText, const std::string& yText, const std::string& zText) {
   Extended x, y, z;
   const bool ok = EvaluateGeometryText(xText, x) && EvaluateGeometryText(yText, y) && EvaluateGeometryText(zText, z);
-  if (!ok) {
-    TSpacePoint p;
-    InvalidatePoint(p);
-    return p;
-  }
-  return MakePoint(x, y, z);
+  return ok ? MakePoint(x, y, z) : InvalidPoint();
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-TSpacePoint Invalid() {
-  TSpacePoint p;
-  InvalidatePoint(p);
-  return p;
-}
-
 // Unit normal of the face through p, q, r, turned towards the opposite vertex.
 TSpacePoint InwardNormal(const TSpacePoint& p, const TSpacePoint& q, const TSpacePoint& r,
                          const TSpacePoint& opposite) {
@@ -26,7 +20,7 @@ TSpacePoint InwardNormal(const TSpacePoint& p, const TSpacePoint& q, const TSpac
 
 TSpacePoint TetrahedronCentroid(const TSpacePoint& a, const TSpacePoint& b, const TSpacePoint& c,
                                 const TSpacePoint& d) {
-  if (!(a.valid && b.valid && c.valid && d.valid)) return Invalid();
+  if (!(a.valid && b.valid && c.valid && d.valid)) return InvalidPoint();
   const TSpacePoint s = VecAdd(VecAdd(VecAdd(a, b), c), d);
   TSpacePoint out = MakePoint(s.x / 4, s.y / 4, s.z / 4);
   SetExact(out, ExactDivInt(ExactOf(s), 4));
@@ -36,7 +30,7 @@ TSpacePoint TetrahedronCentroid(const TSpacePoint& a, const TSpacePoint& b, cons
 TSpacePoint LinePlaneIntersection(const TSpacePoint& dir, const TSpacePoint& normal, const TSpacePoint& planePoint,
                                   const TSpacePoint& linePoint) {
   const Extended nd = VecDot(normal, dir);
-  if (nd == 0 || !std::isfinite(nd)) return Invalid();
+  if (nd == 0 || !std::isfinite(nd)) return InvalidPoint();
   const Extended t = VecDot(normal, VecSub(planePoint, linePoint)) / nd;
   return CheckedPoint(VecAdd(linePoint, VecScale(dir, t)));
 }
@@ -45,7 +39,7 @@ TSpacePoint TetrahedronCircumcentre(const TSpacePoint& a, const TSpacePoint& b, 
                                     const TSpacePoint& d) {
   const TSpacePoint o = Circumcentre(a, b, c);
   const TSpacePoint n = PlaneNormal(a, b, c, 0);
-  if (!o.valid || !n.valid) return Invalid();
+  if (!o.valid || !n.valid) return InvalidPoint();
   const TSpacePoint midAD = VecScale(VecAdd(a, d), 0.5L);
   TSpacePoint out = LinePlaneIntersection(n, VecSub(a, d), midAD, o);
   MarkInexact(out);
@@ -57,11 +51,11 @@ TSpacePoint TetrahedronInOrExcentre(const TSpacePoint& a, const TSpacePoint& b, 
   // nX: the unit normal of the face opposite X, pointing into the tetrahedron.
   const TSpacePoint nA = InwardNormal(b, c, d, a), nB = InwardNormal(a, c, d, b);
   const TSpacePoint nC = InwardNormal(a, b, d, c), nD = InwardNormal(a, b, c, d);
-  if (!(nA.valid && nB.valid && nC.valid && nD.valid)) return Invalid();
+  if (!(nA.valid && nB.valid && nC.valid && nD.valid)) return InvalidPoint();
   // The bisector planes at the edges AD (faces B, C) and AC (faces B, D) meet in a line
   // through A; the bisector at CD (faces A, B; interior or exterior by sign) cuts it.
   const TSpacePoint dir = VecCross(VecSub(nB, nC), VecSub(nB, nD));
-  if (VecIsZero(dir)) return Invalid();
+  if (VecIsZero(dir)) return InvalidPoint();
   const TSpacePoint cut = VecSub(nB, VecScale(nA, sign));
   TSpacePoint out = LinePlaneIntersection(dir, cut, c, a);
   MarkInexact(out);

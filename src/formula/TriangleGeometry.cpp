@@ -12,12 +12,6 @@ bool AllValid(const TSpacePoint& a, const TSpacePoint& b, const TSpacePoint& c) 
   return a.valid && b.valid && c.valid;
 }
 
-TSpacePoint Invalid() {
-  TSpacePoint p;
-  InvalidatePoint(p);
-  return p;
-}
-
 TSpacePoint Sum3(const TSpacePoint& a, const TSpacePoint& b, const TSpacePoint& c) {
   return VecAdd(VecAdd(a, b), c);
 }
@@ -33,7 +27,7 @@ TSpacePoint HalfDifference(const TSpacePoint& s, const TSpacePoint& q) {
 }  // namespace
 
 TSpacePoint TriangleCentroid(const TSpacePoint& a, const TSpacePoint& b, const TSpacePoint& c) {
-  if (!AllValid(a, b, c)) return Invalid();
+  if (!AllValid(a, b, c)) return InvalidPoint();
   const TSpacePoint s = Sum3(a, b, c);
   TSpacePoint out = MakePoint(s.x / 3, s.y / 3, s.z / 3);
   SetExact(out, ExactDivInt(ExactOf(s), 3));
@@ -43,7 +37,7 @@ TSpacePoint TriangleCentroid(const TSpacePoint& a, const TSpacePoint& b, const T
 TSpacePoint PerpendicularFoot(const TSpacePoint& p, const TSpacePoint& a, const TSpacePoint& b) {
   const TSpacePoint ab = VecSub(b, a);
   const Extended d = VecLengthSquared(ab);
-  if (d == 0 || !std::isfinite(d)) return Invalid();
+  if (d == 0 || !std::isfinite(d)) return InvalidPoint();
   // ((ab·(p-a)) b + (ab·(b-p)) a) / |ab|^2
   const Extended wb = VecDot(ab, VecSub(p, a)), wa = VecDot(ab, VecSub(b, p));
   TSpacePoint out = CheckedPoint(MakePoint((wb * b.x + wa * a.x) / d, (wb * b.y + wa * a.y) / d,
@@ -83,10 +77,10 @@ void LineIntersectionByPoints(const TSpacePoint& a, const TSpacePoint& b, const 
 
 TSpacePoint Orthocentre(const TSpacePoint& a, const TSpacePoint& b, const TSpacePoint& c) {
   const TSpacePoint u = VecSub(b, a), v = VecSub(c, a);
-  if (VecIsZero(u) || VecIsZero(v)) return Invalid();
+  if (VecIsZero(u) || VecIsZero(v)) return InvalidPoint();
   const Extended uv = VecDot(u, v), uu = VecLengthSquared(u), vv = VecLengthSquared(v);
   const Extended c1 = uv / uu, d1 = uv / vv, f = c1 * d1;
-  if (f == 1) return Invalid();  // collinear
+  if (f == 1) return InvalidPoint();  // collinear
   const Extended ku = (c1 - f) / (1 - f), kv = (d1 - f) / (1 - f);
   TSpacePoint out = CheckedPoint(
       MakePoint(a.x + ku * u.x + kv * v.x, a.y + ku * u.y + kv * v.y, a.z + ku * u.z + kv * v.z));
@@ -119,7 +113,7 @@ TSpacePoint TriangleIncentre(const TSpacePoint& a, const TSpacePoint& b, const T
   if (type == 4) lb = -lb;
   if (type == 5) la = -la;
   const Extended w = la + lb + lc;
-  if (w == 0) return Invalid();
+  if (w == 0) return InvalidPoint();
   return CheckedPoint(MakePoint((la * a.x + lb * b.x + lc * c.x) / w, (la * a.y + lb * b.y + lc * c.y) / w,
                                 (la * a.z + lb * b.z + lc * c.z) / w));
 }

@@ -29,6 +29,12 @@ void InvalidatePoint(TSpacePoint& p) {
   MarkInexact(p);
 }
 
+TSpacePoint InvalidPoint() {
+  TSpacePoint p;
+  InvalidatePoint(p);
+  return p;
+}
+
 bool IsFinitePoint(const TSpacePoint& p) {
   return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
@@ -114,16 +120,8 @@ bool PointsSpanSpace(const TSpacePoint& a, const TSpacePoint& b, const TSpacePoi
 }
 
 TSpacePoint IntersectSlopeLines(Extended m1, Extended q1, Extended m2, Extended q2) {
-  TSpacePoint out;
-  InitSpacePoint(out);
-  if (m1 == m2) {
-    out.valid = 0;
-    return out;
-  }
-  out.x = (q2 - q1) / (m1 - m2);
-  out.y = (m1 * q2 - m2 * q1) / (m1 - m2);
-  MarkInexact(out);
-  return CheckedPoint(out);
+  if (m1 == m2) return InvalidPoint();
+  return CheckedPoint(MakePoint((q2 - q1) / (m1 - m2), (m1 * q2 - m2 * q1) / (m1 - m2), 0));
 }
 
 void LineIntersection2D(Extended x1, Extended y1, Extended x2, Extended y2, Extended x3, Extended y3,

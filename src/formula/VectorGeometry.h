@@ -19,6 +19,7 @@ void MarkInexact(TSpacePoint& p);
 void SetExact(TSpacePoint& p, const ExactVector& exact);
 // Coordinates 0, valid 0, fractions inexact: an impossible or failed construction.
 void InvalidatePoint(TSpacePoint& p);
+TSpacePoint InvalidPoint();
 bool IsFinitePoint(const TSpacePoint& p);
 // A valid point with these coordinates and no exact rule behind them.
 TSpacePoint MakePoint(Extended x, Extended y, Extended z);
