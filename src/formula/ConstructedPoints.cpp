@@ -29,54 +29,48 @@ class VariableValuesKept {
   TVariableValues saved_;
 };
 
-// Code 255: the texts x, y and z in the order the entry's dragAxes gives; each text sees
-// the coordinates found before it as x, y (the others as they were on entry).
+// The order in which a point's coordinate texts are evaluated (its dragAxes 0..4): the
+// coordinate found first (0 x, 1 y), whether the second sees it, whether z sees both.
+struct EvaluationOrder {
+  int first;
+  bool secondSeesFirst, zSeesBoth;
+};
+constexpr EvaluationOrder kEvaluationOrders[5] = {
+    {0, true, false}, {1, true, false}, {0, true, true}, {1, true, true}, {0, false, true}};
+
+// Each text sees the coordinates found before it as x, y; the others as they were on entry.
+bool EvaluateInOrder(const Tfuncprop& entry, const EvaluationOrder& order, Extended (&xyz)[3]) {
+  const Extended x0 = doc.VariableValues.X, y0 = doc.VariableValues.Y, z0 = doc.VariableValues.Z;
+  const std::string* texts[2] = {&entry.texts[0], &entry.texts[1]};
+  const int first = order.first, second = 1 - first;
+  if (!EvaluateGeometryTextAt(*texts[first], x0, y0, z0, xyz[first])) return false;
+  Extended seen[2] = {x0, y0};
+  if (order.secondSeesFirst) seen[first] = xyz[first];
+  if (!EvaluateGeometryTextAt(*texts[second], seen[0], seen[1], z0, xyz[second])) return false;
+  return order.zSeesBoth ? EvaluateGeometryTextAt(entry.texts[3], xyz[0], xyz[1], z0, xyz[2])
+                         : EvaluateGeometryTextAt(entry.texts[3], x0, y0, z0, xyz[2]);
+}
+
+// Code 255: x, y and z from the first, second and fourth text. All independent
+// (dragAxes 5) each keeps its exact fraction; the mixed orders 6 and 7 are taken as 2.
 void ComputeByCoordinates(const Tfuncprop& entry, TSpacePoint& point) {
   eng.EvalOK = 1;
-  const std::string &tx = entry.texts[0], &ty = entry.texts[1], &tz = entry.texts[3];
-  const Extended x0 = doc.VariableValues.X, y0 = doc.VariableValues.Y, z0 = doc.VariableValues.Z;
-  Extended x = 0, y = 0, z = 0;
-  TSpacePoint result = point;
-  bool ok = false;
-  switch (entry.dragAxes) {
-    case 0:
-      ok = EvaluateGeometryTextAt(tx, x0, y0, z0, x) && EvaluateGeometryTextAt(ty, x, y0, z0, y) &&
-           EvaluateGeometryTextAt(tz, x0, y0, z0, z);
-      break;
-    case 1:
-      ok = EvaluateGeometryTextAt(ty, x0, y0, z0, y) && EvaluateGeometryTextAt(tx, x0, y, z0, x) &&
-           EvaluateGeometryTextAt(tz, x0, y0, z0, z);
-      break;
-    case 3:
-      ok = EvaluateGeometryTextAt(ty, x0, y0, z0, y) && EvaluateGeometryTextAt(tx, x0, y, z0, x) &&
-           EvaluateGeometryTextAt(tz, x, y, z0, z);
-      break;
-    case 4:
-      ok = EvaluateGeometryTextAt(tx, x0, y0, z0, x) && EvaluateGeometryTextAt(ty, x0, y0, z0, y) &&
-           EvaluateGeometryTextAt(tz, x, y, z0, z);
-      break;
-    case 5: {
-      TFraction fx, fy, fz;
-      ok = EvaluateExactGeometryText(tx, x, fx) && EvaluateExactGeometryText(ty, y, fy) &&
-           EvaluateExactGeometryText(tz, z, fz);
-      if (ok) {
-        result = MakePoint(x, y, z);
-        SetExact(result, ExactVector{fx, fy, fz});
-      }
-      break;
-    }
-    default:  // 2, and the mixed orders 6 and 7: x, then y with x, then z with both
-      ok = EvaluateGeometryTextAt(tx, x0, y0, z0, x) && EvaluateGeometryTextAt(ty, x, y0, z0, y) &&
-           EvaluateGeometryTextAt(tz, x, y, z0, z);
-      break;
+  Extended xyz[3];
+  TFraction exact[3];
+  bool ok;
+  if (entry.dragAxes == 5) {
+    ok = EvaluateExactGeometryText(entry.texts[0], xyz[0], exact[0]) &&
+         EvaluateExactGeometryText(entry.texts[1], xyz[1], exact[1]) &&
+         EvaluateExactGeometryText(entry.texts[3], xyz[2], exact[2]);
+  } else {
+    ok = EvaluateInOrder(entry, kEvaluationOrders[entry.dragAxes < 5 ? entry.dragAxes : 2], xyz);
   }
-  if (!ok) {
+  if (!ok) {  // the coordinates are stored only when every text could be evaluated
     point.valid = 0;
     return;
   }
-  if (entry.dragAxes != 5) result = MakePoint(x, y, z);
-  result.valid = 1;
-  point = result;
+  point = MakePoint(xyz[0], xyz[1], xyz[2]);
+  if (entry.dragAxes == 5) SetExact(point, ExactVector{exact[0], exact[1], exact[2]});
 }
 
 }  // namespace

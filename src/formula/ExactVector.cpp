@@ -12,29 +12,10 @@ void StoreExact(TSpacePoint& p, const ExactVector& v) {
 
 TFraction FractionOf(int64_t n) { return MakeFraction(n, 1); }
 
-TFraction FracAdd(const TFraction& a, const TFraction& b) {
-  TFraction out;
-  FractionAddSub(a, b, 0, out);
-  return out;
-}
-
-TFraction FracSub(const TFraction& a, const TFraction& b) {
-  TFraction out;
-  FractionAddSub(a, b, 1, out);
-  return out;
-}
-
-TFraction FracMul(const TFraction& a, const TFraction& b) {
-  TFraction out;
-  FractionMulDiv(a, b, 0, out);
-  return out;
-}
-
-TFraction FracDiv(const TFraction& a, const TFraction& b) {
-  TFraction out;
-  FractionMulDiv(a, b, 1, out);
-  return out;
-}
+TFraction FracAdd(const TFraction& a, const TFraction& b) { TFraction o; FractionAddSub(a, b, 0, o); return o; }
+TFraction FracSub(const TFraction& a, const TFraction& b) { TFraction o; FractionAddSub(a, b, 1, o); return o; }
+TFraction FracMul(const TFraction& a, const TFraction& b) { TFraction o; FractionMulDiv(a, b, 0, o); return o; }
+TFraction FracDiv(const TFraction& a, const TFraction& b) { TFraction o; FractionMulDiv(a, b, 1, o); return o; }
 
 ExactVector ExactAdd(const ExactVector& a, const ExactVector& b) {
   return {FracAdd(a.x, b.x), FracAdd(a.y, b.y), FracAdd(a.z, b.z)};
@@ -52,21 +33,9 @@ ExactVector ExactOver(const ExactVector& v, const TFraction& k) {
   return {FracDiv(v.x, k), FracDiv(v.y, k), FracDiv(v.z, k)};
 }
 
-ExactVector ExactScaleInt(const ExactVector& v, int64_t k) {
-  ExactVector out;
-  FractionScale(v.x, k, 0, out.x);
-  FractionScale(v.y, k, 0, out.y);
-  FractionScale(v.z, k, 0, out.z);
-  return out;
-}
+ExactVector ExactScaleInt(const ExactVector& v, int64_t k) { return ExactTimes(v, FractionOf(k)); }
 
-ExactVector ExactDivInt(const ExactVector& v, int64_t k) {
-  ExactVector out;
-  FractionScale(v.x, k, 1, out.x);
-  FractionScale(v.y, k, 1, out.y);
-  FractionScale(v.z, k, 1, out.z);
-  return out;
-}
+ExactVector ExactDivInt(const ExactVector& v, int64_t k) { return ExactOver(v, FractionOf(k)); }
 
 TFraction ExactDot(const ExactVector& a, const ExactVector& b) {
   TSpacePoint p, q;
