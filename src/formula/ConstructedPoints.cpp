@@ -137,8 +137,14 @@ void RefreshPointSequence(int letter, int entry) {
     points.resize(1);
     InvalidatePoint(points[0]);
   }
-  const bool sequence = entry >= 1 && entry <= doc.EntryCount && entry <= kMaxEntries &&
-                        doc.FigureTable[entry].subkind == kPointSequence;
+  const bool defines = entry >= 1 && entry <= doc.EntryCount && entry <= kMaxEntries &&
+                       doc.FigureTable[entry].kind == kKindPoint && doc.FigureTable[entry].letter == letter;
+  doc.PointSequenceDirty[letter] = 0;
+  if (!defines) {  // another point's entry, or none: no position for this one
+    points[0].valid = 0;
+    return;
+  }
+  const bool sequence = doc.FigureTable[entry].subkind == kPointSequence;
   TSpacePoint result = points[0];
   // Until it is known, the point reads as invalid, so that a construction that reaches it
   // again through its operands fails. A sequence has no operands and keeps its points.
@@ -147,7 +153,6 @@ void RefreshPointSequence(int letter, int entry) {
   ComputeConstructedPoint(entry, result);
   inProgress[letter] = false;
   doc.PointSequences[letter][0] = result;
-  doc.PointSequenceDirty[letter] = 0;
 }
 
 void GetSequencePoint(int letter, int k, TSpacePoint& point) {

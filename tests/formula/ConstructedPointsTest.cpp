@@ -284,6 +284,10 @@ TEST_F(ConstructedPointsTest, PointSequencesAndTheirElements) {
 
 TEST_F(ConstructedPointsTest, StaleLetterEntriesNameNoPoint) {
   const int n = PointNumber('E');
+  // Refreshed with the entry of another point.
+  RefreshPointSequence(n, doc.PointLetterEntry[PointNumber('B')]);
+  EXPECT_FALSE(doc.PointSequences[n][0].valid);
+  MarkAllPointsDirty();
   doc.PointLetterEntry[n] = 1;  // a figure, not E's entry
   TSpacePoint p;
   GetSequencePoint(n, 0, p);
