@@ -194,6 +194,9 @@ struct ModeFlags {
   std::array<uint8_t, 3> ToolModes{};
 };
 
+namespace gfx {
+class Canvas;
+}
 struct TValueNode;
 struct TVisibilityChange;
 struct TAfterImageEntry;
@@ -236,6 +239,10 @@ struct ProgramSettings {
   uint8_t PolygonPrintMode = 1;
   uint8_t AxisWidthMode = 1;
   TAfterImageEntry* AfterImageHistory = nullptr;
+  // Drawing goes to the print (or clipboard) picture while set; the picture's canvas is
+  // owned by whoever records it.
+  uint8_t DrawToMetafile = 0;
+  gfx::Canvas* MetafileCanvas = nullptr;
   std::string CurrentFileName;  // a file path (UTF-8), not CP932
 };
 

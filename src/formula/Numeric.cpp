@@ -45,7 +45,10 @@ void ReduceFraction(int32_t& n, int32_t& d) {
 
 bool IsEven(Extended n) { return n == 2 * rtl::RoundToEven(n / 2); }
 
-bool IsSmallInteger(Extended x) { return std::fabs(x) < 100000 && x == std::trunc(x); }
+bool IsSmallInteger(Extended x) {
+  // The conversion to int is one instruction; truncl is a library call.
+  return std::fabs(x) < 100000 && x == static_cast<Extended>(static_cast<int32_t>(x));
+}
 
 int MinInt(int a, int b) { return a < b ? a : b; }
 int MaxInt(int a, int b) { return a > b ? a : b; }
@@ -75,8 +78,9 @@ bool PointInView(Extended x, Extended y) {
 
 Extended PowerPositiveInt(Extended base, Extended n) {
   // By squaring: the same value as repeated multiplication wherever that is exact, and at
-  // most 63 steps however large n is.
-  int64_t count = rtl::Round(n);
+  // most 63 steps however large n is. Products of an integer base are integers already, so
+  // cutting them to their integer part would change nothing.
+  int64_t count = IsSmallInteger(n) ? static_cast<int64_t>(n) : rtl::Round(n);
   Extended result = 1;
   Extended factor = base;
   while (count > 0) {
@@ -84,7 +88,6 @@ Extended PowerPositiveInt(Extended base, Extended n) {
     count >>= 1;
     if (count > 0) factor *= factor;
   }
-  if (IsSmallInteger(base) && IsSmallInteger(n)) result = std::trunc(result);
   return result;
 }
 

@@ -1,6 +1,7 @@
 // Operands that refer to the document: points (coordinates, distances, angle forms), the
 // defined functions and constants, the explicit entries y1, y2, ..., and the usage record
 // the usage scan collects through the parser.
+#include <cmath>
 #include <cstring>
 
 #include "formula/DocumentState.h"
@@ -173,7 +174,7 @@ int Reader::ReadDefinitionNumber(int count, uint8_t editedKind) {
   Extended v = 0;
   if (!ReadNumber(v)) return 0;
   if (count > kMaxDefinitions + 1) count = kMaxDefinitions + 1;
-  if (v != static_cast<int>(v) || v < 1 || v > count) return Fail(start), 0;
+  if (v < 1 || v > count || v != std::trunc(v)) return Fail(start), 0;
   const int n = static_cast<int>(v);
   // While a definition is entered it may refer only to earlier ones.
   if (doc.EditedDefinition.kind == editedKind && n >= doc.EditedDefinition.number) return Fail(start), 0;

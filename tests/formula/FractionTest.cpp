@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "formula/Fraction.h"
@@ -27,6 +28,16 @@ struct BinaryCase {
   TFraction expected;
 };
 
+void ExpectCases(void (*operation)(const TFraction&, const TFraction&, int, TFraction&),
+                 const std::vector<BinaryCase>& cases) {
+  for (const BinaryCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFraction out;
+    operation(c.a, c.b, c.op, out);
+    ExpectFraction(c.expected, out);
+  }
+}
+
 TEST(FractionTest, AddAndSubtract) {
   const std::vector<BinaryCase> cases = {
       {"1/3 + 1/6", F(1, 3), F(1, 6), 0, F(1, 2)},
@@ -41,12 +52,7 @@ TEST(FractionTest, AddAndSubtract) {
       {"zero denominator", F(1, 0), F(1, 2), 0, kInexact},
       {"operand beyond the limit", F(100001, 1), F(-1, 1), 0, kInexact},
   };
-  for (const BinaryCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    TFraction out;
-    FractionAddSub(c.a, c.b, c.op, out);
-    ExpectFraction(c.expected, out);
-  }
+  ExpectCases(FractionAddSub, cases);
 }
 
 TEST(FractionTest, MultiplyAndDivide) {
@@ -62,12 +68,7 @@ TEST(FractionTest, MultiplyAndDivide) {
       {"division by zero", F(2, 3), F(0, 1), 1, kInexact},
       {"zero times anything", F(0, 1), F(7, 9), 0, F(0, 1)},
   };
-  for (const BinaryCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    TFraction out;
-    FractionMulDiv(c.a, c.b, c.op, out);
-    ExpectFraction(c.expected, out);
-  }
+  ExpectCases(FractionMulDiv, cases);
 }
 
 TEST(FractionTest, Scale) {
@@ -145,6 +146,54 @@ TEST_F(FractionGeometryTest, DotProductUsesZOnlyInSpace) {
   p.fz = kInexact;
   VecDotExact(p, q, out);
   ExpectFraction(kInexact, out);
+}
+
+}  // namespace
+
+namespace {
+
+// Against exact 128-bit rational arithmetic: a result is exact exactly when the reduced
+// value fits the limit, and then it is that value.
+TEST(FractionTest, AgreesWithWideArithmetic) {
+  uint64_t seed = 12345;
+  auto next = [&](int64_t range) {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int64_t>((seed >> 33) % (2 * range + 1)) - range;
+  };
+  auto gcd = [](__int128 a, __int128 b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b) a %= b, std::swap(a, b);
+    return a;
+  };
+  for (int k = 0; k < 20000; ++k) {
+    const int64_t range = (k % 3 == 0) ? 100000 : (k % 3 == 1 ? 400 : 12);
+    TFraction a = MakeFraction(next(range), next(range));
+    TFraction b = MakeFraction(next(range), next(range));
+    if (!a.exact || !b.exact) continue;
+    const int op = k % 4;
+    __int128 num, den;
+    TFraction out;
+    switch (op) {
+      case 0: num = __int128{a.num} * b.den + __int128{b.num} * a.den, den = __int128{a.den} * b.den; FractionAddSub(a, b, 0, out); break;
+      case 1: num = __int128{a.num} * b.den - __int128{b.num} * a.den, den = __int128{a.den} * b.den; FractionAddSub(a, b, 1, out); break;
+      case 2: num = __int128{a.num} * b.num, den = __int128{a.den} * b.den; FractionMulDiv(a, b, 0, out); break;
+      default: num = __int128{a.num} * b.den, den = __int128{a.den} * b.num; FractionMulDiv(a, b, 1, out); break;
+    }
+    bool exact = den != 0;
+    if (exact) {
+      const __int128 g = num == 0 ? den : gcd(num, den);
+      num /= g, den /= g;
+      if (den < 0) num = -num, den = -den;
+      if (num == 0) den = 1;
+      exact = num <= kFractionLimit && num >= -kFractionLimit && den <= kFractionLimit;
+    }
+    ASSERT_EQ(out.exact, exact ? 1 : 0) << a.num << "/" << a.den << " op " << op << " " << b.num << "/" << b.den;
+    if (exact) {
+      ASSERT_EQ(out.num, static_cast<int64_t>(num));
+      ASSERT_EQ(out.den, static_cast<int64_t>(den));
+    }
+  }
 }
 
 }  // namespace

@@ -203,3 +203,36 @@ TEST_F(TreeOpsTest, PieceBuilders) {
 }
 
 }  // namespace
+
+namespace {
+
+// Evaluation trees come out of the parser with the parameters' values folded in.
+TEST_F(TreeOpsTest, EvaluationTreesAreSubstitutedAndSimplified) {
+  WriteVariable(doc.VariableValues, 'a', 0.5L);
+  WriteVariable(doc.VariableValues, 'b', 0.25L);
+  WriteVariable(doc.VariableValues, 'n', 4);
+  struct Row {
+    const char* formula;
+    const char* mode3;
+  };
+  const std::vector<Row> rows = {
+      {"a(bx)", "(* 0.125 x)"},  // never rounded to 0*x
+      {"y=ax+h", "(= y (+ (* 0.5 x) h))"},
+      {"1/2-1/2+x", "x"},
+      {"x^n/n", "(/ (^ x 4) 4)"},
+      {"(n+2)/(2n)", "(/ 3 4)"},
+      {"x/(1/n)", "(/ (* 4 x) 1)"},  // no rule drops a divisor 1
+      {"0*(x>0)+b", "(+ (* 0 (> x 0)) 0.25)"},
+      {"C(n,2)x", "(* (C 4 2) x)"},
+  };
+  for (const Row& r : rows) {
+    Tfrec* t = Parse(r.formula, 3);
+    EXPECT_EQ(PrefixForm(t), r.mode3) << r.formula;
+    DisposeTree(t);
+  }
+  Tfrec* t = ParseExpression("x/(n-4)", 3);
+  EXPECT_EQ(t, nullptr);  // a division by zero once n is known
+  EXPECT_EQ(eng.ParseOK, 0);
+}
+
+}  // namespace

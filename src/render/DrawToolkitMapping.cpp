@@ -1,0 +1,92 @@
+#include "render/DrawToolkitMapping.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "formula/DocumentState.h"
+#include "platform/Runtime.h"
+
+namespace {
+
+void PlainProjection(const TSpacePoint& p, Extended& x, Extended& y) {
+  x = p.x;
+  y = p.y;
+}
+
+SpaceProjection gProjection = PlainProjection;
+
+Extended ClampPixel(Extended q) {
+  if (std::isnan(q) || q > 32000) return 32000;
+  if (q < -32000) return -32000;
+  return static_cast<Extended>(static_cast<float>(q));
+}
+
+}  // namespace
+
+float ToSingle(Extended v) {
+  if (std::isnan(v)) return std::numeric_limits<float>::quiet_NaN();
+  if (v > FLT_MAX) return std::numeric_limits<float>::infinity();
+  if (v < -FLT_MAX) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(v);
+}
+
+Extended WorldToPixelX(Extended x) {
+  const TViewRange& v = doc.ViewRange;
+  return ClampPixel(doc.GraphWidth * (x - v.XMin) / (v.XMax - v.XMin));
+}
+
+Extended WorldToPixelY(Extended y) {
+  const TViewRange& v = doc.ViewRange;
+  return ClampPixel(doc.GraphHeight * (v.YMax - y) / (v.YMax - v.YMin));
+}
+
+int WorldToScreenX(Extended x) { return static_cast<int>(rtl::Round(WorldToPixelX(x))); }
+int WorldToScreenY(Extended y) { return static_cast<int>(rtl::Round(WorldToPixelY(y))); }
+
+ScreenPoint WorldToScreenPoint(const TSpacePoint& p) { return {WorldToScreenX(p.x), WorldToScreenY(p.y)}; }
+
+void UpdatePixelSize(int ownX) {
+  const TViewRange& v = doc.ViewRange;
+  // A drawing area of no size (a broken file) must not divide by zero.
+  const int w = doc.GraphWidth > 0 ? doc.GraphWidth : 1;
+  const int h = doc.GraphHeight > 0 ? doc.GraphHeight : 1;
+  const Extended dy = ToSingle(v.YMax - v.YMin);  // kept in single precision
+  doc.PixelSizeY = dy / h;
+  doc.PixelSizeX = ownX ? static_cast<Extended>(ToSingle(v.XMax - v.XMin)) / w : dy / h;
+}
+
+bool PointInViewMargin(int swapXY, Extended x, Extended y) {
+  if (swapXY) std::swap(x, y);
+  const TViewRange& v = doc.ViewRange;
+  return v.XMin - doc.PixelSizeX <= x && x <= v.XMax + doc.PixelSizeX && v.YMin - doc.PixelSizeY <= y &&
+         y <= v.YMax + doc.PixelSizeY;
+}
+
+bool IsRecordPointVisible(const TSpacePoint& p) {
+  Extended x = p.x, y = p.y;
+  if (doc.Dimension == 3) gProjection(p, x, y);
+  return PointInViewMargin(0, x, y);
+}
+
+bool ToLogCoordinates(Extended& x, Extended& y) {
+  switch (doc.CoordinateSystem) {
+    case 2:
+      if (!(y > 0)) return false;
+      y = std::log10(y);
+      return true;
+    case 3:
+      if (!(x > 0 && y > 0)) return false;
+      x = std::log10(x);
+      y = std::log10(y);
+      return true;
+    case 4:
+      if (!(x > 0)) return false;
+      x = std::log10(x);
+      return true;
+    default:
+      return true;
+  }
+}
+
+void SetSpaceProjection(SpaceProjection projection) { gProjection = projection ? projection : PlainProjection; }
