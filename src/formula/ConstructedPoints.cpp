@@ -111,8 +111,7 @@ void ComputeConstructedPoint(int entryNumber, TSpacePoint& point) {
     return;
   }
   VariableValuesKept kept;
-  // A copy: a construction may rewrite the entry (an empty rotation ratio becomes "1").
-  const Tfuncprop entry = doc.FigureTable[entryNumber];
+  const Tfuncprop& entry = doc.FigureTable[entryNumber];
   const int code = entry.subkind;
   if (code == kByCoordinates) {
     ComputeByCoordinates(entry, point);

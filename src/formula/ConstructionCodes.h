@@ -5,6 +5,6 @@
 #include "formula/SpacePoint.h"
 #include "formula/Tfuncprop.h"
 
-// `entry` is a copy of the table's entry `entryNumber`; `point` holds the point's previous
-// record and receives the result.
+// `entry` is the table's entry `entryNumber`; `point` holds the point's previous record and
+// receives the result.
 void ConstructByCode(int entryNumber, const Tfuncprop& entry, TSpacePoint& point);
