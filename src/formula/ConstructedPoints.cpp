@@ -18,6 +18,18 @@ namespace {
 // Points whose computation is under way: meeting one again closes a cycle.
 std::array<bool, kMaxPoints + 1> inProgress{};
 
+// Marks a point's computation as under way for as long as it lives.
+class InProgress {
+ public:
+  explicit InProgress(int letter) : letter_(letter) { inProgress[letter_] = true; }
+  ~InProgress() { inProgress[letter_] = false; }
+  InProgress(const InProgress&) = delete;
+  InProgress& operator=(const InProgress&) = delete;
+
+ private:
+  int letter_;
+};
+
 class VariableValuesKept {
  public:
   VariableValuesKept() : saved_(doc.VariableValues) {}
@@ -148,9 +160,10 @@ void RefreshPointSequence(int letter, int entry) {
   // Until it is known, the point reads as invalid, so that a construction that reaches it
   // again through its operands fails. A sequence has no operands and keeps its points.
   if (!sequence) points[0].valid = 0;
-  inProgress[letter] = true;
-  ComputeConstructedPoint(entry, result);
-  inProgress[letter] = false;
+  {
+    InProgress computing(letter);
+    ComputeConstructedPoint(entry, result);
+  }
   doc.PointSequences[letter][0] = result;
 }
 
