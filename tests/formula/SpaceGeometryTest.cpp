@@ -69,6 +69,30 @@ TEST_F(SpaceGeometryTest, CentresOfARegularTetrahedron) {
   ExpectNear(Circumcentre(t[1], t[2], t[3]), -1 / 3.0L, -1 / 3.0L, -1 / 3.0L, 1e-15L);
 }
 
+// Weighted by the areas of the opposite faces; the face opposite A negated for the
+// exsphere beyond it.
+TSpacePoint AreaWeighted(const TSpacePoint (&t)[4], int signA) {
+  const Extended sA = signA * VecLength(PlaneNormal(t[1], t[2], t[3], 0)), sB = VecLength(PlaneNormal(t[0], t[2], t[3], 0));
+  const Extended sC = VecLength(PlaneNormal(t[0], t[1], t[3], 0)), sD = VecLength(PlaneNormal(t[0], t[1], t[2], 0));
+  const Extended w = sA + sB + sC + sD;
+  return P((sA * t[0].x + sB * t[1].x + sC * t[2].x + sD * t[3].x) / w,
+           (sA * t[0].y + sB * t[1].y + sC * t[2].y + sD * t[3].y) / w,
+           (sA * t[0].z + sB * t[1].z + sC * t[2].z + sD * t[3].z) / w);
+}
+
+TEST_F(SpaceGeometryTest, CentresOfAnIrregularTetrahedron) {
+  const TSpacePoint t[4] = {P(1, 2, 0), P(4, 1, 1), P(2, 5, 2), P(0, 1, 6)};
+  const TSpacePoint o = TetrahedronCircumcentre(t[0], t[1], t[2], t[3]);
+  for (int i = 1; i < 4; ++i)
+    EXPECT_NEAR(static_cast<double>(PointDistance(o, t[i])), static_cast<double>(PointDistance(o, t[0])), 1e-14);
+  for (int sign : {1, -1}) {
+    SCOPED_TRACE(sign);
+    const TSpacePoint c = TetrahedronInOrExcentre(t[0], t[1], t[2], t[3], sign), w = AreaWeighted(t, sign);
+    ExpectNear(c, w.x, w.y, w.z, 1e-14L);
+    ExpectEqualFaceDistances(c, t);
+  }
+}
+
 TEST_F(SpaceGeometryTest, CoplanarTetrahedronsHaveNoCentres) {
   const TSpacePoint t[4] = {P(0, 0, 0), P(1, 0, 0), P(0, 1, 0), P(1, 1, 0)};
   EXPECT_FALSE(TetrahedronCircumcentre(t[0], t[1], t[2], t[3]).valid);
