@@ -3,37 +3,30 @@
 #include <cmath>
 
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
 #include "formula/Fraction.h"
-#include "formula/Parser.h"
-#include "formula/Tfrec.h"
 #include "formula/VectorGeometry.h"
 
 namespace {
 
-// Parses the text for evaluation and evaluates it once; the root is handed to `take`
-// before the tree is released.
-template <class Take>
-bool EvaluateOnce(const std::string& text, Extended x, Extended y, Extended z, Extended& value, Take take) {
+GeometryEvaluator evaluator;
+
+// The value of the last evaluation when it was drawable, else 0 and false.
+bool Drawable(Extended& value) {
+  if (eng.EvalDrawable && std::isfinite(value)) return true;
   value = 0;
-  if (text.empty()) return true;
-  Tfrec* tree = ParseExpression(text, 3);
-  if (!eng.ParseOK || !tree || !engineServices.EvaluateTree) {
-    DisposeTree(tree);
-    return false;
-  }
-  value = engineServices.EvaluateTree(tree, x, y, z);
-  const bool drawable = eng.EvalDrawable && std::isfinite(value);
-  if (drawable) take(*tree);
-  DisposeTree(tree);
-  if (!drawable) value = 0;
-  return drawable;
+  return false;
 }
 
 }  // namespace
 
+void SetGeometryEvaluator(const GeometryEvaluator& e) { evaluator = e; }
+
 bool EvaluateGeometryTextAt(const std::string& text, Extended x, Extended y, Extended z, Extended& value) {
-  return EvaluateOnce(text, x, y, z, value, [](const Tfrec&) {});
+  value = 0;
+  if (text.empty()) return true;
+  if (!evaluator.evaluateText) return false;
+  value = evaluator.evaluateText(text, x, y, z);
+  return Drawable(value);
 }
 
 bool EvaluateGeometryText(const std::string& text, Extended& value) {
@@ -42,11 +35,18 @@ bool EvaluateGeometryText(const std::string& text, Extended& value) {
 }
 
 bool EvaluateExactGeometryText(const std::string& text, Extended& value, TFraction& fraction) {
-  fraction = text.empty() ? TFraction{} : InexactFraction();
-  const TVariableValues& v = doc.VariableValues;
-  return EvaluateOnce(text, v.X, v.Y, v.Z, value, [&](const Tfrec& root) {
-    if (root.exact) fraction = MakeFraction(root.num, root.den);
-  });
+  value = 0;
+  fraction = InexactFraction();
+  if (text.empty()) {
+    fraction = TFraction{};
+    return true;
+  }
+  if (!evaluator.evaluateConstantText) return false;
+  evaluator.evaluateConstantText(text, value, fraction);
+  fraction = fraction.exact ? MakeFraction(fraction.num, fraction.den) : InexactFraction();
+  if (Drawable(value)) return true;
+  fraction = InexactFraction();
+  return false;
 }
 
 bool EvaluateSquaredGeometryText(const std::string& text, Extended& value) {

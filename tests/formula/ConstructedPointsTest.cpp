@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GeometryTestSupport.h"
+#include "formula/GeometryTexts.h"
 #include "formula/VectorGeometry.h"
 
 using namespace geometry_test;
@@ -318,6 +319,20 @@ TEST(DivisionPointTest, OppositeRatiosHaveNoPoint) {
   InitSpacePoint(b);
   b.x = 3;
   EXPECT_FALSE(DivisionPoint(a, b, 1, TFraction{1, 1, 1}, -1, TFraction{1, -1, 1}).valid);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConstructedPointsTest, WithoutAnEvaluatorOnlyEmptyTextsHaveValues) {
+  SetGeometryEvaluator({});
+  Extended v = 5;
+  EXPECT_FALSE(EvaluateGeometryText("1", v));
+  EXPECT_TRUE(EvaluateGeometryText("", v));
+  EXPECT_EQ(v, 0);
+  MarkAllPointsDirty();
+  EXPECT_FALSE(PointOf('B').valid);
 }
 
 }  // namespace

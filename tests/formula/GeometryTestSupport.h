@@ -10,7 +10,8 @@
 
 #include "formula/ConstructedPoints.h"
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
+#include "formula/GeometryTexts.h"
+#include "formula/Parser.h"
 #include "formula/Fraction.h"
 #include "formula/Tfrec.h"
 #include "formula/VariableValues.h"
@@ -104,15 +105,34 @@ inline Extended FakeNode(Tfrec* n, Extended x, Extended y, Extended z) {
   return v;
 }
 
-inline Extended FakeEvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
-  if (!tree) return 0;
+// EvaluateText and EvaluateConstantText as the evaluator gives them.
+inline Tfrec* FakeEvaluate(const std::string& text, Extended x, Extended y, Extended z, Extended& value) {
+  Tfrec* tree = ParseExpression(text, 3);
+  value = 0;
+  eng.EvalDrawable = 0;
+  if (!eng.ParseOK || !tree) return tree;
   doc.VariableValues.X = x;
   doc.VariableValues.Y = y;
   doc.VariableValues.Z = z;
   eng.EvalOK = 1;
   const Extended v = FakeNode(tree, x, y, z);
   eng.EvalDrawable = tree->valid && eng.EvalOK && std::isfinite(v);
-  return eng.EvalDrawable ? v : 0;
+  if (eng.EvalDrawable) value = v;
+  return tree;
+}
+
+inline Extended FakeEvaluateText(const std::string& text, Extended x, Extended y, Extended z) {
+  Extended value;
+  Tfrec* tree = FakeEvaluate(text, x, y, z, value);
+  DisposeTree(tree);
+  return value;
+}
+
+inline void FakeEvaluateConstantText(const std::string& text, Extended& value, TFraction& fraction) {
+  const TVariableValues& v = doc.VariableValues;
+  Tfrec* tree = FakeEvaluate(text.empty() ? std::string("0") : text, v.X, v.Y, v.Z, value);
+  fraction = tree ? TFraction{tree->exact, tree->num, tree->den} : TFraction{0, 1, 1};
+  DisposeTree(tree);
 }
 
 // The program's reset chain, the stand-in evaluator and exact mode as a plane redraw has it.
@@ -120,17 +140,13 @@ class GeometryTest : public StateTest {
  protected:
   void SetUp() override {
     StateTest::SetUp();
-    saved_ = engineServices;
-    engineServices.EvaluateTree = FakeEvaluateTree;
+    SetGeometryEvaluator({FakeEvaluateText, FakeEvaluateConstantText});
     eng.UseFigureFormulas = 1;
   }
   void TearDown() override {
-    engineServices = saved_;
+    SetGeometryEvaluator({});
     StateTest::TearDown();
   }
-
- private:
-  EngineServices saved_;
 };
 
 inline TSpacePoint P(Extended x, Extended y, Extended z = 0) {
