@@ -2,6 +2,8 @@
 // the leaves, and the outer routines around it.
 #include "formula/Evaluator.h"
 
+#include "formula/ConstructedPoints.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -26,7 +28,6 @@ namespace evaluator {
 namespace {
 
 bool faultPending = false;
-PointRefreshHook pointRefresh = nullptr;
 uint64_t randomState = 0x9E3779B97F4A7C15ull;
 
 // Exactness is kept only for small integers and is dropped beyond this part size.
@@ -522,9 +523,8 @@ Extended RaiseFault() {
 bool FaultPending() { return faultPending; }
 
 void RefreshPoint(int n, const EvalPoint& at) {
-  if (!pointRefresh) return;
   StorePoint(at);
-  pointRefresh(n, doc.PointLetterEntry[n]);
+  RefreshPointSequence(n, doc.PointLetterEntry[n]);
 }
 
 void StorePoint(const EvalPoint& at) {
@@ -893,7 +893,6 @@ void CopyPoleFlags(Tfrec* node) {
   node->poleCrossed = node->right->poleCrossed;
 }
 
-void SetPointRefreshHook(PointRefreshHook hook) { pointRefresh = hook; }
 
 void SeedRandom(uint64_t seed) { randomState = seed; }
 

@@ -29,11 +29,6 @@ Extended EvaluateTextUnrolled(const std::string& text, Extended x, Extended y, E
 // The node's zeroCrossed and poleCrossed := those of its right child.
 void CopyPoleFlags(Tfrec* node);
 
-// Point coordinates are read from doc.PointSequences[n][0] after this hook has brought
-// point n (defined by entry `entry`) up to date. The constructed-point geometry installs
-// it; nullptr restores the default, which leaves the tables as they are.
-using PointRefreshHook = void (*)(int point, int entry);
-void SetPointRefreshHook(PointRefreshHook hook);
 
 // Restarts the sequence of rnd.
 void SeedRandom(uint64_t seed);

@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
+#include "formula/Evaluator.h"
 #include "formula/Fraction.h"
 #include "formula/VectorGeometry.h"
 
 namespace {
-
-GeometryEvaluator evaluator;
 
 // The value of the last evaluation when it was drawable, else 0 and false.
 bool Drawable(Extended& value) {
@@ -19,13 +19,10 @@ bool Drawable(Extended& value) {
 
 }  // namespace
 
-void SetGeometryEvaluator(const GeometryEvaluator& e) { evaluator = e; }
-
 bool EvaluateGeometryTextAt(const std::string& text, Extended x, Extended y, Extended z, Extended& value) {
   value = 0;
   if (text.empty()) return true;
-  if (!evaluator.evaluateText) return false;
-  value = evaluator.evaluateText(text, x, y, z);
+  value = EvaluateText(text, x, y, z);
   return Drawable(value);
 }
 
@@ -41,8 +38,7 @@ bool EvaluateExactGeometryText(const std::string& text, Extended& value, TFracti
     fraction = TFraction{};
     return true;
   }
-  if (!evaluator.evaluateConstantText) return false;
-  evaluator.evaluateConstantText(text, value, fraction);
+  EvaluateConstantText(text, value, fraction);
   fraction = fraction.exact ? MakeFraction(fraction.num, fraction.den) : InexactFraction();
   if (Drawable(value)) return true;
   fraction = InexactFraction();

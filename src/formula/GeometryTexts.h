@@ -16,12 +16,3 @@ bool EvaluateExactGeometryText(const std::string& text, Extended& value, TFracti
 bool EvaluateSquaredGeometryText(const std::string& text, Extended& value);
 // A point whose coordinates are the three texts; valid when all three evaluate.
 TSpacePoint PointFromTexts(const std::string& xText, const std::string& yText, const std::string& zText);
-
-// The evaluation the texts go through: the evaluator's EvaluateText and
-// EvaluateConstantText, judged by eng.EvalDrawable afterwards. Until they are installed
-// every non-empty text fails to evaluate.
-struct GeometryEvaluator {
-  Extended (*evaluateText)(const std::string& text, Extended x, Extended y, Extended z) = nullptr;
-  void (*evaluateConstantText)(const std::string& text, Extended& value, TFraction& fraction) = nullptr;
-};
-void SetGeometryEvaluator(const GeometryEvaluator& evaluator);

@@ -325,14 +325,17 @@ TEST(DivisionPointTest, OppositeRatiosHaveNoPoint) {
 
 namespace {
 
-TEST_F(ConstructedPointsTest, WithoutAnEvaluatorOnlyEmptyTextsHaveValues) {
-  SetGeometryEvaluator({});
+TEST_F(ConstructedPointsTest, TextsEvaluateThroughTheEvaluator) {
   Extended v = 5;
-  EXPECT_FALSE(EvaluateGeometryText("1", v));
   EXPECT_TRUE(EvaluateGeometryText("", v));
   EXPECT_EQ(v, 0);
-  MarkAllPointsDirty();
-  EXPECT_FALSE(PointOf('B').valid);
+  EXPECT_TRUE(EvaluateGeometryText("sqrt(4)+1", v));
+  EXPECT_EQ(v, 3);
+  EXPECT_FALSE(EvaluateGeometryText("sqrt(-1)", v));
+  EXPECT_FALSE(EvaluateGeometryText("1+", v));  // does not parse
+  TFraction f;
+  EXPECT_TRUE(EvaluateExactGeometryText("1/3+1/6", v, f));
+  EXPECT_EQ(f, (TFraction{1, 1, 2}));
 }
 
 }  // namespace

@@ -271,22 +271,24 @@ TEST_F(EvaluatorTest, DefinedConstantsAreComputedWhenStale) {
   EXPECT_FALSE(EvaluateUtf8("Q1*x", 2).ok);
 }
 
-TEST_F(EvaluatorTest, PointCoordinatesGoThroughTheRefreshHook) {
-  static int refreshes;
-  refreshes = 0;
-  SetPointRefreshHook([](int point, int entry) {
-    ++refreshes;
-    doc.PointSequences[point][0].x = 4;
-  });
+TEST_F(EvaluatorTest, PointCoordinatesAreRefreshedWhenStale) {
+  // Point A given by coordinates in entry 1.
+  doc.EntryCount = 1;
+  doc.KindCounts[kKindPoint] = 1;
+  InitFuncprop(doc.FigureTable[1], kKindPoint);
+  doc.FigureTable[1].letter = 1;
+  doc.FigureTable[1].dragAxes = 5;
+  doc.FigureTable[1].texts[0] = "4";
+  doc.FigureTable[1].texts[1] = "2";
+  doc.PointLetterEntry[1] = 1;
   PlacePoint(1, 1, 2);
   eng.UseFigureFormulas = 0;
-  EXPECT_EQ(EvaluateUtf8("Ax+Ay").value, 6);
-  EXPECT_EQ(refreshes, 2);
+  EXPECT_EQ(EvaluateUtf8("Ax+Ay").value, 3);  // not stale: the table as it is
+  doc.PointSequenceDirty[1] = 1;
+  EXPECT_EQ(EvaluateUtf8("Ax+Ay").value, 6);  // recomputed from its texts
+  EXPECT_EQ(doc.PointSequenceDirty[1], 0);
   doc.PointSequences[1][0].valid = 0;
   EXPECT_FALSE(EvaluateUtf8("Ay").ok);
-  SetPointRefreshHook(nullptr);
-  doc.PointSequences[1][0].valid = 1;
-  EXPECT_EQ(EvaluateUtf8("Ax").value, 4);
 }
 
 TEST_F(EvaluatorTest, IntegralsKeepTheirVariableApartFromX) {
