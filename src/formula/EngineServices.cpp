@@ -1,0 +1,3 @@
+#include "formula/EngineServices.h"
+
+EngineServices engineServices;
