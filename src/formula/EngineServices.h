@@ -1,10 +1,7 @@
 #pragma once
 // Engine routines the parser calls but later parts of the formula engine provide: the
-// simplifier, parameter substitution, the differentiator and the evaluator. Each is a plain
-// function pointer, null until its owner installs it. Without one the parser does this:
-//   SimplifyTree                     trees stay as read (no folding)
-//   IsExactTree                      C(n,r) and P(n,r) accept any arguments in check mode
-//   SubstituteParametersAndSimplify  mode-3 trees keep their parameter leaves
+// differentiator and the evaluator. Each is a plain function pointer, null until its owner
+// installs it. Without one the parser does this:
 //   Differentiate                    (d/dx) and F', F" are parse errors in modes 2 and 3
 //   EvaluateTree                     Sum and multi bounds other than plain numbers are not
 //                                    computed, so those forms stay in the tree
@@ -13,12 +10,6 @@
 #include "formula/Tfrec.h"
 
 struct EngineServices {
-  // Rewrites the tree in place (the root may be replaced); nothing for nil or mode 1.
-  void (*SimplifyTree)(Tfrec*& tree, int mode) = nullptr;
-  // The tree is built only from exact integer parts.
-  bool (*IsExactTree)(const Tfrec* tree) = nullptr;
-  // Parameter leaves become their current values, then the tree is simplified.
-  void (*SubstituteParametersAndSimplify)(Tfrec*& tree) = nullptr;
   // A new tree: the derivative with respect to the variable with that code.
   Tfrec* (*Differentiate)(const Tfrec* tree, int32_t variableCode) = nullptr;
   // The tree's value at (x, y, z); sets EvalOK and EvalDrawable.

@@ -7,7 +7,9 @@
 #include "formula/EngineServices.h"
 #include "formula/Parser.h"
 #include "formula/ParserReader.h"
+#include "formula/Simplifier.h"
 #include "formula/TreeKernel.h"
+#include "formula/TreeOps.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -222,9 +224,7 @@ void FinishParsedTree(Tfrec*& tree, int mode, const FormPositions& forms) {
   FinishDistanceRoots(tree);
   const uint64_t nodeLimit = Session().firstNode + MaxTreeNodes;
   if (mode == 2 || mode == 3) {
-    // Without the parameter substitution the mode-3 tree keeps its parameter leaves, which
-    // the evaluator reads from the current values all the same.
-    if (mode == 3 && engineServices.SubstituteParametersAndSimplify) engineServices.SubstituteParametersAndSimplify(tree);
+    if (mode == 3) SubstituteParametersAndSimplify(tree);
     if (ParseFailed()) return;
     Unroller unroller(mode == 3 ? 1 : 0, &forms, nodeLimit);
     if (!unroller.Run(tree)) {
@@ -233,6 +233,5 @@ void FinishParsedTree(Tfrec*& tree, int mode, const FormPositions& forms) {
     }
     if (mode == 3) RewriteLogBase(tree);
   }
-  // Without the simplifier the tree stays as read.
-  if (engineServices.SimplifyTree) engineServices.SimplifyTree(tree, 2);
+  SimplifyTree(tree, 2);
 }

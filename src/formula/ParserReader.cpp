@@ -8,7 +8,7 @@
 
 #include "formula/DocumentState.h"
 #include "formula/Parser.h"
-#include "formula/SmallInteger.h"
+#include "formula/Numeric.h"
 #include "platform/Runtime.h"
 
 namespace {

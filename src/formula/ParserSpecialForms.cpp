@@ -5,6 +5,7 @@
 #include "formula/DocumentState.h"
 #include "formula/EngineServices.h"
 #include "formula/ParserReader.h"
+#include "formula/Simplifier.h"
 #include "formula/TreeKernel.h"
 
 namespace {
@@ -52,12 +53,12 @@ TreePtr Reader::ReadCombinations(int32_t code) {
   TreePtr r = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
   if (At(p_) != ')') return Fail(p_);
-  if (mode_ == 1 && engineServices.IsExactTree) {
+  if (mode_ == 1) {
     // Both arguments must be exact integer expressions, each read again as a tree.
     const int windows[2][2] = {{open + 1, comma - 1}, {comma + 1, p_ - 1}};
     for (const auto& w : windows) {
       Tfrec* t = ParseNormalised(s_, w[0], w[1], 2);
-      const bool exact = !ParseFailed() && engineServices.IsExactTree(t);
+      const bool exact = !ParseFailed() && IsExactTree(t);
       DisposeTree(t);
       if (ParseFailed()) return nullptr;
       if (!exact) return Fail(w[0]);

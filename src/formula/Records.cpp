@@ -333,9 +333,3 @@ void DisposeMarkupTree(Tmojikiroku*& node) {
   }
 }
 
-void DisposeProgramLists() {
-  DisposeValueList(settings.ValueChangeList);
-  DisposeValueList(settings.MacroFrameList);
-  DisposeVisibilityList(settings.VisibilityChangeList);
-  ClearAfterImages(settings.AfterImageHistory);
-}

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "formula/Parser.h"
 #include "formula/Records.h"
 #include "support/StateFixture.h"
 
@@ -212,6 +213,40 @@ TEST_F(RecordsTest, MarkupTreesAreReleasedWhole) {
   root->child1->next = NewMarkupNode(3, 0, 0, 1, 1, "e");
   DisposeMarkupTree(root);  // LeakSanitizer checks the rest
   EXPECT_EQ(root, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RecordsTest, CompiledMacroRecordsAreReleasedWhole) {
+  EXPECT_EQ(NewCommand(3, 1), nullptr);
+  EXPECT_EQ(NewIntListNode(3, 1), nullptr);
+  Tfrec* none = nullptr;
+  EXPECT_EQ(NewExprListNode(none, 2), nullptr);
+
+  Tcommand* loop = NewCommand(7, 2);
+  loop->body = NewCommand(22, 2);
+  loop->elseBody = NewCommand(22, 2);
+  Tfrec* tree = ParseExpression("x^2+1", 2);
+  ASSERT_NE(tree, nullptr);
+  loop->body->exprs = NewExprListNode(tree, 2);
+  EXPECT_EQ(tree, nullptr);  // the list took the tree
+  loop->ints = NewIntListNode(1, 2);
+  loop->ints->next = NewIntListNode(2, 2);
+  loop->next = NewCommand(9, 2);
+
+  settings.MacroProgram.procedures = NewProcedure("p", 1, 0, 3);
+  settings.MacroProgram.procedures->body = loop;
+  settings.MacroProgram.procedures->params = NewValueNode(1, 0);
+  settings.MacroProgram.handlers = new TMacroHandler;
+  settings.MacroProgram.handlers->commands = NewCommand(22, 2);
+  settings.MacroProgram.handlers->vars = NewValueNode(2, 0);
+  settings.MacroProgram.onload = NewCommand(1, 2);
+  DisposeMacroProgram(settings.MacroProgram);  // LeakSanitizer checks the rest
+  EXPECT_EQ(settings.MacroProgram.procedures, nullptr);
+  EXPECT_EQ(settings.MacroProgram.handlers, nullptr);
+  EXPECT_EQ(settings.MacroProgram.onload, nullptr);
 }
 
 }  // namespace
