@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "formula/TextHelpers.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
 
@@ -14,8 +15,13 @@ std::string TickLabelText(const TAxisTicks& ticks, int64_t k, bool xAxis) {
   switch (ticks.unit) {
     case 0:
       return "";
-    case 2:
-      return "";  // π fractions come with the numeric helpers
+    case 2: {
+      constexpr int64_t kMax = std::numeric_limits<int>::max();
+      if (k % 2 != 0 || k > kMax || k < -kMax) return "";
+      const int64_t n = k * ticks.fraction.p;
+      if (n > kMax || n < -kMax) return "";
+      return PiFractionText(static_cast<int>(n), ticks.fraction.q);
+    }
     case 3:
     case 4: {
       if (k % 2 != 0) return "";

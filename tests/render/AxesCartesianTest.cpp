@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <numbers>
+
+#include "platform/Sjis.h"
 
 #include "render/AxesFixture.h"
 
@@ -234,6 +237,30 @@ TEST_F(AxesTest, DegenerateViewsDrawLittleOrNothingAndReturn) {
   doc.ViewRange = TViewRange{-1e30L, 1e30L, -1e30L, 1e30L};
   Draw();
   EXPECT_EQ(c.OpsOf(OpKind::Polygon).size(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AxesTest, PiUnitsNumberEverySecondTickAtMultiplesOfHalfPi) {
+  doc.XAxisUnit = 2;
+  doc.AxisNumberPosition = 1;
+  Draw(2);
+  const Extended halfPi = std::numbers::pi_v<Extended> / 2;
+  std::vector<std::string> numbers;
+  for (const WrittenText& t : Texts()) {
+    // The row of x numbers (a leading "π" is a Gothic character, set a little lower).
+    if (t.box.top < 258 || t.box.top > 261) continue;
+    numbers.push_back(t.text);
+    // Centred on a multiple of π/2.
+    const int centre = (t.box.left + t.box.right) / 2;
+    bool onMultiple = false;
+    for (int m = -3; m <= 3; ++m) onMultiple |= std::abs(centre - WorldToScreenX(m * halfPi)) <= 1;
+    EXPECT_TRUE(onMultiple) << t.text;
+  }
+  EXPECT_EQ(numbers, (std::vector<std::string>{sj("-π"), sj("-π/2"), sj("π/2"), sj("π")}));
+  // 3π/2 would reach into the room kept for the axis name.
 }
 
 }  // namespace

@@ -21,6 +21,15 @@ TEST(TickLabels, DecimalDegreeAndEmptyLabels) {
       {8, 1, 12, true, "1200"},
       {1, 1, 0, true, "O"},           // the origin
       {1, 0, 3, true, ""},            // an axis without numbers
+      {1, 2, 2, true, "π/2"},
+      {1, 2, 4, true, "π"},
+      {1, 2, 6, true, "3π/2"},
+      {1, 2, -2, true, "-π/2"},
+      {1, 2, -4, false, "-π"},
+      {1, 2, 3, true, ""},            // only every second tick
+      {5, 2, 2, true, "8π"},
+      {-3, 2, 6, true, "3π/32"},
+      {kMaxTickIndex, 2, 1LL << 40, true, ""},  // beyond what the fraction can hold
       {1, 3, 2, true, "90°"},
       {1, 3, -2, false, "-90゜"},
       {1, 3, 1, true, ""},            // only every second tick
