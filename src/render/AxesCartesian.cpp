@@ -104,11 +104,32 @@ void OriginLabel(gfx::Canvas& canvas, const Layout& l) {
     axes::WriteAxisText(canvas, o.left, o.top, "O");
 }
 
+void SetAxisPen(gfx::Canvas& canvas, int32_t colour) {
+  canvas.pen.width = ScaleToOutput(std::max(doc.AxisWidth, doc.LineWidthSetting));
+  canvas.pen.color = static_cast<gfx::Color>(colour) & 0xFFFFFF;
+}
+
+// The ticks of the x axis (upright, across y0) or of the y axis (across x0), thin and
+// ScaleToOutput(4) pixels each side of the axis.
+void Ticks(gfx::Canvas& canvas, const Layout& l, bool xAxis) {
+  canvas.pen.width = 1;
+  const TTickRange& r = xAxis ? l.rx : l.ry;
+  if (!doc.AxisTicksShown || !r.usable) return;
+  const Extended spacing = (xAxis ? l.tx : l.ty).Spacing();
+  const int half = ScaleToOutput(4);
+  for (int64_t k = r.first; k <= r.last; ++k) {
+    const Extended at = k * spacing;
+    if (xAxis)
+      DrawWorldLine(canvas, 4, at, l.y0 - half * doc.PixelSizeY, at, l.y0 + half * doc.PixelSizeY);
+    else
+      DrawWorldLine(canvas, 4, l.x0 - half * doc.PixelSizeX, at, l.x0 + half * doc.PixelSizeX, at);
+  }
+}
+
 void XAxis(gfx::Canvas& canvas, const Layout& l) {
   if (!doc.XAxisShown) return;
   const TViewRange& v = doc.ViewRange;
-  canvas.pen.width = ScaleToOutput(std::max(doc.AxisWidth, doc.LineWidthSetting));
-  canvas.pen.color = static_cast<gfx::Color>(doc.XAxisColor) & 0xFFFFFF;
+  SetAxisPen(canvas, doc.XAxisColor);
   if (v.YMin < 0 && 0 < v.YMax) {
     const int w = axes::NumberTextWidth(canvas, doc.XAxisName);
     const int h = canvas.TextHeight(doc.XAxisName);
@@ -116,31 +137,20 @@ void XAxis(gfx::Canvas& canvas, const Layout& l) {
                         doc.XAxisName);
     axes::AxisLine(canvas, v.XMin, 0, v.XMax, 0);
   }
-  canvas.pen.width = 1;
-  if (!doc.AxisTicksShown || !l.rx.usable) return;
-  const Extended t = ScaleToOutput(4) * doc.PixelSizeY;
-  const Extended spacing = l.tx.Spacing();
-  for (int64_t k = l.rx.first; k <= l.rx.last; ++k)
-    DrawWorldLine(canvas, 4, k * spacing, l.y0 - t, k * spacing, l.y0 + t);
+  Ticks(canvas, l, true);
 }
 
 void YAxis(gfx::Canvas& canvas, const Layout& l) {
   if (!doc.YAxisShown) return;
   const TViewRange& v = doc.ViewRange;
-  canvas.pen.width = ScaleToOutput(std::max(doc.AxisWidth, doc.LineWidthSetting));
-  canvas.pen.color = static_cast<gfx::Color>(doc.YAxisColor) & 0xFFFFFF;
+  SetAxisPen(canvas, doc.YAxisColor);
   if (v.XMin < 0 && 0 < v.XMax) {
     const int w = axes::NumberTextWidth(canvas, doc.YAxisName);
     axes::WriteAxisText(canvas, WorldToScreenX(l.x0) - w - R(std::abs(3 * canvas.font.height / 4.0L)),
                         WorldToScreenY(v.YMax) + 2, doc.YAxisName);
     axes::AxisLine(canvas, 0, v.YMin, 0, v.YMax);
   }
-  canvas.pen.width = 1;
-  if (!doc.AxisTicksShown || !l.ry.usable) return;
-  const Extended t = ScaleToOutput(4) * doc.PixelSizeX;
-  const Extended spacing = l.ty.Spacing();
-  for (int64_t k = l.ry.first; k <= l.ry.last; ++k)
-    DrawWorldLine(canvas, 4, l.x0 - t, k * spacing, l.x0 + t, k * spacing);
+  Ticks(canvas, l, false);
 }
 
 }  // namespace

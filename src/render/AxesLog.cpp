@@ -54,44 +54,58 @@ AxisNumbering Numbering(bool logarithmic, const TAxisTicks& ticks) {
   return {false, AxisTickStep(ticks.index, 1).step, ticks.index};
 }
 
+// The label of index k: the exponent after "10", or the decimal text of k steps (with a
+// blank before non-negative values where asked); measured as it is written.
+struct Label {
+  std::string text;
+  int width = 0, height = 0;
+};
+
+Label MakeLabel(gfx::Canvas& canvas, const AxisNumbering& n, int64_t k, bool blankBeforePositive) {
+  Label l;
+  if (n.logarithmic) {
+    l.text = rtl::IntToStr(k);
+    l.width = PowerWidth(canvas, l.text);
+    l.height = canvas.TextHeight("10");
+    return l;
+  }
+  l.text = DecimalTickText(k * n.spacing, n.index);
+  if (blankBeforePositive && k >= 0) l.text = " " + l.text;
+  l.width = axes::NumberTextWidth(canvas, l.text);
+  l.height = canvas.TextHeight(l.text);
+  return l;
+}
+
+void WriteLabel(gfx::Canvas& canvas, const AxisNumbering& n, const Label& l, int left, int top) {
+  if (n.logarithmic)
+    WritePower(canvas, left, top, l.text);
+  else
+    DrawAxisNumberText(left, top, l.text, canvas);
+}
+
+// Along the bottom edge, centred under their place and kept inside the drawing.
 void XNumbers(gfx::Canvas& canvas, const AxisNumbering& n) {
   const TViewRange& v = doc.ViewRange;
   const TTickRange r = TickRange(v.XMin, v.XMax, n.spacing);
   if (!r.usable) return;
-  const int right = WorldToScreenX(v.XMax);
+  const int right = WorldToScreenX(v.XMax), bottom = WorldToScreenY(v.YMin);
   for (int64_t k = r.first; k <= r.last; ++k) {
-    const std::string text = n.logarithmic ? rtl::IntToStr(k) : DecimalTickText(k * n.spacing, n.index);
-    const int w = n.logarithmic ? PowerWidth(canvas, text) : axes::NumberTextWidth(canvas, text);
-    const int left = WorldToScreenX(k * n.spacing) - w / 2;
-    if (!(left > 0 && left < right - w)) continue;
-    const int top = WorldToScreenY(v.YMin) - canvas.TextHeight(n.logarithmic ? "10" : text);
-    if (n.logarithmic)
-      WritePower(canvas, left, top, text);
-    else
-      DrawAxisNumberText(left, top, text, canvas);
+    const Label l = MakeLabel(canvas, n, k, false);
+    const int left = WorldToScreenX(k * n.spacing) - l.width / 2;
+    if (left > 0 && left < right - l.width) WriteLabel(canvas, n, l, left, bottom - l.height);
   }
 }
 
+// At the left edge, away from the top and from the row of x numbers.
 void YNumbers(gfx::Canvas& canvas, const AxisNumbering& n) {
   const TViewRange& v = doc.ViewRange;
   const TTickRange r = TickRange(v.YMin, v.YMax, n.spacing);
   if (!r.usable) return;
   const int bottom = WorldToScreenY(v.YMin);
   for (int64_t k = r.first; k <= r.last; ++k) {
-    std::string text;
-    if (n.logarithmic) {
-      text = rtl::IntToStr(k);
-    } else {
-      text = DecimalTickText(k * n.spacing, n.index);
-      if (k >= 0) text = " " + text;
-    }
-    const int th = canvas.TextHeight(n.logarithmic ? "10" : text);
-    const int top = WorldToScreenY(k * n.spacing) - th / 2;
-    if (!(top > 2 * th && top < bottom - 2 * th)) continue;
-    if (n.logarithmic)
-      WritePower(canvas, 0, top, text);
-    else
-      DrawAxisNumberText(0, top, text, canvas);
+    const Label l = MakeLabel(canvas, n, k, true);
+    const int top = WorldToScreenY(k * n.spacing) - l.height / 2;
+    if (top > 2 * l.height && top < bottom - 2 * l.height) WriteLabel(canvas, n, l, 0, top);
   }
 }
 
