@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/GuiApp.h"
+#include "support/GuiApp.h"
 #include "platform/RasterCanvas.h"
 #include "platform/Sjis.h"
 

@@ -1,16 +1,16 @@
 #pragma once
-// Fonts and glyph drawing need a QGuiApplication; tests make one on first use. It lives
-// until the process ends: destroying it among the static destructors would tear Qt's
-// font caches down out of order.
-#include <QGuiApplication>
+// Fonts, glyph drawing and widgets need an application object; tests make one on first
+// use. It lives until the process ends: destroying it among the static destructors would
+// tear Qt's font caches down out of order.
+#include <QApplication>
 
 inline void EnsureGuiApp() {
-  if (QGuiApplication::instance()) return;
+  if (QCoreApplication::instance()) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "tests";
   static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  static QApplication* app = new QApplication(argc, argv);
   (void)app;
 }
 

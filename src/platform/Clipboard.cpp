@@ -1,0 +1,14 @@
+#include "platform/Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace platform {
+
+void QtClipboard::setImage(const QImage& image) {
+  // There is no clipboard before the application object exists.
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  QGuiApplication::clipboard()->setImage(image);
+}
+
+}  // namespace platform

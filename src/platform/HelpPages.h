@@ -1,0 +1,30 @@
+#pragma once
+// Opening the HTML manual pages in the user's browser.
+#include <filesystem>
+#include <vector>
+
+namespace platform {
+
+class HelpPages {
+ public:
+  virtual ~HelpPages() = default;
+  // Opens a local HTML file; false when it does not exist or nothing could show it.
+  virtual bool open(const std::filesystem::path& page) = 0;
+};
+
+// Through the desktop's handler for local files.
+class QtHelpPages final : public HelpPages {
+ public:
+  bool open(const std::filesystem::path& page) override;
+};
+
+class FakeHelpPages final : public HelpPages {
+ public:
+  bool open(const std::filesystem::path& page) override {
+    opened.push_back(page);
+    return true;
+  }
+  std::vector<std::filesystem::path> opened;
+};
+
+}  // namespace platform

@@ -1,0 +1,132 @@
+#pragma once
+// The printer as the print job uses it: which printer, its printable page in device
+// pixels, the setup dialog, and a document of pages on which pictures are placed.
+// Coordinates are device pixels from the top-left corner of the printable area.
+#include <QImage>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The paper sizes the print window names; B4 and B5 are the JIS sizes.
+enum class PaperKind { Other, A3, A4, A5, A6, B4, B5 };
+enum class Orientation { Portrait = 1, Landscape = 2 };
+
+class PrinterService {
+ public:
+  virtual ~PrinterService() = default;
+
+  virtual std::vector<std::string> printerNames() const = 0;
+  virtual std::string printerName() const = 0;
+  virtual bool selectPrinter(const std::string& name) = 0;
+
+  virtual int pageWidth() const = 0;
+  virtual int pageHeight() const = 0;
+  virtual int dpi() const = 0;
+  virtual PaperKind paper() const = 0;
+  virtual Orientation orientation() const = 0;
+
+  // Printer, paper and orientation chosen by the user; true when confirmed.
+  virtual bool setupDialog() = 0;
+
+  // The first page begins with the document. False when the printer cannot start.
+  virtual bool beginDocument(const std::string& title) = 0;
+  virtual void drawImage(const QImage& image, int x, int y, int width, int height) = 0;
+  virtual void fillRect(int x, int y, int width, int height, int32_t color) = 0;  // $BBGGRR
+  virtual bool newPage() = 0;
+  // Sends the document; false when the printer reported a failure.
+  virtual bool endDocument() = 0;
+  // Drops the document: nothing is printed (a file being written is removed).
+  virtual void abortDocument() = 0;
+  virtual bool inDocument() const = 0;
+};
+
+// Over QPrinter at 600 dots per inch: the default printer, or PDF output when the
+// system has none (a file must then be chosen in the setup dialog or set here).
+class QtPrinterService final : public PrinterService {
+ public:
+  QtPrinterService();
+  ~QtPrinterService() override;
+
+  // Prints into a PDF file from now on.
+  void setPdfOutput(const std::filesystem::path& file);
+
+  std::vector<std::string> printerNames() const override;
+  std::string printerName() const override;
+  bool selectPrinter(const std::string& name) override;
+  int pageWidth() const override;
+  int pageHeight() const override;
+  int dpi() const override;
+  PaperKind paper() const override;
+  Orientation orientation() const override;
+  bool setupDialog() override;
+  bool beginDocument(const std::string& title) override;
+  void drawImage(const QImage& image, int x, int y, int width, int height) override;
+  void fillRect(int x, int y, int width, int height, int32_t color) override;
+  bool newPage() override;
+  bool endDocument() override;
+  void abortDocument() override;
+  bool inDocument() const override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Records what the print job does, for tests; page and answers are set by the test.
+class FakePrinterService final : public PrinterService {
+ public:
+  struct Op {
+    enum Kind { Begin, Image, Fill, NewPage, End, Abort } kind = Begin;
+    int x = 0, y = 0, width = 0, height = 0;
+    int32_t color = 0;
+    QImage image;       // a copy of what was drawn
+    std::string title;  // the document title
+  };
+  struct Setup {
+    bool accepted = true;
+    int pageWidth = 0, pageHeight = 0;  // 0 keeps the page as it is
+    PaperKind paper = PaperKind::A4;
+    Orientation orientation = Orientation::Portrait;
+  };
+
+  std::vector<std::string> names{"Fake printer"};
+  std::string current = "Fake printer";
+  int width = 4960, height = 7016, resolution = 600;  // A4 at 600 dpi
+  PaperKind paperKind = PaperKind::A4;
+  Orientation orient = Orientation::Portrait;
+  bool failBegin = false;
+  std::deque<Setup> setupAnswers;  // empty: the dialog is cancelled
+  std::vector<Op> ops;
+
+  // Pages of the documents that were ended (not aborted).
+  int pagesPrinted() const { return printed_; }
+
+  std::vector<std::string> printerNames() const override { return names; }
+  std::string printerName() const override { return current; }
+  bool selectPrinter(const std::string& name) override;
+  int pageWidth() const override { return width; }
+  int pageHeight() const override { return height; }
+  int dpi() const override { return resolution; }
+  PaperKind paper() const override { return paperKind; }
+  Orientation orientation() const override { return orient; }
+  bool setupDialog() override;
+  bool beginDocument(const std::string& title) override;
+  void drawImage(const QImage& image, int x, int y, int width, int height) override;
+  void fillRect(int x, int y, int width, int height, int32_t color) override;
+  bool newPage() override;
+  bool endDocument() override;
+  void abortDocument() override;
+  bool inDocument() const override { return open_; }
+
+ private:
+  bool open_ = false;
+  int pages_ = 0;
+  int printed_ = 0;
+};
+
+}  // namespace platform
