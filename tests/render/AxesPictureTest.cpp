@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/GuiApp.h"
+#include "support/GuiApp.h"
 #include "platform/RasterCanvas.h"
 #include "render/AxesFixture.h"
 
