@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "GuiApp.h"  // also quiets fontconfig's lasting allocations in the leak checker
+#include "support/GuiApp.h"  // also quiets fontconfig's lasting allocations in the leak checker
 
 class QtTestAppEnvironment : public ::testing::Environment {
  public:
