@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/Clipboard.h"
 
 namespace {

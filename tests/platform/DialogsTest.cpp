@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "AnswerDialog.h"
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 
@@ -106,7 +106,6 @@ std::filesystem::path P(const QString& s) { return s.toStdString(); }
 void Accept(QDialog* d) { d->accept(); }
 
 TEST(QtDialogsTest, SaveGivesATypedNameTheSuffixOfTheChosenType) {
-  REQUIRE_WIDGET_APP();
   QTemporaryDir dir;
   QtDialogs dialogs;
   const FileDialogRequest request{"保存する画像ファイル名の設定",
@@ -139,7 +138,6 @@ TEST(QtDialogsTest, SaveGivesATypedNameTheSuffixOfTheChosenType) {
 }
 
 TEST(QtDialogsTest, OpenStartsInTheFolderWithTheProposedName) {
-  REQUIRE_WIDGET_APP();
   QTemporaryDir dir;
   QFile file(dir.filePath("test.lpw"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -157,7 +155,6 @@ TEST(QtDialogsTest, OpenStartsInTheFolderWithTheProposedName) {
 }
 
 TEST(QtDialogsTest, FontDialogKeepsTheStoredFaceNameWhenTheFamilyStays) {
-  REQUIRE_WIDGET_APP();
   QtDialogs dialogs;
   const FontChoice stored{"ＭＳ 明朝", 12, 0x0000FF, 1};
 
@@ -187,7 +184,6 @@ TEST(QtDialogsTest, FontDialogKeepsTheStoredFaceNameWhenTheFamilyStays) {
 }
 
 TEST(QtDialogsTest, ColourDialogSpeaksBlueGreenRed) {
-  REQUIRE_WIDGET_APP();
   QtDialogs dialogs;
   QColor shown;
   WhenShown<QColorDialog>([&](QColorDialog* d) {
@@ -202,7 +198,6 @@ TEST(QtDialogsTest, ColourDialogSpeaksBlueGreenRed) {
 }
 
 TEST(QtDialogsTest, AskIsYesOnlyThroughItsYesButton) {
-  REQUIRE_WIDGET_APP();
   QtDialogs dialogs;
   auto clickButton = [](const char* caption) {
     return [caption](QMessageBox* box) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/EventPump.h"
 
 using namespace platform;

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/FileAssociation.h"
 
 using namespace platform;

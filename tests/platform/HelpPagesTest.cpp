@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <string>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/HelpPages.h"
 
 namespace {

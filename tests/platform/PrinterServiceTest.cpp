@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "AnswerDialog.h"
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/PrinterService.h"
 
 using namespace platform;
@@ -87,7 +87,6 @@ TEST_F(PdfPrinter, ADroppedDocumentLeavesNoFile) {
 }
 
 TEST_F(PdfPrinter, AfterTheSetupDialogThePrinterIsReadyAtTheSameResolution) {
-  REQUIRE_WIDGET_APP();
   WhenShown<QPrintDialog>([](QPrintDialog* d) { d->accept(); });
   EXPECT_TRUE(printer.setupDialog());
   EXPECT_EQ(printer.dpi(), 600);

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/ProgramFolder.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/Screen.h"
 
 namespace {

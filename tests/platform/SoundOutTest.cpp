@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/SoundOut.h"
 
 using namespace platform;

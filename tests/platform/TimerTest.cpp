@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "QtTestApp.h"
+#include "support/GuiApp.h"
 #include "platform/Timer.h"
 
 using platform::FakeTimerBackend;

@@ -1,7 +1,9 @@
 #pragma once
-// Fonts, glyph drawing and widgets need an application object; tests make one on first
-// use. It lives until the process ends: destroying it among the static destructors would
-// tear Qt's font caches down out of order.
+// One QApplication for the whole test binary, made before the first test runs (and on
+// first use by code that runs earlier). It lives until the process ends: destroying it
+// among the static destructors would tear Qt's font caches down out of order.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 
 inline void EnsureGuiApp() {
@@ -13,6 +15,14 @@ inline void EnsureGuiApp() {
   static QApplication* app = new QApplication(argc, argv);
   (void)app;
 }
+
+class GuiAppEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { EnsureGuiApp(); }
+};
+
+inline ::testing::Environment* const guiAppEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiAppEnvironment);
 
 // fontconfig keeps a few hundred bytes of its configuration to the end of the process;
 // the leak checker of the sanitizer build is told so, for the binaries that draw text.
