@@ -6,10 +6,13 @@
 #include <QMainWindow>
 #include <QVBoxLayout>
 
+#include "png/VexPNG.h"
+
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Lumenplotter");
   QApplication::setFont(QFont("IPAPGothic", 10));
+  RegisterVexPNG();  // picture loading by extension accepts ".png"
 
   // Stand-in main window until the graph window takes its place.
   QMainWindow window;

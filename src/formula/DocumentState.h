@@ -275,6 +275,9 @@ struct UiFlags {
   uint8_t DocumentUntouched = 1;
   uint8_t EntryModified = 1;
   uint8_t InputCancelled = 0;
+  // Construction code chosen in the navigator's point menu for the next point; 255 none,
+  // 100 a point sequence read from a CSV file.
+  uint8_t PendingPointConstruction = 255;
 };
 
 extern DocumentState doc;

@@ -8,6 +8,8 @@ using Color = std::uint32_t;
 
 constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xFFFFFF;
+// The system's face colour of buttons and dialogs.
+constexpr Color kBtnFace = 0xF0F0F0;
 // What a pixel read outside the picture returns.
 constexpr Color kInvalidColor = 0xFFFFFFFF;
 

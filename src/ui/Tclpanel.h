@@ -1,0 +1,42 @@
+#pragma once
+// The palette window: point-name picker, numbered figure picker and figure-tool palette
+// over the program-wide PaletteModel `clpanel`. Modal for every mode but 1; in mode 1 it is
+// a tool window of the formula keyboard, handing each picked letter to `letterPicked`.
+#include <QDialog>
+#include <functional>
+
+#include "platform/RasterCanvas.h"
+
+class CanvasView;
+class QPushButton;
+
+class Tclpanel : public QDialog {
+ public:
+  explicit Tclpanel(QWidget* parent = nullptr);
+
+  // FormShow: lays the window out for clpanel.ClpanelMode and draws it. Call before showing.
+  void Prepare();
+
+  std::function<void(char letter)> letterPicked;
+
+  CanvasView* Picture() const { return view_; }
+  QPushButton* OkButton() const { return ok_; }
+  QPushButton* CancelButton() const { return cancel_; }
+
+  // "ｷｬﾝｾﾙ", Escape and the title bar.
+  void reject() override;
+
+ private:
+  void Redraw();
+  void Finish(bool accepted);
+
+  CanvasView* view_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
+  gfx::RasterCanvas picture_{1, 1};
+  bool finished_ = false;
+};
+
+// Shows the palette modally at (left, top) in the mode the caller set in
+// clpanel.ClpanelMode; the results are in clpanel and ui.InputCancelled afterwards.
+void ShowClpanelModal(int left, int top);
