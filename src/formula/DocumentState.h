@@ -123,6 +123,7 @@ struct DocumentState {
   TVariableValues VariableValues;
   OneBased<Extended, 1, 14> ParameterIncrements;  // a, b, c, d, t, θ, ω, p, q, k, s, h, m, n
   Extended ThetaDisplayValue = 0, OmegaDisplayValue = 0;
+  uint8_t ThetaInDegrees = 0, OmegaInDegrees = 0;  // display unit: 1 degrees, 0 multiples of π
   OneBased<uint8_t, 10001, 10023> ParameterUsed;  // by variable node code
   uint8_t ParametersInUse = 0;
   uint8_t LocusSegmentCounter = 0;
@@ -153,6 +154,7 @@ struct DocumentState {
   int32_t IntervalColor = 0x0045FF;
   uint8_t IntervalStyle = 1;  // 1 shaded band, 2 two bound lines
   uint8_t IntervalTextShown = 0;
+  std::string IntervalLowerText = "0", IntervalUpperText = "0";  // the bounds as typed (CP932)
 
   // Drawing pipeline.
   uint8_t BackgroundDirty = 1;
@@ -175,6 +177,11 @@ struct DocumentState {
   uint8_t RangeBoxShown = 0;
   uint8_t SurfaceDrawMode = 1;
   int32_t ShadingLevel = 15;
+  uint8_t SpaceSurfacePresent = 0;  // entry 1 of the space document is a surface
+
+  // The navigator's memo and the macro editor's text, CP932 lines as the windows hold them.
+  std::vector<std::string> MemoLines;
+  std::vector<std::string> MacroLines;
 
   bool operator==(const DocumentState&) const = default;
 };
@@ -230,6 +237,10 @@ struct ProgramSettings {
   uint8_t PrintFormFirstShow = 1;
   uint8_t AfterImageColorMode = 0;
   uint8_t MemoOnTop = 1;
+  // The graph window's size: 0 the size of its creation, 1 another normal size, 2 maximised.
+  uint8_t GraphWindowMode = 1;
+  uint8_t UnitSizeMode = 1;  // a maximised window keeps the unit lengths of both axes equal
+  uint8_t StepWidthItem = 2;  // the parameter panel's step width: 10, 1, 0.1, 0.01, 0.001
   uint8_t AfterImagePale = 0;
   int32_t NavigatorRowOffset = 0;
   float OutputScale = 1.0f;  // printed height / screen height while printing
@@ -275,6 +286,7 @@ struct UiFlags {
   uint8_t DocumentUntouched = 1;
   uint8_t EntryModified = 1;
   uint8_t InputCancelled = 0;
+  uint8_t MemoShown = 0;  // the navigator shows its memo
   // Construction code chosen in the navigator's point menu for the next point; 255 none,
   // 100 a point sequence read from a CSV file.
   uint8_t PendingPointConstruction = 255;

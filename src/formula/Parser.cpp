@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
 #include "formula/Normalise.h"
 #include "formula/ParserReader.h"
 #include "formula/TreeKernel.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
+#include "formula/Evaluator.h"
 #include "formula/Parser.h"
 #include "formula/ParserReader.h"
 #include "formula/Simplifier.h"
@@ -178,11 +178,10 @@ class Unroller {
       out = -t->right->value;
       return std::isfinite(out);
     }
-    if (!engineServices.EvaluateTree) return false;
     // Evaluating must not change the verdict of the parse under way.
     const uint8_t parseOK = eng.ParseOK;
     const int32_t parseErrorPos = eng.ParseErrorPos;
-    out = engineServices.EvaluateTree(t, 0, 0, 0);
+    out = EvaluateTree(t, 0, 0, 0);
     eng.ParseOK = parseOK;
     eng.ParseErrorPos = parseErrorPos;
     return eng.EvalDrawable && eng.EvalOK && std::isfinite(out);

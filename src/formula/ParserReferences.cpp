@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
 #include "formula/Parser.h"
 #include "formula/ParserReader.h"
 #include "formula/TreeKernel.h"
@@ -195,8 +195,10 @@ TreePtr Reader::ReadDefinedFunction() {
   TreePtr function = ParseForeignText(doc.DefinedFunctionTexts[n], parseMode_, {'F', n}, start);
   if (ParseFailed()) return nullptr;
   if (derivatives && mode_ == 2) {
-    if (!engineServices.Differentiate) return Fail(start);
-    for (int k = 0; k < derivatives; ++k) function.reset(engineServices.Differentiate(function.get(), node::VarX));
+    for (int k = 0; k < derivatives; ++k) {
+      function.reset(Differentiate(function.get(), node::VarX));
+      if (!function) return Fail(start);
+    }
   }
   ++paren_;
   p_ += 2;

@@ -2,8 +2,8 @@
 // MaxV and MinV, Sum and multi, and the two numeric integrals.
 #include <cstring>
 
+#include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
 #include "formula/ParserReader.h"
 #include "formula/Simplifier.h"
 #include "formula/TreeKernel.h"
@@ -79,9 +79,9 @@ TreePtr Reader::ReadDerivative() {
     --p_;
   }
   if (mode_ == 1) return operand;
-  // Without the differentiator no derivative can be built.
-  if (!engineServices.Differentiate) return Fail(marker);
-  return TreePtr(engineServices.Differentiate(operand.get(), node::VarX));
+  TreePtr derivative(Differentiate(operand.get(), node::VarX));
+  if (!derivative) return Fail(marker);
+  return derivative;
 }
 
 TreePtr Reader::ReadExtremum(bool maximum) {

@@ -208,13 +208,17 @@ void RasterCanvas::CopyRect(const Rect& dst, const Canvas& src, const Rect& srcR
   Pixels px(image_);
   for (int j = std::max(dst.top, 0); j < std::min(dst.bottom, px.h()); ++j) {
     const int sy = srcRect.top + static_cast<int>((static_cast<long long>(j - dst.top) * sh) / dh);
+    if (srcImage && (sy < 0 || sy >= srcImage->height())) continue;
+    // One source row per destination row: looking it up per pixel costs more than the copy.
+    const std::uint32_t* srcRow =
+        srcImage ? reinterpret_cast<const std::uint32_t*>(srcImage->constScanLine(sy)) : nullptr;
     std::uint32_t* row = px.Row(j);
     for (int i = std::max(dst.left, 0); i < std::min(dst.right, px.w()); ++i) {
       const int sx = srcRect.left + static_cast<int>((static_cast<long long>(i - dst.left) * sw) / dw);
       std::uint32_t s;
-      if (srcImage) {
-        if (sx < 0 || sy < 0 || sx >= srcImage->width() || sy >= srcImage->height()) continue;
-        s = reinterpret_cast<const std::uint32_t*>(srcImage->constScanLine(sy))[sx];
+      if (srcRow) {
+        if (sx < 0 || sx >= srcImage->width()) continue;
+        s = srcRow[sx];
       } else {
         const Color c = src.Pixel(sx, sy);
         if (c == kInvalidColor) continue;

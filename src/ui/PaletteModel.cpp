@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "formula/DocumentState.h"
-#include "formula/EngineServices.h"
+#include "formula/Evaluator.h"
+#include "formula/FigureTable.h"
 #include "formula/Parser.h"
 #include "ui/SelectorDrawing.h"
 
@@ -48,37 +49,18 @@ int CollectFigures(const std::function<bool(const Tfuncprop&, int)>& wanted) {
   return static_cast<int>(doc.FigureKindList.size());
 }
 
-// Straight lines, segments and rays: types 1..5 in the plane, 2..5 in space.
-int CollectLineFigures() {
-  return CollectFigures([](const Tfuncprop& e, int) { return e.subkind >= (InSpace() ? 2 : 1) && e.subkind <= 5; });
-}
-
 // The value of a radius text; the caller's parse and evaluation flags are left alone.
 bool RadiusValue(const std::string& text, Extended& value) {
   const EngineFlags saved = eng;
   Tfrec* tree = ParseExpression(text, 3);
   bool ok = tree && eng.ParseOK;
-  if (ok && engineServices.EvaluateTree) {
-    value = engineServices.EvaluateTree(tree, 0, 0, 0);
+  if (ok) {
+    value = EvaluateTree(tree, 0, 0, 0);
     ok = eng.EvalOK && std::isfinite(value);
-  } else if (ok) {
-    // Without the evaluator only a text that the parser reduced to a number has a value.
-    ok = tree->code == node::Number && !tree->left && !tree->right;
-    if (ok) value = tree->value;
   }
   DisposeTree(tree);
   eng = saved;
   return ok;
-}
-
-// Point entries whose point list holds exactly one point.
-bool SinglePointExists() {
-  for (int e = 1; e <= doc.EntryCount; ++e) {
-    const Tfuncprop& p = doc.FigureTable[e];
-    if (p.kind == kKindPoint && p.letter >= 1 && p.letter <= kMaxPoints && doc.PointSequences[p.letter].size() == 1)
-      return true;
-  }
-  return false;
 }
 
 bool SphereExists() {
@@ -194,7 +176,7 @@ void PaletteModel::SetToolAvailability(int mode) {
     // for a geodesic, one single point for the centre of a circle.
     tools_[9].available = tools_[9].available && SphereExists();
     tools_[10].available = tools_[10].available && CircleWithPointsExists();
-    tools_[7].available = SinglePointExists();
+    tools_[7].available = CountSinglePointFigures() > 0;
   }
 }
 
@@ -342,7 +324,7 @@ void ShowFigureNumberPicker(int current) {
   switch (p.ClpanelMode) {
     case 7:
     case 10: n = CollectFiguresOfKind(8); break;
-    case 8: n = CollectLineFigures(); break;
+    case 8: n = ListLineFigures(); break;
     case 9: n = CollectFiguresOfKind(1); break;
     case 11: n = CollectFiguresOfKind(11); break;
     case 12: n = CollectFiguresOfKind(12); break;

@@ -132,12 +132,12 @@ TEST_F(ParserReferencesTest, DefinedFunctionsExpandInline) {
   EXPECT_FALSE(Valid("F3(x)"));
 }
 
-TEST_F(ParserReferencesTest, DerivativeMarksNeedTheDifferentiator) {
+TEST_F(ParserReferencesTest, DerivativeMarksAreDifferentiated) {
   DefineFunctions({"x^3"});
   EXPECT_TRUE(Valid("F1'(3)", 1));
   EXPECT_TRUE(Valid("F1\"(3)", 1));
-  EXPECT_EQ(Parsed("F1'(3)"), "error@1");
-  EXPECT_EQ(Parsed("2+(d/dx)x^2"), "error@3");
+  EXPECT_EQ(Parsed("F1'(t)"), "(* 3 (^ t 2))");
+  EXPECT_EQ(Parsed("2+(d/dx)x^2"), "(+ 2 (* 2 x))");
   EXPECT_FALSE(Valid("F1'3"));
 }
 

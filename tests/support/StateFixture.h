@@ -2,6 +2,7 @@
 // Puts the program-wide state back to what start-up and a new document leave.
 #include <gtest/gtest.h>
 
+#include "formula/AnimationState.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
 
@@ -12,6 +13,7 @@ inline void ResetProgramStateForTest() {
   settings = ProgramSettings{};
   eng = EngineFlags{};
   ui = UiFlags{};
+  anim = AnimationState{};
   ResetMiscSettings();
   ResetAllSettings(0);
 }

@@ -1,0 +1,3 @@
+#include "formula/AnimationState.h"
+
+AnimationState anim;

@@ -1,3 +1,0 @@
-#include "formula/EngineServices.h"
-
-EngineServices engineServices;

@@ -1,0 +1,909 @@
+// The recursive core of the evaluator: the node protocol, operators, relations, powers and
+// the leaves, and the outer routines around it.
+#include "formula/Evaluator.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
+#include "formula/EvaluatorCore.h"
+#include "formula/EvaluatorFunctions.h"
+#include "formula/EvaluatorMath.h"
+#include "formula/Fraction.h"
+#include "formula/Numeric.h"
+#include "formula/Parser.h"
+#include "formula/ShellHooks.h"
+#include "formula/Simplifier.h"
+#include "formula/TreeKernel.h"
+#include "formula/VariableValues.h"
+#include "platform/Runtime.h"
+#include "platform/StackRoom.h"
+
+namespace evaluator {
+
+namespace {
+
+bool faultPending = false;
+PointRefreshHook pointRefresh = nullptr;
+uint64_t randomState = 0x9E3779B97F4A7C15ull;
+
+// Exactness is kept only for small integers and is dropped beyond this part size.
+constexpr Extended ExactLimit = 10000;
+constexpr Extended EulerNumber = 2.71828182845904523536028747135266250L;
+
+// Adding 1.5 * 2^63 rounds a value below 2^62 to an integer (the default rounding mode).
+inline bool IsIntegral(Extended v) {
+  constexpr Extended shift = 0x1.8p63L;
+  return (v + shift) - shift == v;
+}
+
+// IsSmallInteger without a library call: a whole value below 100000 in magnitude.
+inline bool IsSmallWhole(Extended v) { return std::fabs(v) < 100000 && IsIntegral(v); }
+
+// Single-precision cell of the parameter letters by variable code 10001..10022; 0 for e.
+struct CellTable {
+  uint8_t cell[23] = {};
+  CellTable() {
+    for (int code = 10001; code <= 10022; ++code) {
+      const VariableSlot slot = SlotOfLetter(LetterOfNodeCode(code));
+      if (slot.home == VariableHome::Cell) cell[code - 10000] = slot.cell;
+    }
+  }
+};
+const CellTable cellTable;
+
+TFraction FractionOf(const Tfrec* t) { return TFraction{t->exact, t->num, t->den}; }
+
+void SetExact(Tfrec* t, const TFraction& f) {
+  if (!IsExactFraction(f)) return;
+  t->exact = 1;
+  t->num = f.num;
+  t->den = f.den;
+}
+
+// A small integer value is exact (while exact fractions are kept).
+[[gnu::always_inline]] inline void SetExactInteger(Tfrec* t, Extended result) {
+  if (std::fabs(result) <= ExactLimit && IsIntegral(result)) {
+    t->exact = 1;
+    t->num = static_cast<int32_t>(WholeToInt(result));
+    t->den = 1;
+  }
+}
+
+// Step 11 of the node protocol: store the result, keep exactness in step with it.
+[[gnu::always_inline]] inline void Store(Tfrec* t, Extended result, uint8_t v) {
+  t->value = result;
+  t->valid = v;
+  if (eng.UseFigureFormulas) SetExactInteger(t, result);
+  if (t->exact && (std::abs(t->num) > ExactLimit || std::abs(t->den) > ExactLimit)) {
+    t->exact = 0;
+    eng.UseFigureFormulas = 0;
+  }
+}
+
+// The result of a node whose children made it invalid (steps 5, 7, 8).
+[[gnu::always_inline]] inline Extended Invalid(Tfrec* t) {
+  t->valid = 0;
+  t->value = 0;
+  return 0;
+}
+
+// ---- operators --------------------------------------------------------------------------
+
+[[gnu::always_inline]] inline Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
+  const bool subtract = t->code == node::Difference;
+  const bool lv = l->valid, rv = r->valid;
+  // Between two relations "+" and "-" mean the union of the regions.
+  v = (l->hasRelation && r->hasRelation) ? (lv || rv) : (lv && rv);
+  Extended result;
+  if (!lv && !rv) {
+    v = 0;
+    result = 0;
+  } else if (!rv) {
+    result = L;
+  } else if (!lv) {
+    result = subtract ? -R : R;
+  } else {
+    result = subtract ? L - R : L + R;
+    if (!xmath::IsFinite(result)) {
+      eng.EvalOK = 0;
+      return Huge * SignOf(L);
+    }
+    if (l->exact && r->exact) {
+      TFraction f;
+      FractionAddSub(FractionOf(l), FractionOf(r), subtract ? 1 : 0, f);
+      SetExact(t, f);
+    }
+  }
+  t->poleCrossed = l->poleCrossed | r->poleCrossed;
+  if (!subtract) {
+    if (t->poleCrossed) eng.LineContinues = 1;
+    if (l->poleCrossed && r->poleCrossed && SignOf(L) * SignOf(R) < 0 &&
+        std::fabs(L + R) < 1 / doc.PixelSizeX) {
+      t->poleCrossed = 0;
+      eng.LineContinues = 0;
+    } else if (StoredSign(t->prevValue) * SignOf(result) <= 0) {
+      t->zeroCrossed = 1;
+    }
+  } else {
+    if (l->poleCrossed && r->poleCrossed && SignOf(L) == SignOf(R) &&
+        std::fabs(t->prevValue - result) < 1 / doc.PixelSizeX)
+      t->poleCrossed = 0;
+    else if (StoredSign(t->prevValue) * SignOf(result) <= 0)
+      t->zeroCrossed = 1;
+  }
+  return result;
+}
+
+[[gnu::always_inline]] inline Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
+  v = l->valid && r->valid;
+  const Extended result = L * R;
+  if (!xmath::IsFinite(result)) {
+    eng.EvalOK = 0;
+    return Huge * (SignOf(L) * SignOf(R));
+  }
+  t->zeroCrossed = l->zeroCrossed | r->zeroCrossed;
+  t->poleCrossed = l->poleCrossed | r->poleCrossed;
+  if (t->zeroCrossed && t->poleCrossed) t->poleCrossed = 0;
+  if (l->exact && r->exact) {
+    TFraction f;
+    FractionMulDiv(FractionOf(l), FractionOf(r), 0, f);
+    SetExact(t, f);
+  }
+  return result;
+}
+
+[[gnu::always_inline]] inline Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
+  v = l->valid && r->valid;
+  if (R == 0) {
+    eng.EvalOK = 0;
+    eng.LineContinues = 1;
+    return 0;
+  }
+  const Extended result = L / R;
+  if (!xmath::IsFinite(result)) return RaiseFault();
+  if (l->poleCrossed) {
+    eng.LineContinues = 1;
+    t->poleCrossed = !r->poleCrossed;
+  } else if (r->poleCrossed) {
+    t->zeroCrossed = 1;
+    eng.LineContinues = 1;
+  } else if (l->zeroCrossed) {
+    if (r->zeroCrossed)
+      eng.LineContinues = 1;
+    else
+      t->zeroCrossed = 1;
+  } else if (r->zeroCrossed) {
+    t->poleCrossed = 1;
+    eng.LineContinues = 1;
+  }
+  if (l->exact && r->exact) {
+    TFraction f;
+    FractionMulDiv(FractionOf(l), FractionOf(r), 1, f);
+    SetExact(t, f);
+  }
+  return result;
+}
+
+// base^n, inline for the squares and cubes of formulas (a call would pass the base through
+// memory), with the products in the order PowerPositiveInt forms them.
+inline Extended WholePower(Extended base, int64_t n) {
+  if (n == 2) return base * base;
+  if (n == 3) return base * (base * base);
+  return PowerPositiveInt(base, static_cast<Extended>(n));
+}
+
+// Flags of a power from its base: copied, or swapped for a negative exponent.
+void PowerFlags(Tfrec* t, const Tfrec* base, bool swapped) {
+  if (swapped) {
+    t->poleCrossed = base->zeroCrossed;
+    t->zeroCrossed = base->poleCrossed;
+    if (t->poleCrossed) eng.LineContinues = 1;
+  } else {
+    t->zeroCrossed = base->zeroCrossed;
+    t->poleCrossed = base->poleCrossed;
+  }
+}
+
+// |value|^n as an exact fraction part, or -1 beyond the fraction limit.
+int64_t ExactPower(int64_t value, int64_t n) {
+  int64_t result = 1;
+  for (int64_t k = 0; k < n; ++k) {
+    result *= value;
+    if (std::llabs(result) > kFractionLimit) return -1;
+  }
+  return result;
+}
+
+void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
+  if (!base->exact) return;
+  const bool reciprocal = n < 0;
+  const int64_t m = reciprocal ? -n : n;
+  const int64_t num = ExactPower(std::llabs(base->num), m);
+  const int64_t den = ExactPower(base->den, m);
+  if (num < 0 || den < 0) return;
+  const int64_t sign = (base->num < 0 && (m & 1)) ? -1 : 1;
+  SetExact(t, reciprocal ? MakeFraction(sign * den, num) : MakeFraction(sign * num, den));
+}
+
+[[gnu::always_inline]] inline Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
+  // An undefined base or exponent leaves the power undefined, as it does every other
+  // operator.
+  v = l->valid && r->valid;
+  if (IsSmallWhole(R)) {
+    const int64_t n = WholeToInt(R);
+    if (n < 0) {
+      PowerFlags(t, l, true);
+      if (L == 0) {
+        t->poleCrossed = 1;
+        eng.LineContinues = 1;
+        eng.EvalOK = 0;
+        return 0;
+      }
+      const Extended p = WholePower(L, -n);
+      if (!xmath::IsFinite(p) || p == 0) return RaiseFault();
+      if (l->exact) ExactIntegerPower(t, l, n);
+      const Extended reciprocal = 1 / p;
+      return xmath::IsFinite(reciprocal) ? reciprocal : RaiseFault();
+    }
+    if (n == 0) {
+      SetExact(t, MakeFraction(1, 1));
+      return 1;
+    }
+    PowerFlags(t, l, false);
+    if (L == 0) {
+      t->zeroCrossed = 1;
+      SetExact(t, MakeFraction(0, 1));
+      return 0;
+    }
+    const Extended p = WholePower(L, n);
+    if (!xmath::IsFinite(p)) return RaiseFault();
+    if (l->exact) ExactIntegerPower(t, l, n);
+    return p;
+  }
+  if (L < 0) {
+    // Only odd roots of a negative base are real: the exponent must be written as a
+    // quotient of integers with an odd denominator, possibly negated (-2/3 reads as
+    // -(2/3)).
+    const Tfrec* e = r;
+    while (e->code == node::Negate && e->right) e = e->right;
+    if (!IsIntegerFraction(e)) {
+      eng.EvalOK = 0;
+      return 0;
+    }
+    const Extended numerator = NumberNodeValue(e->left);
+    const Extended denominator = NumberNodeValue(e->right);
+    if (IsEven(denominator)) {
+      eng.EvalOK = 0;
+      return 0;
+    }
+    PowerFlags(t, l, R < 0);
+    const Extended p = PowerReal(L, R);
+    return IsEven(numerator) ? p : -p;
+  }
+  if (L == 0) {
+    if (R > 0) {
+      t->zeroCrossed = 1;
+      return 0;
+    }
+    t->poleCrossed = 1;
+    eng.LineContinues = 1;
+    eng.EvalOK = 0;
+    return 0;
+  }
+  PowerFlags(t, l, false);
+  return PowerReal(L, R);
+}
+
+// ---- relations --------------------------------------------------------------------------
+
+[[gnu::always_inline]] inline Extended Relation(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                          uint8_t& v) {
+  const bool both = l->valid && r->valid;
+  bool truth;
+  switch (t->code) {
+    case node::Greater: truth = both && L > R; break;
+    case node::Less: truth = both && L < R; break;
+    case node::Equal:
+      truth = both && (L == R || (eng.PlotMode && SignOf(l->prevValue - r->prevValue) * SignOf(L - R) < 0));
+      break;
+    case node::GreaterEqual: truth = both && L >= R; break;
+    case node::LessEqual: truth = both && L <= R; break;
+    case node::NotEqual: truth = both && L != R; break;
+    case node::And: truth = both; break;
+    case node::Or: truth = l->valid || r->valid; break;
+    default: truth = false; break;
+  }
+  if (t->code != node::And && t->code != node::Or && t->valid != truth) eng.ValidityChanged = 1;
+  v = truth;
+  return truth ? 1 : 0;
+}
+
+// ---- leaves -----------------------------------------------------------------------------
+
+// Coordinate `axis` (0 x, 1 y, 2 z) of point n, with its exact fraction.
+Extended PointCoordinate(Tfrec* t, int n, int axis, const EvalPoint& at) {
+  RefreshPoint(n, at);
+  const auto& sequence = doc.PointSequences[n];
+  if (sequence.empty()) {
+    eng.EvalOK = 0;
+    return 0;
+  }
+  const TSpacePoint& p = sequence[0];
+  const Extended value = axis == 0 ? p.x : axis == 1 ? p.y : p.z;
+  const TFraction& f = axis == 0 ? p.fx : axis == 1 ? p.fy : p.fz;
+  t->exact = f.exact;
+  t->num = f.num;
+  t->den = f.den;
+  eng.EvalOK = p.valid && xmath::IsFinite(value);
+  return value;
+}
+
+Extended DefinedConstant(int n, const EvalPoint& at) {
+  StorePoint(at);
+  RecomputeDefinedValue(n);
+  eng.EvalOK = doc.DefinedConstantDrawable[n];
+  return doc.DefinedConstantValues[n];
+}
+
+// A value read from outside the tree: not finite counts as a domain error.
+inline Extended Checked(Extended v) {
+  if (!xmath::IsFinite(v)) eng.EvalOK = 0;
+  return v;
+}
+
+Extended Leaf(Tfrec* t, const EvalPoint& at) {
+  const int32_t code = t->code;
+  // Numbers and x, y, z are evaluated in place by EvaluateLeaf.
+  if (code >= node::VariableBase + 1 && code < node::VarX) {
+    if (code == node::VarT) return Checked(doc.VariableValues.T);
+    if (code == node::VarE) return EulerNumber;
+    return Checked(doc.VariableValues.cells[cellTable.cell[code - node::VariableBase]]);
+  }
+  if (code > node::IntegrationVariableBase && code <= node::IntegrationVariableBase + 6)
+    return IntegrationVariable(code);
+  if (code > node::PointXBase && code <= node::PointZBase + kMaxPoints) {
+    const int axis = (code - node::PointXBase - 1) / 30;
+    const int n = code - node::PointXBase - 30 * axis;
+    if (n <= kMaxPoints) return PointCoordinate(t, n, axis, at);
+    return 0;
+  }
+  if (code > node::ConstantBase && code <= node::ConstantBase + kMaxDefinitions)
+    return DefinedConstant(code - node::ConstantBase, at);
+  if (code == node::Latx) return eng.XTickStep;
+  if (code == node::Laty) return eng.YTickStep;
+  return 0;
+}
+
+// ---- the special forms --------------------------------------------------------------
+
+// A bound of an integral or an extremum: an error is an error of the form, an undefined
+// bound makes the form undefined.
+bool BoundUsable(const Tfrec* bound) { return eng.EvalOK && bound->valid; }
+
+Extended Integral(Tfrec* t, const EvalPoint& at) {
+  CopyExtended(t->prevValue, t->value);
+  Tfrec* ranges = t->left;
+  Tfrec* pair = t->right;
+  if (!ranges || !ranges->left || !ranges->left->left || !ranges->left->right || !ranges->right || !pair ||
+      !pair->left || !pair->right) {
+    eng.EvalOK = 0;
+    return Invalid(t);
+  }
+  Tfrec* range = ranges->left;
+  const Extended lo = Evaluate(range->left, at);
+  if (faultPending) return 0;
+  bool usable = BoundUsable(range->left);
+  const Extended hi = usable ? Evaluate(range->right, at) : 0;
+  if (faultPending) return 0;
+  usable = usable && BoundUsable(range->right);
+  if (!usable) return Invalid(t);
+  const int64_t panels = rtl::Round(ranges->right->value);
+  const Extended result = SimpsonOverPair(pair, panels, lo, hi, at);
+  t->valid = eng.EvalOK;
+  eng.LineContinues = 0;
+  t->value = eng.EvalOK ? result : 0;
+  return t->value;
+}
+
+Extended Extremum(Tfrec* t, const EvalPoint& at) {
+  Tfrec* range = t->left;
+  if (!range || !range->left || !range->right || !t->right) {
+    eng.EvalOK = 0;
+    return Invalid(t);
+  }
+  // The bounds are read at x = y = z = 0, and the body is searched there.
+  static const Extended zero = 0;
+  const EvalPoint origin{zero, zero, zero};
+  StorePoint(origin);
+  const Extended hi = Evaluate(range->right, origin);
+  if (faultPending) return 0;
+  const bool hiOK = eng.EvalOK, hiValid = range->right->valid;
+  const Extended lo = Evaluate(range->left, origin);
+  if (faultPending) return 0;
+  eng.EvalOK = eng.EvalOK && hiOK;
+  if (!eng.EvalOK) return Invalid(t);
+  if (!hiValid || !range->left->valid) return Invalid(t);
+  CopyExtended(t->prevValue, t->value);
+  const Extended result = ExtremumValue(t->right, t->code == node::MaxOver ? 1 : 2, lo, hi, doc.PixelSizeX);
+  if (eng.EvalOK) Store(t, result, 1);
+  return result;
+}
+
+// ---- the node protocol ------------------------------------------------------------------
+
+// The operators of two operands. Every rule gives a finite value or raises the fault.
+[[gnu::always_inline]] inline Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& v) {
+  const int32_t code = t->code;
+  // The arithmetic operators, the common case, before the other codes.
+  if (code == node::Sum || code == node::Difference) return AddOrSubtract(t, l, r, L, R, v);
+  if (code == node::Product) return Multiply(t, l, r, L, R, v);
+  if (code == node::Quotient) return Divide(t, l, r, L, R, v);
+  if (code == node::Power) return Power(t, l, r, L, R, v);
+  if (node::IsRelation(code)) return Relation(t, l, r, L, R, v);
+  switch (code) {
+    case node::Combinations:
+      v = l->valid && r->valid;
+      return Combinations(L, R);
+    case node::Permutations:
+      v = l->valid && r->valid;
+      return Permutations(L, R);
+    case node::Max:
+      v = l->valid && r->valid;
+      return R >= L ? R : L;
+    case node::Min:
+      v = l->valid && r->valid;
+      return R >= L ? L : R;
+    case node::IndexRangeI:
+      // The index range of a Sum evaluated on its own.
+      doc.VariableValues.cells[cellTable.cell[node::VarI - node::VariableBase]] = 1;
+      return 1;
+    case node::LogBase:
+      // log_L R, for trees that keep the written form.
+      v = l->valid && r->valid;
+      if (L <= 0 || R <= 0) {
+        eng.EvalOK = 0;
+        return 0;
+      }
+      if (L == 1) {
+        eng.EvalOK = 0;
+        eng.LineContinues = 1;
+        return 0;
+      }
+      return xmath::Log(R) / xmath::Log(L);
+    default:
+      return 0;
+  }
+}
+
+[[gnu::always_inline]] inline Extended Unary(Tfrec* t, const Tfrec* r, Extended R, uint8_t& v) {
+  v = r->valid;
+  if (!v) return 0;
+  switch (t->code) {
+    case node::Negate:
+      t->zeroCrossed = r->zeroCrossed;
+      t->poleCrossed = r->poleCrossed;
+      if (r->exact) SetExact(t, MakeFraction(-int64_t{r->num}, r->den));
+      return -R;
+    case node::Identity:
+      t->zeroCrossed = r->zeroCrossed;
+      t->poleCrossed = r->poleCrossed;
+      if (r->exact) SetExact(t, FractionOf(r));
+      return R;
+    default:
+      return EvaluateFunction(t, r, R);
+  }
+}
+
+Extended Factorial(Tfrec* t, const Tfrec* l, Extended L, uint8_t& v) {
+  v = l->valid;
+  if (L < 0) {
+    eng.EvalOK = 0;
+    return 0;
+  }
+  if (L == 0) return 1;
+  return Permutations(L, L);
+}
+
+}  // namespace
+
+Extended RaiseFault() {
+  faultPending = true;
+  eng.EvalOK = 0;
+  return 0;
+}
+
+bool FaultPending() { return faultPending; }
+
+void RefreshPoint(int n, const EvalPoint& at) {
+  if (!pointRefresh) return;
+  StorePoint(at);
+  pointRefresh(n, doc.PointLetterEntry[n]);
+}
+
+void StorePoint(const EvalPoint& at) {
+  CopyExtended(doc.VariableValues.X, at.x);
+  CopyExtended(doc.VariableValues.Y, at.y);
+  CopyExtended(doc.VariableValues.Z, at.z);
+}
+
+namespace {
+
+// The forms evaluated by their own rules rather than the node protocol's children first.
+[[gnu::noinline]] Extended EvaluateForm(Tfrec* t, const EvalPoint& at) {
+  switch (t->code) {
+    case node::Integral: return Integral(t, at);
+    case node::MaxOver:
+    case node::MinOver: return Extremum(t, at);
+    case node::SumForm:
+    case node::ProductForm:
+      // A Sum or multi left by the unrolling is empty (or its bounds could not be read):
+      // the empty sum is 0, the empty product 1. Its body is not evaluated.
+      CopyExtended(t->prevValue, t->value);
+      Store(t, t->code == node::SumForm ? 0 : 1, 1);
+      return t->value;
+    default: {
+      // arg and angle: the operand holds point numbers, not values; it is read, never
+      // evaluated.
+      CopyExtended(t->prevValue, t->value);
+      const Extended result = EvaluateAngleForm(t, at);
+      if (faultPending) return 0;
+      if (eng.EvalOK) Store(t, result, 1);
+      return result;
+    }
+  }
+}
+
+[[gnu::noinline]] Extended EvaluateOtherLeaf(Tfrec* t, const EvalPoint& at) {
+  const Extended result = Leaf(t, at);
+  if (eng.EvalOK) Store(t, result, 1);
+  return result;
+}
+
+// Steps 1 and 2 of the node protocol.
+[[gnu::always_inline]] inline void StartNode(Tfrec* t) {
+  t->zeroCrossed = 0;
+  t->poleCrossed = 0;
+  t->exact = 0;
+  t->num = 1;
+  t->den = 1;
+  eng.EvalOK = 1;
+}
+
+// x, y or z.
+[[gnu::always_inline]] inline Extended EvaluateCoordinate(Tfrec* t, const EvalPoint& at) {
+  const int32_t code = t->code;
+  const Extended& v = code == node::VarX ? at.x : code == node::VarY ? at.y : at.z;
+  if (!StoredFinite(v)) {
+    eng.EvalOK = 0;
+    return v;
+  }
+  if (StoredSign(t->prevValue) * StoredSign(v) <= 0) t->zeroCrossed = 1;
+  Store(t, v, 1);
+  return v;
+}
+
+// A number, pi or the degree: it keeps its value; only validity and exactness are set.
+[[gnu::always_inline]] inline Extended EvaluateConstant(Tfrec* t) {
+  t->valid = 1;
+  if (eng.UseFigureFormulas) SetExactInteger(t, t->value);
+  return t->value;
+}
+
+inline bool IsConstantLeaf(int32_t code) { return code == node::Number || code == node::Pi || code == node::Degree; }
+inline bool IsCoordinateLeaf(int32_t code) { return code >= node::VarX && code <= node::VarZ; }
+
+Extended EvaluateLeaf(Tfrec* t, const EvalPoint& at) {
+  CopyExtended(t->prevValue, t->value);
+  const int32_t code = t->code;
+  if (IsConstantLeaf(code)) return EvaluateConstant(t);
+  if (IsCoordinateLeaf(code)) return EvaluateCoordinate(t, at);
+  return EvaluateOtherLeaf(t, at);
+}
+
+// A child: numbers and coordinates in place, without a call (a call would move the
+// sibling's 80-bit value out to memory and back), everything else through the recursion.
+// The value comes back in a register; reading it from the node right after it was stored
+// would stall.
+[[gnu::always_inline]] inline Extended EvaluateChild(Tfrec* c, const EvalPoint& at) {
+  if (!c->left && !c->right) {
+    const int32_t code = c->code;
+    if (IsConstantLeaf(code)) {
+      StartNode(c);
+      CopyExtended(c->prevValue, c->value);
+      return EvaluateConstant(c);
+    }
+    if (IsCoordinateLeaf(code)) {
+      StartNode(c);
+      CopyExtended(c->prevValue, c->value);
+      return EvaluateCoordinate(c, at);
+    }
+  }
+  return Evaluate(c, at);
+}
+
+inline bool IsFunctionCode(int32_t code) {
+  return (code >= node::Negate && code <= node::Rnd) || code == node::Roundc || code == node::Intc;
+}
+
+[[gnu::noinline]] Extended EvaluateFactorial(Tfrec* t, Tfrec* l, const EvalPoint& at) {
+  const Extended L = EvaluateChild(l, at);
+  if (faultPending) return 0;
+  if (!eng.EvalOK) return Invalid(t);
+  CopyExtended(t->prevValue, t->value);
+  uint8_t v = 1;
+  const Extended result = Factorial(t, l, L, v);
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
+}
+
+// The end of the node protocol: an undefined result is trapped, a defined one stored.
+[[gnu::always_inline]] inline Extended Finish(Tfrec* t, Extended result, uint8_t v) {
+  if (faultPending) return 0;
+  if (!xmath::IsFinite(result)) return RaiseFault();
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
+}
+
+// Left operands being evaluated by recursion; beyond SpineDepth a chain of them is walked
+// by a loop instead (EvaluateSpine).
+int leftDepth = 0;
+constexpr int SpineDepth = 64;
+
+// A node evaluated by the protocol for two operands.
+inline bool IsChainNode(const Tfrec* t) {
+  return t->left && t->right && !(t->code >= node::SumForm && t->code <= node::MinOver);
+}
+
+Extended CompleteBinary(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t rOK);
+Extended EvaluateSpine(Tfrec* top, const EvalPoint& at);
+
+}  // namespace
+
+Extended Evaluate(Tfrec* t, const EvalPoint& at) {
+  // A tree deeper than the stack can hold is no formula to evaluate.
+  if (stackroom::Low()) return RaiseFault();
+  StartNode(t);
+  Tfrec* l = t->left;
+  Tfrec* r = t->right;
+  const int32_t code = t->code;
+
+  if (!l) {
+    if (!r) return EvaluateLeaf(t, at);
+    // One operand, in the right child.
+    if (code == node::Arg || code == node::Angle) return EvaluateForm(t, at);
+    const Extended R = EvaluateChild(r, at);
+    if (faultPending) return 0;
+    if (!eng.EvalOK) return Invalid(t);
+    CopyExtended(t->prevValue, t->value);
+    uint8_t v = 1;
+    const Extended result = IsFunctionCode(code) ? Unary(t, r, R, v) : 0;
+    return Finish(t, result, v);
+  }
+  if (!r) return code == node::Factorial ? EvaluateFactorial(t, l, at) : EvaluateOtherLeaf(t, at);
+  if (code >= node::SumForm && code <= node::MinOver) return EvaluateForm(t, at);
+
+  // Both children, the right one first.
+  const Extended R = EvaluateChild(r, at);
+  if (faultPending) return 0;
+  const uint8_t rOK = eng.EvalOK;
+  if (code == node::Product && !r->valid) {
+    // An undefined factor: the product is undefined and the other is not needed.
+    r->value = 0;
+    return Invalid(t);
+  }
+  Extended L;
+  if (leftDepth < SpineDepth || !IsChainNode(l)) {
+    struct Deeper {
+      Deeper() { ++leftDepth; }
+      ~Deeper() { --leftDepth; }
+    } deeper;
+    L = EvaluateChild(l, at);
+  } else {
+    L = EvaluateSpine(l, at);
+  }
+  if (faultPending) return 0;
+  return CompleteBinary(t, l, r, L, R, rOK);
+}
+
+namespace {
+
+// Steps 7 to 12 of the node protocol for a node with two operands, once both are evaluated.
+[[gnu::always_inline]] inline Extended CompleteBinary(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R,
+                                                      uint8_t rOK) {
+  const uint8_t lOK = eng.EvalOK;
+  if (t->code == node::Product) {
+    // A false condition times an error is a restriction, not an error.
+    if (!l->valid && !rOK && TreeHasRelation(l)) {
+      r->value = 0;
+      eng.EvalOK = 1;
+      return Invalid(t);
+    }
+    if (!r->valid && !lOK && TreeHasRelation(r)) {
+      l->value = 0;
+      eng.EvalOK = 1;
+      return Invalid(t);
+    }
+  }
+  eng.EvalOK = lOK && rOK;
+  if (!eng.EvalOK) return Invalid(t);
+  CopyExtended(t->prevValue, t->value);
+  uint8_t v = 1;
+  const Extended result = Combine(t, l, r, L, R, v);
+  if (faultPending) return 0;
+  if (eng.EvalOK) Store(t, result, v);
+  return result;
+}
+
+// A long chain of operators down the left children (x+x+...+x): the nodes are evaluated in
+// the order of the recursion, right operand first, but by a loop over the chain, so that
+// the depth of the chain does not become the depth of the stack. The right operands' values
+// are read back from their nodes, which hold them on every path that goes on.
+Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
+  struct Level {
+    Tfrec* node;
+    uint8_t rOK;
+  };
+  static std::vector<Level> levels;
+  const size_t base = levels.size();
+  struct Unwind {
+    size_t base;
+    ~Unwind() { levels.resize(base); }
+  } unwind{base};
+
+  Extended value = 0;
+  for (Tfrec* t = top;;) {
+    StartNode(t);
+    Tfrec* r = t->right;
+    EvaluateChild(r, at);
+    if (faultPending) return 0;
+    if (t->code == node::Product && !r->valid) {
+      r->value = 0;
+      value = Invalid(t);
+      break;
+    }
+    levels.push_back({t, eng.EvalOK});
+    Tfrec* l = t->left;
+    if (IsChainNode(l)) {
+      t = l;
+      continue;
+    }
+    value = EvaluateChild(l, at);
+    if (faultPending) return 0;
+    break;
+  }
+  while (levels.size() > base) {
+    const Level level = levels.back();
+    levels.pop_back();
+    Tfrec* t = level.node;
+    value = CompleteBinary(t, t->left, t->right, value, t->right->value, level.rOK);
+    if (faultPending) return 0;
+  }
+  return value;
+}
+
+}  // namespace
+
+Extended& IntegrationVariable(int32_t code) {
+  static Extended bound[7] = {};
+  return bound[code - node::IntegrationVariableBase];
+}
+
+}  // namespace evaluator
+
+using namespace evaluator;
+
+Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
+  if (!tree) return 0;
+  const EvalPoint at{x, y, z};
+  StorePoint(at);
+  const Extended result = Evaluate(tree, at);
+  if (faultPending) {
+    faultPending = false;
+    eng.EvalOK = 0;
+    return 0;
+  }
+  return result;
+}
+
+Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
+  if (!tree) return 0;
+  const EvalPoint at{x, y, z};
+  Extended result = 0;
+  bool faulted;
+  try {
+    result = Evaluate(tree, at);
+    faulted = faultPending;
+  } catch (...) {
+    faulted = true;
+  }
+  faultPending = false;
+  StorePoint(at);
+  if (faulted) {
+    eng.EvalOK = 0;
+    eng.EvalDrawable = 0;
+    Shell().StopAnimationTimer();
+    return 0;
+  }
+  eng.EvalDrawable = tree->valid && eng.EvalOK;
+  if (!eng.EvalOK) {
+    tree->valid = 0;
+    return 0;
+  }
+  return result;
+}
+
+namespace {
+
+// A text that does not parse has no value: it must not read as a valid 0.
+Extended EvaluateParsed(Tfrec* tree, Extended x, Extended y, Extended z) {
+  if (!eng.ParseOK) {
+    DisposeTree(tree);
+    eng.EvalOK = 0;
+    eng.EvalDrawable = 0;
+    return 0;
+  }
+  const Extended result = EvaluateTree(tree, x, y, z);
+  DisposeTree(tree);
+  return result;
+}
+
+}  // namespace
+
+Extended EvaluateText(const std::string& text, Extended x, Extended y, Extended z) {
+  if (text.empty()) return 0;
+  return EvaluateParsed(ParseExpression(text, 3), x, y, z);
+}
+
+Extended EvaluateTextWithFigureFormulas(const std::string& text, Extended x, Extended y, Extended z) {
+  // Nested calls (a constant inside a point's formula) give back what the outer call set.
+  static int depth = 0;
+  const uint8_t outer = eng.UseFigureFormulas;
+  eng.UseFigureFormulas = doc.Dimension == 3 ? 0 : 1;
+  ++depth;
+  Extended result = 0;
+  try {
+    result = EvaluateText(text, x, y, z);
+  } catch (...) {
+    --depth;
+    eng.UseFigureFormulas = 0;
+    throw;
+  }
+  --depth;
+  eng.UseFigureFormulas = depth == 0 ? 0 : outer;
+  return result;
+}
+
+Extended EvaluateTextUnrolled(const std::string& text, Extended x, Extended y, Extended z) {
+  if (text.empty()) return 0;
+  Tfrec* tree = ParseExpression(text, 2);
+  if (eng.ParseOK && !ExpandSumProduct(tree, 1)) eng.ParseOK = 0;
+  return EvaluateParsed(tree, x, y, z);
+}
+
+void CopyPoleFlags(Tfrec* node) {
+  if (!node || !node->right) return;
+  node->zeroCrossed = node->right->zeroCrossed;
+  node->poleCrossed = node->right->poleCrossed;
+}
+
+void SetPointRefreshHook(PointRefreshHook hook) { pointRefresh = hook; }
+
+void SeedRandom(uint64_t seed) { randomState = seed; }
+
+namespace evaluator {
+// A uniform value in [0, 1) (splitmix64).
+Extended RandomUnit() {
+  uint64_t z = (randomState += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return static_cast<Extended>(z) * 0x1p-64L;
+}
+}  // namespace evaluator

@@ -1,0 +1,157 @@
+#include "io/EquationFile.h"
+
+#include <cmath>
+#include <limits>
+
+#include "platform/Runtime.h"
+#include "platform/Sjis.h"
+
+namespace eqfile {
+
+void LineWriter::Line(std::string_view text) {
+  const size_t start = bytes_.size();
+  bytes_.append(text);
+  for (size_t i = start; i < bytes_.size(); ++i)
+    if (bytes_[i] == '\r' || bytes_[i] == '\n') bytes_[i] = ' ';
+  bytes_ += "\r\n";
+}
+
+void LineWriter::Int(int64_t value) { Line(rtl::IntToStr(value)); }
+
+void LineWriter::Float(Extended value) { Line(std::isfinite(value) ? rtl::FloatToStr(value) : "0"); }
+
+LineReader::LineReader(std::string_view bytes) {
+  size_t start = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+    lines_.push_back(bytes.substr(start, i - start));
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines_.push_back(bytes.substr(start));
+}
+
+bool LineReader::TakeKey(std::string_view key) {
+  if (!IsKey(key)) return false;
+  ++index_;
+  return true;
+}
+
+std::string LineReader::TakeText() {
+  if (AtEnd()) FailTruncated();
+  return std::string(lines_[index_++]);
+}
+
+void LineReader::Skip(size_t count) {
+  Require(count);
+  index_ += count;
+}
+
+namespace {
+
+std::string IntegerWanted(int64_t lo, int64_t hi) {
+  if (lo <= std::numeric_limits<int32_t>::min() && hi >= std::numeric_limits<int32_t>::max())
+    return "整数が必要です";
+  return "整数 " + rtl::IntToStr(lo) + "～" + rtl::IntToStr(hi) + " が必要です";
+}
+
+}  // namespace
+
+int64_t LineReader::TakeInt(int64_t lo, int64_t hi) {
+  if (AtEnd()) FailTruncated();
+  int64_t value = 0;
+  if (!rtl::TryStrToInt(lines_[index_], value) || value < lo || value > hi) Fail(IntegerWanted(lo, hi));
+  ++index_;
+  return value;
+}
+
+Extended LineReader::TakeFloat() {
+  if (AtEnd()) FailTruncated();
+  Extended value = 0;
+  if (!rtl::TryStrToFloat(lines_[index_], value) || !std::isfinite(value)) Fail("数値が必要です");
+  ++index_;
+  return value;
+}
+
+Extended LineReader::TakeSingleValue() {
+  const Extended value = TakeFloat();
+  if (std::fabs(value) > std::numeric_limits<float>::max()) FailLast("数値が大きすぎます");
+  return value;
+}
+
+int64_t LineReader::TakeWholeFloat(int64_t lo, int64_t hi) {
+  if (AtEnd()) FailTruncated();
+  Extended value = 0;
+  if (!rtl::TryStrToFloat(lines_[index_], value) || value != std::floor(value) || value < lo ||
+      value > hi)
+    Fail(IntegerWanted(lo, hi));
+  ++index_;
+  return static_cast<int64_t>(value);
+}
+
+void LineReader::Require(size_t lines) const {
+  if (RemainingLines() < lines) {
+    // The message names the line where the file ends.
+    LineReader end = *this;
+    end.index_ = lines_.size();
+    end.FailTruncated();
+  }
+}
+
+void LineReader::Fail(const std::string& what) const {
+  throw ReadError(ReadError::Kind::BadValue, LineNumber(), what);
+}
+
+void LineReader::FailLast(const std::string& what) const {
+  throw ReadError(ReadError::Kind::BadValue, LineNumber() - 1, what);
+}
+
+void LineReader::FailTruncated() const {
+  throw ReadError(ReadError::Kind::Truncated, LineNumber(), "ファイルが途中で終わっています");
+}
+
+void SwapPointLetters(std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (sjis::IsLeadByte(c)) {
+      ++i;  // the trail byte may be "P" or "X"
+    } else if (c == 'P') {
+      text[i] = 'X';
+    } else if (c == 'X') {
+      text[i] = 'P';
+    }
+  }
+}
+
+void UpgradeHashAndDollar(std::string& text) {
+  int hashes = 0, dollars = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (sjis::IsLeadByte(c)) {
+      ++i;
+    } else if (c == '#') {
+      text[i] = (hashes++ % 2 == 0) ? '^' : ';';
+    } else if (c == '$') {
+      text[i] = (dollars++ % 2 == 0) ? '_' : ';';
+    }
+  }
+}
+
+void UpgradeFormulaText(std::string& text, int version, bool bothPasses) {
+  if (version < 534) SwapPointLetters(text);
+  if (bothPasses && version < 575) UpgradeHashAndDollar(text);
+}
+
+std::filesystem::path CompanionPictureName(const std::filesystem::path& equationFile) {
+  const std::u8string name = equationFile.filename().u8string();
+  // Four characters back from the end, stepping over UTF-8 continuation bytes.
+  size_t cut = name.size();
+  for (int chars = 0; chars < 4 && cut > 0; ++chars) {
+    do --cut;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80);
+  }
+  std::u8string stem = name.size() > 4 && cut > 0 ? name.substr(0, cut) : name;
+  return equationFile.parent_path() / std::filesystem::path(stem + u8".jpg");
+}
+
+}  // namespace eqfile

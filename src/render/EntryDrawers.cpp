@@ -1,0 +1,81 @@
+#include "render/EntryDrawers.h"
+
+#include "formula/DocumentState.h"
+#include "render/ExplicitCurves.h"
+
+namespace {
+
+void DrawExplicitEntry(gfx::Canvas& canvas, Tfuncprop& entry) {
+  DrawExplicitFunction(canvas, entry, 0, doc.ViewRange.XMin, doc.ViewRange.XMax);
+}
+
+void DrawDerivativeEntry(gfx::Canvas& canvas, Tfuncprop& entry) {
+  DrawExplicitFunction(canvas, entry, 1, doc.ViewRange.XMin, doc.ViewRange.XMax);
+}
+
+PlaneEntryDrawer PlaneDrawerOfKind(int kind) {
+  switch (kind) {
+    case kKindExplicit: return EntryDrawers.explicitFunction;
+    case kKindDerivative: return EntryDrawers.derivative;
+    case kKindRelation: return EntryDrawers.relation;
+    case kKindParametric: return EntryDrawers.parametric;
+    case kKindPolar: return EntryDrawers.polar;
+    case kKindFigure: return EntryDrawers.figure;
+    case kKindPoint: return EntryDrawers.point;
+    default: return nullptr;
+  }
+}
+
+SpaceEntryDrawer SpaceFigureDrawerOfType(int type) {
+  switch (type) {
+    case 2: case 3: case 4: case 5: case 6: return EntryDrawers.lineFigures3D;
+    case 7: return EntryDrawers.geodesic;
+    case 9: return EntryDrawers.circleByNormal;
+    case 10: return EntryDrawers.circleOnSphere;
+    case 11: return EntryDrawers.arcAboutLine;
+    case 12: return EntryDrawers.angleMark3D;
+    default: return nullptr;
+  }
+}
+
+bool IsDrawnEntry(int index) { return index >= 1 && index <= doc.EntryCount && doc.FigureTable[index].shown; }
+
+}  // namespace
+
+TEntryDrawers DefaultEntryDrawers() {
+  TEntryDrawers d;
+  d.explicitFunction = DrawExplicitEntry;
+  d.derivative = DrawDerivativeEntry;
+  // Filled in as they are built: axes (DrawAxes), refreshPointSequence
+  // (RefreshPointSequence), relation (DrawInequalityEntry), parametric
+  // (DrawParametricCurve), polar (DrawPolarCurve), figure (DrawFigureEntry), point
+  // (DrawPointEntry), pointListLabels (DrawPointListLabels), and the space scene and
+  // its drawers.
+  return d;
+}
+
+TEntryDrawers EntryDrawers = DefaultEntryDrawers();
+
+void DrawEquationRecord(gfx::Canvas& canvas, int index) {
+  if (!IsDrawnEntry(index)) return;
+  Tfuncprop entry = doc.FigureTable[index];
+  const PlaneEntryDrawer draw = PlaneDrawerOfKind(entry.kind);
+  if (!draw) return;
+  const TVariableValues saved = doc.VariableValues;
+  draw(canvas, entry);
+  doc.VariableValues = saved;
+}
+
+void DrawSpaceEntryAfterImage(gfx::Canvas& canvas, int index) {
+  if (!IsDrawnEntry(index)) return;
+  const Tfuncprop& entry = doc.FigureTable[index];
+  const TVariableValues saved = doc.VariableValues;
+  if (entry.kind == kKindParametric && EntryDrawers.spaceCurve) {
+    EntryDrawers.spaceCurve(canvas, index);
+  } else if (entry.kind == kKindFigure) {
+    if (const SpaceEntryDrawer draw = SpaceFigureDrawerOfType(entry.subkind)) draw(canvas, index);
+  } else if (entry.kind == kKindPoint && EntryDrawers.pointEntry3D) {
+    EntryDrawers.pointEntry3D(canvas, index, doc.PointPerpendicularsShown);
+  }
+  doc.VariableValues = saved;
+}

@@ -1,0 +1,266 @@
+#include "render/RedrawPipeline.h"
+
+#include <utility>
+
+#include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
+#include "platform/Runtime.h"
+#include "render/DrawToolkit.h"
+#include "render/EntryDrawers.h"
+#include "render/RedrawHooks.h"
+#include "render/RenderState.h"
+
+namespace {
+
+// One call of a pipeline entry point. A call made while the window lets events through
+// in the middle of a drawing does not run; one whole redraw follows the drawing instead.
+class PipelineCall {
+ public:
+  PipelineCall() : run_(!render.InsideWindowHook) {
+    if (run_)
+      ++render.RedrawDepth;
+    else
+      render.RedrawDeferred = 1;
+  }
+  ~PipelineCall() {
+    if (!run_ || --render.RedrawDepth > 0 || !render.RedrawDeferred || rerunning_) return;
+    rerunning_ = true;
+    render.RedrawDeferred = 0;
+    RedrawAll();
+    // What was asked for during that redraw is in its picture or in a later one.
+    render.RedrawDeferred = 0;
+    rerunning_ = false;
+  }
+  PipelineCall(const PipelineCall&) = delete;
+  PipelineCall& operator=(const PipelineCall&) = delete;
+  bool Runs() const { return run_; }
+
+ private:
+  bool run_;
+  static inline bool rerunning_ = false;
+};
+
+bool InPlane() { return doc.Dimension != 3; }
+bool Moves(const Tfuncprop& e) { return e.usesPoint || e.dependsOnParameter; }
+
+template <typename... Params, typename... Args>
+void Call(void (*hook)(Params...), Args&&... args) {
+  if (hook) hook(std::forward<Args>(args)...);
+}
+
+// The canvas the window shows; labels go there, or onto the print picture.
+gfx::Canvas* LabelCanvas() {
+  if (render.WindowImage) return render.WindowImage;
+  return settings.DrawToMetafile ? &CompositeCanvas() : nullptr;
+}
+
+void DrawLabels() {
+  gfx::Canvas* canvas = LabelCanvas();
+  if (RedrawHooks.drawAllLabels && canvas) RedrawHooks.drawAllLabels(*canvas, settings.OutputScale);
+}
+
+void CopyCompositeToWindow() { Call(RedrawHooks.copyBufferToGraph, gfx::CopyMode::Copy); }
+
+// The background picture on the drawing area, through the grey conversion on grey and
+// black paper.
+void DrawPicture(gfx::Canvas& back) {
+  const TBitmap& picture = render.BackgroundPicture;
+  gfx::Rect target;
+  if (picture.Empty() || !BackgroundPictureRect(picture.Width(), picture.Height(), doc.GraphWidth,
+                                                doc.GraphHeight, target))
+    return;
+  gfx::RasterCanvas source(1, 1);
+  source.Image() = picture.Image().convertToFormat(QImage::Format_RGB32);
+  const gfx::Rect whole{0, 0, source.Width(), source.Height()};
+  if (!settings.DrawToMetafile) {
+    back.CopyRect(target, source, whole, gfx::CopyMode::Copy);
+    return;
+  }
+  if (!settings.MetafileCanvas) return;
+  if (modes.OutputColorMode != 0) {
+    gfx::RasterCanvas grey(source.Width(), source.Height());
+    ConvertToInvertedGrey(source, grey);
+    settings.MetafileCanvas->CopyRect(target, grey, whole, gfx::CopyMode::Copy);
+  } else {
+    settings.MetafileCanvas->CopyRect(target, source, whole, gfx::CopyMode::Copy);
+  }
+}
+
+void DrawPlaneBackground() {
+  if (doc.BackgroundDirty) DrawBackgroundPicture();
+  gfx::Canvas& back = BackCanvas();
+  if (settings.DrawToMetafile && doc.IntervalMode) Call(RedrawHooks.drawIntervalRegion, back);
+  for (int i = 1; i <= doc.EntryCount; ++i)
+    if (!Moves(doc.FigureTable[i])) DrawEquationRecord(back, i);
+}
+
+void DrawSpaceBackground() {
+  gfx::Canvas& back = BackCanvas();
+  if (doc.BackgroundDirty) {
+    ClearGraphBitmap(back);
+    Call(EntryDrawers.drawSpaceAxesAndBox, back);
+    doc.BackgroundDirty = 0;
+  }
+  if ((doc.EntryCount == 1 || doc.EntryCount == 2) && doc.FigureTable[1].kind == kKindExplicit) {
+    ClearGraphBitmap(back);
+    Call(EntryDrawers.computeSurfaceGrids);
+    Call(EntryDrawers.drawSurfaces, back);
+  }
+}
+
+void RedrawSpaceScene() { Call(EntryDrawers.redrawSpaceScene); }
+
+}  // namespace
+
+bool BackgroundPictureRect(int w, int h, int W, int H, gfx::Rect& target) {
+  if (w <= 0 || h <= 0 || W <= 0 || H <= 0) return false;
+  auto round = [](Extended v) { return static_cast<int>(rtl::Round(v)); };
+  const int b = round(static_cast<Extended>(h) * W / w);
+  if (H < b) {
+    const int a = round(static_cast<Extended>(w) * H / h);
+    target = {round((W - a) / 2.0L), 0, round((a + W) / 2.0L), H};
+  } else {
+    target = {0, round((H - b) / 2.0L), W, round((b + H) / 2.0L)};
+  }
+  return true;
+}
+
+void RedrawAll() {
+  PipelineCall call;
+  if (!call.Runs() || !ui.DrawingEnabled) return;
+  Call(RedrawHooks.refreshRangeForm);
+  doc.BackgroundDirty = 1;
+  Call(RedrawHooks.showRangeInStatusBar);
+  switch (modes.AnimationMode) {
+    case 0:
+      PrepareRedraw();
+      RedrawBackground();
+      // With a history the replay of the after-images draws them.
+      if (modes.AfterImageOn && !settings.AfterImageHistory) DrawAfterImages();
+      break;
+    case 2: case 3: case 4: case 5:
+      PrepareRedraw();
+      RedrawToBackBitmap();
+      break;
+    default:
+      RedrawGraph();
+      break;
+  }
+  RepaintByMode(CompositeCanvas());
+  DrawLabels();
+}
+
+void PrepareRedraw() {
+  for (int i = 1; i <= kMaxDefinitions; ++i) doc.DefinedConstantDirty[i] = 1;
+  for (int i = 1; i <= kMaxPoints; ++i) doc.PointSequenceDirty[i] = 1;
+  eng.UseFigureFormulas = InPlane() ? 1 : 0;
+  for (int i = 1; i <= doc.EntryCount; ++i) {
+    const Tfuncprop& e = doc.FigureTable[i];
+    if (e.kind == kKindPoint && e.signedSubkind() < 100 && e.letter >= 1 && e.letter <= kMaxPoints)
+      Call(EntryDrawers.refreshPointSequence, static_cast<int>(e.letter), i);
+  }
+  eng.UseFigureFormulas = 0;
+  for (int i = 1; i <= doc.DefinedConstantCount && i <= kMaxDefinitions; ++i) RecomputeDefinedValue(i);
+}
+
+void RedrawBackground() {
+  PipelineCall call;
+  if (!call.Runs()) return;
+  if (InPlane())
+    DrawPlaneBackground();
+  else
+    DrawSpaceBackground();
+}
+
+void DrawBackgroundPicture() {
+  gfx::Canvas& back = BackCanvas();
+  ClearGraphBitmap(back);
+  if (settings.BackgroundShown) DrawPicture(back);
+  Call(EntryDrawers.axes, back, 1);
+  doc.BackgroundDirty = 0;
+}
+
+void DrawAfterImages() {
+  gfx::Canvas& back = BackCanvas();
+  settings.AfterImagePale = 1;
+  for (int i = 1; i <= doc.EntryCount; ++i) {
+    const Tfuncprop& e = doc.FigureTable[i];
+    if (!Moves(e) || !e.afterImage) continue;
+    if (InPlane())
+      DrawEquationRecord(back, i);
+    else
+      DrawSpaceEntryAfterImage(back, i);
+  }
+  settings.AfterImagePale = 0;
+}
+
+void ComposeGraph(int target) {
+  PipelineCall call;
+  if (!call.Runs()) return;
+  gfx::Canvas* canvas = target == 1 ? render.WindowImage : &CompositeCanvas();
+  if (!canvas) return;
+  CopyGraphBitmap(BackCanvas(), *canvas, gfx::CopyMode::Copy);
+  Call(EntryDrawers.axes, *canvas, 2);
+  PrepareRedraw();
+  for (int i = 1; i <= doc.EntryCount; ++i)
+    if (Moves(doc.FigureTable[i])) DrawEquationRecord(*canvas, i);
+  if (doc.IntervalMode) {
+    Call(RedrawHooks.refreshInterval);
+    return;
+  }
+  if (target == 1) {
+    Call(EntryDrawers.pointListLabels, *canvas);
+    Call(RedrawHooks.drawAllLabels, *canvas, settings.OutputScale);
+  } else {
+    CopyCompositeToWindow();
+  }
+}
+
+void RedrawGraph() {
+  PipelineCall call;
+  if (!call.Runs()) return;
+  PrepareRedraw();
+  RedrawBackground();
+  if (modes.AfterImageOn) DrawAfterImages();
+  if (InPlane())
+    ComposeGraph(0);
+  else
+    RedrawSpaceScene();
+}
+
+void RedrawToBackBitmap() {
+  PipelineCall call;
+  if (!call.Runs()) return;
+  DrawBackgroundPicture();
+  DrawEquationRecord(BackCanvas(), 1);
+  CopyGraphBitmap(BackCanvas(), CompositeCanvas(), gfx::CopyMode::Copy);
+  Call(EntryDrawers.axes, CompositeCanvas(), 2);
+}
+
+void RepaintByMode(gfx::Canvas& canvas) {
+  PipelineCall call;
+  if (!call.Runs()) return;
+  switch (modes.AnimationMode) {
+    case 0:
+      Call(RedrawHooks.redrawAfterImages, canvas);
+      // The composition ends with the copy to the window, or in interval mode with the
+      // interval's refresh, which saves the serial frame itself.
+      if (InPlane()) {
+        ComposeGraph(0);
+        if (doc.IntervalMode) break;
+      } else {
+        RedrawSpaceScene();
+      }
+      Call(RedrawHooks.saveContinuousFrame);
+      break;
+    case 1: Call(RedrawHooks.refreshInterval); break;
+    case 2: Call(RedrawHooks.paintRiemannSums, canvas); break;
+    case 3: Call(RedrawHooks.paintMeanRate, canvas); break;
+    case 4: Call(RedrawHooks.paintIntegral, canvas); break;
+    case 5: Call(RedrawHooks.paintTangent, canvas); break;
+    case 6:
+      if (doc.IntervalMode) Call(RedrawHooks.refreshInterval);
+      break;
+    default: break;
+  }
+}

@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include "formula/Records.h"
+#include "formula/UsageScan.h"
+#include "render/RedrawPipelineFixture.h"
+
+namespace {
+
+TEST_F(PipelineTest, EachEntryLandsOnItsLayer) {
+  SpyOnEveryKind();
+  struct Row {
+    int kind;
+    const char* text;
+    int usesPoint, dependsOnParameter, shown, afterImage;
+    const char* layers;                // modes 0 and 6: B back, C composite
+    const char* withAfterImages;       // after-images on, no history yet
+  } rows[] = {
+      {kKindExplicit, "x^2", 0, 0, 1, 1, "B", "B"},
+      {kKindExplicit, "a*x", 0, 1, 1, 1, "C", "BC"},
+      {kKindExplicit, "hidden", 0, 1, 0, 1, "", ""},
+      {kKindDerivative, "d/dx", 0, 0, 1, 1, "B", "B"},
+      {kKindRelation, "x^2+y^2<1", 0, 0, 1, 1, "B", "B"},
+      {kKindRelation, "y<b", 0, 1, 1, 0, "C", "C"},
+      {kKindParametric, "cos(t)", 0, 0, 1, 1, "B", "B"},
+      {kKindPolar, "t", 1, 0, 1, 1, "C", "BC"},
+      {kKindFigure, "AB", 1, 0, 1, 1, "C", "BC"},
+      {kKindPoint, "P", 1, 1, 1, 1, "C", "BC"},
+  };
+  for (const Row& r : rows) {
+    Tfuncprop& e = Add(r.kind, r.text, r.usesPoint, r.dependsOnParameter);
+    e.shown = static_cast<uint8_t>(r.shown);
+    e.afterImage = static_cast<uint8_t>(r.afterImage);
+  }
+  for (int mode : {0, 6}) {
+    modes.AnimationMode = static_cast<uint8_t>(mode);
+    for (int afterImages : {0, 1}) {
+      modes.AfterImageOn = static_cast<uint8_t>(afterImages);
+      Calls().clear();
+      RedrawAll();
+      for (const Row& r : rows)
+        EXPECT_EQ(LayersOf(r.text), afterImages ? r.withAfterImages : r.layers)
+            << r.text << " mode " << mode << " after-images " << afterImages;
+      // After-images are the moving entries drawn pale into the back bitmap.
+      for (const DrawCall& c : Calls()) EXPECT_EQ(c.pale, c.layer == 'B' && LayersOf(c.text).size() == 2) << c.text;
+    }
+  }
+  // The replay of a history draws the after-images in mode 0, not the pipeline.
+  modes.AnimationMode = 0;
+  modes.AfterImageOn = 1;
+  settings.AfterImageHistory = new TAfterImageEntry;
+  Calls().clear();
+  RedrawAll();
+  EXPECT_EQ(LayersOf("a*x"), "C");
+  ClearAfterImages(settings.AfterImageHistory);
+}
+
+TEST_F(PipelineTest, TheUsageScanDecidesTheLayer) {
+  SpyOnEveryKind();
+  doc.DefinedConstantTexts[1] = "2*b";
+  doc.DefinedConstantTexts[2] = "3";
+  doc.DefinedConstantCount = 2;
+  struct Row {
+    int kind;
+    const char* text;
+    const char* layer;
+  } rows[] = {
+      {kKindExplicit, "x^2", "B"},        {kKindExplicit, "a*x", "C"},
+      {kKindExplicit, "x+Q1", "C"},       {kKindExplicit, "x+Q2", "B"},
+      {kKindDerivative, "", "C"},         {kKindRelation, "x^2+y^2<1", "B"},
+      {kKindRelation, "y<k*x", "C"},      {kKindParametric, "cos(t)", "B"},
+      {kKindParametric, "p*cos(t)", "C"}, {kKindFigure, "AB", "C"},
+      {kKindPoint, "1", "C"},
+  };
+  for (const Row& r : rows) {
+    Tfuncprop& e = Add(r.kind, r.text);
+    if (r.kind == kKindDerivative) e.link = 2;
+    if (r.kind == kKindParametric) {
+      e.texts[1] = "sin(t)";
+      e.texts[2] = "0";
+      e.texts[3] = "6";
+    }
+    if (r.kind == kKindFigure) e.subkind = 6;
+    if (r.kind == kKindPoint) {
+      e.texts[1] = "2";
+      e.letter = 1;
+    }
+  }
+  ClearUsageFlags();
+  RecomputeParameterUsage();
+  modes.AnimationMode = 0;
+  RedrawAll();
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    std::string layers;
+    for (const DrawCall& c : Calls())
+      if (c.text == rows[i].text) layers += c.layer;
+    EXPECT_EQ(layers, rows[i].layer) << i + 1 << " " << rows[i].text;
+  }
+}
+
+TEST_F(PipelineTest, CalculusModesDrawOnlyTheFirstEntryAsTheirBase) {
+  SpyOnEveryKind();
+  Add(kKindExplicit, "a*x^2", 0, 1);
+  Add(kKindExplicit, "x", 0, 0);
+  Add(kKindPoint, "P", 1, 0);
+  static std::vector<int> painted;
+  painted.clear();
+  RedrawHooks.paintRiemannSums = [](gfx::Canvas& c) { painted.push_back(2 * 10 + (LayerOf(c) == 'C')); };
+  RedrawHooks.paintMeanRate = [](gfx::Canvas& c) { painted.push_back(3 * 10 + (LayerOf(c) == 'C')); };
+  RedrawHooks.paintIntegral = [](gfx::Canvas& c) { painted.push_back(4 * 10 + (LayerOf(c) == 'C')); };
+  RedrawHooks.paintTangent = [](gfx::Canvas& c) { painted.push_back(5 * 10 + (LayerOf(c) == 'C')); };
+  for (int mode = 2; mode <= 5; ++mode) {
+    modes.AnimationMode = static_cast<uint8_t>(mode);
+    Calls().clear();
+    RedrawAll();
+    EXPECT_EQ(LayersOf("a*x^2"), "B") << mode;
+    EXPECT_EQ(LayersOf("x"), "") << mode;
+    EXPECT_EQ(LayersOf("P"), "") << mode;
+  }
+  EXPECT_EQ(painted, (std::vector<int>{21, 31, 41, 51}));
+}
+
+TEST_F(PipelineTest, TheLastStepFollowsTheAnimationMode) {
+  static std::string log;
+  log.clear();
+  RedrawHooks.refreshInterval = [] { log += "I"; };
+  RedrawHooks.redrawAfterImages = [](gfx::Canvas&) { log += "A"; };
+  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { log += "W"; };
+  RedrawHooks.saveContinuousFrame = [] { log += "S"; };
+  struct Row {
+    int mode, interval;
+    const char* log;
+  } rows[] = {
+      {0, 0, "AWS"}, {0, 1, "AI"}, {1, 0, "WI"}, {6, 0, "W"}, {6, 1, "II"}, {7, 0, "W"},
+  };
+  for (const Row& r : rows) {
+    modes.AnimationMode = static_cast<uint8_t>(r.mode);
+    doc.IntervalMode = static_cast<uint8_t>(r.interval);
+    log.clear();
+    RedrawAll();
+    EXPECT_EQ(log, r.log) << "mode " << r.mode << " interval " << r.interval;
+  }
+}
+
+TEST_F(PipelineTest, NothingHappensWhileDrawingIsDisabled) {
+  SpyOnEveryKind();
+  Add(kKindExplicit, "x^2");
+  static int hooks = 0;
+  hooks = 0;
+  RedrawHooks.showRangeInStatusBar = [] { ++hooks; };
+  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++hooks; };
+  ui.DrawingEnabled = 0;
+  doc.BackgroundDirty = 0;
+  RedrawAll();
+  EXPECT_TRUE(Calls().empty());
+  EXPECT_EQ(hooks, 0);
+  EXPECT_EQ(doc.BackgroundDirty, 0);
+  EXPECT_FALSE(render.BackBitmap);
+  EXPECT_FALSE(render.CompositeBitmap);
+}
+
+TEST_F(PipelineTest, DrawingAnEntryLeavesTheVariablesAsTheyWere) {
+  Add(kKindExplicit, "sin(x)*a", 0, 1);
+  Add(kKindParametric, "t", 0, 1);
+  EntryDrawers.parametric = [](gfx::Canvas&, Tfuncprop&) {
+    doc.VariableValues.T = 99;
+    doc.VariableValues.cells[1] = 42;
+    doc.VariableValues.Y = -7;
+  };
+  doc.VariableValues.X = 3;
+  doc.VariableValues.T = 0.7L;
+  doc.VariableValues.cells[1] = 2;
+  const TVariableValues before = doc.VariableValues;
+  for (int mode : {0, 6, 2}) {
+    modes.AnimationMode = static_cast<uint8_t>(mode);
+    RedrawAll();
+    EXPECT_TRUE(doc.VariableValues == before) << mode;
+  }
+}
+
+TEST_F(PipelineTest, ARedrawAskedForWhileTheWindowShowsProgressRunsOnceAfterwards) {
+  Add(kKindExplicit, "x^2");
+  Add(kKindExplicit, "x^3", 0, 1);
+  Add(kKindExplicit, "sin(x)", 0, 1);
+  doc.IncrementalDisplay = 1;
+  static int redraws = 0, progress = 0, deepest = 0;
+  redraws = progress = deepest = 0;
+  RedrawHooks.showRangeInStatusBar = [] { ++redraws; };
+  RedrawHooks.copyCanvasToGraph = [](gfx::Canvas&) {
+    // The window let a click through that asks for a redraw and a parameter step.
+    ++progress;
+    deepest = std::max(deepest, render.RedrawDepth);
+    RedrawAll();
+    RepaintByMode(CompositeCanvas());
+  };
+  RedrawAll();
+  EXPECT_EQ(redraws, 2);       // the redraw and the one deferred redraw
+  EXPECT_EQ(progress, 2 * 3);  // three curves each time
+  EXPECT_LE(deepest, 4);
+  EXPECT_EQ(render.RedrawDepth, 0);
+  EXPECT_EQ(render.RedrawDeferred, 0);
+}
+
+TEST_F(PipelineTest, PreparationRefreshesPointsAndDefinedConstants) {
+  static std::vector<std::pair<int, int>> refreshed;
+  refreshed.clear();
+  EntryDrawers.refreshPointSequence = [](int letter, int entry) {
+    EXPECT_EQ(eng.UseFigureFormulas, 1);
+    refreshed.push_back({letter, entry});
+  };
+  Add(kKindExplicit, "x");
+  Add(kKindPoint, "1").letter = 1;  // by coordinates
+  Tfuncprop& division = Add(kKindPoint, "AB");
+  division.subkind = 0;
+  division.letter = 2;
+  Tfuncprop& sequence = Add(kKindPoint, "");
+  sequence.subkind = 100;
+  sequence.letter = 3;
+  doc.DefinedConstantTexts[1] = "2+3";
+  doc.DefinedConstantCount = 1;
+  doc.DefinedConstantDirty[1] = 0;
+  doc.DefinedConstantValues[1] = 0;
+  doc.PointSequenceDirty[3] = 0;
+  PrepareRedraw();
+  EXPECT_EQ(refreshed, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+  EXPECT_EQ(eng.UseFigureFormulas, 0);
+  EXPECT_EQ(doc.DefinedConstantValues[1], 5);
+  for (int i = 2; i <= kMaxDefinitions; ++i) EXPECT_EQ(doc.DefinedConstantDirty[i], 1);
+  for (int i = 1; i <= kMaxPoints; ++i) EXPECT_EQ(doc.PointSequenceDirty[i], 1);
+}
+
+TEST_F(PipelineTest, SpaceModeHandsTheSceneToTheSpaceRenderer) {
+  doc.Dimension = 3;
+  Add(kKindExplicit, "x*y");
+  static std::string log;
+  log.clear();
+  EntryDrawers.drawSpaceAxesAndBox = [](gfx::Canvas& c) { log += LayerOf(c) == 'B' ? "a" : "?"; };
+  EntryDrawers.computeSurfaceGrids = [] { log += "g"; };
+  EntryDrawers.drawSurfaces = [](gfx::Canvas& c) { log += LayerOf(c) == 'B' ? "s" : "?"; };
+  EntryDrawers.redrawSpaceScene = [] { log += "R"; };
+  modes.AnimationMode = 6;
+  RedrawAll();
+  EXPECT_EQ(log, "agsR");
+  // Three entries are no surface document.
+  Add(kKindExplicit, "x+y");
+  Add(kKindExplicit, "x-y");
+  log.clear();
+  modes.AnimationMode = 0;
+  RedrawAll();
+  EXPECT_EQ(log, "aR");
+
+  // Moving space entries leave after-images through the drawer of their kind and type.
+  static std::vector<std::pair<char, int>> pale;
+  pale.clear();
+  EntryDrawers.spaceCurve = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), i}); };
+  EntryDrawers.geodesic = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), -i}); };
+  EntryDrawers.pointEntry3D = [](gfx::Canvas& c, int i, uint8_t) { pale.push_back({LayerOf(c), 100 + i}); };
+  Add(kKindParametric, "cos(t)", 0, 1);
+  Add(kKindFigure, "", 1).subkind = 7;
+  Add(kKindFigure, "", 1).subkind = 1;  // a plane leaves none
+  Add(kKindPoint, "P", 1).afterImage = 0;
+  Add(kKindPoint, "Q", 1);
+  modes.AnimationMode = 6;
+  modes.AfterImageOn = 1;
+  RedrawAll();
+  EXPECT_EQ(pale, (std::vector<std::pair<char, int>>{{'B', 4}, {'B', -5}, {'B', 108}}));
+}
+
+}  // namespace
