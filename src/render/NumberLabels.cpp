@@ -1,8 +1,15 @@
 #include "render/NumberLabels.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <numbers>
 
+#include "formula/DocumentState.h"
+#include "formula/Evaluator.h"
+#include "formula/Parser.h"
 #include "formula/TextHelpers.h"
+#include "formula/Tfrec.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
 
@@ -41,4 +48,74 @@ std::string TrimTrailingZeros(const std::string& text) {
   while (s.size() > 1 && s.back() == '0') s.pop_back();
   if (s.size() > 1 && s.back() == '.') s.pop_back();
   return s;
+}
+
+namespace {
+
+constexpr int kMaxLabelDecimals = 17;
+
+// The number of decimals a suffix asks for; one that cannot be evaluated asks for none
+// in particular (0). A negative count means no decimals at all.
+int SuffixDecimals(const std::string& suffix) {
+  const Extended v = EvaluateText(suffix, 0, 0, 0);
+  if (!eng.EvalDrawable) return 0;
+  return static_cast<int>(std::clamp<Extended>(std::nearbyint(v), -1, kMaxLabelDecimals));
+}
+
+std::string SignedTerm(const std::string& expression, Extended value, const std::string& number) {
+  if (value == 0 && expression.starts_with("+0+")) return "";
+  if (number.starts_with("-")) return "- " + number.substr(1);
+  return "+ " + number;
+}
+
+}  // namespace
+
+std::string FormatLabelValue(const std::string& text, std::uint8_t& mode) {
+  static const std::string& piSign = sj("π");
+  static const std::string& degreeSign = sj("ﾟ");
+  mode = kLabelValuePlain;
+  eng.UseFigureFormulas = 1;
+  std::string expression = text;
+  std::string format = "0.0000";
+  const int bar = FindCharSkippingDBCS('|', text, 1, static_cast<int>(text.size()));
+  const bool suffixed = bar > 0;
+  if (suffixed) {
+    const std::string suffix = text.substr(bar);
+    expression = text.substr(0, bar - 1);
+    if (suffix == "pi") {
+      mode = kLabelValuePi;
+    } else if (suffix == "deg") {
+      mode = kLabelValueDegrees;
+    } else {
+      const int n = SuffixDecimals(suffix);
+      if (n != 0) {
+        eng.UseFigureFormulas = 0;
+        format = n > 0 ? "0." + std::string(n, '0') : "0";
+      }
+    }
+  }
+
+  std::string result = "******";
+  Tfrec* tree = ParseExpression(expression, 3);
+  if (eng.ParseOK && tree) {
+    const Extended value = EvaluateTree(tree, 0, 0, 0);
+    if (eng.EvalDrawable) {
+      const Extended pi = std::numbers::pi_v<Extended>;
+      std::string number;
+      if (mode == kLabelValuePi) {
+        number = rtl::FormatFloat("0.000", value / pi) + piSign;
+      } else if (mode == kLabelValueDegrees) {
+        number = rtl::FormatFloat("0.00", value * 180 / pi) + degreeSign;
+      } else if (!suffixed && eng.UseFigureFormulas && tree->exact) {
+        number = rtl::IntToStr(tree->num);
+        if (tree->den != 1 && tree->num != 0) number += "/" + rtl::IntToStr(tree->den);
+      } else {
+        number = TrimTrailingZeros(rtl::FormatFloat(format, value));
+      }
+      result = expression.starts_with("+") ? SignedTerm(expression, value, number) : number;
+    }
+  }
+  DisposeTree(tree);
+  eng.UseFigureFormulas = 0;
+  return result;
 }
