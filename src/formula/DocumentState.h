@@ -137,6 +137,8 @@ struct DocumentState {
   uint8_t LineWidthSetting = 1;
   std::string XAxisName = "x", YAxisName = "y";
   uint8_t XAxisUnit = 1, YAxisUnit = 1;  // 0 no numbers, 1 decimal, 2 π fractions, ...
+  // Axis line colours; the graph window's new-document routine puts them back to black.
+  int32_t XAxisColor = 0, YAxisColor = 0;
   uint8_t AxisTicksShown = 1, AxisNumbersShown = 1;
   uint8_t CoordinateReadoutShown = 1;
   uint8_t AxisLabelFlag = 0;
