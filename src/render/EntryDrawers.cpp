@@ -46,8 +46,7 @@ TEntryDrawers DefaultEntryDrawers() {
   TEntryDrawers d;
   d.explicitFunction = DrawExplicitEntry;
   d.derivative = DrawDerivativeEntry;
-  // Filled in as they are built: axes (DrawAxes), refreshPointSequence
-  // (RefreshPointSequence), relation (DrawInequalityEntry), parametric
+  // Filled in as they are built: relation (DrawInequalityEntry), parametric
   // (DrawParametricCurve), polar (DrawPolarCurve), figure (DrawFigureEntry), point
   // (DrawPointEntry), pointListLabels (DrawPointListLabels), and the space scene and
   // its drawers.

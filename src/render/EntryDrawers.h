@@ -12,12 +12,6 @@ using PlaneEntryDrawer = void (*)(gfx::Canvas& canvas, Tfuncprop& entry);
 using SpaceEntryDrawer = void (*)(gfx::Canvas& canvas, int entry);
 
 struct TEntryDrawers {
-  // The plane coordinate system: pass 1 (grid) under the entries, pass 2 over them.
-  void (*axes)(gfx::Canvas& canvas, int pass) = nullptr;
-  // Brings a point given by coordinates or constructed from others up to date before a
-  // redraw (point number, defining entry).
-  void (*refreshPointSequence)(int letter, int entry) = nullptr;
-
   // Plane entries by kind.
   PlaneEntryDrawer explicitFunction = nullptr;  // 1  y = f(x)
   PlaneEntryDrawer derivative = nullptr;        // 2  the derivative of a kind-1 entry

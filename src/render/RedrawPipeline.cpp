@@ -2,9 +2,11 @@
 
 #include <utility>
 
+#include "formula/ConstructedPoints.h"
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "platform/Runtime.h"
+#include "render/Axes.h"
 #include "render/DrawToolkit.h"
 #include "render/EntryDrawers.h"
 #include "render/RedrawHooks.h"
@@ -157,7 +159,7 @@ void PrepareRedraw() {
   for (int i = 1; i <= doc.EntryCount; ++i) {
     const Tfuncprop& e = doc.FigureTable[i];
     if (e.kind == kKindPoint && e.signedSubkind() < 100 && e.letter >= 1 && e.letter <= kMaxPoints)
-      Call(EntryDrawers.refreshPointSequence, static_cast<int>(e.letter), i);
+      RefreshPointSequence(e.letter, i);
   }
   eng.UseFigureFormulas = 0;
   for (int i = 1; i <= doc.DefinedConstantCount && i <= kMaxDefinitions; ++i) RecomputeDefinedValue(i);
@@ -176,7 +178,7 @@ void DrawBackgroundPicture() {
   gfx::Canvas& back = BackCanvas();
   ClearGraphBitmap(back);
   if (settings.BackgroundShown) DrawPicture(back);
-  Call(EntryDrawers.axes, back, 1);
+  DrawAxes(back, 1);
   doc.BackgroundDirty = 0;
 }
 
@@ -200,7 +202,7 @@ void ComposeGraph(int target) {
   gfx::Canvas* canvas = target == 1 ? render.WindowImage : &CompositeCanvas();
   if (!canvas) return;
   CopyGraphBitmap(BackCanvas(), *canvas, gfx::CopyMode::Copy);
-  Call(EntryDrawers.axes, *canvas, 2);
+  DrawAxes(*canvas, 2);
   PrepareRedraw();
   for (int i = 1; i <= doc.EntryCount; ++i)
     if (Moves(doc.FigureTable[i])) DrawEquationRecord(*canvas, i);
@@ -234,7 +236,7 @@ void RedrawToBackBitmap() {
   DrawBackgroundPicture();
   DrawEquationRecord(BackCanvas(), 1);
   CopyGraphBitmap(BackCanvas(), CompositeCanvas(), gfx::CopyMode::Copy);
-  Call(EntryDrawers.axes, CompositeCanvas(), 2);
+  DrawAxes(CompositeCanvas(), 2);
 }
 
 void RepaintByMode(gfx::Canvas& canvas) {

@@ -103,11 +103,15 @@ struct PanelTest : StateTest {
     StateTest::TearDown();
   }
 
-  // A 100 x 100 drawing area over the default view.
+  // A 100 x 100 drawing area over the default view, without grid and axes, so that
+  // pixels read back belong to the curves.
   static void MakeDrawingArea() {
     ResetRenderState();
     doc.GraphWidth = 100;
     doc.GraphHeight = 100;
+    doc.GridSettings.kind = 0;
+    doc.XAxisShown = doc.YAxisShown = 0;
+    doc.AxisTicksShown = doc.AxisNumbersShown = 0;
     UpdatePixelSize(1);
     RecreateBufferBitmaps();
   }

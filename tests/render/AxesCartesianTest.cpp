@@ -68,7 +68,9 @@ TEST_F(AxesTest, DefaultViewNumbersNamesAndOrigin) {
       EXPECT_EQ(t.box.left, 226);
       EXPECT_EQ(t.box.top, 304);
     }
-    if (t.text == "O") EXPECT_EQ(t.box.left, 237);
+    if (t.text == "O") {
+      EXPECT_EQ(t.box.left, 237);
+    }
   }
   // Both axes with their notched arrowheads, and 11 ticks on each.
   int axes = 0, ticks = 0;

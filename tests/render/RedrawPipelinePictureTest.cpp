@@ -44,6 +44,10 @@ class PipelinePicture : public PipelineTest {
     PipelineTest::SetUp();
     View(-5, 5, -5, 5, 100, 100);
     RecreateBufferBitmaps();
+    // Pictures without grid and axes, so that every pixel read is the layer under test.
+    doc.GridSettings.kind = 0;
+    doc.XAxisShown = doc.YAxisShown = 0;
+    doc.AxisTicksShown = doc.AxisNumbersShown = 0;
   }
 };
 

@@ -201,31 +201,28 @@ TEST_F(PipelineTest, ARedrawAskedForWhileTheWindowShowsProgressRunsOnceAfterward
 }
 
 TEST_F(PipelineTest, PreparationRefreshesPointsAndDefinedConstants) {
-  static std::vector<std::pair<int, int>> refreshed;
-  refreshed.clear();
-  EntryDrawers.refreshPointSequence = [](int letter, int entry) {
-    EXPECT_EQ(eng.UseFigureFormulas, 1);
-    refreshed.push_back({letter, entry});
-  };
   Add(kKindExplicit, "x");
-  Add(kKindPoint, "1").letter = 1;  // by coordinates
-  Tfuncprop& division = Add(kKindPoint, "AB");
-  division.subkind = 0;
-  division.letter = 2;
+  Tfuncprop& a = Add(kKindPoint, "1");  // A by coordinates (1, 2)
+  a.letter = 1;
+  a.dragAxes = 5;
+  a.texts[1] = "2";
   Tfuncprop& sequence = Add(kKindPoint, "");
   sequence.subkind = 100;
   sequence.letter = 3;
+  doc.PointLetterEntry[1] = 2;
+  doc.PointLetterEntry[3] = 3;
   doc.DefinedConstantTexts[1] = "2+3";
   doc.DefinedConstantCount = 1;
   doc.DefinedConstantDirty[1] = 0;
   doc.DefinedConstantValues[1] = 0;
-  doc.PointSequenceDirty[3] = 0;
   PrepareRedraw();
-  EXPECT_EQ(refreshed, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+  EXPECT_EQ(doc.PointSequences[1][0].x, 1);
+  EXPECT_EQ(doc.PointSequences[1][0].y, 2);
+  EXPECT_EQ(doc.PointSequenceDirty[1], 0);  // computed now
+  EXPECT_EQ(doc.PointSequenceDirty[3], 1);  // a sequence keeps its points until read
   EXPECT_EQ(eng.UseFigureFormulas, 0);
   EXPECT_EQ(doc.DefinedConstantValues[1], 5);
   for (int i = 2; i <= kMaxDefinitions; ++i) EXPECT_EQ(doc.DefinedConstantDirty[i], 1);
-  for (int i = 1; i <= kMaxPoints; ++i) EXPECT_EQ(doc.PointSequenceDirty[i], 1);
 }
 
 TEST_F(PipelineTest, SpaceModeHandsTheSceneToTheSpaceRenderer) {
