@@ -58,10 +58,10 @@ int DragClassOf(bool x, bool y, bool z) {
   return classes[(x ? 4 : 0) | (y ? 2 : 0) | (z ? 1 : 0)];
 }
 
-void ClassifyConstructedPoint(Tfuncprop& entry) {
+void ClassifyConstructedPoint(Tfuncprop& entry, bool space) {
   entry.dragAxes = 6;
   entry.dragClass = 10;
-  if (doc.Dimension == 3) return;  // a drag in space can move only coordinates
+  if (space) return;  // a drag in space can move only coordinates
   if (entry.subkind == 0 && IsPlainConstant(entry.texts[1]) && IsPlainConstant(entry.texts[3]))
     entry.dragClass = 7;  // the ratio of a division point
   else if (entry.subkind == 10 && IsPlainConstant(entry.texts[1]))
@@ -105,7 +105,7 @@ void ClassifyFigure(Tfuncprop& entry) {
       entry.dragAxes = 5;
       ClassifyCoordinatePoint(entry);
     } else if (entry.subkind < 128) {
-      ClassifyConstructedPoint(entry);
+      ClassifyConstructedPoint(entry, true);
     }
     return;
   }
@@ -115,11 +115,12 @@ void ClassifyFigure(Tfuncprop& entry) {
     if (coordinates)
       ClassifyCoordinatePoint(entry);
     else
-      ClassifyConstructedPoint(entry);
+      ClassifyConstructedPoint(entry, false);
   }
 }
 
 void KeepCommonFigures() {
+  const bool toSpace = doc.Dimension != 3;
   for (int e = 1; e <= doc.EntryCount;) {
     Tfuncprop& entry = doc.FigureTable[e];
     const bool kept = entry.kind == kKindParametric || entry.kind == kKindPoint ||
@@ -144,9 +145,9 @@ void KeepCommonFigures() {
         entry.texts[3] = "0";
         ClassifyCoordinatePoint(entry);
       } else if (code == 0) {
-        // A drag in space would overwrite its letters and ratio with coordinates.
-        entry.dragAxes = 6;
-        entry.dragClass = 10;
+        // A drag in space would overwrite its letters and ratio with coordinates; back in
+        // the plane it may change the ratio again.
+        ClassifyConstructedPoint(entry, toSpace);
       }
     }
     ++e;

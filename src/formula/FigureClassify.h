@@ -30,6 +30,7 @@ void ClassifyCoordinatePoint(Tfuncprop& entry);
 // points are classified. A point by coordinates in space gets "0" as an empty z text.
 void ClassifyFigure(Tfuncprop& entry);
 
-// On the switch between plane and space: removes the entries the other dimension cannot
-// show and turns constructed points that it cannot build into points by coordinates.
+// On the switch between plane and space, while Dimension still names the dimension being
+// left: removes the entries the other dimension cannot show, turns constructed points that
+// it cannot build into points by coordinates and classifies division points for it.
 void KeepCommonFigures();

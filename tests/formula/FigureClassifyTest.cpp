@@ -133,6 +133,14 @@ TEST_F(FigureClassifyTest, KeepCommonFiguresOnTheSwitchToSpace) {
   EXPECT_EQ(doc.FigureTable[6].texts[0], "3") << "a free point keeps its place";
   for (char letter : {'A', 'B', 'C', 'D'})
     EXPECT_EQ(doc.FigureTable[doc.PointLetterEntry[PointNumber(letter)]].letter, PointNumber(letter));
+
+  // And back to the plane, where a constant ratio may be dragged again.
+  doc.Dimension = 3;
+  KeepCommonFigures();
+  EXPECT_EQ(doc.FigureTable[5].subkind, 0);
+  EXPECT_EQ(doc.FigureTable[5].dragClass, 7);
+  EXPECT_EQ(doc.FigureTable[5].dragAxes, 6);
+  EXPECT_EQ(doc.FigureTable[6].texts[0], "3");
 }
 
 }  // namespace
