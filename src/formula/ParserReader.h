@@ -87,6 +87,9 @@ class Reader {
   int ExistingPoint(int i) const;  // point number 1..25 of the letter at i, 0 if none
   TreePtr VariableNode(int32_t code);
 
+  // The last chain ended by consuming its own ")" (not one that closed a function inside it).
+  bool ChainClosedByParenthesis() const { return chainConsumedEnd_ && At(p_) == ')'; }
+
   // Special forms after "?".
   TreePtr ReadSpecialForm();
   TreePtr ReadCombinations(int32_t code);

@@ -23,6 +23,9 @@ bool PointExists(int n) { return n >= 1 && n <= kMaxPoints && doc.PointLetterUsa
 
 bool IsEntry(int i) { return i >= 1 && i <= doc.EntryCount && i <= kMaxEntries; }
 
+// A count read from a file may exceed the definition tables.
+int DefinitionCount(int count) { return count < kMaxDefinitions + 1 ? count : kMaxDefinitions + 1; }
+
 Tfrec* Leaf(int32_t code, int mode) { return NewLeafNode(code, mode); }
 
 // A one-point vector pair node of an angle form: first point in `value`, second in `prevValue`.
@@ -173,7 +176,6 @@ int Reader::ReadDefinitionNumber(int count, uint8_t editedKind) {
   ++p_;
   Extended v = 0;
   if (!ReadNumber(v)) return 0;
-  if (count > kMaxDefinitions + 1) count = kMaxDefinitions + 1;
   if (v < 1 || v > count || v != std::trunc(v)) return Fail(start), 0;
   const int n = static_cast<int>(v);
   // While a definition is entered it may refer only to earlier ones.
@@ -183,7 +185,7 @@ int Reader::ReadDefinitionNumber(int count, uint8_t editedKind) {
 
 TreePtr Reader::ReadDefinedFunction() {
   const int start = p_;
-  const int n = ReadDefinitionNumber(doc.DefinedFunctionCount, kEditedFunction);
+  const int n = ReadDefinitionNumber(DefinitionCount(doc.DefinedFunctionCount), kEditedFunction);
   if (!n) return nullptr;
   RecordFunctionUse(n);
   int derivatives = 0;
@@ -237,7 +239,7 @@ TreePtr Reader::ReadArguments(TreePtr function, int referencePos) {
 
 TreePtr Reader::ReadDefinedConstant() {
   const int start = p_;
-  const int n = ReadDefinitionNumber(doc.DefinedConstantCount, kEditedConstant);
+  const int n = ReadDefinitionNumber(DefinitionCount(doc.DefinedConstantCount), kEditedConstant);
   if (!n) return nullptr;
   RecordConstantUse(n);
   if (eng.UseFigureFormulas) return ParseForeignText(doc.DefinedConstantTexts[n], parseMode_, {'Q', n}, start);

@@ -52,7 +52,7 @@ TreePtr Reader::ReadCombinations(int32_t code) {
   p_ = comma + 1;
   TreePtr r = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
-  if (At(p_) != ')') return Fail(p_);
+  if (!ChainClosedByParenthesis()) return Fail(p_);
   if (mode_ == 1) {
     // Both arguments must be exact integer expressions, each read again as a tree.
     const int windows[2][2] = {{open + 1, comma - 1}, {comma + 1, p_ - 1}};
@@ -96,7 +96,7 @@ TreePtr Reader::ReadExtremum(bool maximum) {
     ++p_;
     TreePtr body = ParseOperatorChain(7);
     if (ParseFailed()) return nullptr;
-    if (At(p_) != ')') return Fail(p_);
+    if (!ChainClosedByParenthesis()) return Fail(p_);
     return TreePtr(NewBinaryNode(maximum ? node::MaxOver : node::MinOver, range.release(), body.release(), mode_));
   }
   if (At(at + 1) != '(') return Fail(at + 1);
@@ -108,7 +108,7 @@ TreePtr Reader::ReadExtremum(bool maximum) {
   ++p_;
   TreePtr b = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
-  if (At(p_) != ')') return Fail(p_);
+  if (!ChainClosedByParenthesis()) return Fail(p_);
   return TreePtr(NewBinaryNode(maximum ? node::Max : node::Min, a.release(), b.release(), mode_));
 }
 
@@ -173,7 +173,7 @@ TreePtr Reader::ReadIntegral() {
   p_ += 2;
   TreePtr integrand = ParseOperatorChain(7);
   if (ParseFailed()) return nullptr;
-  if (At(p_) != ')') return Fail(p_);
+  if (!ChainClosedByParenthesis()) return Fail(p_);
   if (At(p_ + 1) != 'd') return Fail(p_ + 1);
   const char variable = At(p_ + 2);
   if (!IsIntegrationLetter(variable)) return Fail(p_ + 2);

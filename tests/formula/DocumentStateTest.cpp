@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "formula/DocumentState.h"
+#include "formula/Records.h"
 #include "platform/Sjis.h"
 #include "support/StateFixture.h"
 
@@ -50,6 +54,169 @@ TEST_F(DocumentStateTest, DefaultsAfterTheResetChain) {
   EXPECT_EQ(ui.DocumentUntouched, 1);
   EXPECT_EQ(ui.DrawingEnabled, 1);
   EXPECT_GT(doc.PixelSizeX, 0);  // interval searches by pixel size must never start at 0
+}
+
+// One field the reset chain sets: how to spoil it and whether it is back.
+struct ResetField {
+  std::string name;
+  std::function<void()> spoil;
+  std::function<bool()> restored;
+};
+
+template <class T>
+ResetField Field(const std::string& name, T& field, T expected) {
+  return {name, [&field] { field = T(77); }, [&field, expected] { return field == expected; }};
+}
+
+ResetField Field(const std::string& name, std::string& field, const std::string& expected) {
+  return {name, [&field] { field = "junk"; }, [&field, expected] { return field == expected; }};
+}
+
+ResetField Field(const std::string& name, Tlfont& font, const Tlfont& expected) {
+  return {name, [&font] { font = Tlfont{"junk", 77, 77, 77}; }, [&font, expected] { return font == expected; }};
+}
+
+TEST_F(DocumentStateTest, TheResetChainRestoresEveryValueItSets) {
+  // Start-up and a new document: ResetMiscSettings, then ResetAllSettings(0). Each field is
+  // spoilt first, so that a value the chain forgets to set cannot pass as a struct default.
+  using X = Extended;
+  TVariableValues& v = doc.VariableValues;
+  std::vector<ResetField> fields = {
+      // ResetAllSettings, steps 1 to 3.
+      Field("SkipNextResize", ui.SkipNextResize, uint8_t{0}),
+      Field("BackgroundDirty", doc.BackgroundDirty, uint8_t{1}),
+      Field("GraphMouseMode", ui.GraphMouseMode, uint8_t{0}),
+      Field("HideDrawActive", ui.HideDrawActive, uint8_t{0}),
+      Field("XAxisShown", doc.XAxisShown, uint8_t{1}),
+      Field("YAxisShown", doc.YAxisShown, uint8_t{1}),
+      Field("AxisWidth", doc.AxisWidth, uint8_t{1}),
+      Field("IncrementalDisplay", doc.IncrementalDisplay, uint8_t{0}),
+      Field("grid kind", doc.GridSettings.kind, uint8_t{1}),
+      Field("grid dashed", doc.GridSettings.dashed, uint8_t{0}),
+      Field("grid colour", doc.GridSettings.color, int32_t{0xC0C0C0}),
+      Field("grid thickness", doc.GridSettings.thickness, uint8_t{1}),
+      Field("TangentLineColor", doc.TangentLineColor, int32_t{0x0080FF}),
+      Field("TangentRateColor", doc.TangentRateColor, int32_t{0x8000FF}),
+      Field("AxisNumberPosition", doc.AxisNumberPosition, uint8_t{0}),
+      Field("LineWidthSetting", doc.LineWidthSetting, uint8_t{1}),
+      Field("ParseOK", eng.ParseOK, uint8_t{1}),
+      Field("DocumentUntouched", ui.DocumentUntouched, uint8_t{1}),
+      Field("XMin", doc.ViewRange.XMin, X{-5}),
+      Field("XMax", doc.ViewRange.XMax, X{5}),
+      Field("YMin", doc.ViewRange.YMin, X{-5}),
+      Field("YMax", doc.ViewRange.YMax, X{5}),
+      // Step 4: parameters, table, labels, definitions.
+      Field("a", v.cells[1], 1.0f),
+      Field("h", v.cells[8], 1.0f),
+      Field("s", v.cells[19], 1.0f),
+      Field("f", v.cells[6], 0.0f),
+      Field("u", v.cells[20], 0.0f),
+      Field("omega", v.cells[15], 0.0f),
+      Field("theta", v.cells[18], 0.0f),
+      Field("t", v.T, X{0}),
+      Field("increment of t", doc.ParameterIncrements[5], X{0.1L}),
+      Field("increment of n", doc.ParameterIncrements[14], X{0.1L}),
+      Field("ThetaDisplayValue", doc.ThetaDisplayValue, X{0}),
+      Field("OmegaDisplayValue", doc.OmegaDisplayValue, X{0}),
+      Field("LocusSegmentCounter", doc.LocusSegmentCounter, uint8_t{0}),
+      Field("EntryCount", doc.EntryCount, uint8_t{0}),
+      Field("KindCounts[8]", doc.KindCounts[8], uint8_t{0}),
+      Field("LabelCount", doc.LabelCount, int32_t{0}),
+      Field("label 40 x", doc.LabelTable[40].xText, std::string("0")),
+      Field("label 40 shiftLeft", doc.LabelTable[40].shiftLeft, int32_t{8}),
+      Field("label 40 backColor", doc.LabelTable[40].backColor, int32_t{0xFFFFFF}),
+      Field("DefinedFunctionCount", doc.DefinedFunctionCount, uint8_t{0}),
+      Field("F21", doc.DefinedFunctionTexts[21], std::string()),
+      Field("DefinedConstantCount", doc.DefinedConstantCount, uint8_t{0}),
+      Field("Q20 value", doc.DefinedConstantValues[20], X{0}),
+      Field("Q20 drawable", doc.DefinedConstantDrawable[20], uint8_t{1}),
+      Field("EditedDefinition", doc.EditedDefinition.kind, uint8_t{kEditedNone}),
+      // Steps 5 and 6: fonts and axis names.
+      Field("GraphFont", doc.GraphFont, Tlfont{"Times New Roman", 12, 0, 0}),
+      Field("PointLabelFont", doc.PointLabelFont, Tlfont{"Times New Roman", 12, 0, 1}),
+      Field("MemoFont", doc.MemoFont, Tlfont{sj("ＭＳ 明朝"), 11, 0, 1}),
+      Field("PointLabelFontCustom", doc.PointLabelFontCustom, uint8_t{0}),
+      Field("GraphFontCustom", doc.GraphFontCustom, uint8_t{0}),
+      Field("XAxisName", doc.XAxisName, std::string("x")),
+      Field("YAxisName", doc.YAxisName, std::string("y")),
+      Field("XAxisUnit", doc.XAxisUnit, uint8_t{1}),
+      Field("YAxisUnit", doc.YAxisUnit, uint8_t{1}),
+      Field("IntervalTextShown", doc.IntervalTextShown, uint8_t{0}),
+      Field("PointPerpendicularsShown", doc.PointPerpendicularsShown, uint8_t{0}),
+      // Step 7, with the mode flags: ResetMiscSettings has set EntryModified first.
+      Field("AfterImageOn", modes.AfterImageOn, uint8_t{0}),
+      Field("LocusOn", modes.LocusOn, uint8_t{0}),
+      Field("LabelsShown", modes.LabelsShown, uint8_t{1}),
+      Field("MeanRateTextShown", modes.MeanRateTextShown, uint8_t{1}),
+      Field("IntervalMaxMinShown", modes.IntervalMaxMinShown, uint8_t{1}),
+      Field("CloseNeedsConfirm", modes.CloseNeedsConfirm, uint8_t{1}),
+      Field("CalculusActive", modes.CalculusActive, uint8_t{0}),
+      Field("tool mode 3", modes.ToolModes[2], uint8_t{0}),
+      Field("AnimationMode", modes.AnimationMode, uint8_t{6}),
+      Field("DragTarget", ui.DragTarget[0], uint8_t{0}),
+      Field("byte after DragTarget", ui.DragTarget[1], uint8_t{0}),
+      Field("IntervalMode", doc.IntervalMode, uint8_t{0}),
+      Field("IntervalColor", doc.IntervalColor, int32_t{0x0045FF}),
+      Field("IntervalStyle", doc.IntervalStyle, uint8_t{1}),
+      Field("SubFormOpen", ui.SubFormOpen, uint8_t{0}),
+      Field("AxisLabelFlag", doc.AxisLabelFlag, uint8_t{0}),
+      Field("ParametersInUse", doc.ParametersInUse, uint8_t{0}),
+      Field("ValueTimerBusy", ui.ValueTimerBusy, uint8_t{0}),
+      Field("AxisTicksShown", doc.AxisTicksShown, uint8_t{1}),
+      Field("AxisNumbersShown", doc.AxisNumbersShown, uint8_t{1}),
+      Field("CoordinateReadoutShown", doc.CoordinateReadoutShown, uint8_t{1}),
+      Field("SnapMode", modes.SnapMode, uint8_t{2}),
+      Field("RegionDensity[0]", doc.RegionDensity[0], uint8_t{1}),
+      Field("SoundPresent[10]", doc.SoundPresent[10], uint8_t{0}),
+      // ResetMiscSettings.
+      Field("LocusSegmentsDrawn", settings.LocusSegmentsDrawn, uint8_t{1}),
+      Field("NavigatorFlags2", settings.NavigatorFlags2[1], uint8_t{0}),
+      Field("DrawingEnabled", ui.DrawingEnabled, uint8_t{1}),
+      Field("KeepAspectRatio", settings.KeepAspectRatio, uint8_t{0}),
+      Field("XTickDensity", settings.XTickDensity, int8_t{0}),
+      Field("YTickDensity", settings.YTickDensity, int8_t{0}),
+      Field("RiemannSumKind", settings.RiemannSumKind, uint8_t{0}),
+      Field("Printing", settings.Printing, uint8_t{0}),
+      Field("MacroRunning", settings.MacroRunning, uint8_t{0}),
+      Field("BackgroundShown", settings.BackgroundShown, uint8_t{0}),
+      Field("TangentAfterImage", settings.TangentAfterImage, uint8_t{0}),
+      Field("SerialSaveFormat", settings.SerialSaveFormat, uint8_t{0}),
+      Field("TitleFont", settings.PrintSettings.TitleFont, Tlfont{sj("ＭＳ 明朝"), 12, 0, 0}),
+      Field("print option 1", settings.PrintSettings.option1, uint8_t{0}),
+      Field("print option 2", settings.PrintSettings.option2, uint8_t{1}),
+      Field("Frame", settings.PrintSettings.Frame, uint8_t{1}),
+      Field("TitleLeft", settings.PrintSettings.TitleLeft, int32_t{50}),
+      Field("TitleTop", settings.PrintSettings.TitleTop, int32_t{150}),
+      Field("PictureLeft", settings.PrintSettings.PictureLeft, int32_t{0}),
+      Field("PictureTop", settings.PrintSettings.PictureTop, int32_t{200}),
+      Field("PictureWidth", settings.PrintSettings.PictureWidth, int32_t{1000}),
+      Field("PrintFormFirstShow", settings.PrintFormFirstShow, uint8_t{1}),
+      Field("PlotMode", eng.PlotMode, uint8_t{0}),
+      Field("AfterImageColorMode", settings.AfterImageColorMode, uint8_t{0}),
+      Field("MemoOnTop", settings.MemoOnTop, uint8_t{1}),
+      Field("AfterImagePale", settings.AfterImagePale, uint8_t{0}),
+      Field("RegionDensity[1]", doc.RegionDensity[1], uint8_t{0}),
+      Field("NavigatorRowOffset", settings.NavigatorRowOffset, int32_t{0}),
+      Field("OutputScale", settings.OutputScale, 1.0f),
+      Field("PrintScale", settings.PrintScale, 1.0f),
+      Field("IntervalDrawFlag", settings.IntervalDrawFlag, uint8_t{1}),
+      Field("PolygonPrintMode", settings.PolygonPrintMode, uint8_t{1}),
+      Field("AxisWidthMode", settings.AxisWidthMode, uint8_t{1}),
+      Field("Dimension", doc.Dimension, uint8_t{2}),
+      Field("EntryModified", ui.EntryModified, uint8_t{1}),
+      Field("CurrentFileName", settings.CurrentFileName, std::string()),
+  };
+  for (const ResetField& f : fields) f.spoil();
+  ui.EntryModified = 0;  // the mode flags are reset only because ResetMiscSettings sets it
+  settings.ValueChangeList = NewValueNode(1, 2);
+  settings.MacroFrameList = NewValueNode(3, 4);
+
+  ResetMiscSettings();
+  ResetAllSettings(0);
+
+  for (const ResetField& f : fields) EXPECT_TRUE(f.restored()) << f.name;
+  EXPECT_EQ(settings.ValueChangeList, nullptr);
+  EXPECT_EQ(settings.MacroFrameList, nullptr);
 }
 
 TEST_F(DocumentStateTest, ResetEmptiesAPopulatedDocument) {

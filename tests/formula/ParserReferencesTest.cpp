@@ -187,6 +187,17 @@ TEST_F(ParserReferencesTest, ExplicitEntryReferences) {
   e.texts[0] = "x";
   doc.EditedDefinition = {kEditedExplicit, 1, 0};
   EXPECT_FALSE(Valid("y1"));
+
+  // Entries beyond the size of the definition tables can be named too.
+  doc.EditedDefinition = TEditedDefinition{};
+  for (int i = 2; i <= 30; ++i) {
+    InitFuncprop(doc.FigureTable[i], kKindExplicit);
+    doc.FigureTable[i].texts[0] = "x+" + std::to_string(i);
+  }
+  doc.EntryCount = 30;
+  doc.KindCounts[kKindExplicit] = 30;
+  EXPECT_EQ(Parsed("y25"), "(+ x 25)");
+  EXPECT_EQ(Parsed("y31"), "error@1");
   doc.Dimension = 3;
   doc.EditedDefinition = TEditedDefinition{};
   EXPECT_EQ(Parsed("y1"), "error@2");  // in space y1 is the letter y and a digit

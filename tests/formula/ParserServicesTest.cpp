@@ -34,6 +34,8 @@ TEST_F(ParserServicesTest, CombinationArgumentsMustBeExactInCheckMode) {
   EXPECT_EQ(Parsed("C(x,2)", 1), "error@4");
   EXPECT_EQ(Parsed("P(5,x+1)", 1), "error@6");
   EXPECT_EQ(Parsed("C(x,2)", 2), "(C x 2)");  // only check mode tests exactness
+  // A form left open fails at the end in every mode, even when a function inside it closes.
+  for (int mode : {1, 2}) EXPECT_EQ(Parsed("C(5,sin(x)", mode), "error@11") << mode;
 }
 
 TEST_F(ParserServicesTest, BoundsThatAreNotNumbersAreEvaluated) {
