@@ -39,7 +39,8 @@ EquationFileResult LoadEquationFile(const std::filesystem::path& fileName);
 EquationFileResult LoadEquationFileBytes(const std::filesystem::path& fileName, std::string_view bytes);
 
 // The equation file named by the program's first argument, when that ends in ".lpw" or
-// ".LPW"; nullptr otherwise.
+// ".LPW"; nullptr otherwise. `arguments` are those after the program's own name.
 const std::string* CommandLineEquationFile(const std::vector<std::string>& arguments);
 // Loads it (the start-up continuation's first timer tick); false when there is none.
+// `result` receives the load's outcome, whose message the caller shows.
 bool OpenCommandLineFile(const std::vector<std::string>& arguments, EquationFileResult* result = nullptr);
