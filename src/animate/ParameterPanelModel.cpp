@@ -1,5 +1,6 @@
 #include "animate/ParameterPanelModel.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -79,10 +80,12 @@ int ParameterPanelModel::ShownRowCount() const {
 }
 
 bool ParameterPanelModel::AngleInDegrees(int row) const {
-  if (row == kThetaRow) return ThetaInDegrees;
-  if (row == kOmegaRow) return OmegaInDegrees;
+  if (row == kThetaRow) return doc.ThetaInDegrees;
+  if (row == kOmegaRow) return doc.OmegaInDegrees;
   return false;
 }
+
+int ParameterPanelModel::StepWidthIndex() const { return settings.StepWidthItem; }
 
 // --- values -------------------------------------------------------------------------
 
@@ -155,11 +158,11 @@ void ParameterPanelModel::FormCreate() {
   modes.AfterImageOn = 0;
   modes.LocusOn = 0;
   hooks_->UpdateAfterImageButtons();
-  StepWidthIndex = 2;
-  StepWidth = kStepWidths[StepWidthIndex];
+  settings.StepWidthItem = 2;
+  StepWidth = kStepWidths[settings.StepWidthItem];
   hooks_->ResetIntervalControls();
-  ThetaInDegrees = 0;
-  OmegaInDegrees = 0;
+  doc.ThetaInDegrees = 0;
+  doc.OmegaInDegrees = 0;
   ShowParameterValues();
   ShowIncrements();
 }
@@ -218,7 +221,7 @@ void ParameterPanelModel::ShowParameterRows() {
   for (int row = 0; row < kParameterRowCount; ++row)
     rows_[row].shown = doc.ParameterUsed[kParameterRows[row].nodeCode] != 0;
   layout_ = PanelLayout::Parameters;
-  StepWidth = kStepWidths[StepWidthIndex];
+  StepWidth = kStepWidths[std::min<int>(settings.StepWidthItem, 4)];
   ShowParameterValues();
   ShowIncrements();
   hooks_->SavePointPositions();
@@ -373,7 +376,7 @@ void ParameterPanelModel::ClearIncrement(int row) {
 
 void ParameterPanelModel::SetStepWidthIndex(int index) {
   if (!Refused() && index >= 0 && index < 5) {
-    StepWidthIndex = index;
+    settings.StepWidthItem = static_cast<uint8_t>(index);
     StepWidth = kStepWidths[index];
   }
   Changed();  // a refused choice puts the radio group back
@@ -382,7 +385,7 @@ void ParameterPanelModel::SetStepWidthIndex(int index) {
 void ParameterPanelModel::SetAngleUnit(bool degrees) {
   if (Refused()) return;
   Busy busy(stepping_);
-  (AngleRowUnderMouse == 0 ? ThetaInDegrees : OmegaInDegrees) = degrees ? 1 : 0;
+  (AngleRowUnderMouse == 0 ? doc.ThetaInDegrees : doc.OmegaInDegrees) = degrees ? 1 : 0;
   ApplyParameterValues(0);
   RedrawForParameters();
 }

@@ -39,9 +39,10 @@ class ParameterPanelModel {
   void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
 
   // --- fields of the panel ---
+  // The step width item and the angle units live in the program state, where the
+  // equation file saves and loads them.
   float StepWidth = 0.1f;  // 10, 1, 0.1, 0.01 or 0.001
-  int StepWidthIndex = 2;
-  uint8_t ThetaInDegrees = 0, OmegaInDegrees = 0;
+  int StepWidthIndex() const;
   uint8_t HeldButtonCode = 0;      // direction code of the last pressed value button
   uint8_t AngleRowUnderMouse = 0;  // 0 the θ row, 1 the ω row
   // The window's top-left corner at its last show; the formula keyboard is placed by it.

@@ -263,7 +263,7 @@ void TValueChange::Sync() {
   const bool wasGuarded = guard_;
   guard_ = true;
   setWindowTitle(Utf8(model_.Caption()));
-  if (QAbstractButton* b = stepWidths_->button(model_.StepWidthIndex); b && !b->isChecked()) b->setChecked(true);
+  if (QAbstractButton* b = stepWidths_->button(model_.StepWidthIndex()); b && !b->isChecked()) b->setChecked(true);
 
   // The rows in use, stacked from the bottom of labelpanel.
   int y = kLabelTop + kLabelHeight;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -17,6 +18,7 @@
 #include "io/EquationReader.h"
 #include "io/EquationWriter.h"
 #include "platform/Dialogs.h"
+#include "platform/EventPump.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -214,6 +216,24 @@ EquationFileResult LoadFromBytes(const std::filesystem::path& fileName, std::str
   return result;
 }
 
+// A load replaces the document under whatever handler is still on the stack below a
+// nested message loop, so from inside one it waits until the loop has closed.
+// True when the load was deferred.
+bool DeferWhileNested(std::function<EquationFileResult()> load) {
+  if (platform::PumpDepth() == 0) return false;
+  platform::DeferToTopLevel([load = std::move(load)] {
+    const EquationFileResult later = load();
+    if (!later.ok && !later.message.empty()) FileHost().ReportDeferredLoadFailure(later.message);
+  });
+  return true;
+}
+
+EquationFileResult Deferred() {
+  EquationFileResult result;
+  result.deferred = true;
+  return result;
+}
+
 }  // namespace
 
 EquationFileResult SaveEquationFile(int startingMode, platform::Dialogs& dialogs) {
@@ -252,6 +272,7 @@ EquationFileResult SaveEquationFileAs(const std::filesystem::path& fileName, int
 
 EquationFileResult LoadEquationFile(const std::filesystem::path& fileName) {
   if (ui.SubFormOpen) return {};
+  if (DeferWhileNested([fileName] { return LoadEquationFile(fileName); })) return Deferred();
   FileHost().CloseParameterPanel();
   std::error_code ec;
   if (!std::filesystem::exists(fileName, ec)) {
@@ -265,6 +286,8 @@ EquationFileResult LoadEquationFile(const std::filesystem::path& fileName) {
 
 EquationFileResult LoadEquationFileBytes(const std::filesystem::path& fileName, std::string_view bytes) {
   if (ui.SubFormOpen) return {};
+  if (DeferWhileNested([fileName, copy = std::string(bytes)] { return LoadEquationFileBytes(fileName, copy); }))
+    return Deferred();
   FileHost().CloseParameterPanel();
   return LoadFromBytes(fileName, bytes);
 }

@@ -6,6 +6,7 @@
 // every request is a no-op and every question gets the answer of a fresh window.
 #include <QImage>
 #include <filesystem>
+#include <string>
 
 class EquationFileHost {
  public:
@@ -70,6 +71,8 @@ class EquationFileHost {
   virtual void RefreshGraphControls() {}
   virtual void CompileMacro() {}
   virtual void RunMacroOnload() {}
+  // A load that had to wait for a nested message loop to close failed (UTF-8 message).
+  virtual void ReportDeferredLoadFailure(const std::string& message) {}
 };
 
 // Never null; the no-op host until SetEquationFileHost installs another.

@@ -256,6 +256,32 @@ TEST_F(PanelTest, ClearingAndIncrements) {
   EXPECT_EQ(panel->IncrementColor(Row('a')), 0x808080u);
 }
 
+// The angle units and the step width are document state: a loaded document brings its
+// own, and what the panel sets is what a save writes.
+TEST_F(PanelTest, AngleUnitsAndStepWidthAreTheDocuments) {
+  UseParameters("ro");
+  doc.ThetaInDegrees = 1;
+  doc.ThetaDisplayValue = 30;
+  doc.OmegaDisplayValue = 0.5L;
+  settings.StepWidthItem = 3;
+  Show();
+  EXPECT_EQ(panel->ValueText(kThetaRow), "30.00ﾟ");
+  EXPECT_EQ(Cell('r'), static_cast<float>(kPi / 6));
+  EXPECT_EQ(panel->ValueText(kOmegaRow), "0.500π");
+  EXPECT_EQ(panel->StepWidth, 0.01f);
+  EXPECT_EQ(panel->StepWidthIndex(), 3);
+
+  panel->AngleRowUnderMouse = 1;
+  panel->SetAngleUnit(true);
+  EXPECT_EQ(doc.OmegaInDegrees, 1);
+  panel->SetStepWidthIndex(0);
+  EXPECT_EQ(settings.StepWidthItem, 0);
+  panel->FormCreate();  // a new panel starts in multiples of π at 0.1
+  EXPECT_EQ(doc.ThetaInDegrees, 0);
+  EXPECT_EQ(doc.OmegaInDegrees, 0);
+  EXPECT_EQ(settings.StepWidthItem, 2);
+}
+
 TEST_F(PanelTest, NothingChangesWhileAMacroRuns) {
   AddExplicit("a*x");
   Show();
@@ -275,7 +301,7 @@ TEST_F(PanelTest, NothingChangesWhileAMacroRuns) {
   clock->advance(2000);
   EXPECT_EQ(Cell('a'), 1);
   EXPECT_EQ(Increment('a'), 0.1L);
-  EXPECT_EQ(panel->StepWidthIndex, 2);
+  EXPECT_EQ(panel->StepWidthIndex(), 2);
   EXPECT_EQ(pipeline.composed, 0);
   EXPECT_TRUE(hooks.asked.empty());
 }

@@ -11,6 +11,7 @@
 #include "SampleDocuments.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
+#include "platform/EventPump.h"
 
 namespace {
 
@@ -195,6 +196,29 @@ TEST_F(EquationLoadTest, NothingWhileASubWindowIsOpen) {
   EXPECT_FALSE(result.ok);
   EXPECT_TRUE(result.message.empty());
   EXPECT_TRUE(host.calls.empty());
+}
+
+// From inside a nested message loop a load would replace the document under the handler
+// that pumps: it waits until the loop has closed.
+TEST_F(EquationLoadTest, ALoadAskedInsideANestedLoopWaitsForItToClose) {
+  platform::RunDeferredActions();
+  sample::Add(kKindExplicit).texts[0] = "x";
+  settings.CurrentFileName = "/d/kept.lpw";
+  {
+    platform::NestedLoopScope pumping;
+    const EquationFileResult result = LoadEquationFileBytes(kName, JoinLines(lines));
+    EXPECT_TRUE(result.deferred);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_EQ(doc.EntryCount, 1);
+    EXPECT_EQ(platform::RunDeferredActions(), 0);
+    EXPECT_FALSE(LoadEquationFile("/nonexistent/missing.lpw").ok);  // reported when it runs
+  }
+  EXPECT_EQ(platform::RunDeferredActions(), 2);
+  EXPECT_EQ(doc.EntryCount, 14);
+  EXPECT_EQ(settings.CurrentFileName, kName.string());
+  ASSERT_EQ(host.reported.size(), 1u);
+  EXPECT_NE(host.reported[0].find("missing.lpw"), std::string::npos);
 }
 
 TEST_F(EquationLoadTest, ClosingStepsRestoreTheAnimationAndEndWithTheMacro) {

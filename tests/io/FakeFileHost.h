@@ -82,6 +82,8 @@ class FakeFileHost : public EquationFileHost {
   void ShowParameterValues() override { Log("ShowParameterValues"); }
   void CompileMacro() override { Log("CompileMacro"); }
   void RunMacroOnload() override { Log("RunMacroOnload"); }
+  void ReportDeferredLoadFailure(const std::string& message) override { reported.push_back(message); }
+  std::vector<std::string> reported;
 
   // The space range steps, with the 2D view set to 1.8 times the range.
   static void NormalizeRange() {

@@ -193,8 +193,8 @@ inline void BuildPlaneDocument(FakeFileHost& host) {
   modes.LocusOn = 0;
 }
 
-// A space document with a surface, a space curve, figures and points, saved while the
-// tangent animation ran.
+// A space document with an entry of every kind (a surface, a space curve, figures and
+// points among them), saved while the tangent animation ran.
 inline void BuildSpaceDocument(FakeFileHost& host) {
   AddCommonParts(host);
   doc.Dimension = 3;
@@ -221,10 +221,19 @@ inline void BuildSpaceDocument(FakeFileHost& host) {
   surface.texts[0] = "x*y/" + Japanese();
   surface.color = 0x00FF00;
   surface.brushColor = 0x0000FF;
+  Tfuncprop& derivative = Add(kKindDerivative);
+  derivative.texts[0] = "x-y";
+  derivative.afterImage = 0;
+  Tfuncprop& relation = Add(kKindRelation);
+  relation.texts = {"x^2+y^2+z^2=1", "", "", "", ""};
+  relation.penWidth = 3;
   Tfuncprop& curve = Add(kKindParametric);
   curve.texts = {"cos(t)", "sin(t)", "0", "6", "t/3"};
   curve.stepText = "0.02";
   curve.dashed = 1;
+  Tfuncprop& polar = Add(kKindPolar);
+  polar.texts = {"2", "0", "0", "0", "pi"};
+  polar.shown = 0;
   Tfuncprop& seg = Add(kKindFigure);
   seg.subkind = 3;
   seg.letter = 1;
