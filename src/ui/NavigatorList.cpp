@@ -126,8 +126,8 @@ class ListBuilder {
     list_.ToggleRows.resize(static_cast<size_t>(doc.EntryCount) + 1);
   }
 
-  void Section(const std::string& caption, gfx::Color color, bool space) {
-    list_.sections.push_back({y_, caption, color, space});
+  void Section(const std::string& caption, gfx::Color color, bool space, std::uint8_t kind) {
+    list_.sections.push_back({y_, caption, color, space, kind});
     y_ += kSectionBandHeight;
   }
 
@@ -200,7 +200,7 @@ void BuildEntrySection(ListBuilder& b, const SectionSpec& s, bool space) {
   const gfx::Color color = space ? kSpaceSectionColor : kPlaneSectionColor;
   const std::uint8_t correct = space ? rowaction::CorrectSpace : rowaction::CorrectPlane;
   const std::uint8_t add = space ? rowaction::AddSpace : rowaction::AddPlane;
-  b.Section(sj(s.caption), color, space);
+  b.Section(sj(s.caption), color, space, s.kind);
   int position = 0;
   for (int i = 1; i <= doc.EntryCount; ++i) {
     const Tfuncprop& e = doc.FigureTable[i];
@@ -231,7 +231,7 @@ void BuildDefinitionSection(ListBuilder& b, bool functions) {
   const std::uint8_t kind = functions ? kKindDefinedFunction : kKindDefinedConstant;
   const int count = functions ? doc.DefinedFunctionCount : doc.DefinedConstantCount;
   const auto& texts = functions ? doc.DefinedFunctionTexts : doc.DefinedConstantTexts;
-  b.Section(sj(caption), kDefinitionSectionColor, false);
+  b.Section(sj(caption), kDefinitionSectionColor, false, kind);
   for (int n = 1; n <= count && n <= kMaxDefinitions; ++n) {
     TListEntryRow row;
     row.row = {0, 0, n, kind, functions ? rowaction::CorrectFunction : rowaction::CorrectConstant};

@@ -56,6 +56,7 @@ struct TListSection {
   std::string caption;  // CP932
   gfx::Color color = 0;
   bool space = false;
+  std::uint8_t kind = 0;  // the rows' kind (9 and 10 for the definitions)
 };
 
 struct TListTextLine {

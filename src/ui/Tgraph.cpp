@@ -156,8 +156,12 @@ void Tgraph::showEvent(QShowEvent* event) {
 void Tgraph::FormShow() {
   Timer1().Arm(job::Startup);
   ShowLineWidthButton();
-  const TPairPlacement p = FirstPlacement(screen_.geometry(), screen_.workArea(), frameGeometry().width(),
-                                          navigator_.frameGeometry().width());
+  // Now that the window has its frame, the navigator takes the rest of the pair's width;
+  // its frame is taken to be as wide as this one's.
+  const int frame = frameGeometry().width() - width();
+  navigator_.SetNavigatorWidth(PairWidth(screen_.geometry()) - frameGeometry().width() - frame);
+  const TPairPlacement p =
+      FirstPlacement(screen_.geometry(), screen_.workArea(), frameGeometry().width(), navigator_.width() + frame);
   move(p.graph.left, p.graph.top);
   navigator_.move(p.navigator.left, p.navigator.top);
   navigator_.DockLeft = p.navigator.left;

@@ -113,8 +113,7 @@ Tlpnavi::Tlpnavi(const platform::Screen& screen)
   graph_ = std::make_unique<Tgraph>(screen_, *this);
   GraphHeightAtStart = graph_->height();
   graph_->move(0, graph_->y());
-  NavigatorWidth = std::max(kMinClientWidth, PairWidth(screen_.geometry()) - graph_->frameGeometry().width());
-  setFixedWidth(NavigatorWidth);
+  SetNavigatorWidth(PairWidth(screen_.geometry()) - graph_->frameGeometry().width());
   resize(NavigatorWidth, GraphHeightAtStart - 5);
   GraphLeftOfNavigator();
   ui.MemoShown = 0;
@@ -125,6 +124,11 @@ Tlpnavi::Tlpnavi(const platform::Screen& screen)
 Tlpnavi::~Tlpnavi() {
   graph_.reset();
   if (lpnavi == this) lpnavi = nullptr;
+}
+
+void Tlpnavi::SetNavigatorWidth(int width) {
+  NavigatorWidth = std::max(kMinClientWidth, width);
+  setFixedWidth(NavigatorWidth);
 }
 
 void Tlpnavi::LayoutParts() {

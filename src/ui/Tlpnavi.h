@@ -34,6 +34,8 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   int GraphHeightAtStart = 0;
   int ListFontSize = 12;
   int DockLeft = 0, DockTop = 0;
+  // The navigator's fixed width.
+  void SetNavigatorWidth(int width);
   void DockNavigator() override;
   void GraphLeftOfNavigator();
   // Status bar or tool panel clicked: windows side by side; double click: the start-up layout.
