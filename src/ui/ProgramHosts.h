@@ -17,7 +17,7 @@ class ProgramShellHooks final : public ShellHooks {
   void StopAnimationTimer() override;
 };
 
-class ProgramPanelHooks final : public ParameterPanelHooks {
+class ProgramPanelHooks : public ParameterPanelHooks {
  public:
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   void EnableNavigator() override;
@@ -25,7 +25,7 @@ class ProgramPanelHooks final : public ParameterPanelHooks {
   std::filesystem::path DemoFolder() override;
 };
 
-class ProgramFileHost final : public EquationFileHost {
+class ProgramFileHost : public EquationFileHost {
  public:
   int NavigatorScrollPosition() override;
   void RefreshGraphWindowMode() override;

@@ -270,7 +270,8 @@ int Tlpnavi::PickPointName(int preset, int left, int top) {
     platform::NestedLoopScope modal;
     ShowClpanelModal(left, top);
   }
-  return ui.InputCancelled ? 0 : clpanel.ClpanelResult;
+  // A picker closed without a choice leaves no result.
+  return clpanel.ClpanelResult;
 }
 
 int Tlpnavi::ImportCsvPoints(int letter) { return importCsvPoints ? importCsvPoints(letter) : -1; }

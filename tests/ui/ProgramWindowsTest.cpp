@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -18,6 +19,9 @@
 #include "render/TickSteps.h"
 #include "support/GuiApp.h"
 #include "ui/CanvasView.h"
+#include "ui/PaletteModel.h"
+#include "ui/Tclpanel.h"
+#include "ui/Tkeyfunc.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/ProgramWindows.h"
 #include "ui/StatusPanels.h"
@@ -312,6 +316,46 @@ TEST_F(ProgramWindowsTest, AFunctionEnteredThroughTheNavigatorIsDrawn) {
   const TListRow& again = lpnavi->Model().List().ListRows[1];
   QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (again.top + again.bottom) / 2));
   EXPECT_EQ(doc.EntryCount, 1);
+}
+
+TEST_F(ProgramWindowsTest, ANewPointIsNamedOnThePaletteAndDefinitionsOnTheKeyboard) {
+  Start();
+  ShowAndTick();
+  SetEntryWindowOpener([](int, int, std::uint8_t, int) {
+    ui.InputCancelled = 0;
+    return EntryWindowResult::Accepted;
+  });
+  auto clickAddRow = [](int kind) {
+    for (const TListAddRow& add : lpnavi->Model().List().adds)
+      if (add.row.kind == kind) {
+        QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (add.row.top + add.row.bottom) / 2));
+        return;
+      }
+    ADD_FAILURE() << "no add row of kind " << kind;
+  };
+  // Closed without a choice: no point.
+  WhenModal<Tclpanel>([](Tclpanel& w) { w.reject(); });
+  clickAddRow(kKindPoint);
+  EXPECT_EQ(doc.EntryCount, 0);
+  // C chosen.
+  WhenModal<Tclpanel>([](Tclpanel& w) {
+    const gfx::Rect r = LetterButtonRect(3);
+    QTest::mouseClick(w.Picture(), Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  });
+  clickAddRow(kKindPoint);
+  ASSERT_EQ(doc.EntryCount, 1);
+  EXPECT_EQ(doc.FigureTable[1].letter, 3);
+  EXPECT_EQ(doc.FigureTable[1].texts[2], "C");
+
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) {
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("定義関数 F1"));
+    QTest::keyClicks(w.Edit(), "x^2");
+    QTest::keyClick(w.Edit(), Qt::Key_Return);
+  });
+  clickAddRow(kKindDefinedFunction);
+  EXPECT_EQ(doc.DefinedFunctionCount, 1);
+  EXPECT_EQ(doc.DefinedFunctionTexts[1], "x^2");
+  EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().entries.back().letter), "F");
 }
 
 }  // namespace
