@@ -1,27 +1,36 @@
-// The program block: creates the application and its first window, then runs the
-// message loop until the main window closes.
+// The program block: the application object, the windows in their order of creation, then
+// the message loop until the graph window (the main form) closes.
 #include <QApplication>
 #include <QFont>
-#include <QLabel>
-#include <QMainWindow>
-#include <QVBoxLayout>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "animate/TimerJobs.h"
+#include "platform/Screen.h"
+#include "platform/Timer.h"
 #include "png/VexPNG.h"
+#include "ui/ProgramWindows.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Lumenplotter");
   QApplication::setFont(QFont("IPAPGothic", 10));
+  QApplication::setQuitOnLastWindowClosed(false);
   RegisterVexPNG();  // picture loading by extension accepts ".png"
+  Timer1().SetBackend(std::make_unique<platform::QtTimerBackend>());
 
-  // Stand-in main window until the graph window takes its place.
-  QMainWindow window;
-  window.setWindowTitle(QString::fromUtf8("Lumenplotter グラフ"));
-  auto* label = new QLabel(QString::fromUtf8("関数のグラフ　y=f(x)　θ ω π ≦ 30°"));
-  label->setAlignment(Qt::AlignCenter);
-  label->setFont(QFont("IPAPGothic", 16));
-  window.setCentralWidget(label);
-  window.resize(480, 320);
-  window.show();
-  return app.exec();
+  std::vector<std::string> arguments;
+  const QStringList args = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < args.size(); ++i) arguments.push_back(args[i].toStdString());
+
+  int result = 0;
+  {
+    platform::QtScreen screen;
+    ProgramWindows windows(screen, std::move(arguments));
+    windows.Show();
+    result = app.exec();
+  }
+  Timer1().SetBackend(nullptr);
+  return result;
 }

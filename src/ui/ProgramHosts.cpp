@@ -1,0 +1,147 @@
+#include "ui/ProgramHosts.h"
+
+#include "animate/ParameterPanelModel.h"
+#include "animate/TValueChange.h"
+#include "animate/TimerJobs.h"
+#include "formula/DocumentState.h"
+#include "render/RedrawPipeline.h"
+#include "render/RenderState.h"
+#include "ui/FormulaKeyboardAsk.h"
+#include "ui/GraphViewHooks.h"
+#include "ui/Tgraph.h"
+#include "ui/Tlpnavi.h"
+
+// --- shell hooks ---
+
+void ProgramShellHooks::RedrawAll() { ::RedrawAll(); }
+
+void ProgramShellHooks::ShowParameterPanel() {
+  if (ValueChange) ValueChange->ShowParameterForm();
+}
+
+void ProgramShellHooks::RefreshNavigator() {
+  if (lpnavi) lpnavi->RebuildEquationList();
+}
+
+void ProgramShellHooks::SetArrowHints(const std::string (&hints)[4]) {
+  if (graph) graph->SetArrowHints(hints);
+}
+
+void ProgramShellHooks::StopAnimationTimer() { Timer1().SetEnabled(false); }
+
+// --- parameter panel ---
+
+bool ProgramPanelHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+  return AskOnFormulaKeyboard(caption, kind, text, top, right);
+}
+
+void ProgramPanelHooks::EnableNavigator() {
+  if (lpnavi) lpnavi->setEnabled(true);
+}
+
+void ProgramPanelHooks::PlacePanel(bool atCreation, int height, int& left, int& top) {
+  if (!lpnavi || !graph) return;
+  if (atCreation) {
+    left = lpnavi->x();
+    top = graph->GetAnimationFormTop() + 100;
+    return;
+  }
+  left = graph->x() + graph->frameGeometry().width();
+  const int navigatorBottom = lpnavi->y() + lpnavi->frameGeometry().height();
+  if (top + height > navigatorBottom + 40) top = navigatorBottom - 40 - height;
+}
+
+std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo; }
+
+// --- equation files ---
+
+int ProgramFileHost::NavigatorScrollPosition() { return lpnavi ? lpnavi->ScrollPosition() : 0; }
+
+void ProgramFileHost::RefreshGraphWindowMode() {
+  if (graph) graph->RefreshGraphWindowMode();
+}
+
+QImage ProgramFileHost::BackgroundPicture() {
+  return settings.BackgroundShown ? render.BackgroundPicture.Image() : QImage();
+}
+
+std::filesystem::path ProgramFileHost::DemoFolder() { return GraphFolders.Demo; }
+
+void ProgramFileHost::SetCaptionFileName(const std::filesystem::path& fileName) {
+  if (graph) graph->SetCaptionFileName(fileName);
+}
+
+void ProgramFileHost::CloseParameterPanel() {
+  if (ValueChange) ValueChange->hide();
+}
+
+void ProgramFileHost::ShowGraphWindow() {
+  if (graph) graph->show();
+}
+
+void ProgramFileHost::ResetDocument() {
+  if (lpnavi) lpnavi->ResetDocument();
+}
+
+void ProgramFileHost::ShowLineWidthButton() {
+  if (graph) graph->ShowLineWidthButton();
+}
+
+void ProgramFileHost::SetNavigatorScrollPosition(int position) {
+  if (lpnavi) lpnavi->SetScrollPosition(position);
+}
+
+void ProgramFileHost::NormalizeSpaceRange() {
+  if (GraphViewHooks.normalizeSpaceRange) GraphViewHooks.normalizeSpaceRange();
+}
+
+void ProgramFileHost::RestoreGraphWindow(int width, int height) {
+  if (graph) graph->RestoreGraphWindow(width, height);
+}
+
+void ProgramFileHost::SetUI3D(bool space) {
+  if (!graph) return;
+  graph->SetUI3D(space);
+  graph->SetRedrawOnResize(true);
+}
+
+void ProgramFileHost::RebuildEquationList() {
+  if (lpnavi) lpnavi->RebuildEquationList();
+}
+
+void ProgramFileHost::EnableCalculusMenu(bool enable) {
+  if (lpnavi) lpnavi->Model().CalculusMenuEnabled = enable;
+}
+
+void ProgramFileHost::EnableGraphWindow() {
+  if (graph) graph->setEnabled(true);
+}
+
+void ProgramFileHost::ShowRangeInStatusBar() {
+  if (graph) graph->ShowRangeInStatusBar();
+}
+
+void ProgramFileHost::UpdateCamera() {
+  if (GraphViewHooks.updateCamera) GraphViewHooks.updateCamera();
+}
+
+void ProgramFileHost::PrepareRedraw() { ::PrepareRedraw(); }
+
+void ProgramFileHost::PlaceParameterPanel() {
+  if (!ValueChange) return;
+  int left = ValueChange->x(), top = ValueChange->y();
+  ParameterPanel().Hooks().PlacePanel(false, ValueChange->height(), left, top);
+  ValueChange->move(left, top);
+}
+
+void ProgramFileHost::ShowParameterValues() { ParameterPanel().ShowParameterValues(); }
+
+void ProgramFileHost::RefreshGraphControls() {
+  if (!graph) return;
+  graph->SetUI3D(doc.Dimension == 3);
+  graph->ShowLineWidthButton();
+}
+
+void ProgramFileHost::CompileMacro() {
+  if (lpnavi && lpnavi->compileMacro) lpnavi->compileMacro();
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The program's answers to what the libraries below the windows ask of them: the shell
+// hooks of the formula engine, the equation file's host, and the parameter panel's hooks
+// that the navigator and the graph window answer (the formula keyboard, the navigator,
+// the panel's place and the demo folder). They reach the windows through the program's
+// window variables (graph, lpnavi, ValueChange).
+#include "animate/ParameterPanelHooks.h"
+#include "formula/ShellHooks.h"
+#include "io/EquationFileHost.h"
+
+class ProgramShellHooks final : public ShellHooks {
+ public:
+  void RedrawAll() override;
+  void ShowParameterPanel() override;
+  void RefreshNavigator() override;
+  void SetArrowHints(const std::string (&hints)[4]) override;
+  void StopAnimationTimer() override;
+};
+
+class ProgramPanelHooks : public ParameterPanelHooks {
+ public:
+  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
+  void EnableNavigator() override;
+  void PlacePanel(bool atCreation, int height, int& left, int& top) override;
+  std::filesystem::path DemoFolder() override;
+};
+
+class ProgramFileHost : public EquationFileHost {
+ public:
+  int NavigatorScrollPosition() override;
+  void RefreshGraphWindowMode() override;
+  QImage BackgroundPicture() override;
+  std::filesystem::path DemoFolder() override;
+  void SetCaptionFileName(const std::filesystem::path& fileName) override;
+  void CloseParameterPanel() override;
+  void ShowGraphWindow() override;
+  void ResetDocument() override;
+  void ShowLineWidthButton() override;
+  void SetNavigatorScrollPosition(int position) override;
+  void NormalizeSpaceRange() override;
+  void RestoreGraphWindow(int width, int height) override;
+  void SetUI3D(bool space) override;
+  void RebuildEquationList() override;
+  void EnableCalculusMenu(bool enable) override;
+  void EnableGraphWindow() override;
+  void ShowRangeInStatusBar() override;
+  void UpdateCamera() override;
+  void PrepareRedraw() override;
+  void PlaceParameterPanel() override;
+  void ShowParameterValues() override;
+  void RefreshGraphControls() override;
+  void CompileMacro() override;
+};

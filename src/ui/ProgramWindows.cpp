@@ -1,0 +1,50 @@
+#include "ui/ProgramWindows.h"
+
+#include <QCoreApplication>
+
+#include "animate/ParameterPanelModel.h"
+#include "animate/TValueChange.h"
+#include "animate/TimerJobs.h"
+#include "ui/GraphWindowLogic.h"
+#include "ui/ManualPages.h"
+#include "ui/TAboutBox1.h"
+#include "ui/Tgraph.h"
+#include "ui/Tlpnavi.h"
+
+ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::string> arguments)
+    : screen_(screen), arguments_(std::move(arguments)) {
+  FirstStart = 1;
+  SetShellHooks(&shellHooks_);
+  SetEquationFileHost(&fileHost_);
+  ParameterPanel().SetHooks(&panelHooks_);
+  SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
+  Timer1().SetJobAction(job::Startup, [this] {
+    if (graph) graph->ContinueStartup(arguments_);
+  });
+
+  AboutBox1 = new TAboutBox1(screen_);
+  panel_ = std::make_unique<TValueChange>();
+
+  dialogs_.setParent(graph);
+  graph->dialogs = &dialogs_;
+  graph->helpPages = &helpPages_;
+  graph->quitProgram = [] { QCoreApplication::quit(); };
+  lpnavi->dialogs = &dialogs_;
+}
+
+ProgramWindows::~ProgramWindows() {
+  Timer1().SetEnabled(false);
+  Timer1().SetJobAction(job::Startup, nullptr);
+  FreeAboutBox();
+  panel_.reset();
+  dialogs_.setParent(nullptr);
+  delete lpnavi;
+  SetManualPageOpener(nullptr);
+  ParameterPanel().SetHooks(nullptr);
+  SetEquationFileHost(nullptr);
+  SetShellHooks(nullptr);
+}
+
+void ProgramWindows::Show() {
+  if (graph) graph->show();
+}

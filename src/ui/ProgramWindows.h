@@ -1,0 +1,41 @@
+#pragma once
+// The program block's windows, created in the program's order: the about window (which,
+// on the first start, is the splash and creates the navigator, which creates the graph
+// window, the main form), then the parameter panel. The hosts of the libraries below are
+// installed first and removed last. The graph window is shown at the end, as the main
+// form is; its first show places both windows and arms the start-up timer job, whose
+// tick opens the equation file named by the arguments.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "platform/HelpPages.h"
+#include "platform/Screen.h"
+#include "ui/ProgramHosts.h"
+
+class TValueChange;
+
+class ProgramWindows {
+ public:
+  // `arguments`: the command line without the program's own name.
+  ProgramWindows(const platform::Screen& screen, std::vector<std::string> arguments);
+  ~ProgramWindows();
+  ProgramWindows(const ProgramWindows&) = delete;
+  ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+  // The graph window shown (the application's main form).
+  void Show();
+
+  TValueChange& Panel() { return *panel_; }
+
+ private:
+  const platform::Screen& screen_;
+  std::vector<std::string> arguments_;
+  ProgramShellHooks shellHooks_;
+  ProgramPanelHooks panelHooks_;
+  ProgramFileHost fileHost_;
+  platform::QtDialogs dialogs_;
+  platform::QtHelpPages helpPages_;
+  std::unique_ptr<TValueChange> panel_;
+};

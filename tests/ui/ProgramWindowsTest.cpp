@@ -1,0 +1,361 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "NavigatorFixture.h"
+#include "WhenModal.h"
+#include "animate/TValueChange.h"
+#include "animate/TimerJobs.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Timer.h"
+#include "render/RenderState.h"
+#include "render/TickSteps.h"
+#include "support/GuiApp.h"
+#include "ui/CanvasView.h"
+#include "ui/PaletteModel.h"
+#include "ui/Tclpanel.h"
+#include "ui/Tkeyfunc.h"
+#include "ui/GraphToolStrip.h"
+#include "ui/ProgramWindows.h"
+#include "ui/StatusPanels.h"
+#include "ui/TAboutBox1.h"
+#include "ui/Tgraph.h"
+#include "ui/Tlpnavi.h"
+#include "ui/Twarning.h"
+
+namespace {
+
+const std::filesystem::path kSampleDocument =
+    std::filesystem::path(LP_SOURCE_DIR) / "fuzz" / "seeds" / "fuzz_equation_reader" / "plane.lpw";
+
+// The program's windows on a fixed 1280 x 1024 screen, with a timer driven by hand.
+class ProgramWindowsTest : public UiStateTest {
+ protected:
+  void SetUp() override {
+    EnsureGuiApp();
+    UiStateTest::SetUp();
+    ResetRenderState();
+    auto backend = std::make_unique<platform::FakeTimerBackend>();
+    timer = backend.get();
+    Timer1().SetBackend(std::move(backend));
+    Timer1().JobCode = job::Idle;
+  }
+  void TearDown() override {
+    windows.reset();
+    SetEntryWindowOpener(nullptr);
+    Timer1().SetBackend(nullptr);
+    ResetRenderState();
+    UiStateTest::TearDown();
+  }
+  void Start(std::vector<std::string> arguments = {}) {
+    windows = std::make_unique<ProgramWindows>(screen, std::move(arguments));
+    graph->dialogs = &dialogs;
+    graph->helpPages = &help;
+    graph->quitProgram = [this] { ++quits; };
+    lpnavi->dialogs = &dialogs;
+  }
+  void ShowAndTick() {
+    windows->Show();
+    QApplication::processEvents();
+    ASSERT_TRUE(timer->advanceToNextTick());
+    QApplication::processEvents();
+  }
+  static int NonWhite(const gfx::RasterCanvas& c, int width, int height) {
+    int n = 0;
+    for (int y = 0; y < height; y += 2)
+      for (int x = 0; x < width; x += 2) n += c.Pixel(x, y) != gfx::kWhite;
+    return n;
+  }
+
+  platform::FakeScreen screen;
+  platform::FakeDialogs dialogs;
+  platform::FakeHelpPages help;
+  platform::FakeTimerBackend* timer = nullptr;
+  std::unique_ptr<ProgramWindows> windows;
+  int quits = 0;
+};
+
+TEST_F(ProgramWindowsTest, StartUpCreatesTheWindowsInOrderAndSizesThemBesideEachOther) {
+  Start();
+  EXPECT_EQ(FirstStart, 0);
+  ASSERT_NE(AboutBox1, nullptr);
+  EXPECT_TRUE(AboutBox1->isVisible());  // the splash
+  ASSERT_NE(lpnavi, nullptr);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_NE(ValueChange, nullptr);
+  // 3 x 1280 < 4 x 1024: the graph window is 960 high with a square drawing area.
+  EXPECT_EQ(graph->height(), 960);
+  EXPECT_EQ(graph->width(), 914);
+  EXPECT_EQ(doc.GraphWidth, 912);
+  EXPECT_EQ(doc.GraphHeight, 912);
+  EXPECT_EQ(ReferenceHeight, 912);
+  EXPECT_EQ(BackCanvas().Width(), 912);
+  EXPECT_EQ(CompositeCanvas().Height(), 912);
+  EXPECT_EQ(graph->WindowImage().Width(), 1280);
+  EXPECT_EQ(lpnavi->height(), 955);
+  EXPECT_EQ(graph->windowTitle(), QString::fromUtf8("Lumenplotter  [新規]"));
+  EXPECT_EQ(GraphFolders.Demo, platform::ProgramFolder() / "demo");
+
+  windows->Show();
+  QApplication::processEvents();
+  EXPECT_TRUE(lpnavi->isVisible());
+  // Side by side, the pair as wide as the screen (frames included).
+  const QRect g = graph->frameGeometry(), n = lpnavi->frameGeometry();
+  EXPECT_EQ(g.topLeft(), QPoint(0, 0));
+  EXPECT_EQ(n.topLeft(), QPoint(g.right() + 1, 0));
+  EXPECT_EQ(n.right() + 1, 1280);
+  EXPECT_EQ(lpnavi->DockLeft, n.left());
+  EXPECT_EQ(Timer1().JobCode, job::Startup);
+  EXPECT_TRUE(Timer1().Enabled());
+  // The new document is drawn: grid and axes.
+  EXPECT_GT(NonWhite(graph->WindowImage(), 912, 912), 1000);
+  EXPECT_EQ(graph->StatusBar()->PanelText(0), QString::fromUtf8(" 912×912"));
+
+  ASSERT_TRUE(timer->advanceToNextTick());
+  EXPECT_EQ(AboutBox1, nullptr);
+  EXPECT_EQ(Timer1().JobCode, job::Idle);
+  EXPECT_FALSE(Timer1().Enabled());
+  EXPECT_EQ(GraphFolders.Manual, platform::ProgramFolder() / "manual");
+}
+
+TEST_F(ProgramWindowsTest, TheFirstTickOpensTheEquationFileOfTheCommandLine) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "lp_shell_startup";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path upper = folder / "PLANE.LPW";
+  std::filesystem::copy_file(kSampleDocument, upper, std::filesystem::copy_options::overwrite_existing);
+  struct Case {
+    std::string argument;
+    bool loads;
+    bool message;
+  };
+  const Case cases[] = {
+      {kSampleDocument.string(), true, false},
+      {upper.string(), true, false},
+      {(folder / "plane.Lpw").string(), false, false},
+      {"notes.txt", false, false},
+      {(folder / "missing.lpw").string(), false, true},
+  };
+  for (const Case& c : cases) {
+    windows.reset();
+    ResetUiStateForTest();
+    dialogs = platform::FakeDialogs{};
+    Start({c.argument});
+    ShowAndTick();
+    EXPECT_EQ(doc.EntryCount > 0, c.loads) << c.argument;
+    EXPECT_EQ(!dialogs.calls.empty(), c.message) << c.argument;
+    EXPECT_EQ(AboutBox1, nullptr) << c.argument;
+    EXPECT_EQ(GraphFolders.Manual, platform::ProgramFolder() / "manual") << c.argument;
+    if (c.loads) {
+      EXPECT_TRUE(graph->windowTitle().endsWith(QString::fromStdString("[" + std::filesystem::path(c.argument).filename().string() + "]")));
+      EXPECT_GT(lpnavi->Model().List().entries.size(), 5u);
+    }
+  }
+  std::filesystem::remove_all(folder);
+}
+
+TEST_F(ProgramWindowsTest, ANewDocumentResetsTheStateAndTheList) {
+  Start();
+  AddTestEntry(kKindExplicit, {"x^2"});
+  doc.CoordinateSystem = 2;
+  doc.XAxisColor = 0xFF;
+  lpnavi->RebuildEquationList();
+  ASSERT_EQ(lpnavi->Model().List().entries.size(), 1u);
+  graph->setWindowTitle(QStringLiteral("Lumenplotter   [a.lpw]"));
+  graph->ResetGraphForNewDocument(0);
+  EXPECT_EQ(doc.EntryCount, 0);
+  EXPECT_EQ(doc.CoordinateSystem, 0);
+  EXPECT_EQ(doc.XAxisColor, 0);
+  EXPECT_EQ(modes.AnimationMode, 6);
+  EXPECT_TRUE(lpnavi->Model().List().entries.empty());
+  EXPECT_EQ(graph->windowTitle(), QString::fromUtf8("Lumenplotter  [新規]"));
+  EXPECT_NEAR(static_cast<double>(doc.PixelSizeY), 10.0 / 912, 1e-6);
+}
+
+TEST_F(ProgramWindowsTest, AResizeRecreatesTheBitmapsAndKeepsTheView) {
+  Start();
+  ShowAndTick();
+  graph->resize(700, 600);
+  QApplication::processEvents();
+  EXPECT_EQ(doc.GraphWidth, 698);
+  EXPECT_EQ(doc.GraphHeight, 600 - 48);
+  EXPECT_EQ(BackCanvas().Width(), 698);
+  EXPECT_EQ(CompositeCanvas().Height(), 552);
+  EXPECT_NEAR(static_cast<double>(doc.ViewRange.XMin + doc.ViewRange.XMax), 0, 1e-9);
+  EXPECT_NEAR(static_cast<double>(doc.PixelSizeX), 10.0 / 912, 1e-6);
+  EXPECT_EQ(graph->StatusBar()->PanelText(0), QString::fromUtf8(" 698×552"));
+  EXPECT_GT(NonWhite(graph->WindowImage(), 698, 552), 500);
+}
+
+TEST_F(ProgramWindowsTest, SwitchingToSpaceAndBack) {
+  Start();
+  ShowAndTick();
+  GraphToolStrip& strip = *graph->ToolStrip();
+  EXPECT_TRUE(strip.Button("xlarge")->isVisibleTo(graph));
+  EXPECT_FALSE(strip.Button("nearBT")->isVisibleTo(graph));
+  doc.Dimension = 3;
+  graph->SwitchTo3D();
+  QApplication::processEvents();
+  EXPECT_FALSE(strip.Button("xlarge")->isVisibleTo(graph));
+  EXPECT_TRUE(strip.Button("nearBT")->isVisibleTo(graph));
+  EXPECT_NEAR(static_cast<double>(doc.SpaceRange), 10.0 * 5 / 18, 1e-9);
+  EXPECT_EQ(doc.CameraDistance, 37);
+  EXPECT_EQ(settings.GraphWindowMode, 0);
+  EXPECT_EQ(doc.GraphWidth, doc.GraphHeight);
+  EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().sections[0].caption), "陽関数 z=f(x,y)");
+  EXPECT_EQ(strip.Button("gleft")->toolTip(), QString::fromUtf8("視点を左方向に回転"));
+
+  doc.Dimension = 2;
+  doc.ViewRange = {-2, 2, -2, 2};
+  graph->SwitchTo2D();
+  EXPECT_TRUE(strip.Button("xlarge")->isVisibleTo(graph));
+  EXPECT_EQ(doc.ViewRange, TViewRange{});
+  EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().sections[0].caption), "陽関数 y=f(x)");
+  EXPECT_EQ(strip.Button("gleft")->toolTip(), QString::fromUtf8("左方向に移動"));
+}
+
+TEST_F(ProgramWindowsTest, ClosingAsksWarningFourAndOnlyYesEndsTheProgram) {
+  Start();
+  ShowAndTick();
+  modes.AnimationMode = 3;
+  doc.SoundPresent[1] = 1;
+  WhenModal<Twarning>([](Twarning& w) {
+    EXPECT_EQ(w.MessageCode, 4);
+    QTest::mouseClick(w.NoButton(), Qt::LeftButton);
+  });
+  graph->close();
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_EQ(quits, 0);
+  EXPECT_EQ(modes.AnimationMode, 3);  // the running animation stays
+  EXPECT_EQ(doc.SoundPresent[1], 1);
+
+  WhenModal<Twarning>([](Twarning& w) { QTest::mouseClick(w.YesButton(), Qt::LeftButton); });
+  graph->close();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_EQ(quits, 1);
+  EXPECT_EQ(modes.AnimationMode, 6);
+  EXPECT_EQ(doc.SoundPresent[1], 0);
+}
+
+TEST_F(ProgramWindowsTest, ClosingTheNavigatorEndsTheProgramAfterYes) {
+  Start();
+  ShowAndTick();
+  WhenModal<Twarning>([](Twarning& w) { w.close(); });  // the title bar: no
+  lpnavi->close();
+  EXPECT_TRUE(lpnavi->isVisible());
+  EXPECT_EQ(quits, 0);
+  WhenModal<Twarning>([](Twarning& w) { QTest::mouseClick(w.YesButton(), Qt::LeftButton); });
+  lpnavi->close();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_EQ(modes.CloseNeedsConfirm, 0);
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(ProgramWindowsTest, TheVersionWindowMakesNoSecondNavigator) {
+  Start();
+  ShowAndTick();
+  Tlpnavi* navigator = lpnavi;
+  WhenModal<TAboutBox1>([](TAboutBox1& box) {
+    QLabel* label = box.findChildren<QLabel*>().back();
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+  });
+  ShowVersionWindow(screen);
+  EXPECT_EQ(lpnavi, navigator);
+  int navigators = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) navigators += dynamic_cast<Tlpnavi*>(w) != nullptr;
+  EXPECT_EQ(navigators, 1);
+}
+
+TEST_F(ProgramWindowsTest, TheDockingClicksPutTheWindowsSideBySide) {
+  Start();
+  ShowAndTick();
+  lpnavi->move(500, 300);
+  graph->move(100, 50);
+  lpnavi->ToolBar1Click();
+  EXPECT_EQ(lpnavi->pos(), QPoint(lpnavi->DockLeft, 0));
+  EXPECT_EQ(graph->frameGeometry().right() + 1, lpnavi->DockLeft);
+  QTest::mouseDClick(lpnavi->StatusBar(), Qt::LeftButton, {}, QPoint(10, 5));
+  QApplication::processEvents();
+  EXPECT_EQ(graph->size(), QSize(914, 960));
+  EXPECT_EQ(graph->frameGeometry().right() + 1, lpnavi->DockLeft);
+}
+
+TEST_F(ProgramWindowsTest, AFunctionEnteredThroughTheNavigatorIsDrawn) {
+  Start();
+  ShowAndTick();
+  // The entry window as the program connects it: here it writes the formula and accepts.
+  std::vector<std::string> opened;
+  SetEntryWindowOpener([&opened](int entry, int maxIndex, std::uint8_t mode, int left) {
+    opened.push_back(std::to_string(entry) + "," + std::to_string(maxIndex) + "," + std::to_string(mode));
+    doc.FigureTable[entry].texts[0] = "x^2/4-3";
+    ui.InputCancelled = 0;
+    return EntryWindowResult::Accepted;
+  });
+  const int before = NonWhite(graph->WindowImage(), 912, 912);
+  const TListRow& add = lpnavi->Model().List().ListRows[0];
+  QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (add.top + add.bottom) / 2));
+  EXPECT_EQ(opened, std::vector<std::string>{"1,1,0"});
+  ASSERT_EQ(doc.EntryCount, 1);
+  EXPECT_EQ(lpnavi->Model().List().entries.size(), 1u);
+  EXPECT_GT(NonWhite(graph->WindowImage(), 912, 912), before);
+  // The curve's blue beside the vertex (0, -3), where the y axis does not cover it.
+  const int x = 470, y = static_cast<int>(912 * 8 / 10.0);
+  bool blue = false;
+  for (int dy = -3; dy <= 3; ++dy) blue = blue || graph->WindowImage().Pixel(x, y + dy) == 0xFF0000;
+  EXPECT_TRUE(blue);
+
+  // Without an entry window the add is taken back.
+  SetEntryWindowOpener(nullptr);
+  const TListRow& again = lpnavi->Model().List().ListRows[1];
+  QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (again.top + again.bottom) / 2));
+  EXPECT_EQ(doc.EntryCount, 1);
+}
+
+TEST_F(ProgramWindowsTest, ANewPointIsNamedOnThePaletteAndDefinitionsOnTheKeyboard) {
+  Start();
+  ShowAndTick();
+  SetEntryWindowOpener([](int, int, std::uint8_t, int) {
+    ui.InputCancelled = 0;
+    return EntryWindowResult::Accepted;
+  });
+  auto clickAddRow = [](int kind) {
+    for (const TListAddRow& add : lpnavi->Model().List().adds)
+      if (add.row.kind == kind) {
+        QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (add.row.top + add.row.bottom) / 2));
+        return;
+      }
+    ADD_FAILURE() << "no add row of kind " << kind;
+  };
+  // Closed without a choice: no point.
+  WhenModal<Tclpanel>([](Tclpanel& w) { w.reject(); });
+  clickAddRow(kKindPoint);
+  EXPECT_EQ(doc.EntryCount, 0);
+  // C chosen.
+  WhenModal<Tclpanel>([](Tclpanel& w) {
+    const gfx::Rect r = LetterButtonRect(3);
+    QTest::mouseClick(w.Picture(), Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  });
+  clickAddRow(kKindPoint);
+  ASSERT_EQ(doc.EntryCount, 1);
+  EXPECT_EQ(doc.FigureTable[1].letter, 3);
+  EXPECT_EQ(doc.FigureTable[1].texts[2], "C");
+
+  WhenModal<Tkeyfunc>([](Tkeyfunc& w) {
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("定義関数 F1"));
+    QTest::keyClicks(w.Edit(), "x^2");
+    QTest::keyClick(w.Edit(), Qt::Key_Return);
+  });
+  clickAddRow(kKindDefinedFunction);
+  EXPECT_EQ(doc.DefinedFunctionCount, 1);
+  EXPECT_EQ(doc.DefinedFunctionTexts[1], "x^2");
+  EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().entries.back().letter), "F");
+}
+
+}  // namespace
