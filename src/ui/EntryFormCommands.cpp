@@ -24,11 +24,7 @@ void EntryFormController::DefButtonClick() {
 }
 
 bool EntryFormController::ChooseFigureTool() {
-  clpanel.ClpanelMode = 5;
-  ui.InputCancelled = 0;
-  int left = 0, top = 0;
-  PlacePalette(left, top);
-  input_.ShowPalette(left, top);
+  AskPalette(5);
   if (ui.InputCancelled) return false;
   const int type = clpanel.ChosenFigureType;
   if (type == 0) return true;  // "OK" without a tool
@@ -75,10 +71,7 @@ void EntryFormController::ChangePointLetter() {
   if (e.kind != kKindPoint || e.subkind == 100) return;
   const int old = e.letter;
   MarkUsedPointNames(1, old, doc.EntryCount);
-  clpanel.ClpanelMode = 3;
-  clpanel.ClpanelResult = static_cast<uint8_t>(old);
-  ui.InputCancelled = 0;
-  input_.ShowPalette(geometry.left + 2, geometry.top + geometry.frameExtra + view_.contTop + 30);
+  AskPalette(3, old);
   const int chosen = clpanel.ClpanelResult;
   if (ui.InputCancelled || chosen < 1 || chosen > kMaxPoints || chosen == old) return;
   if (!RenamePointLetter(old, chosen)) return;

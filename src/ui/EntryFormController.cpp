@@ -29,6 +29,10 @@ Tfuncprop& EntryFormController::Entry() {
   return doc.FigureTable[std::clamp<int32_t>(EditedEntryIndex, 1, kMaxEntries)];
 }
 
+const Tfuncprop& EntryFormController::Entry() const {
+  return doc.FigureTable[std::clamp<int32_t>(EditedEntryIndex, 1, kMaxEntries)];
+}
+
 bool EntryFormController::Space() const { return doc.Dimension == 3; }
 
 void EntryFormController::Changed() {
@@ -155,21 +159,17 @@ void EntryFormController::SetAfterImage(bool on) {
   ui.EntryModified = 1;
 }
 
-void EntryFormController::ChooseColour() {
-  if (const auto colour = input_.ChooseColor(Entry().color)) {
-    Entry().color = *colour;
+void EntryFormController::ChooseColourOf(int32_t& colour) {
+  if (const auto chosen = input_.ChooseColor(colour)) {
+    colour = *chosen;
     ui.EntryModified = 1;
     Changed();
   }
 }
 
-void EntryFormController::ChooseBackColour() {
-  if (const auto colour = input_.ChooseColor(Entry().brushColor)) {
-    Entry().brushColor = *colour;
-    ui.EntryModified = 1;
-    Changed();
-  }
-}
+void EntryFormController::ChooseColour() { ChooseColourOf(Entry().color); }
+
+void EntryFormController::ChooseBackColour() { ChooseColourOf(Entry().brushColor); }
 
 void EntryFormController::SetBoundaryItem(int index) {
   // Choosing the item already chosen changes nothing, and forgets no earlier edit.
@@ -239,7 +239,7 @@ void EntryFormController::BrushReleased(int x, int y) {
   Tfuncprop& e = Entry();
   const int hit = SelectColorStyleButton(brush_, x, y, e.brushColor, 0);
   if (hit == 0) {
-    if (const auto colour = input_.ChooseColor(e.brushColor)) e.brushColor = *colour;
+    ChooseColourOf(e.brushColor);
   } else if (hit > 0) {
     e.brushStyle = static_cast<uint8_t>(hit);
   }

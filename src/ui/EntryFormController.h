@@ -104,6 +104,7 @@ class EntryFormController {
   // equ1's hint (UTF-8).
   const char* Equ1Hint() const;
   Tfuncprop& Entry();
+  const Tfuncprop& Entry() const;
   bool Space() const;
 
   std::uint8_t EntryFormMode = 0;
@@ -115,16 +116,17 @@ class EntryFormController {
   void Changed();
   void SetupEntry();
   void ResetControls();
-  void SetupPlanePoint(Tfuncprop& e);
   void SetupPlaneFigure(Tfuncprop& e);
   void SetupSpaceFigure(Tfuncprop& e);
-  void SetupSpacePoint(Tfuncprop& e);
+  void SetupPointRows(Tfuncprop& e);
   void SetFigureCaptions(int type);
   void RefreshFieldTexts();
   std::string FieldText(EntryField field) const;
   void RefreshDescription();
   void AfterRelationEdit();
-  void PlacePalette(int& left, int& top) const;
+  // The palette in `mode` below the style panel; the caller prepared its letters or figures.
+  void AskPalette(int mode, int result = 0);
+  void ChooseColourOf(std::int32_t& colour);
   void PlaceKeyboard(const EntryFieldSpec& spec, int& top, int& right);
 
   bool Ask(EntryField field);  // one step of a sequence; a cancel closes the window

@@ -252,9 +252,11 @@ void EntryFormController::PlaceKeyboard(const EntryFieldSpec& spec, int& top, in
   right = KeyboardRight;
 }
 
-void EntryFormController::PlacePalette(int& left, int& top) const {
-  left = geometry.left + 2;
-  top = geometry.top + geometry.frameExtra + view_.contTop + 30;
+void EntryFormController::AskPalette(int mode, int result) {
+  clpanel.ClpanelMode = static_cast<uint8_t>(mode);
+  clpanel.ClpanelResult = static_cast<uint8_t>(result);
+  ui.InputCancelled = 0;
+  input_.ShowPalette(geometry.left + 2, geometry.top + geometry.frameExtra + view_.contTop + 30);
 }
 
 bool EntryFormController::EditWithKeyboard(const EntryFieldSpec& spec, EntryField field) {
@@ -331,12 +333,7 @@ bool EntryFormController::PickPointLetters(int count, EntryRow row, std::string&
 }
 
 bool EntryFormController::PickPointLetter(char& letter) {
-  clpanel.ClpanelMode = 6;
-  clpanel.ClpanelResult = 0;
-  ui.InputCancelled = 0;
-  int left = 0, top = 0;
-  PlacePalette(left, top);
-  input_.ShowPalette(left, top);
+  AskPalette(6);
   if (ui.InputCancelled) return false;
   const int n = clpanel.ClpanelResult;
   letter = n >= 1 && n <= kMaxPoints ? PointNameOrder[n - 1] : 0;
@@ -376,12 +373,7 @@ bool EntryFormController::PickFigurePoint(int entry, int slot) {
   MarkUsedPointNames(2, 0, doc.EntryCount);
   // The two ends of a figure are two points.
   clpanel.SetPointAvailable(slot == 1 ? e.letter2 : e.letter, false);
-  clpanel.ClpanelMode = 4;
-  clpanel.ClpanelResult = 0;
-  ui.InputCancelled = 0;
-  int left = 0, top = 0;
-  PlacePalette(left, top);
-  input_.ShowPalette(left, top);
+  AskPalette(4);
   const int n = clpanel.ClpanelResult;
   if (ui.InputCancelled || n < 1 || n > kMaxPoints) return false;
   (slot == 1 ? e.letter : e.letter2) = static_cast<uint8_t>(n);
@@ -400,10 +392,7 @@ bool EntryFormController::EditFigureNumber(const EntryFieldSpec& spec, EntryFiel
   }
   clpanel.ClpanelMode = static_cast<uint8_t>(spec.pickerMode);
   ShowFigureNumberPicker(other);
-  ui.InputCancelled = 0;
-  int left = 0, top = 0;
-  PlacePalette(left, top);
-  input_.ShowPalette(left, top);
+  AskPalette(spec.pickerMode);
   const int i = clpanel.ClpanelResult;
   if (ui.InputCancelled || i < 1 || i > static_cast<int>(doc.FigureKindList.size())) return false;
   e.texts[spec.text] = rtl::IntToStr(doc.FigureKindList[static_cast<size_t>(i - 1)]);

@@ -146,7 +146,7 @@ void EntryFormController::Restack() {
 // ---- texts ---------------------------------------------------------------------------
 
 std::string EntryFormController::FieldText(EntryField field) const {
-  const Tfuncprop& e = const_cast<EntryFormController*>(this)->Entry();
+  const Tfuncprop& e = Entry();
   const EntryFieldSpec spec = FieldSpecFor(e, Space(), field, view_.upDownPosition);
   switch (spec.source) {
     case FieldSource::None: return "";
@@ -238,7 +238,7 @@ void EntryFormController::SetupPlaneEntry(int entry) {
       LayoutFields(4);
       break;
     case kKindFigure: SetupPlaneFigure(e); break;
-    case kKindPoint: SetupPlanePoint(e); break;
+    case kKindPoint: SetupPointRows(e); break;
     default: LayoutFields(1); break;
   }
   RefreshFieldTexts();
@@ -319,88 +319,27 @@ void EntryFormController::SetupPlaneFigure(Tfuncprop& e) {
   RefreshDescription();
 }
 
-void EntryFormController::SetupPlanePoint(Tfuncprop& e) {
+// The rows of a point by its construction, then what every point shows.
+void EntryFormController::SetupPointRows(Tfuncprop& e) {
   EntryFormView& v = view_;
-  auto captions = [&](const char* first, const char* second) {
-    v.Row(R::Equ1).caption = sj(first);
-    if (second) v.Row(R::Equ2).caption = sj(second);
-  };
-  v.Row(R::Equ2).caption = sj("直線");
+  const bool space = Space();
   const int code = e.signedSubkind();
-  switch (code) {
-    case 0:
-    case 20:
-    case 21:
-      captions("線分", nullptr);
-      v.Row(R::Min).caption = sj("比率");
-      LayoutFields(13);
-      break;
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 25:
-      captions("△の頂点", nullptr);
-      LayoutFields(12);
-      break;
-    case 5:
-      captions("△の頂点", nullptr);
-      LayoutFields(9);
-      break;
-    case 6:
-    case 7:
-    case 26:
-    case 27:
-      captions("点", "直線");
-      LayoutFields(9);
-      break;
-    case 8:
-    case 28:
-      captions("直線", "直線");
-      LayoutFields(9);
-      break;
-    case 9:
-      captions("中心の点", "回転する点");
-      v.Row(R::Min).caption = sj("回転角");
-      LayoutFields(14);
-      break;
-    case 10:
-      captions("円", nullptr);
-      v.Row(R::Min).caption = sj("角位置");
-      LayoutFields(16);
-      break;
-    case 11:
-    case 12:
-      captions("円", "円外の点");
-      LayoutFields(9);
-      break;
-    case 13:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-      captions("円1", "円2");
-      LayoutFields(9);
-      break;
-    case 15:
-      captions("円", "直線");
-      LayoutFields(9);
-      break;
-    case 100:
-      captions("ｘ座標", "ｙ座標");
-      LayoutFields(100);
-      break;
-    case -1:
-      captions("ｘ座標", "ｙ座標");
-      LayoutFields(9);
-      break;
-    default: LayoutFields(9); break;
+  const PointRowSpec rows = PointRowsFor(code, space);
+  if (!space) v.Row(R::Equ2).caption = sj("直線");
+  if (rows.first) v.Row(R::Equ1).caption = sj(rows.first);
+  if (rows.second) v.Row(R::Equ2).caption = sj(rows.second);
+  if (rows.range) v.Row(R::Min).caption = sj(rows.range);
+  LayoutFields(rows.layout);
+  if (code == 100) v.Show(C::UpDown1);
+  if (space) {
+    v.label7 = code == 30 ? sj("球面上の点") : DescribePointEntry(e);
+    v.Show(C::PointHow);
   }
+  if (!space || code == 100) RefreshDescription();
   v.Show(C::PointName);
   v.Show(C::LabelPosition);
   v.Row(R::Moji).caption = sj("ラベル");
   v.Hide(C::LineKind);
-  RefreshDescription();
 }
 
 // ---- space ---------------------------------------------------------------------------
@@ -430,7 +369,7 @@ void EntryFormController::SetupSpaceEntry(int entry) {
       v.Show(C::LineKind);
       break;
     case kKindFigure: SetupSpaceFigure(e); break;
-    case kKindPoint: SetupSpacePoint(e); break;
+    case kKindPoint: SetupPointRows(e); break;
     default: LayoutFields(1); break;
   }
   RefreshFieldTexts();
@@ -481,88 +420,4 @@ void EntryFormController::SetupSpaceFigure(Tfuncprop& e) {
     default: LayoutFields(5); break;
   }
   v.Show(C::LineImage);
-}
-
-void EntryFormController::SetupSpacePoint(Tfuncprop& e) {
-  EntryFormView& v = view_;
-  v.label7 = DescribePointEntry(e);
-  auto captions = [&](const char* first, const char* second) {
-    v.Row(R::Equ1).caption = sj(first);
-    if (second) v.Row(R::Equ2).caption = sj(second);
-  };
-  const int code = e.signedSubkind();
-  switch (code) {
-    case 0:
-    case 20:
-    case 21:
-      captions("線分", nullptr);
-      v.Row(R::Min).caption = sj("比率");
-      LayoutFields(13);
-      break;
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 25:
-      captions("△の頂点", nullptr);
-      LayoutFields(12);
-      break;
-    case 5:
-      captions("△の頂点", "辺");
-      LayoutFields(9);
-      break;
-    case 6:
-    case 7:
-    case 26:
-    case 27:
-      captions("点", "直線");
-      LayoutFields(9);
-      break;
-    case 30:
-      v.label7 = sj("球面上の点");
-      captions("球面", nullptr);
-      v.Row(R::Min).caption = sj("緯度");
-      LayoutFields(30);
-      break;
-    case 31:
-    case 32:
-    case 33:
-      captions("点", code == 31 ? "平面(円)" : "３点指定");
-      LayoutFields(9);
-      break;
-    case 34:
-      captions("回転軸", "回転する点");
-      v.Row(R::Min).caption = sj("回転角");
-      LayoutFields(14);
-      break;
-    case 35:
-      captions("直線", "平面");
-      LayoutFields(9);
-      break;
-    case 36:
-    case 37:
-    case 38:
-    case 39:
-      captions("４点指定", nullptr);
-      LayoutFields(12);
-      break;
-    case 40:
-      captions("球面", "直線");
-      LayoutFields(5);
-      break;
-    case 45:
-      captions("直線", "平面(円)");
-      LayoutFields(9);
-      break;
-    case 100:
-      LayoutFields(26);
-      v.Show(C::UpDown1);
-      break;
-    default: LayoutFields(26); break;
-  }
-  if (code == 100) v.label7 = sj("点列番号  ") + rtl::IntToStr(v.upDownPosition);
-  v.Show(C::PointHow);
-  v.Show(C::PointName);
-  v.Show(C::LabelPosition);
-  v.Row(R::Moji).caption = sj("ラベル");
 }

@@ -283,6 +283,51 @@ EntryFieldSpec PointField(const Tfuncprop& e, bool space, EntryField f, int posi
 
 }  // namespace
 
+PointRowSpec PointRowsFor(int code, bool space) {
+  switch (code) {
+    case 0:
+    case 20:
+    case 21: return {"線分", nullptr, "比率", 13};
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 25: return {"△の頂点", nullptr, nullptr, 12};
+    case 5: return {"△の頂点", space ? "辺" : nullptr, nullptr, 9};
+    case 6:
+    case 7:
+    case 26:
+    case 27: return {"点", "直線", nullptr, 9};
+    case 8:
+    case 28: return {"直線", "直線", nullptr, 9};
+    case 9: return {"中心の点", "回転する点", "回転角", 14};
+    case 10: return {"円", nullptr, "角位置", 16};
+    case 11:
+    case 12: return {"円", "円外の点", nullptr, 9};
+    case 13:
+    case 16:
+    case 17:
+    case 18:
+    case 19: return {"円1", "円2", nullptr, 9};
+    case 15: return {"円", "直線", nullptr, 9};
+    case 30: return {"球面", nullptr, "緯度", 30};
+    case 31: return {"点", "平面(円)", nullptr, 9};
+    case 32:
+    case 33: return {"点", "３点指定", nullptr, 9};
+    case 34: return {"回転軸", "回転する点", "回転角", 14};
+    case 35: return {"直線", "平面", nullptr, 9};
+    case 36:
+    case 37:
+    case 38:
+    case 39: return {"４点指定", nullptr, nullptr, 12};
+    case 40: return {"球面", "直線", nullptr, 5};
+    case 45: return {"直線", "平面(円)", nullptr, 9};
+    case 100: return space ? PointRowSpec{nullptr, nullptr, nullptr, 26} : PointRowSpec{"ｘ座標", "ｙ座標", nullptr, 100};
+    case -1: return space ? PointRowSpec{nullptr, nullptr, nullptr, 26} : PointRowSpec{"ｘ座標", "ｙ座標", nullptr, 9};
+    default: return {nullptr, nullptr, nullptr, space ? 26 : 9};
+  }
+}
+
 const char* KindName(int kind, bool space) {
   switch (kind) {
     case kKindExplicit: return space ? "３Ｄ陽 関 数 f(x,y)" : "陽 関 数 ";

@@ -37,6 +37,16 @@ struct EntryFieldSpec {
 // The name of an entry kind (UTF-8) in the plane or in space; empty for a kind without one.
 const char* KindName(int kind, bool space);
 
+// The rows of a point entry by construction code (signed: -1 by coordinates): the
+// captions of equ1, equ2 (nullptr: as it is) and minpanel, and the layout code.
+struct PointRowSpec {
+  const char* first = nullptr;
+  const char* second = nullptr;
+  const char* range = nullptr;
+  int layout = 9;
+};
+PointRowSpec PointRowsFor(int code, bool space);
+
 // The field of the entry in the plane or in space; `position` is UpDown1's position in a
 // point sequence.
 EntryFieldSpec FieldSpecFor(const Tfuncprop& entry, bool space, EntryField field, int position);
