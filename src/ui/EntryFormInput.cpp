@@ -372,7 +372,8 @@ bool EntryFormController::PickFigurePoint(int entry, int slot) {
   Tfuncprop& e = doc.FigureTable[entry];
   MarkUsedPointNames(2, 0, doc.EntryCount);
   // The two ends of a figure are two points.
-  clpanel.SetPointAvailable(slot == 1 ? e.letter2 : e.letter, false);
+  if (FieldSpecFor(e, Space(), F::Equ2, 1).source == FieldSource::FigurePoint)
+    clpanel.SetPointAvailable(slot == 1 ? e.letter2 : e.letter, false);
   AskPalette(4);
   const int n = clpanel.ClpanelResult;
   if (ui.InputCancelled || n < 1 || n > kMaxPoints) return false;
