@@ -290,6 +290,8 @@ struct UiFlags {
   // Construction code chosen in the navigator's point menu for the next point; 255 none,
   // 100 a point sequence read from a CSV file.
   uint8_t PendingPointConstruction = 255;
+  // 1 when that menu chose a construction other than the point sequence.
+  uint8_t PointConstructionChosen = 0;
 };
 
 extern DocumentState doc;
