@@ -71,10 +71,10 @@ void DrawPanel(gfx::Canvas& bitmap, const char* title) {
 
   // Circles and arcs.
   Label(bitmap, 8, 290, "円と弧");
-  DrawCircleArc(bitmap, OutputColor(0xFF0080), 1, 0, 2 * pi, 5, 26, 3);
-  DrawCircleArc(bitmap, OutputColor(0x0000FF), 2, 0, pi / 2, 14, 26, 3);
-  DrawCircleArc(bitmap, OutputColor(0x008000), 3, pi / 4, 7 * pi / 4, 23, 26, 3);
-  DrawCircleArc(bitmap, OutputColor(0x000000), 1, 0, 0.001L, 30, 26, 3);  // one pixel
+  DrawCircleArc(bitmap, OutputColor(0xFF0080), 1, 0, 2 * pi, 5, 28.5L, 3);
+  DrawCircleArc(bitmap, OutputColor(0x0000FF), 2, 0, pi / 2, 14, 28.5L, 3);
+  DrawCircleArc(bitmap, OutputColor(0x008000), 3, pi / 4, 7 * pi / 4, 23, 28.5L, 3);
+  DrawCircleArc(bitmap, OutputColor(0x000000), 1, 0, 0.001L, 26, 28.5L, 3);  // one pixel
   bitmap.pen.width = 1;
 
   // Shapes with hatch brushes, a polygon, a Bezier curve and a flood fill.

@@ -62,7 +62,7 @@ void DrawPixelLine(int x1, int y1, int x2, int y2, gfx::Canvas& canvas) {
 void ExtendToViewBorder(Extended& x1, Extended& y1, Extended& x2, Extended& y2, std::uint8_t mode) {
   const Extended dx = x2 - x1, dy = y2 - y1;
   const int h = doc.GraphHeight > 0 ? doc.GraphHeight : 1;
-  if (std::fabs(dx) < doc.PixelSizeX / h) {
+  if (dx == 0 || std::fabs(dx) < doc.PixelSizeX / h) {
     // Vertical: only the y values move, so the tiny x difference is never divided by.
     const Bounds b = Widened();
     y2 = dy >= 0 ? b.yh : b.yl;

@@ -22,6 +22,12 @@ Extended ClampPixel(Extended q) {
   return static_cast<Extended>(static_cast<float>(q));
 }
 
+// size * offset / span; a view of no span (a broken file) maps nowhere, like NaN.
+Extended MapToPixels(int32_t size, Extended offset, Extended span) {
+  if (span == 0) return 32000;
+  return ClampPixel(size * offset / span);
+}
+
 }  // namespace
 
 float ToSingle(Extended v) {
@@ -33,12 +39,12 @@ float ToSingle(Extended v) {
 
 Extended WorldToPixelX(Extended x) {
   const TViewRange& v = doc.ViewRange;
-  return ClampPixel(doc.GraphWidth * (x - v.XMin) / (v.XMax - v.XMin));
+  return MapToPixels(doc.GraphWidth, x - v.XMin, v.XMax - v.XMin);
 }
 
 Extended WorldToPixelY(Extended y) {
   const TViewRange& v = doc.ViewRange;
-  return ClampPixel(doc.GraphHeight * (v.YMax - y) / (v.YMax - v.YMin));
+  return MapToPixels(doc.GraphHeight, v.YMax - y, v.YMax - v.YMin);
 }
 
 int WorldToScreenX(Extended x) { return static_cast<int>(rtl::Round(WorldToPixelX(x))); }

@@ -53,6 +53,14 @@ TEST_F(Clip, UndefinedEndsAreRejected) {
   std::uint8_t visible = 1;
   ClipSegmentToView(x1, y1, x2, y2, visible);
   EXPECT_EQ(visible, 0);
+  // A view of no width has pixels of no width: an upright line is still carried along y.
+  View(1, 1, -5, 5, 100, 100);
+  x1 = 1, y1 = 0, x2 = 1, y2 = 1;
+  ExtendToViewBorder(x1, y1, x2, y2, 1);
+  EXPECT_EQ(x1, 1);
+  EXPECT_EQ(x2, 1);
+  EXPECT_NEAR(static_cast<double>(y1), -5.1, 1e-9);
+  EXPECT_NEAR(static_cast<double>(y2), 5.1, 1e-9);
 }
 
 TEST_F(Clip, RaysAndWholeLines) {

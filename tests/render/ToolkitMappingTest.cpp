@@ -49,6 +49,10 @@ TEST_F(Mapping, FarAwayAndUndefinedValuesAreClamped) {
   EXPECT_EQ(WorldToScreenX(2), 32000);
   EXPECT_TRUE(std::isfinite(doc.PixelSizeX));
   EXPECT_TRUE(std::isfinite(doc.PixelSizeY));
+  // Only the axis without a span maps nowhere.
+  View(1, 1, -5, 5, 500, 500);
+  EXPECT_EQ(WorldToScreenX(1), 32000);
+  EXPECT_EQ(WorldToScreenY(0), 250);
 }
 
 TEST_F(Mapping, PixelSizes) {
