@@ -9,6 +9,7 @@
 #include "formula/Records.h"
 #include "formula/UsageScan.h"
 #include "platform/Runtime.h"
+#include "ui/EntryFormState.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ void NavigatorModel::TextClick() {
     default: break;
   }
   ui.PendingPointConstruction = 255;
-  PointConstructionChosen = 0;
+  ui.PointConstructionChosen = 0;
   if (refresh) RefreshAfterEdit();
 }
 
@@ -146,16 +147,17 @@ void NavigatorModel::CorrectEntry(const TListRow& row) {
   const Tfuncprop kept = doc.FigureTable[entry];
   Tfuncprop& e = doc.FigureTable[entry];
   bool preparedByMenu = false;
-  if (e.kind == kKindPoint && PointConstructionChosen) {
+  if (e.kind == kKindPoint && ui.PointConstructionChosen) {
     for (int k : {0, 1, 3, 4}) e.texts[k].clear();
     e.subkind = ui.PendingPointConstruction;
-    if (e.subkind == kept.subkind) PointConstructionChosen = 0;
+    if (e.subkind == kept.subkind) ui.PointConstructionChosen = 0;
     preparedByMenu = true;
   }
   const int count = e.kind == kKindPoint && e.subkind == 100 ? SequenceLength(e.letter) : entry;
   // The window marks the changes of its own controls; the texts are compared afterwards.
   if (!space) ui.EntryModified = 0;
   const std::uint8_t mode = space ? rowaction::CorrectSpace : rowaction::CorrectPlane;
+  SavedEntryCopy = kept;  // what a cancelled correction goes back to
   if (host_.OpenEntryWindow(entry, count, mode, host_.Place().left + 4) == EntryWindowResult::Cancelled) {
     if (preparedByMenu && entry <= doc.EntryCount) doc.FigureTable[entry] = kept;
     return;

@@ -29,9 +29,6 @@ class NavigatorModel {
   int ClickedEntry = 0;
   std::uint8_t ClickedKind = 0;
   std::uint8_t DefinitionAction = 0;
-  // Set with ui.PendingPointConstruction by the point-construction menu: a construction
-  // other than the point sequence was chosen for the next click.
-  std::uint8_t PointConstructionChosen = 0;
 
   // The calculus menu's state and the interval button's visibility (UpdateMenuState).
   bool CalculusMenuEnabled = false;

@@ -145,3 +145,37 @@ void ProgramFileHost::RefreshGraphControls() {
 void ProgramFileHost::CompileMacro() {
   if (lpnavi && lpnavi->compileMacro) lpnavi->compileMacro();
 }
+
+// --- the entry window ---
+
+int ProgramEntryFormHost::NavigatorLeft() { return lpnavi ? lpnavi->x() : 0; }
+
+int ProgramEntryFormHost::NavigatorTop() { return lpnavi ? lpnavi->y() : 0; }
+
+int ProgramEntryFormHost::NavigatorWidth() { return lpnavi ? lpnavi->frameGeometry().width() : 0; }
+
+void ProgramEntryFormHost::DeleteEntry(int entry, int mode) {
+  if (lpnavi) lpnavi->DeleteEntry(entry, static_cast<std::uint8_t>(mode));
+}
+
+void ProgramEntryFormHost::UpdateMenuState(bool enable) {
+  if (lpnavi) lpnavi->UpdateMenuState(enable ? 1 : 0);
+}
+
+void ProgramEntryFormHost::EnableFileMenu(bool enable) {
+  if (lpnavi) lpnavi->SetFileMenuEnabled(enable);
+}
+
+void ProgramEntryFormHost::EnableGraphPopupMenu(bool enable) {
+  if (graph) graph->SetPopupMenuEnabled(enable);
+}
+
+void ProgramEntryFormHost::SetPointGuideShown(bool shown) {
+  if (graph) graph->PointGuideShown = shown ? 1 : 0;
+}
+
+int ProgramEntryFormHost::GetNavigatorLeft() { return graph ? graph->GetNavigatorLeft() : NavigatorLeft(); }
+
+void ProgramEntryFormHost::HideParameterPanel() {
+  if (ValueChange) ValueChange->hide();
+}

@@ -2,11 +2,13 @@
 // The program's answers to what the libraries below the windows ask of them: the shell
 // hooks of the formula engine, the equation file's host, and the parameter panel's hooks
 // that the navigator and the graph window answer (the formula keyboard, the navigator,
-// the panel's place and the demo folder). They reach the windows through the program's
+// the panel's place and the demo folder), and what the entry window asks of the navigator,
+// the graph window and the panel. They reach the windows through the program's
 // window variables (graph, lpnavi, ValueChange).
 #include "animate/ParameterPanelHooks.h"
 #include "formula/ShellHooks.h"
 #include "io/EquationFileHost.h"
+#include "ui/EntryFormHost.h"
 
 class ProgramShellHooks final : public ShellHooks {
  public:
@@ -50,4 +52,18 @@ class ProgramFileHost : public EquationFileHost {
   void ShowParameterValues() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;
+};
+
+class ProgramEntryFormHost final : public EntryFormHost {
+ public:
+  int NavigatorLeft() override;
+  int NavigatorTop() override;
+  int NavigatorWidth() override;
+  void DeleteEntry(int entry, int mode) override;
+  void UpdateMenuState(bool enable) override;
+  void EnableFileMenu(bool enable) override;
+  void EnableGraphPopupMenu(bool enable) override;
+  void SetPointGuideShown(bool shown) override;
+  int GetNavigatorLeft() override;
+  void HideParameterPanel() override;
 };

@@ -35,6 +35,7 @@ class ProgramWindows {
   ProgramShellHooks shellHooks_;
   ProgramPanelHooks panelHooks_;
   ProgramFileHost fileHost_;
+  ProgramEntryFormHost entryHost_;
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
   std::unique_ptr<TValueChange> panel_;

@@ -208,8 +208,6 @@ void Tlpnavi::ResetDocument() {
   settings.YTickDensity = 0;
   graph_->ResetGraphForNewDocument(1);
   ParameterPanelModel& panel = ParameterPanel();
-  panel.ThetaInDegrees = 0;
-  panel.OmegaInDegrees = 0;
   doc.ThetaInDegrees = 0;
   doc.OmegaInDegrees = 0;
   panel.SetStepWidthIndex(2);
