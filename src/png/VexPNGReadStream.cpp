@@ -397,6 +397,9 @@ void TVexPNGReadStream::ReadRows() {
     passPixels.resize(png::RowBytes(width_, storageBits) + 4);
     passAlpha.resize(width_);
   }
+  z_.expected = 0;
+  for (const png::ImagePass& pass : passes)
+    z_.expected += uint64_t{pass.height} * (png::RowBytes(pass.width, bitsPerPixel_) + 1);
   int64_t rowsDone = 0;
   for (const png::ImagePass& pass : passes) {
     StartRows(z_, png::RowBytes(pass.width, bitsPerPixel_), bitsPerPixel_);
@@ -405,7 +408,7 @@ void TVexPNGReadStream::ReadRows() {
       if (r == kInflateNoInput) throw EVexPNG(pngmsg::kReadError);
       if (r != 0) throw EVexPNG(pngmsg::kZlib);
       const int y = int(pass.at.y0 + j * pass.at.dy);
-      const uint8_t* src = z_.current.data() + 1;
+      const uint8_t* src = z_.row + 1;
       uint8_t* alphaRow = withAlpha ? alphaBitmap->ScanLine(y) : nullptr;
       if (!adam7) {
         convert(src, pass.width, bitmap_->ScanLine(y), alphaRow);

@@ -18,7 +18,9 @@ int InflaterInit(TVexZStream& s) {
   s.z.zfree = ZlibFree;
   if (inflateInit(&s.z) != Z_OK) return -1;
   s.inflating = true;
-  s.streamEnded = false;
+  s.streamEnded = s.inputEnded = false;
+  s.inflatedPos = s.inflatedEnd = 0;
+  s.expected = 0;
   return 0;
 }
 
@@ -38,35 +40,70 @@ void StartRows(TVexZStream& s, size_t rowBytes, int bitsPerPixel) {
   // Zeros above the first row, whichever of the two the next row swaps in.
   std::fill_n(s.previous.begin(), rowBytes + 1, 0);
   std::fill_n(s.current.begin(), rowBytes + 1, 0);
+  s.above = s.previous.data();
 }
 
-int InflateRow(TVexZStream& s) {
-  if (s.streamEnded) return kInflateEarlyEnd;
-  std::swap(s.current, s.previous);
-  const size_t length = s.rowBytes + 1;
-  s.z.next_out = s.current.data();
-  s.z.avail_out = uInt(length);
-  while (s.z.avail_out > 0) {
+namespace {
+
+constexpr size_t kInflateAhead = 65536;
+
+// Inflates until at least `need` bytes wait in s.inflated, reading ahead up to s.expected;
+// 0 or an error code.
+int InflateAhead(TVexZStream& s, size_t need) {
+  size_t have = s.inflatedEnd - s.inflatedPos;
+  if (have >= need) return 0;
+  if (s.inflated.size() < std::max(need, kInflateAhead))
+    s.inflated.resize(std::max(need, kInflateAhead));
+  std::memmove(s.inflated.data(), s.inflated.data() + s.inflatedPos, have);
+  s.inflatedPos = 0;
+  s.inflatedEnd = have;
+  const size_t want = size_t(std::clamp<uint64_t>(s.expected, need, s.inflated.size()));
+  while (s.inflatedEnd < want) {
+    if (s.streamEnded || s.inputEnded) break;
     if (s.z.avail_in == 0) {
       std::span<const uint8_t> in = s.refill();
-      if (in.empty()) return kInflateNoInput;
+      if (in.empty()) {
+        s.inputEnded = true;
+        break;
+      }
       s.z.next_in = const_cast<Bytef*>(in.data());
       s.z.avail_in = uInt(in.size());
     }
+    s.z.next_out = s.inflated.data() + s.inflatedEnd;
+    s.z.avail_out = uInt(want - s.inflatedEnd);
     int r = inflate(&s.z, Z_NO_FLUSH);
+    s.inflatedEnd = want - s.z.avail_out;
     if (r == Z_STREAM_END) {
       s.streamEnded = true;
-      if (s.z.avail_out > 0) return kInflateEarlyEnd;
       break;
     }
     // Z_BUF_ERROR with input left means the stream cannot go on.
     if (r != Z_OK && !(r == Z_BUF_ERROR && s.z.avail_in == 0)) return r < 0 ? r : Z_DATA_ERROR;
   }
-  uint8_t* row = s.current.data();
+  if (s.inflatedEnd >= need) return 0;
+  return s.streamEnded ? kInflateEarlyEnd : kInflateNoInput;
+}
+
+}  // namespace
+
+int InflateRow(TVexZStream& s) {
+  const size_t length = s.rowBytes + 1;
+  if (s.inflatedEnd - s.inflatedPos < length) {
+    // The row above is about to move: keep a copy.
+    if (s.above != s.previous.data()) {
+      std::memcpy(s.previous.data(), s.above, length);
+      s.above = s.previous.data();
+    }
+    if (int r = InflateAhead(s, length); r != 0) return r;
+  }
+  uint8_t* row = s.inflated.data() + s.inflatedPos;
+  s.inflatedPos += length;
+  s.expected -= std::min<uint64_t>(s.expected, length);
   if (s.rowHook) s.rowHook(row, length, s.hookText);
-  if (!UnfilterRow(row[0], row + 1, s.previous.data() + 1, s.rowBytes,
-                   FilterStride(s.bitsPerPixel)))
+  if (!UnfilterRow(row[0], row + 1, s.above + 1, s.rowBytes, FilterStride(s.bitsPerPixel)))
     return kInflateBadFilter;
+  s.row = row;
+  s.above = row;
   return 0;
 }
 

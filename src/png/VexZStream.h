@@ -26,7 +26,16 @@ struct TVexZStream {
   z_stream z{};
   bool inflating = false, deflating = false;
   bool streamEnded = false;     // the inflater met the end of the compressed data
+  bool inputEnded = false;      // the refill callback had nothing more
   std::vector<uint8_t> buffer;  // deflate output
+  // Inflater output not yet handed out as rows: [inflatedPos, inflatedEnd) of inflated.
+  // Inflating many rows a call keeps zlib on its fast path, which stops short of the
+  // end of each output buffer.
+  std::vector<uint8_t> inflated;
+  size_t inflatedPos = 0, inflatedEnd = 0;
+  // Bytes of the image's filtered rows still to come, set by the reader: the inflater
+  // reads ahead up to there and never past it. 0: one row at a time.
+  uint64_t expected = 0;
   // Inflater input: the next compressed bytes (they must stay valid until used up), or
   // an empty span when there are no more. May raise.
   std::function<std::span<const uint8_t>()> refill;
@@ -38,6 +47,10 @@ struct TVexZStream {
   // Rows: filter byte + rowBytes; current and previous unfiltered, candidate and best
   // filtered (writer).
   std::vector<uint8_t> current, previous, candidate, best;
+  // Reader: the row InflateRow gave last (filter byte first) and the row above the next
+  // one. Both lie in `inflated` while it holds them, else in `previous`.
+  uint8_t* row = nullptr;
+  const uint8_t* above = nullptr;
   uint32_t counts[256]{};
   size_t rowBytes = 0;
   int bitsPerPixel = 8;
@@ -49,8 +62,8 @@ void InflaterFree(TVexZStream& s);
 // Starts a run of rows of rowBytes each (an image or an Adam7 pass): the row above the
 // first is zeros. The writer's filter buffers are sized only while deflating.
 void StartRows(TVexZStream& s, size_t rowBytes, int bitsPerPixel);
-// Inflates and unfilters the next row into s.current (data from s.current[1]); 0 or an
-// error code.
+// Inflates and unfilters the next row, which s.row then points at (data from s.row[1],
+// valid until the next call); 0 or an error code.
 int InflateRow(TVexZStream& s);
 
 // bufferSize 1..262143 is used as given, anything else is 32768; level -1 or anything

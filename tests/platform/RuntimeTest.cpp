@@ -186,6 +186,14 @@ TEST(Runtime, OneBasedStringHelpers) {
   EXPECT_EQ(s, "<b");
   rtl::Delete(s, 0, 1);
   EXPECT_EQ(s, "<b");
+  // Positions and counts are bytes: a CP932 pair takes two.
+  const std::string text = sj("aπθb");  // a | 83 CE | 83 C6 | b
+  EXPECT_EQ(rtl::Copy(text, 2, 2), sj("π"));
+  EXPECT_EQ(rtl::Pos(sj("θ"), text), 4);
+  std::string edited = text;
+  rtl::Delete(edited, 2, 2);
+  rtl::Insert(sj("ω"), edited, 4);
+  EXPECT_EQ(edited, sj("aθωb"));
   EXPECT_EQ(rtl::Trim("\t a b \n"), "a b");
   // Trail bytes of double-byte characters are not letters.
   const std::string word = sj("ア") + "ab";  // 83 41 ...

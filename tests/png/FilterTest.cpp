@@ -140,19 +140,23 @@ TEST(ZStream, RowsSurviveTinyBuffersAndOneByteRefills) {
     ASSERT_EQ(DeflaterFinish(z), 0);
   }
   EXPECT_GT(flushes, 1u);
-  TVexZStream in;
-  ASSERT_EQ(InflaterInit(in), 0);
-  size_t at = 0;
-  in.refill = [&]() -> std::span<const uint8_t> {
-    if (at >= compressed.size()) return {};
-    return {compressed.data() + at++, 1};
-  };
-  StartRows(in, rowBytes, 24);
-  for (auto& r : rows) {
-    ASSERT_EQ(InflateRow(in), 0);
-    EXPECT_TRUE(std::equal(r.begin(), r.end(), in.current.begin() + 1));
+  // Row by row, and reading ahead up to the end of the image.
+  for (uint64_t expected : {uint64_t{0}, uint64_t{rows.size() * (rowBytes + 1)}}) {
+    TVexZStream in;
+    ASSERT_EQ(InflaterInit(in), 0);
+    in.expected = expected;
+    size_t at = 0;
+    in.refill = [&]() -> std::span<const uint8_t> {
+      if (at >= compressed.size()) return {};
+      return {compressed.data() + at++, 1};
+    };
+    StartRows(in, rowBytes, 24);
+    for (auto& r : rows) {
+      ASSERT_EQ(InflateRow(in), 0);
+      EXPECT_TRUE(std::equal(r.begin(), r.end(), in.row + 1));
+    }
+    EXPECT_EQ(InflateRow(in), kInflateEarlyEnd);  // past the last row: the data has ended
   }
-  EXPECT_EQ(InflateRow(in), kInflateEarlyEnd);  // past the last row: the data has ended
 }
 
 }  // namespace
