@@ -1,5 +1,6 @@
 #include "ui/Tcorrectform.h"
 
+#include <QPointer>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -123,7 +125,10 @@ Tcorrectform::Tcorrectform(QWidget* parent) : QDialog(parent) {
   Build();
   controller_.viewChanged = [this] { Refresh(); };
   controller_.hideWindow = [this] { QDialog::done(0); };
-  controller_.freeWindow = [this] { deleteLater(); };
+  // The free runs later; by then the window may have gone with its parent.
+  controller_.freeWindow = [window = QPointer<Tcorrectform>(this)] {
+    if (window) window->deleteLater();
+  };
   Refresh();
 }
 

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "EntryFormFixture.h"
+#include "WhenModal.h"
 #include "platform/EventPump.h"
 #include "platform/SjisQt.h"
 #include "platform/Timer.h"
@@ -27,32 +28,6 @@ namespace {
 using R = EntryRow;
 using C = EntryControl;
 using F = EntryField;
-
-// Runs `body` once a modal window of type W is open and `ready` holds for it; the body may
-// open further modal windows.
-template <class W>
-void WhenShown(std::function<bool(W&)> ready, std::function<void(W&)> body) {
-  auto* poll = new QTimer;
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, ready, body] {
-    auto* w = dynamic_cast<W*>(QApplication::activeModalWidget());
-    if (!w || !w->isVisible() || (ready && !ready(*w))) return;
-    poll->stop();
-    poll->deleteLater();
-    body(*w);
-  });
-  poll->start();
-}
-
-// Clears the keyboard titled `caption`, types the text and presses "End".
-void AnswerKeyboard(const char* caption, const char* text) {
-  WhenShown<Tkeyfunc>([caption](Tkeyfunc& k) { return k.windowTitle() == QString::fromUtf8(caption); },
-                      [text](Tkeyfunc& k) {
-                        k.Key("Ac")->click();
-                        QTest::keyClicks(k.Edit(), QString::fromUtf8(text));
-                        k.Key("SpeedButton1")->click();
-                      });
-}
 
 // Typed characters, Japanese ones too (the test library's key clicks are ASCII only).
 void Type(QWidget* w, const QString& text) {

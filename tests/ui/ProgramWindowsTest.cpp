@@ -21,6 +21,7 @@
 #include "ui/CanvasView.h"
 #include "ui/PaletteModel.h"
 #include "ui/Tclpanel.h"
+#include "ui/Tcorrectform.h"
 #include "ui/Tkeyfunc.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/ProgramWindows.h"
@@ -316,6 +317,32 @@ TEST_F(ProgramWindowsTest, AFunctionEnteredThroughTheNavigatorIsDrawn) {
   const TListRow& again = lpnavi->Model().List().ListRows[1];
   QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (again.top + again.bottom) / 2));
   EXPECT_EQ(doc.EntryCount, 1);
+}
+
+TEST_F(ProgramWindowsTest, AFunctionTypedInTheEntryWindowIsDrawn) {
+  Start();
+  ShowAndTick();
+  // The real entry window asks its field on the program's timer.
+  Timer1().SetBackend(std::make_unique<platform::QtTimerBackend>());
+  timer = nullptr;
+  AnswerKeyboard("陽関数　ｙ＝f(x) のf(x)", "x^2/4-3");
+  bool finished = false;
+  WhenShown<Tcorrectform>([](Tcorrectform&) { return doc.FigureTable[1].texts[0] == "x^2/4-3"; },
+                          [&finished](Tcorrectform& w) {
+                            finished = true;
+                            QTest::mouseClick(w.EndButton(), Qt::LeftButton);
+                          });
+  const TListRow& add = lpnavi->Model().List().ListRows[0];
+  QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (add.top + add.bottom) / 2));
+  EXPECT_TRUE(finished);
+  ASSERT_EQ(doc.EntryCount, 1);
+  EXPECT_EQ(ui.InputCancelled, 0);
+  EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().entries.at(0).lines.at(0).text), "x^2/4-3");
+  // The curve's blue beside the vertex (0, -3), where the y axis does not cover it.
+  const int x = 470, y = static_cast<int>(912 * 8 / 10.0);
+  bool blue = false;
+  for (int dy = -3; dy <= 3; ++dy) blue = blue || graph->WindowImage().Pixel(x, y + dy) == 0xFF0000;
+  EXPECT_TRUE(blue);
 }
 
 TEST_F(ProgramWindowsTest, ANewPointIsNamedOnThePaletteAndDefinitionsOnTheKeyboard) {
