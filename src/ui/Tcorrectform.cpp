@@ -1,6 +1,5 @@
 #include "ui/Tcorrectform.h"
 
-#include <QPointer>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
