@@ -37,7 +37,7 @@
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "ui/CanvasView.h"
-#include "ui/Tkeyfunc.h"
+#include "ui/FormulaKeyboardAsk.h"
 
 namespace {
 
@@ -63,17 +63,10 @@ void MakeDocument() {
   modes.AnimationMode = 0;
 }
 
-// The panel's hooks in this tool: the formula keyboard for typed values, and a read-out in
-// place of the graph window.
 // The panel's hooks in this tool: the formula keyboard for typed values.
 struct ToolHooks : ParameterPanelHooks {
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
-    std::string result;
-    platform::NestedLoopScope modal;
-    EditWithFormulaKeyboard(text, caption, kind, result, top, right);
-    if (ui.InputCancelled) return false;
-    text = result;
-    return true;
+    return AskOnFormulaKeyboard(caption, kind, text, top, right);
   }
 };
 
