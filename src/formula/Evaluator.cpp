@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -799,17 +798,21 @@ namespace {
 // A long chain of operators down the left children (x+x+...+x): the nodes are evaluated in
 // the order of the recursion, right operand first, but by a loop over the chain, so that
 // the depth of the chain does not become the depth of the stack. The right operands' values
-// are read back from their nodes, which hold them on every path that goes on.
+// are read back from their nodes, which hold them on every path that goes on. The chain's
+// nodes wait in a fixed table shared by nested chains: nothing is allocated.
 Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
   struct Level {
     Tfrec* node;
     uint8_t rOK;
   };
-  static std::vector<Level> levels;
-  const size_t base = levels.size();
+  // Far beyond the deepest tree the parser builds.
+  constexpr size_t Capacity = size_t{1} << 16;
+  static Level levels[Capacity];
+  static size_t used = 0;
+  const size_t base = used;
   struct Unwind {
     size_t base;
-    ~Unwind() { levels.resize(base); }
+    ~Unwind() { used = base; }
   } unwind{base};
 
   Extended value = 0;
@@ -823,7 +826,8 @@ Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
       value = Invalid(t);
       break;
     }
-    levels.push_back({t, eng.EvalOK});
+    if (used == Capacity) return RaiseFault();
+    levels[used++] = {t, eng.EvalOK};
     Tfrec* l = t->left;
     if (IsChainNode(l)) {
       t = l;
@@ -833,9 +837,8 @@ Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
     if (faultPending) return 0;
     break;
   }
-  while (levels.size() > base) {
-    const Level level = levels.back();
-    levels.pop_back();
+  while (used > base) {
+    const Level level = levels[--used];
     Tfrec* t = level.node;
     value = CompleteBinary(t, t->left, t->right, value, t->right->value, level.rOK);
     if (faultPending) return 0;
