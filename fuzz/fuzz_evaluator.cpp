@@ -1,8 +1,8 @@
 // links: formula
 // Parses arbitrary bytes for evaluation and evaluates them at a few points, prints the
-// symbolic tree and reads the text back, and differentiates it; against a small document
-// with points, definitions (two of them cyclic), a sphere and stale constants. The first
-// byte picks plane or space, figure formulas and plot mode.
+// symbolic tree and its derivative and reads both texts back; against a small document with
+// points, definitions (two of them cyclic), a sphere and stale constants. The first byte
+// picks plane or space, figure formulas and plot mode.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -89,6 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Tfrec* derivative = Differentiate(symbolic, node::VarX);
     EvaluateTree(derivative, 0.3L, 0.2L, 0.1L);
     CheckFlags();
+    // So does the printed derivative.
+    const std::string derived = ExpressionTreeToText(derivative);
+    if (derivative && !derived.empty()) {
+      Tfrec* rereadDerivative = ParseExpression(derived, 2);
+      Check(eng.ParseOK == 1);
+      DisposeTree(rereadDerivative);
+    }
     DisposeTree(derivative);
   }
   DisposeTree(symbolic);

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formula/Numeric.h"
 #include "formula/Tfuncprop.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -293,13 +294,13 @@ class Printer {
 
   void PrintFactorial(const Tfrec* t) {
     const Tfrec* operand = t->left;
-    // Only a plain number and the letters i to n take the sign directly: -3! would read
-    // as -(3!), and h! is no factorial.
+    // Only a small whole number and the letters i to n take the sign directly: -3! would
+    // read as -(3!), 1E300! is no factorial and h! none either.
     const bool letter = IsVariable(operand) &&
                         std::string_view("ijklmn").find(node::VariableLetters[operand->code - node::VariableBase - 1]) !=
                             std::string_view::npos;
     const std::string l = TextOf(operand, tooDeep_);
-    if ((IsNumber(operand) && operand->value >= 0) || letter)
+    if ((IsNumber(operand) && operand->value >= 0 && IsSmallInteger(operand->value)) || letter)
       out_ += l + "!";
     else if (l.find_first_of("abcdfxyzt/.P") == std::string::npos)
       // The parser takes a parenthesis before "!" only without these characters.

@@ -134,6 +134,7 @@ TEST_F(TreeTextTest, TreesWithNegativeNumbersAndBareSymbols) {
       {B(node::Sum, NewLeafNode(node::PointX(21), 2), NewLeafNode(node::PointY(25), 2)), "Fx+Zy"},
       {B(node::NotEqual, V('x'), N(1)), "(x<>1)"},
       {B(node::Factorial, U(node::Negate, N(3)), nullptr), "(-3)!"},
+      {B(node::Factorial, N(1e300L), nullptr), "(1E300)!"},
       {B(node::LogBase, B(node::Sum, V('x'), N(1)), V('y')), "logx+1(y)"},
       {B(node::LogBase, U(node::Sin, V('x')), V('y')), "(log(y)/log(sin(x)))"},
   };
