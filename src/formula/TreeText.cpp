@@ -46,6 +46,22 @@ bool EndsWithBareZero(std::string_view s) {
   return !((before >= '0' && before <= '9') || before == '.');
 }
 
+// A number text with its decimal point moved into the exponent: 0.001 as 1E-3, -5.5E27 as
+// -55E26.
+std::string WithoutPoint(const std::string& number) {
+  const size_t point = number.find('.');
+  if (point == std::string::npos) return number;
+  const size_t e = number.find('E');
+  const std::string mantissa = number.substr(0, e);
+  int exponent = e == std::string::npos ? 0 : std::stoi(number.substr(e + 1));
+  exponent -= static_cast<int>(mantissa.size() - point - 1);
+  const bool negative = mantissa[0] == '-';
+  std::string digits = mantissa.substr(negative ? 1 : 0, point - (negative ? 1 : 0)) + mantissa.substr(point + 1);
+  const size_t first = digits.find_first_not_of('0');
+  digits = first == std::string::npos ? "0" : digits.substr(first);
+  return (negative ? "-" : "") + digits + (exponent != 0 ? "E" + std::to_string(exponent) : "");
+}
+
 // A product of two comparisons sharing their middle operand prints as one chain (0<x<1).
 bool IsChainedComparison(const Tfrec* t) {
   return t->code == node::Product && IsChainRelation(t->left) && IsChainRelation(t->right);
@@ -71,8 +87,9 @@ class Printer {
 
  private:
   // The text of a subtree on its own.
-  static std::string TextOf(const Tfrec* t, bool& tooDeep) {
+  std::string TextOf(const Tfrec* t, bool& tooDeep) const {
     Printer p;
+    p.pointFree_ = pointFree_;
     p.Print(t);
     tooDeep = tooDeep || p.tooDeep_;
     return std::move(p.out_);
@@ -234,7 +251,9 @@ class Printer {
       case node::Laty: out_ += "laty"; return;
       case node::Degree: out_ += sj("ﾟ"); return;
       case node::Pi: out_ += sj("π"); return;
-      case node::Number: out_ += rtl::FloatToStr(t->value); return;
+      case node::Number:
+        out_ += pointFree_ ? WithoutPoint(rtl::FloatToStr(t->value)) : rtl::FloatToStr(t->value);
+        return;
       default: break;
     }
     if (const char* name = FunctionName(code)) {
@@ -299,7 +318,10 @@ class Printer {
     const bool letter = IsVariable(operand) &&
                         std::string_view("ijklmn").find(node::VariableLetters[operand->code - node::VariableBase - 1]) !=
                             std::string_view::npos;
-    const std::string l = TextOf(operand, tooDeep_);
+    // Its numbers are written without a decimal point, which "(...)!" does not allow.
+    Printer inner;
+    inner.pointFree_ = true;
+    const std::string l = inner.TextOf(operand, tooDeep_);
     if ((IsNumber(operand) && operand->value >= 0 && IsSmallInteger(operand->value)) || letter)
       out_ += l + "!";
     else if (l.find_first_of("abcdfxyzt/.P") == std::string::npos)
@@ -396,6 +418,7 @@ class Printer {
 
   std::string out_;
   bool tooDeep_ = false;
+  bool pointFree_ = false;
 };
 
 }  // namespace
