@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formula/Normalise.h"
 #include "formula/Numeric.h"
 #include "formula/Tfuncprop.h"
 #include "platform/Runtime.h"
@@ -60,6 +61,14 @@ std::string WithoutPoint(const std::string& number) {
   const size_t first = digits.find_first_not_of('0');
   digits = first == std::string::npos ? "0" : digits.substr(first);
   return (negative ? "-" : "") + digits + (exponent != 0 ? "E" + std::to_string(exponent) : "");
+}
+
+// The parser takes a parenthesis before "!" only when its text, as the parser reads it
+// (P( and C( are markers there, Max( is not), holds none of these characters.
+bool ReadsAsFactorialOperand(std::string text) {
+  NormaliseExpressionText(text, 1);
+  InsertFunctionParentheses(text);
+  return text.find_first_of("abcdfxyzt/.P") == std::string::npos;
 }
 
 // A product of two comparisons sharing their middle operand prints as one chain (0<x<1).
@@ -324,8 +333,7 @@ class Printer {
     const std::string l = inner.TextOf(operand, tooDeep_);
     if ((IsNumber(operand) && operand->value >= 0 && IsSmallInteger(operand->value)) || letter)
       out_ += l + "!";
-    else if (l.find_first_of("abcdfxyzt/.P") == std::string::npos)
-      // The parser takes a parenthesis before "!" only without these characters.
+    else if (ReadsAsFactorialOperand(l))
       out_ += "(" + l + ")!";
     else
       // Otherwise the permutations P(n,n), which are n! for every n, say the same.
