@@ -226,19 +226,12 @@ inline void QuotientFlags(Tfrec* t, const Tfrec* l, const Tfrec* r) {
   return result;
 }
 
-// base^n for 0 < n < 100000, with the products in the order PowerPositiveInt forms them
-// (by squaring), inline: a call would pass the base through memory.
+// base^n, inline for the squares and cubes of formulas (a call would pass the base through
+// memory), with the products in the order PowerPositiveInt forms them.
 inline Extended WholePower(Extended base, int64_t n) {
   if (n == 2) return base * base;
   if (n == 3) return base * (base * base);
-  Extended result = 1;
-  Extended factor = base;
-  while (n > 0) {
-    if (n & 1) result *= factor;
-    n >>= 1;
-    if (n > 0) factor *= factor;
-  }
-  return result;
+  return PowerPositiveInt(base, static_cast<Extended>(n));
 }
 
 // Flags of a power from its base: copied, or swapped for a negative exponent.
