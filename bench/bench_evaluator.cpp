@@ -112,17 +112,18 @@ void Muparser(benchmark::State& state, int index) {
   }
 }
 
-// Keeps the median time of every benchmark beside the usual console output (other programs
-// share the machine: the median of a few repetitions is steadier than one run).
+// Keeps the median CPU time of every benchmark beside the usual console output. Other
+// programs share the machine: CPU time leaves out the time the benchmark waited for a core,
+// and the median of a few repetitions is steadier than one run.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       const std::string name = run.run_name.function_name;
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-        times[name] = run.GetAdjustedRealTime();
+        times[name] = run.GetAdjustedCPUTime();
       else if (run.run_type == Run::RT_Iteration && !times.count(name))
-        times[name] = run.GetAdjustedRealTime();
+        times[name] = run.GetAdjustedCPUTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }

@@ -1,8 +1,8 @@
 // links: formula
 // Parses arbitrary bytes for evaluation and evaluates them at a few points, prints the
-// symbolic tree and reads the text back, and differentiates it; against a small document
-// with points, definitions (two of them cyclic), a sphere and stale constants. The first
-// byte picks plane or space, figure formulas and plot mode.
+// symbolic tree and its derivative and reads both texts back; against a small document with
+// points, definitions (two of them cyclic), a sphere and stale constants. The first byte
+// picks plane or space, figure formulas and plot mode.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -52,6 +52,16 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
+// A printed text parses, where it is within the parser's limits: a text shorter than the
+// nesting limit is within the depth limit too, since every level takes a character. (An
+// unrolled product can print longer than the parser takes.)
+void CheckReadsBack(const std::string& printed) {
+  if (printed.empty() || printed.size() >= static_cast<size_t>(MaxParseNesting)) return;
+  Tfrec* reread = ParseExpression(printed, 2);
+  Check(eng.ParseOK == 1);
+  DisposeTree(reread);
+}
+
 void CheckFlags() {
   Check(eng.EvalOK <= 1);
   Check(eng.EvalDrawable <= 1);
@@ -82,13 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Tfrec* symbolic = ParseExpression(text, 2);
   if (eng.ParseOK && symbolic) {
     // The printed text reads back.
-    const std::string printed = ExpressionTreeToText(symbolic);
-    Tfrec* reread = ParseExpression(printed, 2);
-    Check(eng.ParseOK == 1);
-    DisposeTree(reread);
+    CheckReadsBack(ExpressionTreeToText(symbolic));
     Tfrec* derivative = Differentiate(symbolic, node::VarX);
     EvaluateTree(derivative, 0.3L, 0.2L, 0.1L);
     CheckFlags();
+    // So does the printed derivative.
+    if (derivative) CheckReadsBack(ExpressionTreeToText(derivative));
     DisposeTree(derivative);
   }
   DisposeTree(symbolic);

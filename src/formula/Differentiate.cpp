@@ -204,10 +204,26 @@ Tfrec* ExtremeRule(const Tfrec* t, int32_t var) {
   return Bin(node::Sum, Mul(dv.release(), greater), Mul(du.release(), less));
 }
 
+// Replaces the free occurrences of the variable by copies of the bound: an inner integral
+// over the same variable binds its own, only its bounds are free.
+void SubstituteFree(Tfrec*& tree, int32_t variable, const Tfrec* bound) {
+  if (stackroom::Low()) return;  // the budget reports the derivative as too large
+  for (Tfrec** slot = &tree; *slot; slot = &(*slot)->left) {
+    Tfrec* t = *slot;
+    if (t->code == variable) {
+      DisposeTree(*slot);
+      *slot = Copy(bound);
+      return;
+    }
+    const bool binds = t->code == node::Integral && t->right && t->right->left && t->right->left->code == variable;
+    if (!binds) SubstituteFree(t->right, variable, bound);
+  }
+}
+
 // f with its integration variable replaced by a copy of the bound.
 Tfrec* IntegrandAt(const Tfrec* integrand, int32_t variable, const Tfrec* bound) {
   Tfrec* f = Copy(integrand);
-  SubstituteCodeBySubtree(f, bound, variable);
+  SubstituteFree(f, variable, bound);
   return f;
 }
 

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -92,9 +91,14 @@ void SetExact(Tfrec* t, const TFraction& f) {
 }
 
 // ---- operators --------------------------------------------------------------------------
+//
+// Each operator combines its operands at once and handles the common case inline; the rare
+// cases (an undefined operand, an overflow, exact fractions, poles on both sides) go to a
+// routine of their own that reads the operands back from their nodes, which hold them. An
+// 80-bit value kept across branches or calls would go to memory and back, which is slow.
 
-[[gnu::always_inline]] inline Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                          uint8_t& v) {
+[[gnu::noinline]] Extended AddOrSubtractRare(Tfrec* t, const Tfrec* l, const Tfrec* r, uint8_t& v) {
+  const Extended L = l->value, R = r->value;
   const bool subtract = t->code == node::Difference;
   const bool lv = l->valid, rv = r->valid;
   // Between two relations "+" and "-" mean the union of the regions.
@@ -139,9 +143,18 @@ void SetExact(Tfrec* t, const TFraction& f) {
   return result;
 }
 
-[[gnu::always_inline]] inline Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                          uint8_t& v) {
-  v = l->valid && r->valid;
+[[gnu::always_inline]] inline Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                                     uint8_t& v) {
+  const Extended result = t->code == node::Difference ? L - R : L + R;
+  const bool common = l->valid && r->valid && !(l->exact && r->exact) && !(l->poleCrossed | r->poleCrossed);
+  if (!common || !xmath::IsFinite(result)) return AddOrSubtractRare(t, l, r, v);
+  v = 1;
+  if (StoredSign(t->prevValue) * SignOf(result) <= 0) t->zeroCrossed = 1;
+  return result;
+}
+
+[[gnu::noinline]] Extended MultiplyRare(Tfrec* t, const Tfrec* l, const Tfrec* r) {
+  const Extended L = l->value, R = r->value;
   const Extended result = L * R;
   if (!xmath::IsFinite(result)) {
     eng.EvalOK = 0;
@@ -150,24 +163,24 @@ void SetExact(Tfrec* t, const TFraction& f) {
   t->zeroCrossed = l->zeroCrossed | r->zeroCrossed;
   t->poleCrossed = l->poleCrossed | r->poleCrossed;
   if (t->zeroCrossed && t->poleCrossed) t->poleCrossed = 0;
-  if (l->exact && r->exact) {
-    TFraction f;
-    FractionMulDiv(FractionOf(l), FractionOf(r), 0, f);
-    SetExact(t, f);
-  }
+  TFraction f;
+  FractionMulDiv(FractionOf(l), FractionOf(r), 0, f);
+  SetExact(t, f);
   return result;
 }
 
-[[gnu::always_inline]] inline Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                          uint8_t& v) {
+[[gnu::always_inline]] inline Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                                uint8_t& v) {
+  const Extended result = L * R;
   v = l->valid && r->valid;
-  if (R == 0) {
-    eng.EvalOK = 0;
-    eng.LineContinues = 1;
-    return 0;
-  }
-  const Extended result = L / R;
-  if (!xmath::IsFinite(result)) return RaiseFault();
+  if ((l->exact && r->exact) || !xmath::IsFinite(result)) return MultiplyRare(t, l, r);
+  t->zeroCrossed = l->zeroCrossed | r->zeroCrossed;
+  t->poleCrossed = (l->poleCrossed | r->poleCrossed) & !t->zeroCrossed;
+  return result;
+}
+
+// Flags of a quotient from its operands'.
+inline void QuotientFlags(Tfrec* t, const Tfrec* l, const Tfrec* r) {
   if (l->poleCrossed) {
     eng.LineContinues = 1;
     t->poleCrossed = !r->poleCrossed;
@@ -183,11 +196,33 @@ void SetExact(Tfrec* t, const TFraction& f) {
     t->poleCrossed = 1;
     eng.LineContinues = 1;
   }
+}
+
+[[gnu::noinline]] Extended DivideRare(Tfrec* t, const Tfrec* l, const Tfrec* r) {
+  const Extended L = l->value, R = r->value;
+  if (R == 0) {
+    eng.EvalOK = 0;
+    eng.LineContinues = 1;
+    return 0;
+  }
+  const Extended result = L / R;
+  if (!xmath::IsFinite(result)) return RaiseFault();
+  QuotientFlags(t, l, r);
   if (l->exact && r->exact) {
     TFraction f;
     FractionMulDiv(FractionOf(l), FractionOf(r), 1, f);
     SetExact(t, f);
   }
+  return result;
+}
+
+[[gnu::always_inline]] inline Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                              uint8_t& v) {
+  v = l->valid && r->valid;
+  if (R == 0) return DivideRare(t, l, r);
+  const Extended result = L / R;
+  if ((l->exact && r->exact) || !xmath::IsFinite(result)) return DivideRare(t, l, r);
+  QuotientFlags(t, l, r);
   return result;
 }
 
@@ -232,11 +267,8 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
   SetExact(t, reciprocal ? MakeFraction(sign * den, num) : MakeFraction(sign * num, den));
 }
 
-[[gnu::always_inline]] inline Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                          uint8_t& v) {
-  // An undefined base or exponent leaves the power undefined, as it does every other
-  // operator.
-  v = l->valid && r->valid;
+[[gnu::noinline]] Extended PowerRare(Tfrec* t, const Tfrec* l, const Tfrec* r) {
+  const Extended L = l->value, R = r->value;
   if (IsSmallWhole(R)) {
     const int64_t n = WholeToInt(R);
     if (n < 0) {
@@ -302,21 +334,38 @@ void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
   return PowerReal(L, R);
 }
 
+[[gnu::always_inline]] inline Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
+                                             uint8_t& v) {
+  // An undefined base or exponent leaves the power undefined, as it does every other
+  // operator.
+  v = l->valid && r->valid;
+  // The common case inline: a whole exponent from 1 to 99999 of a base that is not 0 and
+  // carries no exact fraction.
+  if (R > 0 && R < 100000 && IsIntegral(R) && L != 0 && !l->exact) {
+    PowerFlags(t, l, false);
+    const Extended p = WholePower(L, WholeToInt(R));
+    return xmath::IsFinite(p) ? p : RaiseFault();
+  }
+  return PowerRare(t, l, r);
+}
+
 // ---- relations --------------------------------------------------------------------------
 
 [[gnu::always_inline]] inline Extended Relation(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                          uint8_t& v) {
+                                                uint8_t& v) {
+  // Compared at once. The sign of L - R is that of the comparison (0 where L - R is NaN).
+  const bool greater = L > R, less = L < R, equal = L == R, atLeast = L >= R, atMost = L <= R;
   const bool both = l->valid && r->valid;
   bool truth;
   switch (t->code) {
-    case node::Greater: truth = both && L > R; break;
-    case node::Less: truth = both && L < R; break;
+    case node::Greater: truth = both && greater; break;
+    case node::Less: truth = both && less; break;
     case node::Equal:
-      truth = both && (L == R || (eng.PlotMode && SignOf(l->prevValue - r->prevValue) * SignOf(L - R) < 0));
+      truth = both && (equal || (eng.PlotMode && SignOf(l->prevValue - r->prevValue) * (greater - less) < 0));
       break;
-    case node::GreaterEqual: truth = both && L >= R; break;
-    case node::LessEqual: truth = both && L <= R; break;
-    case node::NotEqual: truth = both && L != R; break;
+    case node::GreaterEqual: truth = both && atLeast; break;
+    case node::LessEqual: truth = both && atMost; break;
+    case node::NotEqual: truth = both && !equal; break;
     case node::And: truth = both; break;
     case node::Or: truth = l->valid || r->valid; break;
     default: truth = false; break;
@@ -527,12 +576,6 @@ void RefreshPoint(int n, const EvalPoint& at) {
   RefreshPointSequence(n, doc.PointLetterEntry[n]);
 }
 
-void StorePoint(const EvalPoint& at) {
-  CopyExtended(doc.VariableValues.X, at.x);
-  CopyExtended(doc.VariableValues.Y, at.y);
-  CopyExtended(doc.VariableValues.Z, at.z);
-}
-
 namespace {
 
 // The forms evaluated by their own rules rather than the node protocol's children first.
@@ -607,25 +650,22 @@ Extended EvaluateLeaf(Tfrec* t, const EvalPoint& at) {
   return EvaluateOtherLeaf(t, at);
 }
 
-// A child: numbers and coordinates in place, without a call (a call would move the
-// sibling's 80-bit value out to memory and back), everything else through the recursion.
-// The value comes back in a register; reading it from the node right after it was stored
-// would stall.
+// Numbers and coordinates are evaluated in place, without a call: a call would move the
+// sibling's 80-bit value out to memory and back.
+inline bool IsInlineLeaf(const Tfrec* c) {
+  return !c->left && !c->right && (IsConstantLeaf(c->code) || IsCoordinateLeaf(c->code));
+}
+
+[[gnu::always_inline]] inline Extended EvaluateInlineLeaf(Tfrec* c, const EvalPoint& at) {
+  StartNode(c);
+  CopyExtended(c->prevValue, c->value);
+  return IsConstantLeaf(c->code) ? EvaluateConstant(c) : EvaluateCoordinate(c, at);
+}
+
+// A child. The value comes back in a register; reading it from the node right after it was
+// stored would stall.
 [[gnu::always_inline]] inline Extended EvaluateChild(Tfrec* c, const EvalPoint& at) {
-  if (!c->left && !c->right) {
-    const int32_t code = c->code;
-    if (IsConstantLeaf(code)) {
-      StartNode(c);
-      CopyExtended(c->prevValue, c->value);
-      return EvaluateConstant(c);
-    }
-    if (IsCoordinateLeaf(code)) {
-      StartNode(c);
-      CopyExtended(c->prevValue, c->value);
-      return EvaluateCoordinate(c, at);
-    }
-  }
-  return Evaluate(c, at);
+  return IsInlineLeaf(c) ? EvaluateInlineLeaf(c, at) : Evaluate(c, at);
 }
 
 inline bool IsFunctionCode(int32_t code) {
@@ -690,7 +730,7 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
   if (code >= node::SumForm && code <= node::MinOver) return EvaluateForm(t, at);
 
   // Both children, the right one first.
-  const Extended R = EvaluateChild(r, at);
+  Extended R = EvaluateChild(r, at);
   if (faultPending) return 0;
   const uint8_t rOK = eng.EvalOK;
   if (code == node::Product && !r->valid) {
@@ -699,16 +739,23 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at) {
     return Invalid(t);
   }
   Extended L;
-  if (leftDepth < SpineDepth || !IsChainNode(l)) {
-    struct Deeper {
-      Deeper() { ++leftDepth; }
-      ~Deeper() { --leftDepth; }
-    } deeper;
-    L = EvaluateChild(l, at);
+  if (IsInlineLeaf(l)) {
+    L = EvaluateInlineLeaf(l, at);
   } else {
-    L = EvaluateSpine(l, at);
+    if (leftDepth < SpineDepth || !IsChainNode(l)) {
+      struct Deeper {
+        Deeper() { ++leftDepth; }
+        ~Deeper() { --leftDepth; }
+      } deeper;
+      L = Evaluate(l, at);
+    } else {
+      L = EvaluateSpine(l, at);
+    }
+    if (faultPending) return 0;
+    // The right operand waited in its node: held across the call it would have gone to
+    // memory and back.
+    R = r->value;
   }
-  if (faultPending) return 0;
   return CompleteBinary(t, l, r, L, R, rOK);
 }
 
@@ -744,17 +791,21 @@ namespace {
 // A long chain of operators down the left children (x+x+...+x): the nodes are evaluated in
 // the order of the recursion, right operand first, but by a loop over the chain, so that
 // the depth of the chain does not become the depth of the stack. The right operands' values
-// are read back from their nodes, which hold them on every path that goes on.
+// are read back from their nodes, which hold them on every path that goes on. The chain's
+// nodes wait in a fixed table shared by nested chains: nothing is allocated.
 Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
   struct Level {
     Tfrec* node;
     uint8_t rOK;
   };
-  static std::vector<Level> levels;
-  const size_t base = levels.size();
+  // Far beyond the deepest tree the parser builds.
+  constexpr size_t Capacity = size_t{1} << 16;
+  static Level levels[Capacity];
+  static size_t used = 0;
+  const size_t base = used;
   struct Unwind {
     size_t base;
-    ~Unwind() { levels.resize(base); }
+    ~Unwind() { used = base; }
   } unwind{base};
 
   Extended value = 0;
@@ -768,7 +819,8 @@ Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
       value = Invalid(t);
       break;
     }
-    levels.push_back({t, eng.EvalOK});
+    if (used == Capacity) return RaiseFault();
+    levels[used++] = {t, eng.EvalOK};
     Tfrec* l = t->left;
     if (IsChainNode(l)) {
       t = l;
@@ -778,9 +830,8 @@ Extended EvaluateSpine(Tfrec* top, const EvalPoint& at) {
     if (faultPending) return 0;
     break;
   }
-  while (levels.size() > base) {
-    const Level level = levels.back();
-    levels.pop_back();
+  while (used > base) {
+    const Level level = levels[--used];
     Tfrec* t = level.node;
     value = CompleteBinary(t, t->left, t->right, value, t->right->value, level.rOK);
     if (faultPending) return 0;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "formula/DocumentState.h"
 #include "formula/Tfrec.h"
 #include "platform/Extended.h"
 
@@ -80,6 +81,11 @@ Extended SimpsonOverPair(Tfrec* pair, int64_t panels, Extended lower, Extended u
 Extended RandomUnit();
 
 // Writes the point into VariableValues X, Y, Z, for routines that read them from there.
-void StorePoint(const EvalPoint& at);
+// Inline, without x87 instructions: a call would send the evaluator's result to memory.
+inline void StorePoint(const EvalPoint& at) {
+  CopyExtended(doc.VariableValues.X, at.x);
+  CopyExtended(doc.VariableValues.Y, at.y);
+  CopyExtended(doc.VariableValues.Z, at.z);
+}
 
 }  // namespace evaluator

@@ -41,14 +41,21 @@ inline void MarkPole(Tfrec* t) {
 inline Extended HyperbolicSine(Extended x) { return (xmath::Exp(x) - xmath::Exp(-x)) / 2; }
 inline Extended HyperbolicCosine(Extended x) { return (xmath::Exp(x) + xmath::Exp(-x)) / 2; }
 
+// The sign of sin (or cos) of the operand's previous value, with the argument reduced again.
+// The operand is read from its node: an 80-bit argument would pass through memory anyway.
+[[gnu::noinline]] inline int ReducedPreviousSign(const Tfrec* operand, bool sine) {
+  int sinSign, cosSign;
+  xmath::SinCosSigns(operand->prevValue, sinSign, cosSign);
+  return sine ? sinSign : cosSign;
+}
+
 // The sign of sin (or cos) of the operand's previous value. A node that was valid last time
 // stored exactly that function of exactly that value, so its previous value has the sign;
-// only otherwise is the argument reduced again.
-inline int PreviousSign(const Tfrec* t, Extended prev, bool sine) {
+// only otherwise is the argument reduced again. Asked before the function is computed, so
+// that its value is not held across a call.
+inline int PreviousSign(const Tfrec* t, const Tfrec* operand, bool sine) {
   if (t->valid) return StoredSign(t->prevValue);
-  int sinSign, cosSign;
-  xmath::SinCosSigns(prev, sinSign, cosSign);
-  return sine ? sinSign : cosSign;
+  return ReducedPreviousSign(operand, sine);
 }
 
 }  // namespace functions
@@ -60,13 +67,15 @@ inline int PreviousSign(const Tfrec* t, Extended prev, bool sine) {
   const Extended prev = operand->prevValue;
   switch (t->code) {
     case node::Sin: {
+      const int before = PreviousSign(t, operand, true);
       const Extended s = xmath::Sin(R);
-      if (PreviousSign(t, prev, true) * SignOf(s) <= 0) t->zeroCrossed = 1;
+      if (before * SignOf(s) <= 0) t->zeroCrossed = 1;
       return s;
     }
     case node::Cos: {
+      const int before = PreviousSign(t, operand, false);
       const Extended c = xmath::Cos(R);
-      if (PreviousSign(t, prev, false) * SignOf(c) <= 0) t->zeroCrossed = 1;
+      if (before * SignOf(c) <= 0) t->zeroCrossed = 1;
       return c;
     }
     case node::Tan:

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formula/Normalise.h"
+#include "formula/Numeric.h"
 #include "formula/Tfuncprop.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -45,6 +47,30 @@ bool EndsWithBareZero(std::string_view s) {
   return !((before >= '0' && before <= '9') || before == '.');
 }
 
+// A number text with its decimal point moved into the exponent: 0.001 as 1E-3, -5.5E27 as
+// -55E26.
+std::string WithoutPoint(const std::string& number) {
+  const size_t point = number.find('.');
+  if (point == std::string::npos) return number;
+  const size_t e = number.find('E');
+  const std::string mantissa = number.substr(0, e);
+  int exponent = e == std::string::npos ? 0 : std::stoi(number.substr(e + 1));
+  exponent -= static_cast<int>(mantissa.size() - point - 1);
+  const bool negative = mantissa[0] == '-';
+  std::string digits = mantissa.substr(negative ? 1 : 0, point - (negative ? 1 : 0)) + mantissa.substr(point + 1);
+  const size_t first = digits.find_first_not_of('0');
+  digits = first == std::string::npos ? "0" : digits.substr(first);
+  return (negative ? "-" : "") + digits + (exponent != 0 ? "E" + std::to_string(exponent) : "");
+}
+
+// The parser takes a parenthesis before "!" only when its text, as the parser reads it
+// (P( and C( are markers there, Max( is not), holds none of these characters.
+bool ReadsAsFactorialOperand(std::string text) {
+  NormaliseExpressionText(text, 1);
+  InsertFunctionParentheses(text);
+  return text.find_first_of("abcdfxyzt/.P") == std::string::npos;
+}
+
 // A product of two comparisons sharing their middle operand prints as one chain (0<x<1).
 bool IsChainedComparison(const Tfrec* t) {
   return t->code == node::Product && IsChainRelation(t->left) && IsChainRelation(t->right);
@@ -70,8 +96,9 @@ class Printer {
 
  private:
   // The text of a subtree on its own.
-  static std::string TextOf(const Tfrec* t, bool& tooDeep) {
+  std::string TextOf(const Tfrec* t, bool& tooDeep) const {
     Printer p;
+    p.pointFree_ = pointFree_;
     p.Print(t);
     tooDeep = tooDeep || p.tooDeep_;
     return std::move(p.out_);
@@ -233,7 +260,9 @@ class Printer {
       case node::Laty: out_ += "laty"; return;
       case node::Degree: out_ += sj("ﾟ"); return;
       case node::Pi: out_ += sj("π"); return;
-      case node::Number: out_ += rtl::FloatToStr(t->value); return;
+      case node::Number:
+        out_ += pointFree_ ? WithoutPoint(rtl::FloatToStr(t->value)) : rtl::FloatToStr(t->value);
+        return;
       default: break;
     }
     if (const char* name = FunctionName(code)) {
@@ -293,16 +322,18 @@ class Printer {
 
   void PrintFactorial(const Tfrec* t) {
     const Tfrec* operand = t->left;
-    // Only a plain number and the letters i to n take the sign directly: -3! would read
-    // as -(3!), and h! is no factorial.
+    // Only a small whole number and the letters i to n take the sign directly: -3! would
+    // read as -(3!), 1E300! is no factorial and h! none either.
     const bool letter = IsVariable(operand) &&
                         std::string_view("ijklmn").find(node::VariableLetters[operand->code - node::VariableBase - 1]) !=
                             std::string_view::npos;
-    const std::string l = TextOf(operand, tooDeep_);
-    if ((IsNumber(operand) && operand->value >= 0) || letter)
+    // Its numbers are written without a decimal point, which "(...)!" does not allow.
+    Printer inner;
+    inner.pointFree_ = true;
+    const std::string l = inner.TextOf(operand, tooDeep_);
+    if ((IsNumber(operand) && operand->value >= 0 && IsSmallInteger(operand->value)) || letter)
       out_ += l + "!";
-    else if (l.find_first_of("abcdfxyzt/.P") == std::string::npos)
-      // The parser takes a parenthesis before "!" only without these characters.
+    else if (ReadsAsFactorialOperand(l))
       out_ += "(" + l + ")!";
     else
       // Otherwise the permutations P(n,n), which are n! for every n, say the same.
@@ -395,6 +426,7 @@ class Printer {
 
   std::string out_;
   bool tooDeep_ = false;
+  bool pointFree_ = false;
 };
 
 }  // namespace

@@ -48,7 +48,7 @@ struct Case {
 };
 
 TEST_F(ConstructedPointsTest, ConstructionsByCode) {
-  const Extended r8 = std::sqrt(8.0L), r35 = std::sqrt(35.0L), inr = 9 / (6 + 3 * std::sqrt(2.0L));
+  const Extended r8 = std::sqrt(8.0L), r35 = std::sqrt(35.0L), r5 = std::sqrt(5.0L), inr = 9 / (6 + 3 * std::sqrt(2.0L));
   const std::vector<Case> cases = {
       {"division", kDivisionPoint, {"AB", "1", "", "2"}, 1, 0},
       {"internal division", kInternalDivision, {"AB", "1", "", "2"}, 1, 0},
@@ -69,6 +69,9 @@ TEST_F(ConstructedPointsTest, ConstructionsByCode) {
       {"left tangent", kTangentLeft, {"1", "B"}, 1 / 3.0L, -r8 / 3},
       {"right tangent", kTangentRight, {"1", "B"}, 1 / 3.0L, r8 / 3},
       {"circle intersection", kCircleIntersection, {"1", "2"}, 1 / 6.0L, r35 / 6},
+      // On circle 1, where a common outer tangent touches it: (-2/3, -+sqrt(5)/3).
+      {"outer common tangent", kOuterTangent1, {"1", "2"}, -2 / 3.0L, -r5 / 3},
+      {"other outer common tangent", kOuterTangent2, {"1", "2"}, -2 / 3.0L, r5 / 3},
       {"line and circle", kLineSphere, {"1", "AB"}, -1, 0},
       {"line and circle, seen from B", kLineSphere, {"1", "BA"}, 1, 0},
       {"foot on a line figure", kFootOnLineFigure, {"E", "3"}, 1, 0},

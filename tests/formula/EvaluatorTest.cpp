@@ -412,4 +412,16 @@ TEST_F(EvaluatorTest, TheDeepestTreesStayWithinTheStack) {
   DisposeTree(tree);
 }
 
+// Built directly, a chain far longer than any formula: a clean failure, never a crash.
+TEST_F(EvaluatorTest, AChainLongerThanAnyFormulaFailsCleanly) {
+  Tfrec* tree = NewLeafNode(node::VarX, 3);
+  for (int k = 0; k < 200000; ++k) tree = NewBinaryNode(node::Sum, tree, NewNumberNode(3, 1), 3);
+  eng.EvalOK = 1;
+  EXPECT_EQ(EvaluateTree(tree, 1, 0, 0), 0);
+  EXPECT_EQ(eng.EvalOK, 0);
+  EXPECT_EQ(eng.EvalDrawable, 0);
+  DisposeTree(tree);
+  EXPECT_TRUE(EvaluateUtf8("x+1", 1).drawable);
+}
+
 }  // namespace

@@ -134,6 +134,11 @@ TEST_F(TreeTextTest, TreesWithNegativeNumbersAndBareSymbols) {
       {B(node::Sum, NewLeafNode(node::PointX(21), 2), NewLeafNode(node::PointY(25), 2)), "Fx+Zy"},
       {B(node::NotEqual, V('x'), N(1)), "(x<>1)"},
       {B(node::Factorial, U(node::Negate, N(3)), nullptr), "(-3)!"},
+      {B(node::Factorial, N(1e300L), nullptr), "(1E300)!"},
+      {B(node::Factorial, N(0.5L), nullptr), "(5E-1)!"},
+      {B(node::Factorial, B(node::Sum, N(123.45L), NewLeafNode(node::VarE, 2)), nullptr), "(12345E-2+e)!"},
+      {B(node::Factorial, N(-5.5e27L), nullptr), "(-55E26)!"},
+      {B(node::Factorial, B(node::Product, V('n'), B(node::Permutations, N(3), N(1))), nullptr), "(n*P(3,1))!"},
       {B(node::LogBase, B(node::Sum, V('x'), N(1)), V('y')), "logx+1(y)"},
       {B(node::LogBase, U(node::Sin, V('x')), V('y')), "(log(y)/log(sin(x)))"},
   };
