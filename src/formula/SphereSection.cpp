@@ -14,9 +14,11 @@ TSphereSection SphereSectionCircle(int figureEntry) {
   TCircleOperand sphere;
   Extended r, u;
   if (!FetchCircle(figure.texts[0], sphere) || !EvaluateGeometryText(sphere.radiusText, r) ||
-      !EvaluateGeometryText(figure.texts[1], u))
+      !EvaluateGeometryText(figure.texts[4], u))
     return section;
-  const TSpacePoint n = PointFromTexts(figure.texts[2], figure.texts[3], figure.texts[4]);
+  // The entry window keeps the normal in texts 2-4 and the distance in text 5, as for a
+  // circle given by its centre.
+  const TSpacePoint n = PointFromTexts(figure.texts[1], figure.texts[2], figure.texts[3]);
   if (!n.valid || VecIsZero(n)) return section;
   r = std::fabs(r);
   if (r < std::fabs(u)) return section;

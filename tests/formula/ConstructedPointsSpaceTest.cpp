@@ -23,7 +23,7 @@ class ConstructedPointsSpaceTest : public GeometryTest {
     eng.UseFigureFormulas = 0;
     build.Figure(8, {"A", "2"}, 'A');
     build.Figure(1, {"D", "0", "0", "1"}, 'D');
-    build.Figure(10, {"1", "1", "0", "0", "1"});
+    build.Figure(10, {"1", "0", "0", "1", "1"});
     build.Point('A', kByCoordinates, {"0", "0", "", "0"});
     build.Point('B', kByCoordinates, {"1", "0", "", "0"});
     build.Point('C', kByCoordinates, {"0", "1", "", "0"});
@@ -122,15 +122,15 @@ TEST_F(ConstructedPointsSpaceTest, SphereSection) {
   EXPECT_NEAR(static_cast<double>(s.radius), std::sqrt(3.0), 1e-15);
   EXPECT_EQ(s.sphereRadius, 2);
 
-  doc.FigureTable[3].texts[1] = "-2";  // touching the sphere
+  doc.FigureTable[3].texts[4] = "-2";  // touching the sphere
   EXPECT_TRUE(SphereSectionCircle(3).valid);
   EXPECT_EQ(SphereSectionCircle(3).radius, 0);
-  doc.FigureTable[3].texts[1] = "3";  // beyond it
-  EXPECT_FALSE(SphereSectionCircle(3).valid);
-  doc.FigureTable[3].texts[1] = "1";
-  doc.FigureTable[3].texts[4] = "0";  // no normal
+  doc.FigureTable[3].texts[4] = "3";  // beyond it
   EXPECT_FALSE(SphereSectionCircle(3).valid);
   doc.FigureTable[3].texts[4] = "1";
+  doc.FigureTable[3].texts[3] = "0";  // no normal
+  EXPECT_FALSE(SphereSectionCircle(3).valid);
+  doc.FigureTable[3].texts[3] = "1";
   doc.FigureTable[3].texts[0] = "2";  // not a sphere
   EXPECT_FALSE(SphereSectionCircle(3).valid);
   EXPECT_FALSE(SphereSectionCircle(0).valid);
