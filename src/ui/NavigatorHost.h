@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/EntryWindowSeam.h"
 
 // Where the navigator is on the screen, for placing the windows it opens.
 struct TNavigatorPlace {
@@ -15,6 +14,8 @@ struct TNavigatorPlace {
   int listLeft = 0;                  // the list's left edge
   int mouseY = 0;                    // the last mouse position over the list
 };
+
+enum class EntryWindowResult { Accepted, Cancelled };
 
 class NavigatorHost {
  public:
@@ -31,6 +32,8 @@ class NavigatorHost {
   // Reads a CSV point list into the letter's point sequence: the number of points read,
   // or -1 when nothing was read (cancelled or failed; the sequence is left as it was).
   virtual int ImportCsvPoints(int letter) = 0;
+  // The entry window for (entry, maxIndex, mode, left), modally; mode 0 add (plane), 1
+  // correct (plane), 3 add (space), 4 correct (space).
   virtual EntryWindowResult OpenEntryWindow(int entry, int maxIndex, std::uint8_t mode, int left) = 0;
 
   // After-images kept are erased (with their buttons).

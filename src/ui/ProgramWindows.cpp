@@ -5,12 +5,9 @@
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
-#include "formula/DocumentState.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/ManualPages.h"
-#include "ui/EntryWindowSeam.h"
 #include "ui/TAboutBox1.h"
-#include "ui/Tcorrectform.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -20,10 +17,6 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetShellHooks(&shellHooks_);
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
-  SetEntryWindowOpener([](int entry, int maxIndex, std::uint8_t mode, int left) {
-    ShowCorrectForm(entry, maxIndex, mode, left);
-    return ui.InputCancelled ? EntryWindowResult::Cancelled : EntryWindowResult::Accepted;
-  });
   ParameterPanel().SetHooks(&panelHooks_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
   Timer1().SetJobAction(job::Startup, [this] {
@@ -49,7 +42,6 @@ ProgramWindows::~ProgramWindows() {
   delete lpnavi;
   SetManualPageOpener(nullptr);
   ParameterPanel().SetHooks(nullptr);
-  SetEntryWindowOpener(nullptr);
   SetEntryFormHost(nullptr);
   SetEquationFileHost(nullptr);
   SetShellHooks(nullptr);

@@ -24,6 +24,7 @@
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
 #include "ui/Tclpanel.h"
+#include "ui/Tcorrectform.h"
 #include "ui/Tgraph.h"
 #include "ui/Twarning.h"
 
@@ -275,7 +276,8 @@ int Tlpnavi::PickPointName(int preset, int left, int top) {
 int Tlpnavi::ImportCsvPoints(int letter) { return importCsvPoints ? importCsvPoints(letter) : -1; }
 
 EntryWindowResult Tlpnavi::OpenEntryWindow(int entry, int maxIndex, std::uint8_t mode, int left) {
-  return ::OpenEntryWindow(entry, maxIndex, mode, left);
+  ShowCorrectForm(entry, maxIndex, mode, left);
+  return ui.InputCancelled ? EntryWindowResult::Cancelled : EntryWindowResult::Accepted;
 }
 
 void Tlpnavi::EraseAfterImages() {

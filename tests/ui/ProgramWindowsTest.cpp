@@ -50,7 +50,6 @@ class ProgramWindowsTest : public UiStateTest {
   }
   void TearDown() override {
     windows.reset();
-    SetEntryWindowOpener(nullptr);
     Timer1().SetBackend(nullptr);
     ResetRenderState();
     UiStateTest::TearDown();
@@ -288,37 +287,6 @@ TEST_F(ProgramWindowsTest, TheDockingClicksPutTheWindowsSideBySide) {
   EXPECT_EQ(graph->frameGeometry().right() + 1, lpnavi->DockLeft);
 }
 
-TEST_F(ProgramWindowsTest, AFunctionEnteredThroughTheNavigatorIsDrawn) {
-  Start();
-  ShowAndTick();
-  // The entry window as the program connects it: here it writes the formula and accepts.
-  std::vector<std::string> opened;
-  SetEntryWindowOpener([&opened](int entry, int maxIndex, std::uint8_t mode, int left) {
-    opened.push_back(std::to_string(entry) + "," + std::to_string(maxIndex) + "," + std::to_string(mode));
-    doc.FigureTable[entry].texts[0] = "x^2/4-3";
-    ui.InputCancelled = 0;
-    return EntryWindowResult::Accepted;
-  });
-  const int before = NonWhite(graph->WindowImage(), 912, 912);
-  const TListRow& add = lpnavi->Model().List().ListRows[0];
-  QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (add.top + add.bottom) / 2));
-  EXPECT_EQ(opened, std::vector<std::string>{"1,1,0"});
-  ASSERT_EQ(doc.EntryCount, 1);
-  EXPECT_EQ(lpnavi->Model().List().entries.size(), 1u);
-  EXPECT_GT(NonWhite(graph->WindowImage(), 912, 912), before);
-  // The curve's blue beside the vertex (0, -3), where the y axis does not cover it.
-  const int x = 470, y = static_cast<int>(912 * 8 / 10.0);
-  bool blue = false;
-  for (int dy = -3; dy <= 3; ++dy) blue = blue || graph->WindowImage().Pixel(x, y + dy) == 0xFF0000;
-  EXPECT_TRUE(blue);
-
-  // Without an entry window the add is taken back.
-  SetEntryWindowOpener(nullptr);
-  const TListRow& again = lpnavi->Model().List().ListRows[1];
-  QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (again.top + again.bottom) / 2));
-  EXPECT_EQ(doc.EntryCount, 1);
-}
-
 TEST_F(ProgramWindowsTest, AFunctionTypedInTheEntryWindowIsDrawn) {
   Start();
   ShowAndTick();
@@ -332,10 +300,12 @@ TEST_F(ProgramWindowsTest, AFunctionTypedInTheEntryWindowIsDrawn) {
                             finished = true;
                             QTest::mouseClick(w.EndButton(), Qt::LeftButton);
                           });
+  const int before = NonWhite(graph->WindowImage(), 912, 912);
   const TListRow& add = lpnavi->Model().List().ListRows[0];
   QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (add.top + add.bottom) / 2));
   EXPECT_TRUE(finished);
   ASSERT_EQ(doc.EntryCount, 1);
+  EXPECT_GT(NonWhite(graph->WindowImage(), 912, 912), before);
   EXPECT_EQ(ui.InputCancelled, 0);
   EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().entries.at(0).lines.at(0).text), "x^2/4-3");
   // The curve's blue beside the vertex (0, -3), where the y axis does not cover it.
@@ -343,15 +313,25 @@ TEST_F(ProgramWindowsTest, AFunctionTypedInTheEntryWindowIsDrawn) {
   bool blue = false;
   for (int dy = -3; dy <= 3; ++dy) blue = blue || graph->WindowImage().Pixel(x, y + dy) == 0xFF0000;
   EXPECT_TRUE(blue);
+
+  // A keyboard cancelled on the next new function closes the window and takes the entry back.
+  WhenShown<Tkeyfunc>([](Tkeyfunc& k) { return k.windowTitle() == QString::fromUtf8("陽関数　ｙ＝f(x) のf(x)"); },
+                      [](Tkeyfunc& k) { k.reject(); });
+  const TListRow& again = lpnavi->Model().List().ListRows[1];
+  QTest::mouseClick(lpnavi->TextImage(), Qt::LeftButton, {}, QPoint(40, (again.top + again.bottom) / 2));
+  EXPECT_EQ(ui.InputCancelled, 1);
+  EXPECT_EQ(doc.EntryCount, 1);
+  EXPECT_EQ(lpnavi->Model().List().entries.size(), 1u);
 }
 
 TEST_F(ProgramWindowsTest, ANewPointIsNamedOnThePaletteAndDefinitionsOnTheKeyboard) {
   Start();
   ShowAndTick();
-  SetEntryWindowOpener([](int, int, std::uint8_t, int) {
-    ui.InputCancelled = 0;
-    return EntryWindowResult::Accepted;
-  });
+  // The entry window of a new point is finished as it opens (the timer does not tick here,
+  // so it asks nothing).
+  auto finishEntryWindow = [] {
+    WhenShown<Tcorrectform>(nullptr, [](Tcorrectform& w) { QTest::mouseClick(w.EndButton(), Qt::LeftButton); });
+  };
   auto clickAddRow = [](int kind) {
     for (const TListAddRow& add : lpnavi->Model().List().adds)
       if (add.row.kind == kind) {
@@ -369,6 +349,7 @@ TEST_F(ProgramWindowsTest, ANewPointIsNamedOnThePaletteAndDefinitionsOnTheKeyboa
     const gfx::Rect r = LetterButtonRect(3);
     QTest::mouseClick(w.Picture(), Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
   });
+  finishEntryWindow();
   clickAddRow(kKindPoint);
   ASSERT_EQ(doc.EntryCount, 1);
   EXPECT_EQ(doc.FigureTable[1].letter, 3);
