@@ -8,13 +8,14 @@
 
 namespace {
 
-// Parsed and laid out from (x, y) at the canvas's font height, which is given back.
+// Parsed and laid out from (x, y) at the canvas's font height; the font is given back.
 MarkupTree Typeset(gfx::Canvas& canvas, int& x, int y, std::uint8_t option1, std::uint8_t option2,
                    std::string_view text, int& fontHeight) {
-  fontHeight = canvas.font.height;
+  const gfx::Font font = canvas.font;
+  fontHeight = font.height;
   MarkupTree tree = ParseMarkup(text);
   LayoutMarkup(canvas, x, y, option1, option2, tree.get(), fontHeight);
-  canvas.font.height = fontHeight;
+  canvas.font = font;
   return tree;
 }
 
