@@ -22,6 +22,7 @@
 #include "render/DrawToolkitOutput.h"
 #include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
+#include "ui/ClickLabel.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/ManualPages.h"
 #include "ui/Tlpnavi.h"
@@ -51,20 +52,8 @@ void Paint(QWidget* w, gfx::Color bgr) {
   w->setPalette(p);
 }
 
-// A panel that reacts to a click.
-class ClickPanel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> clicked;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && clicked) clicked();
-  }
-};
-
-ClickPanel* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h, const char* hint) {
-  auto* panel = new ClickPanel(parent);
+ClickLabel* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h, const char* hint) {
+  auto* panel = new ClickLabel(parent);
   panel->setObjectName(QString::fromUtf8(name));
   panel->setGeometry(x, y, w, h);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -182,7 +171,7 @@ void Tlabeleditor::BuildControls() {
   const char* names[3] = {"equ3", "equ4", "equ5"};
   Caption(coordPanel_, "（", 0, 2, 14, 22);
   for (int axis = 0; axis < 3; ++axis) {
-    ClickPanel* panel = MakePanel(coordPanel_, names[axis], 14 + axis * 96, 2, 82, 22, kClickHint);
+    ClickLabel* panel = MakePanel(coordPanel_, names[axis], 14 + axis * 96, 2, 82, 22, kClickHint);
     panel->clicked = [this, axis] { AskPosition(axis); };
     positions_[axis] = panel;
     if (axis < 2) {
@@ -200,7 +189,7 @@ void Tlabeleditor::BuildControls() {
     if (!loading_) model_.SetFontSize(size);
   });
   Caption(font, "色", 96, 20, 14, 22);
-  ClickPanel* fontColor = MakePanel(font, "lcolorchange", 110, 21, 16, 20, kColorHint);
+  ClickLabel* fontColor = MakePanel(font, "lcolorchange", 110, 21, 16, 20, kColorHint);
   fontColor->clicked = [this] { ChooseColor(false); };
   fontColor_ = fontColor;
 
@@ -225,7 +214,7 @@ void Tlabeleditor::BuildControls() {
     if (!loading_) model_.SetTransparent(on);
   });
   Caption(back, "色", 132, 20, 14, 22);
-  ClickPanel* backColor = MakePanel(back, "Bcolorchange", 146, 21, 16, 20, kColorHint);
+  ClickLabel* backColor = MakePanel(back, "Bcolorchange", 146, 21, 16, 20, kColorHint);
   backColor->clicked = [this] { ChooseColor(true); };
   backColor_ = backColor;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/RecordingCanvas.h"
@@ -48,16 +49,26 @@ class MarkupLayout : public ToolkitTest {
     LayoutMarkup(c, x, 0, 0, 0, tree.get(), -20);
     return tree;
   }
-  std::string Laid(const std::string& utf8, int& x) { return Dump(Layout(utf8, x).get()); }
+  // Each text's boxes and, unless it is -1, the x where it ends.
+  struct Case {
+    const char* text;
+    const char* boxes;
+    int end = -1;
+  };
+  void ExpectLayouts(std::initializer_list<Case> cases) {
+    for (const Case& k : cases) {
+      int x = 0;
+      EXPECT_EQ(Dump(Layout(k.text, x).get()), k.boxes) << k.text;
+      if (k.end >= 0) {
+        EXPECT_EQ(x, k.end) << k.text;
+      }
+    }
+  }
   gfx::RecordingCanvas c;
 };
 
 TEST_F(MarkupLayout, BoxesOfEachConstruct) {
-  const struct {
-    const char* text;
-    const char* boxes;
-    int end;
-  } cases[] = {
+  ExpectLayouts({
       // Raised at 3/5 of the height, moved toward the base by a quarter of that; the
       // rest goes on on the base line.
       {"x^2+1", "'x'@0,0:10 ^@10,0:10['2'@7,0:6|] '+1'@13,0:20", 33},
@@ -85,12 +96,7 @@ TEST_F(MarkupLayout, BoxesOfEachConstruct) {
       // A text in braces shows its value.
       {"{1/2}", "'1/2'@0,0:30", 30},
       {"{pi/2|deg}", "'90.00ﾟ'@0,0:60", 60},
-  };
-  for (const auto& k : cases) {
-    int x = 0;
-    EXPECT_EQ(Laid(k.text, x), k.boxes) << k.text;
-    EXPECT_EQ(x, k.end) << k.text;
-  }
+  });
 }
 
 TEST_F(MarkupLayout, HeightsAndLowerEdges) {
@@ -114,11 +120,7 @@ TEST_F(MarkupLayout, HeightsAndLowerEdges) {
 }
 
 TEST_F(MarkupLayout, EmptyPartsAreEmptyBoxesAndNothingMovesLeft) {
-  const struct {
-    const char* text;
-    const char* boxes;
-    int end;
-  } cases[] = {
+  ExpectLayouts({
       {"x^", "'x'@0,0:10 ^@10,0:4[''@10,0:0|]", 10},
       {"x^+", "'x'@0,0:10 ^@10,0:10['+'@7,0:6|]", 13},
       {"\\vec{}a", "vec@0,0:2[|''@2,0:0] 'a'@4,0:10", 14},
@@ -126,19 +128,11 @@ TEST_F(MarkupLayout, EmptyPartsAreEmptyBoxesAndNothingMovesLeft) {
       {"\\frac{1}", "frac@0,-12:14['1'@0,-12:10|''@5,12:0]", 14},
       {"\\frac{}{2}x", "frac@0,-12:14[''@5,-12:0|'2'@0,12:10] 'x'@14,0:10", 24},
       {"\\ovl{}x", "ovl@0,0:0[|''@0,0:0] 'x'@0,0:10", 10},
-  };
-  for (const auto& k : cases) {
-    int x = 0;
-    EXPECT_EQ(Laid(k.text, x), k.boxes) << k.text;
-    EXPECT_EQ(x, k.end) << k.text;
-  }
+  });
 }
 
 TEST_F(MarkupLayout, GroupsEndAtTheirBraceAndUnknownCommandsDropTheRest) {
-  const struct {
-    const char* text;
-    const char* boxes;
-  } cases[] = {
+  ExpectLayouts({
       // The exponent ends at the radical's closing brace; "+1" follows the radical.
       {"\\sqrt{x^2}+1", "sqrt@0,-3:38[|'x'@18,0:10 ^@28,0:10['2'@25,0:6|]] '+1'@38,0:20"},
       {"\\frac{a^2}{b}c", "frac@0,-12:24['a'@0,-12:10 ^@10,-12:10['2'@7,-12:6|]|'b'@5,12:10] 'c'@24,0:10"},
@@ -147,11 +141,7 @@ TEST_F(MarkupLayout, GroupsEndAtTheirBraceAndUnknownCommandsDropTheRest) {
       {"a}b", "'a'@0,0:10"},
       {"\\sqrt{x", "sqrt@0,0:26[|'x'@16,0:10]"},
       {"", ""},
-  };
-  for (const auto& k : cases) {
-    int x = 0;
-    EXPECT_EQ(Laid(k.text, x), k.boxes) << k.text;
-  }
+  });
 }
 
 TEST_F(MarkupLayout, DeepNestingIsCutInsteadOfOverflowing) {
