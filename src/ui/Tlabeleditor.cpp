@@ -235,7 +235,9 @@ void Tlabeleditor::BuildControls() {
     const QString text = memo_->toPlainText();
     if (!text.isEmpty())
       for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(sjis::FromQString(line));
+    typing_ = true;
     model_.SetLines(std::move(lines));
+    typing_ = false;
   });
   ApplyMemoFont();
 }
@@ -263,11 +265,13 @@ void Tlabeleditor::Sync() {
   transparent_->setChecked(label.transparent != 0);
   Paint(backColor_, static_cast<gfx::Color>(label.backColor));
   shown_->setChecked(label.shown != 0);
-  // The memo is left alone while it already holds the label's lines (it is being typed in).
-  QStringList lines;
-  for (const std::string& line : label.lines) lines.push_back(sjis::ToQString(line));
-  const QString text = lines.join(QLatin1Char('\n'));
-  if (memo_->toPlainText() != text) memo_->setPlainText(text);
+  // While it is typed in, the memo is what the label holds.
+  if (!typing_) {
+    QStringList lines;
+    for (const std::string& line : label.lines) lines.push_back(sjis::ToQString(line));
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (memo_->toPlainText() != text) memo_->setPlainText(text);
+  }
   loading_ = wasLoading;
 }
 

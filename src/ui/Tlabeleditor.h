@@ -48,6 +48,7 @@ class Tlabeleditor : public QWidget {
 
   LabelEditorModel model_;
   bool loading_ = false;
+  bool typing_ = false;
   QToolButton* up_ = nullptr;
   QToolButton* down_ = nullptr;
   QLabel* number_ = nullptr;
