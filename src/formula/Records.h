@@ -164,10 +164,10 @@ void DisposeMacroProgram(TMacroProgram& program);
 
 struct Tmojikiroku {
   int32_t x = 0, y = 0, width = 0, height = 0;
-  int32_t extra1 = 0, extra2 = 0;  // used by the typesetter
+  int32_t right = 0;  // x reached after the node
+  int32_t lower = 0;  // y of the line under the node
   uint8_t kind = 0;
   std::string text;
-  int32_t extra3 = 0;
   Tmojikiroku* next = nullptr;
   Tmojikiroku* child1 = nullptr;
   Tmojikiroku* child2 = nullptr;

@@ -71,7 +71,7 @@ bool PointInViewMargin(int swapXY, Extended x, Extended y) {
 
 bool IsRecordPointVisible(const TSpacePoint& p) {
   Extended x = p.x, y = p.y;
-  if (doc.Dimension == 3) gProjection(p, x, y);
+  if (doc.Dimension == 3) ProjectToView(p, x, y);
   return PointInViewMargin(0, x, y);
 }
 
@@ -96,3 +96,5 @@ bool ToLogCoordinates(Extended& x, Extended& y) {
 }
 
 void SetSpaceProjection(SpaceProjection projection) { gProjection = projection ? projection : PlainProjection; }
+
+void ProjectToView(const TSpacePoint& p, Extended& x, Extended& y) { gProjection(p, x, y); }

@@ -32,3 +32,5 @@ bool ToLogCoordinates(Extended& x, Extended& y);
 // space point is taken by its x and y.
 using SpaceProjection = void (*)(const TSpacePoint& p, Extended& x, Extended& y);
 void SetSpaceProjection(SpaceProjection projection);
+// A space point on the plane view through that projection.
+void ProjectToView(const TSpacePoint& p, Extended& x, Extended& y);

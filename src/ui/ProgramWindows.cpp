@@ -9,6 +9,7 @@
 #include "ui/ManualPages.h"
 #include "ui/TAboutBox1.h"
 #include "ui/Tgraph.h"
+#include "ui/Tlabeleditor.h"
 #include "ui/Tlpnavi.h"
 
 ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::string> arguments)
@@ -25,18 +26,21 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
 
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
+  labelEditor_ = std::make_unique<Tlabeleditor>();
 
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->helpPages = &helpPages_;
   graph->quitProgram = [] { QCoreApplication::quit(); };
   lpnavi->dialogs = &dialogs_;
+  labelEditor_->dialogs = &dialogs_;
 }
 
 ProgramWindows::~ProgramWindows() {
   Timer1().SetEnabled(false);
   Timer1().SetJobAction(job::Startup, nullptr);
   FreeAboutBox();
+  labelEditor_.reset();
   panel_.reset();
   dialogs_.setParent(nullptr);
   delete lpnavi;

@@ -1,10 +1,10 @@
 #pragma once
 // The program block's windows, created in the program's order: the about window (which,
 // on the first start, is the splash and creates the navigator, which creates the graph
-// window, the main form), then the parameter panel. The hosts of the libraries below are
-// installed first and removed last. The graph window is shown at the end, as the main
-// form is; its first show places both windows and arms the start-up timer job, whose
-// tick opens the equation file named by the arguments.
+// window, the main form), then the parameter panel and the label editor. The hosts of
+// the libraries below are installed first and removed last. The graph window is shown
+// at the end, as the main form is; its first show places both windows and arms the
+// start-up timer job, whose tick opens the equation file named by the arguments.
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +15,7 @@
 #include "ui/ProgramHosts.h"
 
 class TValueChange;
+class Tlabeleditor;
 
 class ProgramWindows {
  public:
@@ -39,4 +40,5 @@ class ProgramWindows {
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
   std::unique_ptr<TValueChange> panel_;
+  std::unique_ptr<Tlabeleditor> labelEditor_;
 };

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
@@ -16,13 +15,13 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QToolTip>
 
 #include "formula/DocumentState.h"
 #include "platform/Color.h"
 #include "platform/EventPump.h"
 #include "platform/SjisQt.h"
 #include "ui/CanvasView.h"
+#include "ui/ClickLabel.h"
 #include "ui/FigureToolPicture.h"
 
 namespace {
@@ -50,27 +49,6 @@ void Fill(QWidget* w, gfx::Color colour, bool framed) {
   w->setStyleSheet(QStringLiteral("background-color: %1;%2")
                        .arg(Css(colour), framed ? QStringLiteral(" border: 1px solid #808080;") : QString()));
 }
-
-// A panel that acts on a click, with a hint that may change while the mouse is over it.
-class ClickLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> clicked;
-  std::function<QString()> hint;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QLabel::mouseReleaseEvent(event);
-    if (isEnabled() && rect().contains(event->position().toPoint()) && clicked) clicked();
-  }
-  bool event(QEvent* event) override {
-    if (event->type() == QEvent::ToolTip && hint) {
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), hint(), this);
-      return true;
-    }
-    return QLabel::event(event);
-  }
-};
 
 ClickLabel* MakeField(QWidget* parent, const QString& hint) {
   auto* f = new ClickLabel(parent);

@@ -26,6 +26,7 @@
 #include "ui/Tclpanel.h"
 #include "ui/Tcorrectform.h"
 #include "ui/Tgraph.h"
+#include "ui/Tlabeleditor.h"
 #include "ui/Twarning.h"
 
 Tlpnavi* lpnavi = nullptr;
@@ -33,6 +34,7 @@ Tlpnavi* lpnavi = nullptr;
 namespace {
 
 constexpr int kItemPanelHeight = 30;
+constexpr int kLabelEnterLeft = 2 + 5 * 28;  // the tool bar's sixth button
 constexpr int kDockButtonWidth = 30;  // the status bar's first panel acts as the docking button
 constexpr int kListIndents[] = {30, 40, 50};
 const char* const kDockHint = "クリックで整列・ダブルクリックで起動時のスタイル";
@@ -70,6 +72,12 @@ Tlpnavi::Tlpnavi(const platform::Screen& screen)
   tools->clicked = [this] { ToolBar1Click(); };
   tools->doubleClicked = [this] { ToolBar1DblClick(); };
   itempanel_ = tools;
+  auto* labelenter = new QToolButton(tools);
+  labelenter->setObjectName(QStringLiteral("labelenter"));
+  labelenter->setText(QString::fromUtf8("Ａ"));
+  labelenter->setToolTip(QString::fromUtf8("画面にラベルを張り付けます"));
+  labelenter->setGeometry(kLabelEnterLeft, 2, 26, 26);
+  connect(labelenter, &QToolButton::clicked, this, [] { ShowLabelEditor(); });
 
   scrollBox_ = new QScrollArea(this);
   scrollBox_->setWidgetResizable(false);

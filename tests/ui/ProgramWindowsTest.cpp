@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -13,8 +15,10 @@
 #include "WhenModal.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
+#include "io/EquationFileCommands.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
+#include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/TickSteps.h"
 #include "support/GuiApp.h"
@@ -28,6 +32,7 @@
 #include "ui/StatusPanels.h"
 #include "ui/TAboutBox1.h"
 #include "ui/Tgraph.h"
+#include "ui/Tlabeleditor.h"
 #include "ui/Tlpnavi.h"
 #include "ui/Twarning.h"
 
@@ -367,3 +372,36 @@ TEST_F(ProgramWindowsTest, ANewPointIsNamedOnThePaletteAndDefinitionsOnTheKeyboa
 }
 
 }  // namespace
+
+TEST_F(ProgramWindowsTest, ALabelTypedInTheEditorIsOnTheGraphAndComesBackFromItsFile) {
+  Start();
+  ShowAndTick();
+  // The top-left corner of the drawing, where the labels start: no grid line there.
+  auto labelPixels = [] {
+    int n = 0;
+    for (int y = 4; y < 40; ++y)
+      for (int x = 4; x < 80; ++x) n += graph->WindowImage().Pixel(x, y) != gfx::kWhite;
+    return n;
+  };
+  ASSERT_EQ(labelPixels(), 0);
+  QTest::mouseClick(lpnavi->findChild<QToolButton*>("labelenter"), Qt::LeftButton);
+  ASSERT_NE(labeleditor, nullptr);
+  EXPECT_TRUE(labeleditor->isVisible());
+  EXPECT_EQ(doc.LabelCount, 1);
+  QTest::keyClicks(labeleditor->findChild<QPlainTextEdit*>("Labelmemo"), "\\frac{1}{2}x^2");
+  QApplication::processEvents();
+  EXPECT_GT(labelPixels(), 50);
+
+  QTemporaryDir dir;
+  const std::filesystem::path file = std::filesystem::path(dir.path().toStdString()) / "label.lpw";
+  ASSERT_TRUE(SaveEquationFileAs(file, 0).ok);
+  labeleditor->close();
+  graph->ResetGraphForNewDocument(0);
+  RedrawAll();
+  EXPECT_EQ(doc.LabelCount, 0);
+  EXPECT_EQ(labelPixels(), 0);
+  ASSERT_TRUE(LoadEquationFile(file).ok);
+  ASSERT_EQ(doc.LabelCount, 1);
+  EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\frac{1}{2}x^2"});
+  EXPECT_GT(labelPixels(), 50);
+}
