@@ -69,9 +69,15 @@ bool PointInViewMargin(int swapXY, Extended x, Extended y) {
          y <= v.YMax + doc.PixelSizeY;
 }
 
-bool IsRecordPointVisible(const TSpacePoint& p) {
-  Extended x = p.x, y = p.y;
+void ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y) {
+  x = p.x;
+  y = p.y;
   if (doc.Dimension == 3) gProjection(p, x, y);
+}
+
+bool IsRecordPointVisible(const TSpacePoint& p) {
+  Extended x = 0, y = 0;
+  ProjectRecordPoint(p, x, y);
   return PointInViewMargin(0, x, y);
 }
 
