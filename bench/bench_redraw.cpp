@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "../tools/ReferenceDocument.h"
+#include "RunTimes.h"
 #include "formula/VariableValues.h"
 #include "render/RedrawPipeline.h"
 
@@ -250,37 +251,22 @@ void BM_ReferencePlainStep(benchmark::State& state) {
 }
 BENCHMARK(BM_ReferencePlainStep)->Unit(benchmark::kMillisecond);
 
-// Keeps the time of every run beside the usual console output: the run itself, or the
-// median of its repetitions.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-        ms_[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-  }
-  void PrintRatio(const char* what, const std::string& ours, const std::string& reference) const {
-    const auto o = ms_.find(ours), r = ms_.find(reference);
-    if (o == ms_.end() || r == ms_.end()) return;
-    std::printf("%-18s %8.2f ms %8.2f ms %7.2f\n", what, o->second, r->second, o->second / r->second);
-  }
-
- private:
-  std::map<std::string, double> ms_;
-};
+void PrintRatio(const std::map<std::string, double>& times, const char* what, const std::string& ours,
+                const std::string& reference) {
+  const auto o = times.find(ours), r = times.find(reference);
+  if (o == times.end() || r == times.end()) return;
+  std::printf("%-18s %8.2f ms %8.2f ms %7.2f\n", what, o->second, r->second, o->second / r->second);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  RunTimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::printf("\n%-18s %11s %11s %7s\n", "(800 x 600)", "ours", "QPainter", "ratio");
-  reporter.PrintRatio("parameter step", "BM_ParameterStep", "BM_ReferencePlainStep");
-  reporter.PrintRatio("whole redraw", "BM_RedrawAll", "BM_ReferencePlainRedraw");
+  PrintRatio(reporter.Times(), "parameter step", "BM_ParameterStep", "BM_ReferencePlainStep");
+  PrintRatio(reporter.Times(), "whole redraw", "BM_RedrawAll", "BM_ReferencePlainRedraw");
   benchmark::Shutdown();
   return 0;
 }

@@ -39,12 +39,7 @@ void DrawPixelArc(gfx::Canvas& canvas, gfx::Point c, int r, gfx::Point from, gfx
   }
   target.BeginPath();
   target.Arc(c.x - r, c.y - r, c.x + r, c.y + r, from.x, from.y, to.x, to.y);
-  target.EndPath();
-  target.FlattenPath();
-  TPath path;
-  path.LoadFromCanvas(target);
-  target.AbortPath();
-  path.DrawPatterned(target, target.pen.color, 1, pattern, target.pen.width);
+  DashOpenPath(target, pattern);
 }
 
 bool EndPoints(const Tfuncprop& entry, ViewPoint& a, ViewPoint& b) {

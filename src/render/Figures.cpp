@@ -106,12 +106,7 @@ void DrawBezierFigure(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<con
   }
   target.BeginPath();
   target.PolyBezier(pixels);
-  target.EndPath();
-  target.FlattenPath();
-  TPath path;
-  path.LoadFromCanvas(target);
-  target.AbortPath();
-  path.DrawPatterned(target, target.pen.color, 1, pattern, target.pen.width);
+  DashOpenPath(target, pattern);
 }
 
 // (x - cx)^2 + (y - cy)^2 - r^2, with the centre and radius as numbers of full precision.

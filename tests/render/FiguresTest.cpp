@@ -8,14 +8,11 @@
 
 #include "formula/ConstructedPoints.h"
 #include "formula/Evaluator.h"
-#include "formula/GeometryTestSupport.h"
 #include "platform/RasterCanvas.h"
-#include "platform/RecordingCanvas.h"
 #include "render/ConicEllipse.h"
-#include "render/FigureHooks.h"
+#include "render/FigureFixture.h"
 #include "render/Figures.h"
 #include "render/PointPolygon.h"
-#include "render/ToolkitFixture.h"
 
 namespace {
 
@@ -23,19 +20,8 @@ using gfx::OpKind;
 using gfx::Point;
 using Pts = std::vector<Point>;
 
-// Figures over points on the default view (-5..5 on 500 x 500: pixel 250 is 0, one
-// world unit 50 pixels). Figures are added first, then the points they name.
-class FigureTest : public ToolkitTest {
+class FigureTest : public FigureFixture {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    FigureHooks = TFigureHooks{};
-  }
-  void TearDown() override {
-    FigureHooks = TFigureHooks{};
-    ToolkitTest::TearDown();
-  }
-
   Tfuncprop& Figure(int type, std::initializer_list<std::string> texts, char letter = 0, char letter2 = 0) {
     build.Figure(type, texts, letter, letter2);
     return doc.FigureTable[doc.EntryCount];
@@ -58,9 +44,6 @@ class FigureTest : public ToolkitTest {
       if (op.kind != OpKind::SetPixel) kinds.push_back(op.kind);
     return kinds;
   }
-
-  geometry_test::DocumentBuilder build;
-  gfx::RecordingCanvas c{500, 500};
 };
 
 TEST_F(FigureTest, EachTypeDrawsItsPrimitive) {

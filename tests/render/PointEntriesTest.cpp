@@ -4,28 +4,16 @@
 #include <vector>
 
 #include "formula/ConstructedPoints.h"
-#include "formula/GeometryTestSupport.h"
-#include "platform/RecordingCanvas.h"
-#include "render/FigureHooks.h"
+#include "render/FigureFixture.h"
 #include "render/PointEntries.h"
-#include "render/ToolkitFixture.h"
 
 namespace {
 
 using gfx::OpKind;
 using gfx::Point;
 
-// Points on the default view (-5..5 on 500 x 500: pixel 250 is 0, one unit 50 pixels).
-class PointTest : public ToolkitTest {
+class PointTest : public FigureFixture {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    FigureHooks = TFigureHooks{};
-  }
-  void TearDown() override {
-    FigureHooks = TFigureHooks{};
-    ToolkitTest::TearDown();
-  }
   Tfuncprop& Entry(int e) { return doc.FigureTable[e]; }
   // The first character of every name written, with its top-left corner.
   std::vector<std::pair<std::string, Point>> Names() const {
@@ -33,9 +21,6 @@ class PointTest : public ToolkitTest {
     for (const gfx::RecordedOp& op : c.OpsOf(OpKind::Text)) names.push_back({op.text, op.points[0]});
     return names;
   }
-
-  geometry_test::DocumentBuilder build;
-  gfx::RecordingCanvas c{500, 500};
 };
 
 TEST_F(PointTest, MarkersAtValidPointsOnly) {
