@@ -1,7 +1,8 @@
 // links: animate benchmark
-// One parameter step of the reference document (ten explicit curves, three of them moving
-// with a and b) at 800 x 600, as the parameter panel runs it: the value stepped and
-// rounded, the change list rebuilt, the moving layer composed over the kept back bitmap.
+// One parameter step of the reference document (tools/ReferenceDocument.h: curves, figures
+// and points, part of them moving with a and b) at 800 x 600, as the parameter panel runs
+// it: the value stepped and rounded, the change list rebuilt, the moving layer composed
+// over the kept back bitmap.
 // Beside it, as the reference, the bare composition of the moving layer with the value
 // written directly, which is the floor the panel's own work sits on.
 #include <benchmark/benchmark.h>

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "RunTimes.h"
 #include "png/VexPNGReadStream.h"
 #include "png/VexPNGWriteStream.h"
 
@@ -190,35 +191,18 @@ void DecodeSpng(benchmark::State& state, int picture, bool adaptive) {
   state.SetBytesProcessed(state.iterations() * kRawBytes);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    // One time per benchmark: the run itself, or the median of its repetitions.
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-        seconds_[r.run_name.str()] = r.GetAdjustedRealTime();
-    }
+void PrintRatios(const std::map<std::string, double>& times) {
+  std::printf("\n%-34s %12s %12s %8s\n", "(1024 x 768, 2.36 MB of pixels)", "ours MB/s", "libspng MB/s",
+              "ratio");
+  for (const auto& [name, ours] : times) {
+    if (name.rfind("Vex/", 0) != 0) continue;
+    auto other = times.find("Spng/" + name.substr(4));
+    if (other == times.end()) continue;
+    // Times are per iteration in the unit of the run (ms here).
+    double oursMBs = kRawBytes / 1e6 / (ours / 1e3), theirsMBs = kRawBytes / 1e6 / (other->second / 1e3);
+    std::printf("%-34s %12.1f %12.1f %8.2f\n", name.substr(4).c_str(), oursMBs, theirsMBs, oursMBs / theirsMBs);
   }
-  void PrintRatios() const {
-    std::printf("\n%-34s %12s %12s %8s\n", "(1024 x 768, 2.36 MB of pixels)", "ours MB/s",
-                "libspng MB/s", "ratio");
-    for (const auto& [name, ours] : seconds_) {
-      if (name.rfind("Vex/", 0) != 0) continue;
-      auto other = seconds_.find("Spng/" + name.substr(4));
-      if (other == seconds_.end()) continue;
-      // Times are per iteration in the unit of the run (ms here).
-      double oursMBs = kRawBytes / 1e6 / (ours / 1e3),
-             theirsMBs = kRawBytes / 1e6 / (other->second / 1e3);
-      std::printf("%-34s %12.1f %12.1f %8.2f\n", name.substr(4).c_str(), oursMBs, theirsMBs,
-                  oursMBs / theirsMBs);
-    }
-  }
-
- private:
-  std::map<std::string, double> seconds_;
-};
+}
 
 }  // namespace
 
@@ -238,9 +222,9 @@ int main(int argc, char** argv) {
     }
   }
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  RunTimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
+  PrintRatios(reporter.Times());
   benchmark::Shutdown();
   return 0;
 }

@@ -1,8 +1,11 @@
-// links: render
-// Draws a document headlessly through the redraw pipeline and saves the composite bitmap
-// (the picture the graph window shows, without labels) as a PNG file, to look at it:
-//   render_document [out.png] [width height] [a=value] [b=value]
-// The document is the reference document built in code.
+// links: render io
+// Draws a document headlessly through the redraw pipeline and saves the picture the graph
+// window shows (the composite bitmap with the point names and labels written over it) as
+// a PNG file, to look at it:
+//   render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...]
+// FILE.lpw is read by the program's equation-file reader and drawn with its own view at
+// the given size (800 x 600 by default); without it the reference document built in code
+// is drawn. A file that does not load ends the tool with the reader's message.
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -11,47 +14,142 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "../tools/ReferenceDocument.h"
+#include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
+#include "io/EquationFileCommands.h"
+#include "platform/RasterCanvas.h"
 #include "platform/Runtime.h"
+#include "render/Axes.h"
+#include "render/EntryDrawers.h"
+#include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
+
+namespace {
+
+struct Arguments {
+  std::string file;  // empty: the reference document
+  std::string out = "document.png";
+  int size[2] = {800, 600};
+  std::vector<std::string> parameters;
+};
+
+bool EndsWith(const std::string& s, const char* tail) {
+  const std::string t = tail;
+  return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
+}
+
+// Names are the file and the picture, in this order; a single name is the picture when it
+// ends in ".png", else the file.
+bool ParseArguments(int argc, char** argv, Arguments& a) {
+  int sizes = 0;
+  std::vector<std::string> names;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    int64_t n = 0;
+    if (arg.size() > 2 && arg[1] == '=')
+      a.parameters.push_back(arg);
+    else if (rtl::TryStrToInt(arg, n) && sizes < 2)
+      a.size[sizes++] = static_cast<int>(std::clamp<int64_t>(n, 0, kMaxBitmapSide + 1));
+    else
+      names.push_back(arg);
+  }
+  if (names.size() > 2) {
+    std::fprintf(stderr, "usage: render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...]\n");
+    return false;
+  }
+  if (names.size() == 2) {
+    a.file = names[0];
+    a.out = names[1];
+  } else if (names.size() == 1) {
+    (EndsWith(names[0], ".png") || EndsWith(names[0], ".PNG") ? a.out : a.file) = names[0];
+  }
+  if (sizes == 1) {
+    std::fprintf(stderr, "give both the width and the height\n");
+    return false;
+  }
+  for (int s : a.size) {
+    if (s < 1 || s > kMaxBitmapSide) {
+      std::fprintf(stderr, "size must be 1..%d pixels each way\n", kMaxBitmapSide);
+      return false;
+    }
+  }
+  return true;
+}
+
+// The equation file as the program opens it, then drawn at the given size with the
+// file's own view.
+bool LoadDocument(const std::string& file, int w, int h) {
+  ResetMiscSettings();
+  ResetAllSettings(0);
+  ResetRenderState();
+  doc.GraphWidth = w;
+  doc.GraphHeight = h;
+  const EquationFileResult result = LoadEquationFile(file);
+  if (!result.ok) {
+    std::fprintf(stderr, "%s\n", result.message.empty() ? "the file did not load" : result.message.c_str());
+    return false;
+  }
+  doc.GraphWidth = w;
+  doc.GraphHeight = h;
+  UpdatePixelSize(1);
+  // What the navigator does after a load: which entries move with the parameters.
+  ClearUsageFlags();
+  RecomputeParameterUsage();
+  doc.IncrementalDisplay = 0;
+  modes.AnimationMode = 0;
+  RecreateBufferBitmaps();
+  return true;
+}
+
+bool SetParameters(const std::vector<std::string>& parameters) {
+  for (const std::string& p : parameters) {
+    Extended v = 0;
+    if (!rtl::TryStrToFloat(p.substr(2), v) || !IsParameterLetter(p[0])) {
+      std::fprintf(stderr, "not a parameter value: %s\n", p.c_str());
+      return false;
+    }
+    WriteVariable(doc.VariableValues, p[0], v);
+  }
+  return true;
+}
+
+// The window's picture, as the graph window keeps it.
+gfx::RasterCanvas* windowImage = nullptr;
+
+void CopyBufferToWindow(gfx::CopyMode mode) {
+  const gfx::Rect area{0, 0, doc.GraphWidth, doc.GraphHeight};
+  windowImage->CopyRect(area, CompositeCanvas(), area, mode);
+  if (doc.Dimension == 3) return;
+  DrawAxes(*windowImage, 2);
+  if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*windowImage);
+  if (RedrawHooks.drawAllLabels) RedrawHooks.drawAllLabels(*windowImage, settings.OutputScale);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  std::string out = "document.png";
-  int size[2] = {800, 600}, sizes = 0;
-  std::string parameters[8];
-  int parameterCount = 0;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    int64_t n = 0;
-    if (arg.size() > 2 && arg[1] == '=' && parameterCount < 8)
-      parameters[parameterCount++] = arg;
-    else if (rtl::TryStrToInt(arg, n) && sizes < 2)
-      size[sizes++] = static_cast<int>(std::min<int64_t>(n, kMaxBitmapSide + 1));
-    else
-      out = arg;
-  }
-  if (size[0] < 1 || size[1] < 1 || size[0] > kMaxBitmapSide || size[1] > kMaxBitmapSide) {
-    std::fprintf(stderr, "size must be 1..%d pixels each way\n", kMaxBitmapSide);
-    return 2;
-  }
-  reference_document::Build(size[0], size[1]);
-  for (int i = 0; i < parameterCount; ++i) {
-    Extended v = 0;
-    if (!rtl::TryStrToFloat(parameters[i].substr(2), v) || !IsParameterLetter(parameters[i][0])) {
-      std::fprintf(stderr, "not a parameter value: %s\n", parameters[i].c_str());
-      return 2;
-    }
-    WriteVariable(doc.VariableValues, parameters[i][0], v);
-  }
+  Arguments a;
+  if (!ParseArguments(argc, argv, a)) return 2;
+  if (a.file.empty())
+    reference_document::Build(a.size[0], a.size[1]);
+  else if (!LoadDocument(a.file, a.size[0], a.size[1]))
+    return 1;
+  if (!SetParameters(a.parameters)) return 2;
+
+  gfx::RasterCanvas window(doc.GraphWidth, doc.GraphHeight);
+  windowImage = &window;
+  render.WindowImage = &window;
+  RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
   RedrawAll();
-  if (!CompositeCanvas().Image().save(QString::fromStdString(out), "PNG")) {
-    std::fprintf(stderr, "cannot write %s\n", out.c_str());
+  if (!window.Image().save(QString::fromStdString(a.out), "PNG")) {
+    std::fprintf(stderr, "cannot write %s\n", a.out.c_str());
     return 1;
   }
-  std::printf("%s\n", out.c_str());
+  std::printf("%s\n", a.out.c_str());
   return 0;
 }

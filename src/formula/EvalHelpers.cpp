@@ -78,6 +78,12 @@ void EvaluateConstantText(const std::string& text, Extended& value, TFraction& f
   DisposeTree(tree);
 }
 
+bool DrawableValueOfText(const std::string& text, Extended& value) {
+  TFraction fraction;
+  EvaluateConstantText(text, value, fraction);
+  return eng.EvalDrawable && std::isfinite(value);
+}
+
 void RecomputeDefinedValue(int i) {
   if (i < 1 || i > kMaxDefinitions || !doc.DefinedConstantDirty[i]) return;
   static OneBased<uint8_t, 1, kMaxDefinitions> inProgress;

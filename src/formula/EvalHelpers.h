@@ -19,6 +19,8 @@ Extended EvaluateAtX(Tfrec*& tree, int asY, Extended v);
 // fraction of its value (inexact 1/1 when it has none). A text that does not parse gives
 // 0 with EvalOK and EvalDrawable 0.
 void EvaluateConstantText(const std::string& text, Extended& value, TFraction& fraction);
+// The same value alone; false when it is not drawable or not finite.
+bool DrawableValueOfText(const std::string& text, Extended& value);
 
 // When doc.DefinedConstantDirty[i] is set: evaluates Qi with the figures' formulas at the
 // current X, Y, Z and stores its value and drawable flag. A constant that depends on itself

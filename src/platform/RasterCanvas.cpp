@@ -198,6 +198,34 @@ void RasterCanvas::FloodFill(int x, int y, Color c, FloodMode mode) {
   BrushSpans(px, spans, brush, PenMode::Copy);
 }
 
+namespace {
+
+// A copy without scaling, row by row: the off-screen bitmaps are copied whole several
+// times per redraw.
+void CopyUnscaled(Pixels& px, const QImage& src, const Rect& dst, const Rect& srcRect, CopyMode mode) {
+  const int dx = srcRect.left - dst.left, dy = srcRect.top - dst.top;
+  const int i0 = std::max({dst.left, 0, -dx}), i1 = std::min({dst.right, px.w(), src.width() - dx});
+  const int j0 = std::max({dst.top, 0, -dy}), j1 = std::min({dst.bottom, px.h(), src.height() - dy});
+  for (int j = j0; j < j1; ++j) {
+    const std::uint32_t* from = reinterpret_cast<const std::uint32_t*>(src.constScanLine(j + dy)) + (i0 + dx);
+    std::uint32_t* row = px.Row(j) + i0;
+    const int n = i1 - i0;
+    switch (mode) {
+      case CopyMode::Copy:
+        for (int i = 0; i < n; ++i) row[i] = from[i] | 0xFF000000u;
+        break;
+      case CopyMode::And:
+        for (int i = 0; i < n; ++i) row[i] = (row[i] & from[i]) | 0xFF000000u;
+        break;
+      case CopyMode::Xor:
+        for (int i = 0; i < n; ++i) row[i] = ((row[i] ^ from[i]) & 0xFFFFFFu) | 0xFF000000u;
+        break;
+    }
+  }
+}
+
+}  // namespace
+
 void RasterCanvas::CopyRect(const Rect& dst, const Canvas& src, const Rect& srcRect, CopyMode mode) {
   const int dw = dst.Width(), dh = dst.Height(), sw = srcRect.Width(), sh = srcRect.Height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
@@ -206,6 +234,10 @@ void RasterCanvas::CopyRect(const Rect& dst, const Canvas& src, const Rect& srcR
   const QImage snapshot = raster == this ? image_.copy() : QImage();
   const QImage* srcImage = raster == this ? &snapshot : raster ? &raster->image_ : nullptr;
   Pixels px(image_);
+  if (srcImage && dw == sw && dh == sh) {
+    CopyUnscaled(px, *srcImage, dst, srcRect, mode);
+    return;
+  }
   for (int j = std::max(dst.top, 0); j < std::min(dst.bottom, px.h()); ++j) {
     const int sy = srcRect.top + static_cast<int>((static_cast<long long>(j - dst.top) * sh) / dh);
     if (srcImage && (sy < 0 || sy >= srcImage->height())) continue;

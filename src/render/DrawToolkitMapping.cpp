@@ -47,8 +47,16 @@ Extended WorldToPixelY(Extended y) {
   return MapToPixels(doc.GraphHeight, v.YMax - y, v.YMax - v.YMin);
 }
 
-int WorldToScreenX(Extended x) { return static_cast<int>(rtl::Round(WorldToPixelX(x))); }
-int WorldToScreenY(Extended y) { return static_cast<int>(rtl::Round(WorldToPixelY(y))); }
+namespace {
+
+// The mapped value is a single within +-32000: rounded half to even as a single, which is
+// much quicker than rounding it as an extended and gives the same pixel.
+int RoundPixel(Extended q) { return static_cast<int>(std::lrint(static_cast<float>(q))); }
+
+}  // namespace
+
+int WorldToScreenX(Extended x) { return RoundPixel(WorldToPixelX(x)); }
+int WorldToScreenY(Extended y) { return RoundPixel(WorldToPixelY(y)); }
 
 ScreenPoint WorldToScreenPoint(const TSpacePoint& p) { return {WorldToScreenX(p.x), WorldToScreenY(p.y)}; }
 
@@ -69,9 +77,15 @@ bool PointInViewMargin(int swapXY, Extended x, Extended y) {
          y <= v.YMax + doc.PixelSizeY;
 }
 
+void ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y) {
+  x = p.x;
+  y = p.y;
+  if (doc.Dimension == 3) gProjection(p, x, y);
+}
+
 bool IsRecordPointVisible(const TSpacePoint& p) {
-  Extended x = p.x, y = p.y;
-  if (doc.Dimension == 3) ProjectToView(p, x, y);
+  Extended x = 0, y = 0;
+  ProjectRecordPoint(p, x, y);
   return PointInViewMargin(0, x, y);
 }
 
@@ -97,4 +111,3 @@ bool ToLogCoordinates(Extended& x, Extended& y) {
 
 void SetSpaceProjection(SpaceProjection projection) { gProjection = projection ? projection : PlainProjection; }
 
-void ProjectToView(const TSpacePoint& p, Extended& x, Extended& y) { gProjection(p, x, y); }

@@ -23,6 +23,8 @@ ScreenPoint WorldToScreenPoint(const TSpacePoint& p);
 void UpdatePixelSize(int ownX);
 // Inside the view widened by one pixel on every side.
 bool PointInViewMargin(int swapXY, Extended x, Extended y);
+// Where the point lies on the plane view: x and y, or in space its projection.
+void ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y);
 bool IsRecordPointVisible(const TSpacePoint& p);
 // Decimal logarithms on the logarithmic axes of the coordinate system; false for a
 // coordinate that is not positive there.
@@ -32,5 +34,3 @@ bool ToLogCoordinates(Extended& x, Extended& y);
 // space point is taken by its x and y.
 using SpaceProjection = void (*)(const TSpacePoint& p, Extended& x, Extended& y);
 void SetSpaceProjection(SpaceProjection projection);
-// A space point on the plane view through that projection.
-void ProjectToView(const TSpacePoint& p, Extended& x, Extended& y);

@@ -2,6 +2,10 @@
 
 #include "formula/DocumentState.h"
 #include "render/ExplicitCurves.h"
+#include "render/Figures.h"
+#include "render/ParametricCurves.h"
+#include "render/PointEntries.h"
+#include "render/PolarCurves.h"
 
 namespace {
 
@@ -46,9 +50,12 @@ TEntryDrawers DefaultEntryDrawers() {
   TEntryDrawers d;
   d.explicitFunction = DrawExplicitEntry;
   d.derivative = DrawDerivativeEntry;
-  // Filled in as they are built: relation (DrawInequalityEntry), parametric
-  // (DrawParametricCurve), polar (DrawPolarCurve), figure (DrawFigureEntry), point
-  // (DrawPointEntry), pointListLabels (DrawPointListLabels), and the space scene and
+  d.parametric = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawParametricCurve(canvas, entry); };
+  d.polar = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawPolarCurve(canvas, entry); };
+  d.figure = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawFigureEntry(canvas, entry); };
+  d.point = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawPointEntry(canvas, entry); };
+  d.pointListLabels = DrawPointListLabels;
+  // Filled in as they are built: relation (DrawInequalityEntry), and the space scene and
   // its drawers.
   return d;
 }

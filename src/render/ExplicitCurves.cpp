@@ -110,22 +110,26 @@ void DrawCurveSegments(gfx::Canvas& canvas, TCurveSegment* pieces, std::uint8_t 
 void DrawPolyline(gfx::Canvas& canvas, TCurvePoint*& points, int32_t& count, std::span<const double> pattern,
                   std::uint8_t dashed) {
   if (points && count >= 2) {
-    gfx::Canvas& target = OutputCanvas(canvas, kCopyPen);
     // The list holds the newest point first: the pixels are laid out from the back.
     std::vector<gfx::Point> pixels(static_cast<size_t>(count));
     size_t n = pixels.size();
     for (const TCurvePoint* p = points; p && n > 0; p = p->next)
       pixels[--n] = gfx::Point{WorldToScreenX(p->x), WorldToScreenY(p->y)};
     pixels.erase(pixels.begin(), pixels.begin() + static_cast<std::ptrdiff_t>(n));
-    if (pixels.size() >= 2) {
-      if (dashed)
-        DrawPatternedPolyline(pixels, static_cast<int>(pixels.size()) - 1, target, 1, pattern, target.pen.width,
-                              target.pen.color);
-      else
-        target.Polyline(pixels);
-    }
+    StrokePolyline(canvas, pixels, pattern, dashed);
   }
   DisposeCurvePoints(points);
   count = 0;
   eng.LineContinues = 0;
+}
+
+void StrokePolyline(gfx::Canvas& canvas, std::span<const gfx::Point> pixels, std::span<const double> pattern,
+                    std::uint8_t dashed) {
+  if (pixels.size() < 2) return;
+  gfx::Canvas& target = OutputCanvas(canvas, kCopyPen);
+  if (dashed)
+    DrawPatternedPolyline(pixels, static_cast<int>(pixels.size()) - 1, target, 1, pattern, target.pen.width,
+                          target.pen.color);
+  else
+    target.Polyline(pixels);
 }

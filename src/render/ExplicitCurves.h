@@ -32,3 +32,7 @@ void DrawCurveSegments(gfx::Canvas& canvas, TCurveSegment* pieces, std::uint8_t 
 // A single point draws nothing.
 void DrawPolyline(gfx::Canvas& canvas, TCurvePoint*& points, int32_t& count, std::span<const double> pattern,
                   std::uint8_t dashed);
+// Pixels as one polyline on the canvas (or the print picture): solid in the pen, or dashed
+// along its whole length in the pattern. Fewer than two points draw nothing.
+void StrokePolyline(gfx::Canvas& canvas, std::span<const gfx::Point> pixels, std::span<const double> pattern,
+                    std::uint8_t dashed);

@@ -114,3 +114,12 @@ void DrawPatternedPolyline(std::span<const gfx::Point> points, int last, gfx::Ca
   }
   canvas.pen = saved;
 }
+
+void DashOpenPath(gfx::Canvas& canvas, std::span<const double> pattern) {
+  canvas.EndPath();
+  canvas.FlattenPath();
+  TPath path;
+  path.LoadFromCanvas(canvas);
+  canvas.AbortPath();
+  path.DrawPatterned(canvas, canvas.pen.color, 1, pattern, canvas.pen.width);
+}

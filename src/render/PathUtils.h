@@ -36,3 +36,7 @@ class TPath {
 void DrawPatternedPolyline(std::span<const gfx::Point> points, int last, gfx::Canvas& canvas,
                            std::uint8_t flatCaps, std::span<const double> pattern, int width,
                            gfx::Color colour);
+
+// The canvas's open path (begun and filled with curves or arcs by the caller) ended,
+// flattened and dashed in the canvas pen with flat caps; the path is discarded.
+void DashOpenPath(gfx::Canvas& canvas, std::span<const double> pattern);

@@ -1,0 +1,3 @@
+#include "render/FigureHooks.h"
+
+TFigureHooks FigureHooks;
