@@ -1,3 +1,5 @@
 #include "render/FigureHooks.h"
 
-TFigureHooks FigureHooks;
+#include "render/ImplicitRelations.h"
+
+TFigureHooks FigureHooks{.plotImplicitList = PlotImplicitList};
