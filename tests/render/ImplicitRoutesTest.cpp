@@ -17,6 +17,7 @@ struct Route {
 
 const Route kRoutes[] = {
     {"2x+3y=6", ImplicitRoad::Line},
+    {"0.00000001x^2+y=0", ImplicitRoad::Line},  // a coefficient below 1e-7 counts as 0
     {"abs(x-y)=0", ImplicitRoad::Line},
     {"x^2+xy+y^2=3", ImplicitRoad::Ellipse},
     {"(x-1)^2/4+(y+2)^2=1", ImplicitRoad::Ellipse},
