@@ -1,8 +1,8 @@
 #pragma once
 // What the figure and point drawers call in drawers built beside them: the relation
 // drawer (a circle larger than the view is drawn as the curve of its equation) and the
-// label typesetter (point names may carry markup). The relation drawer is set with the
-// table; the typesetter fills its slots where it is defined, and until then a name is
+// label typesetter (point names may carry markup). The relation drawer is filled in with
+// the hooks; the typesetter fills its slots where it is defined, and until then a name is
 // written as plain text, which is what the typesetter makes of a name without markup.
 #include <cstdint>
 #include <string>

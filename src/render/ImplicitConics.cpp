@@ -62,9 +62,9 @@ ImplicitRoad DrawRotatedDegenerate(const ImplicitStroke& s, const ConicCoefficie
   const Extended a = A, b = B, K = a * k.D + b * k.E, V2 = a * a + b * b, V3 = V2 * std::sqrt(V2);
   const Extended T = a * a * K * K - a * F0 * V2 * V2;
   if (T < 0) return ImplicitRoad::NoRealCurve;
-  const Extended nx = a / std::sqrt(V2), ny = b / std::sqrt(V2);
-  Line(s, nx, ny, -(-a * K + std::sqrt(T)) / V3);
-  if (T > 0) Line(s, nx, ny, -(-a * K - std::sqrt(T)) / V3);
+  const Extended nx = a / std::sqrt(V2), ny = b / std::sqrt(V2), root = std::sqrt(T);
+  Line(s, nx, ny, (a * K - root) / V3);  // nx·x + ny·y − u = 0
+  if (T > 0) Line(s, nx, ny, (a * K + root) / V3);
   return ImplicitRoad::Lines;
 }
 

@@ -17,7 +17,7 @@ struct ImplicitStroke {
 
 // How a relation was drawn.
 enum class ImplicitRoad : std::uint8_t {
-  None,            // not drawn (a nil tree; an ellipse the check refused, before the table)
+  None,            // nothing drawn: a nil tree, or F undefined wherever it was tried
   Line,            // degree 1
   Ellipse,
   Parabola,
