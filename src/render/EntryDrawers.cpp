@@ -6,6 +6,7 @@
 #include "render/ParametricCurves.h"
 #include "render/PointEntries.h"
 #include "render/PolarCurves.h"
+#include "render/RelationEntries.h"
 
 namespace {
 
@@ -50,13 +51,13 @@ TEntryDrawers DefaultEntryDrawers() {
   TEntryDrawers d;
   d.explicitFunction = DrawExplicitEntry;
   d.derivative = DrawDerivativeEntry;
+  d.relation = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawInequalityEntry(canvas, entry); };
   d.parametric = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawParametricCurve(canvas, entry); };
   d.polar = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawPolarCurve(canvas, entry); };
   d.figure = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawFigureEntry(canvas, entry); };
   d.point = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawPointEntry(canvas, entry); };
   d.pointListLabels = DrawPointListLabels;
-  // Filled in as they are built: relation (DrawInequalityEntry), and the space scene and
-  // its drawers.
+  // Filled in as they are built: the space scene and its drawers.
   return d;
 }
 

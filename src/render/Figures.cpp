@@ -12,7 +12,7 @@
 #include "render/ExplicitCurves.h"
 #include "render/FigureArcs.h"
 #include "render/FigureGeometry.h"
-#include "render/FigureHooks.h"
+#include "render/ImplicitRelations.h"
 #include "render/MarkedSegment.h"
 #include "render/PathUtils.h"
 #include "render/PointPolygon.h"
@@ -128,9 +128,9 @@ void DrawCircleFigure(gfx::Canvas& canvas, const Tfuncprop& entry) {
   r = std::fabs(r);
   if (!(r > 0)) return;
   const TViewRange& v = doc.ViewRange;
-  if (FigureHooks.plotImplicitList && r >= v.XMax - v.XMin && r >= v.YMax - v.YMin) {
+  if (r >= v.XMax - v.XMin && r >= v.YMax - v.YMin) {
     Tfrec* tree = CircleEquation(c.x, c.y, r);
-    FigureHooks.plotImplicitList(tree, canvas, 0, entry.penWidth, entry.dashed);
+    PlotImplicitList(tree, canvas, 0, entry.penWidth, entry.dashed);
     DisposeTree(tree);
     return;
   }

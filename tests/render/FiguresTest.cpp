@@ -215,26 +215,24 @@ TEST_F(FigureTest, ArcsInPixels) {
 
 TEST_F(FigureTest, SmallCirclesAreEllipsesLargeOnesTheCurveOfTheirEquation) {
   const Tfuncprop small = Figure(8, {"A", "a+1"}, 'A');
-  const Tfuncprop large = Figure(8, {"A", "20"}, 'A');
+  const Tfuncprop large = Figure(8, {"B", "12"}, 'B');
   build.At('A', "1+b", "2");  // a centre given by formulas
+  build.At('B', "12", "0");
   Draw(small);
   ASSERT_EQ(Kinds(), (std::vector<OpKind>{OpKind::Ellipse}));
   EXPECT_EQ(c.Ops()[0].rect, (gfx::Rect{250, 50, 450, 250}));
 
-  static Extended onCircle, offCircle;
-  static int calls;
-  calls = 0;
-  FigureHooks.plotImplicitList = [](Tfrec*& tree, gfx::Canvas&, std::uint8_t, int width, std::uint8_t) {
-    ++calls;
-    EXPECT_EQ(width, 2);
-    onCircle = EvaluateTree(tree, 2 + 20, 2, 0);
-    offCircle = EvaluateTree(tree, 2, 2, 0);
-  };
+  // Radius 12 about (12, 0), through the origin: drawn through the equation's solved
+  // branches, every vertex on the circle.
   Draw(large);
-  EXPECT_EQ(calls, 1);
-  EXPECT_NEAR(static_cast<double>(onCircle), 0, 1e-9);
-  EXPECT_NEAR(static_cast<double>(offCircle), -400, 1e-9);
-  EXPECT_TRUE(c.Ops().empty());
+  const auto lines = c.OpsOf(OpKind::Polyline);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_TRUE(c.OpsOf(OpKind::Ellipse).empty());
+  for (const gfx::RecordedOp& op : lines)
+    for (const gfx::Point& p : op.points) {
+      const double x = (p.x - 250) / 50.0 - 12, y = (250 - p.y) / 50.0;
+      EXPECT_NEAR(std::hypot(x, y), 12, 0.05) << p.x << "," << p.y;
+    }
 }
 
 TEST_F(FigureTest, TheEllipseDrawer) {

@@ -1,3 +1,0 @@
-#include "render/FigureHooks.h"
-
-TFigureHooks FigureHooks;

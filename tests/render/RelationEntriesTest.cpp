@@ -1,0 +1,80 @@
+// Equation and inequality entries: their boundary curves in the entry's pen, strict
+// inequalities in grey.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "render/EntryDrawers.h"
+#include "render/ImplicitFixture.h"
+
+using gfx::OpKind;
+using gfx::RecordingCanvas;
+
+namespace {
+
+constexpr gfx::Color kEntryColour = 0x0000FF, kGrey = 0xC0C0C0;
+
+void SetEntry(const char* text, std::uint8_t noBoundary = 0) {
+  Tfuncprop e;
+  InitFuncprop(e, kKindRelation);
+  e.texts[0] = text;
+  e.color = static_cast<int32_t>(kEntryColour);
+  e.noBoundary = noBoundary;
+  doc.FigureTable[1] = e;
+  doc.EntryCount = 1;
+}
+
+// The pen colours of everything drawn.
+std::set<gfx::Color> Colours(const RecordingCanvas& c) {
+  std::set<gfx::Color> colours;
+  for (const gfx::RecordedOp& op : c.Ops())
+    if (op.kind != OpKind::SetPixel) colours.insert(op.pen.color);
+  return colours;
+}
+
+}  // namespace
+
+TEST_F(ImplicitTest, ARelationEntryDrawsItsBoundariesGreyWhereTheInequalityIsStrict) {
+  struct Case {
+    const char* text;
+    std::set<gfx::Color> colours;
+    const char* curve;
+  };
+  const Case cases[] = {
+      {"y=sin(x)", {kEntryColour}, "y=sin(x)"},
+      {"x=2", {kEntryColour}, "x=2"},
+      {"x^2+y^2=4", {kEntryColour}, "x^2+y^2=4"},
+      {"xy>=1", {kEntryColour}, "xy=1"},
+      {"y>x^2-3", {kGrey}, "y=x^2-3"},
+      {"x^2+y^2<1", {kGrey}, "x^2+y^2=1"},
+      {"(y>x)and(y=1)", {kGrey, kEntryColour}, "(y-x)(y-1)=0"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.text);
+    SetEntry(k.text);
+    RecordingCanvas c;
+    DrawEquationRecord(c, 1);
+    EXPECT_EQ(Colours(c), k.colours);
+    EXPECT_TRUE(OffCurve(c, k.curve).empty());
+    for (const gfx::RecordedOp& op : c.Ops()) EXPECT_EQ(op.pen.width, 2);
+  }
+}
+
+TEST_F(ImplicitTest, ARelationEntryDrawsNothingWithoutBoundaryOnLogarithmicAxesOrWhenItDoesNotParse) {
+  SetEntry("x^2+y^2=4", 1);
+  RecordingCanvas hidden;
+  DrawEquationRecord(hidden, 1);
+  EXPECT_TRUE(hidden.Ops().empty());
+
+  SetEntry("x^2+y^2=4");
+  doc.CoordinateSystem = 2;
+  RecordingCanvas logarithmic;
+  DrawEquationRecord(logarithmic, 1);
+  EXPECT_TRUE(logarithmic.Ops().empty());
+
+  doc.CoordinateSystem = 0;
+  SetEntry("x^2+y^2=(");
+  RecordingCanvas broken;
+  DrawEquationRecord(broken, 1);
+  EXPECT_TRUE(broken.Ops().empty());
+}
