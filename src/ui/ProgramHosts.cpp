@@ -160,6 +160,7 @@ void ProgramFileHost::RefreshGraphControls() {
   if (!graph) return;
   graph->SetUI3D(doc.Dimension == 3);
   graph->ShowLineWidthButton();
+  if (lpnavi) lpnavi->UpdateDimensionButton();
 }
 
 void ProgramFileHost::CompileMacro() {
