@@ -111,7 +111,6 @@ void Tlpnavi::OpenEquationFile(const std::filesystem::path& folder) {
   ResetParameterInterval();
   const EquationFileResult result = LoadEquationFile(*name);
   if (!result.ok && !result.message.empty()) dialogs->showMessage(result.message);
-  UpdateDimensionButton();
 }
 
 void Tlpnavi::equationsaveClick() {
