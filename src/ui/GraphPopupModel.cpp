@@ -121,10 +121,8 @@ PopupEffect ChooseGraphPopupItem(std::string_view name) {
     return PopupEffect::RedrawAll;
   }
   if (name == "xshow" || name == "xhn" || name == "yshow" || name == "yhn") {
-    if (name[0] == 'x')
-      doc.XAxisShown = name == "xshow";
-    else
-      doc.YAxisShown = name == "yshow";
+    if (name[0] == 'x') doc.XAxisShown = name == "xshow";
+    else doc.YAxisShown = name == "yshow";
     SyncRangeForm();
     doc.BackgroundDirty = 1;
     FollowAxesShown();

@@ -16,7 +16,8 @@ QString ToQString(const std::filesystem::path& p) { return QFile::decodeName(p.n
 
 std::string UpperExtension(const std::filesystem::path& name) {
   std::string ext = name.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return ext;
 }
 

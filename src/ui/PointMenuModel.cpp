@@ -82,7 +82,8 @@ void ShowPlanePoints(std::set<std::string>& s, int n) {
     if (circles >= 2) s.insert({"ciclcross", "kyuosetten", "kyuosetten1", "kyuosetten2", "kyuosetten3", "kyuosetten4"});
     if (lines >= 2) s.insert("lnlnkot2");
   }
-  if (n >= 4) s.insert({"centres", "jyusin", "gaisin", "naisin", "suisin", "bousin", "P9csin", "suiasi1", "sentaisyou1"});
+  if (n >= 4)
+    s.insert({"centres", "jyusin", "gaisin", "naisin", "suisin", "bousin", "P9csin", "suiasi1", "sentaisyou1"});
   if (n >= 5) s.insert("lnlnkot1");
 }
 

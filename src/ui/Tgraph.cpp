@@ -2,11 +2,11 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <algorithm>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <algorithm>
 
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"

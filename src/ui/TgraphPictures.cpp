@@ -36,10 +36,8 @@ void Tgraph::savepicturer2Click() {
   if (const std::optional<std::filesystem::path> name = dialogs->saveFile(request)) {
     SerialSave.name = name->string();
     GraphFolders.Picture = name->parent_path();
-    if (const std::optional<std::uint8_t> format = PictureFormatOf(*name))
-      SaveGraphPicture(*name, *format);
-    else
-      ShowMessage(dialogs, name->filename().string() + ": 画像は .png, .jpg, .bmp の名前で保存して下さい。");
+    if (const std::optional<std::uint8_t> format = PictureFormatOf(*name)) SaveGraphPicture(*name, *format);
+    else ShowMessage(dialogs, name->filename().string() + ": 画像は .png, .jpg, .bmp の名前で保存して下さい。");
   }
   modes.OutputColorMode = keptColors;
 }

@@ -20,16 +20,16 @@
 #include "formula/ShellHooks.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
+#include "platform/Sjis.h"
 #include "render/EntryDrawers.h"
 #include "render/RedrawPipeline.h"
-#include "platform/Sjis.h"
 #include "ui/CanvasView.h"
 #include "ui/CsvPoints.h"
-#include "ui/PointMenuModel.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/NavigatorPainter.h"
 #include "ui/PaletteModel.h"
+#include "ui/PointMenuModel.h"
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
 #include "ui/Tclpanel.h"
@@ -44,7 +44,7 @@ namespace {
 constexpr int kItemPanelHeight = 30;
 constexpr int kDockButtonWidth = 30;  // the status bar's first panel acts as the docking button
 constexpr int kMemoHeight = 158;
-constexpr int kMemoPanelWidth = 80;   // status panel 1 while the memo is shown
+constexpr int kMemoPanelWidth = 80;  // status panel 1 while the memo is shown
 constexpr int kListIndents[] = {30, 40, 50};
 const char* const kDockHint = "クリックで整列・ダブルクリックで起動時のスタイル";
 const char* const kMemoPositionHint = "クリックでメモの上下位置を変更";

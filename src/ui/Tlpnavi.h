@@ -78,27 +78,27 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   int MemoHeight() const;
 
   // --- commands of the menus and the tool buttons ---
-  void alldeleteClick();                    // "新規作成"
-  void equationLoadClick(bool fromDemo);    // "式の読み込み", "DEMOを開く"
-  void equationsaveClick();                 // "登録した式の保存"
-  void dimentionClick();                    // plane / space
-  void ClipboardCopy(bool blackAndWhite);   // "color", "白黒"
-  void graphsaveClick();                    // " グラフをファイルに保存"
+  void alldeleteClick();                      // "新規作成"
+  void equationLoadClick(bool fromDemo);      // "式の読み込み", "DEMOを開く"
+  void equationsaveClick();                   // "登録した式の保存"
+  void dimentionClick();                      // plane / space
+  void ClipboardCopy(bool blackAndWhite);     // "color", "白黒"
+  void graphsaveClick();                      // " グラフをファイルに保存"
   void SetSerialSavingAllowed(bool allowed);  // "連番ファイル保存可能" / "不可能"
-  void gsaveBTClick(bool down);             // serial saving on or off
+  void gsaveBTClick(bool down);               // serial saving on or off
   void StopSerialSaving();
-  void loadpictureClick(bool down);         // background picture on or off
-  void labelenterClick();                   // "Label表示", "Ａ"
+  void loadpictureClick(bool down);  // background picture on or off
+  void labelenterClick();            // "Label表示", "Ａ"
   void paraBTClick();
   void intervalBTClick();
   // "平均変化率" 0, "接線の変化" 1, "区分求積" 2, "定積分・基本定理" 3.
   void CalculusItemClick(int item);
-  void zahyouClick();                       // "画面設定"
+  void zahyouClick();  // "画面設定"
   void printbtClick();
   void wplayClick(int slot);
   void wvClick(int slot);
-  void N4Click();                           // file association
-  void ShowHelpPage(const char* page);      // a page of the manual folder
+  void N4Click();                       // file association
+  void ShowHelpPage(const char* page);  // a page of the manual folder
   void FhlpBTClick();
   void memoBTClick(bool down);
   // The menu's and the button's captions for the current dimension.

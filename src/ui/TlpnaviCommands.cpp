@@ -29,8 +29,8 @@
 #include "render/DrawToolkitOutput.h"
 #include "render/RedrawPipeline.h"
 #include "ui/GraphViewHooks.h"
-#include "ui/MenuWindowHooks.h"
 #include "ui/GraphWindowLogic.h"
+#include "ui/MenuWindowHooks.h"
 #include "ui/PictureFiles.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
@@ -220,10 +220,8 @@ void Tlpnavi::loadpictureClick(bool down) {
     RedrawAll();
     return;
   }
-  if (graph_->ChooseBackgroundPicture())
-    PressBackgroundButton();
-  else
-    buttons_.at("loadpicture")->setChecked(settings.BackgroundShown);
+  if (graph_->ChooseBackgroundPicture()) PressBackgroundButton();
+  else buttons_.at("loadpicture")->setChecked(settings.BackgroundShown);
 }
 
 void Tlpnavi::ReleaseBackgroundButton() {
@@ -255,8 +253,8 @@ void Tlpnavi::wvClick(int slot) {
   const std::vector<uint8_t>& image = doc.SoundStreams[slot];
   QSaveFile file(QFile::decodeName(name->native().c_str()));
   const auto size = static_cast<qint64>(image.size());
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(reinterpret_cast<const char*>(image.data()), size) != size || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(image.data()), size) != size ||
+      !file.commit())
     dialogs->showMessage(name->filename().string() + " に保存できませんでした。");
 }
 

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "formula/DocumentState.h"
+#include "ui/MenuTable.h"
 #include "ui/PointMenuModel.h"
 #include "ui/TAboutBox1.h"
 #include "ui/Tlpnavi.h"
@@ -57,8 +58,8 @@ void Tlpnavi::BuildMenus() {
   QMenu* serial = fileMenu_->addMenu(QString::fromUtf8(" 連番ファイルの保存設定"));
   menuItems_["serialsave"] = serial->menuAction();
   auto* serialGroup = new QActionGroup(this);
-  for (auto [name, caption, allowed] : {std::tuple{"cansave", "連番ファイル保存可能", true},
-                                        std::tuple{"notsave", "連番ファイル保存不可能", false}}) {
+  for (auto [name, caption, allowed] :
+       {std::tuple{"cansave", "連番ファイル保存可能", true}, std::tuple{"notsave", "連番ファイル保存不可能", false}}) {
     QAction* item = AddItem(serial, name, caption, [this, allowed] { SetSerialSavingAllowed(allowed); });
     item->setCheckable(true);
     serialGroup->addAction(item);
@@ -73,8 +74,10 @@ void Tlpnavi::BuildMenus() {
 
   difMenu_ = menuBar_->addMenu(QString::fromUtf8("微積ｱﾆﾒ"));
   menuItems_["dif"] = difMenu_->menuAction();
-  const char* calculus[][2] = {
-      {"henkaritu", "平均変化率"}, {"sessenval", "接線の変化"}, {"kubuninteg", "区分求積"}, {"integteiri", "定積分・基本定理"}};
+  const char* calculus[][2] = {{"henkaritu", "平均変化率"},
+                               {"sessenval", "接線の変化"},
+                               {"kubuninteg", "区分求積"},
+                               {"integteiri", "定積分・基本定理"}};
   for (int i = 0; i < 4; ++i) AddItem(difMenu_, calculus[i][0], calculus[i][1], [this, i] { CalculusItemClick(i); });
   connect(difMenu_, &QMenu::aboutToShow, this, [this] {
     if (doc.XAxisUnit > 2) ShowMessage("ｘの目盛りをラジアンにしてください。");
@@ -146,27 +149,13 @@ void Tlpnavi::BuildToolPanel() {
 
 void Tlpnavi::BuildPointMenu() {
   pointMenu_ = new QMenu(this);
-  std::map<std::string, QMenu*> groups;
-  std::set<std::string> groupNames;
-  for (const TPointMenuItem& item : PointMenuItems()) groupNames.insert(item.parent);
-  for (const TPointMenuItem& item : PointMenuItems()) {
-    QMenu* menu = *item.parent ? groups.at(item.parent) : pointMenu_;
-    QAction* action = nullptr;
-    if (!*item.caption) {
-      action = menu->addSeparator();
-    } else if (groupNames.count(item.name)) {
-      QMenu* group = menu->addMenu(QString::fromUtf8(item.caption));
-      groups[item.name] = group;
-      action = group->menuAction();
-    } else {
-      const std::string name = item.name;
-      const int code = item.code;
-      action = menu->addAction(QString::fromUtf8(item.caption));
-      connect(action, &QAction::triggered, this, [this, name, code] { PointMenuChosen(name, code); });
-    }
-    action->setObjectName(QString::fromUtf8(item.name));
-    menuItems_["PopupMenu2." + std::string(item.name)] = action;
-  }
+  const auto actions =
+      AddMenuItems<TPointMenuItem>(pointMenu_, PointMenuItems(), [this](const TPointMenuItem& item, QAction* action) {
+        const std::string name = item.name;
+        const int code = item.code;
+        connect(action, &QAction::triggered, this, [this, name, code] { PointMenuChosen(name, code); });
+      });
+  for (const auto& [name, action] : actions) menuItems_["PopupMenu2." + name] = action;
 }
 
 QMenu* Tlpnavi::PreparePointMenu(int x, int y) {

@@ -10,10 +10,10 @@ TEST(CsvPoints, OneLine) {
     bool ok;
     long double x, y, z;
   } cases[] = {
-      {"1,2", true, 1, 2, 0},         {"1,2,3", true, 1, 2, 3},       {"1,abc,3", true, 1, 0, 3},
-      {"1,2,xyz", true, 1, 2, 0},     {"1,2,3,4", true, 1, 2, 3},     {"1.5,-2e3", true, 1.5L, -2000, 0},
-      {"1,2\r", true, 1, 2, 0},       {" 4 , 5 ", true, 4, 5, 0},     {"7", true, 7, 0, 0},
-      {"abc,1", false, 0, 0, 0},      {"", false, 0, 0, 0},           {",1,2", false, 0, 0, 0},
+      {"1,2", true, 1, 2, 0},     {"1,2,3", true, 1, 2, 3},   {"1,abc,3", true, 1, 0, 3},
+      {"1,2,xyz", true, 1, 2, 0}, {"1,2,3,4", true, 1, 2, 3}, {"1.5,-2e3", true, 1.5L, -2000, 0},
+      {"1,2\r", true, 1, 2, 0},   {" 4 , 5 ", true, 4, 5, 0}, {"7", true, 7, 0, 0},
+      {"abc,1", false, 0, 0, 0},  {"", false, 0, 0, 0},       {",1,2", false, 0, 0, 0},
   };
   for (const auto& c : cases) {
     const std::optional<TSpacePoint> p = ParseCsvPointLine(c.line);

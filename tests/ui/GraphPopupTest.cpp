@@ -25,7 +25,8 @@ TEST_F(GraphPopupTest, ChecksFollowTheDocument) {
   doc.YAxisUnit = 3;
   doc.Axes3DShown = 0;
   TGraphPopupView v = PopupMenu1Popup();
-  EXPECT_EQ(v.checked, (std::set<std::string>{"dkousi", "dashkousi", "hutoi", "xm2", "ym3", "zahyoNotshow", "jikuNshow"}));
+  EXPECT_EQ(v.checked,
+            (std::set<std::string>{"dkousi", "dashkousi", "hutoi", "xm2", "ym3", "zahyoNotshow", "jikuNshow"}));
 
   doc.GridSettings = TGridSettings{};
   doc.AxisWidth = 1;
@@ -71,14 +72,22 @@ TEST_F(GraphPopupTest, ChoosingAnItemChangesItsSettingAndAsksForTheRedraw) {
     int value;
   };
   const Case cases[] = {
-      {"nkousi", [] { return doc.GridSettings.kind; }, 0},   {"dkousi", [] { return doc.GridSettings.kind; }, 2},
-      {"hkousi", [] { return doc.GridSettings.kind; }, 1},   {"dashkousi", [] { return doc.GridSettings.dashed; }, 1},
-      {"jitukousi", [] { return doc.GridSettings.dashed; }, 0}, {"hutoi", [] { return doc.AxisWidth; }, 2},
-      {"hosoi", [] { return doc.AxisWidth; }, 1},            {"xm0", [] { return doc.XAxisUnit; }, 0},
-      {"xm2", [] { return doc.XAxisUnit; }, 2},              {"xm4", [] { return doc.XAxisUnit; }, 4},
-      {"ym3", [] { return doc.YAxisUnit; }, 3},              {"ym4", [] { return doc.YAxisUnit; }, 4},
-      {"xhn", [] { return doc.XAxisShown; }, 0},             {"xshow", [] { return doc.XAxisShown; }, 1},
-      {"yhn", [] { return doc.YAxisShown; }, 0},             {"zahyoNotshow", [] { return doc.Axes3DShown; }, 0},
+      {"nkousi", [] { return doc.GridSettings.kind; }, 0},
+      {"dkousi", [] { return doc.GridSettings.kind; }, 2},
+      {"hkousi", [] { return doc.GridSettings.kind; }, 1},
+      {"dashkousi", [] { return doc.GridSettings.dashed; }, 1},
+      {"jitukousi", [] { return doc.GridSettings.dashed; }, 0},
+      {"hutoi", [] { return doc.AxisWidth; }, 2},
+      {"hosoi", [] { return doc.AxisWidth; }, 1},
+      {"xm0", [] { return doc.XAxisUnit; }, 0},
+      {"xm2", [] { return doc.XAxisUnit; }, 2},
+      {"xm4", [] { return doc.XAxisUnit; }, 4},
+      {"ym3", [] { return doc.YAxisUnit; }, 3},
+      {"ym4", [] { return doc.YAxisUnit; }, 4},
+      {"xhn", [] { return doc.XAxisShown; }, 0},
+      {"xshow", [] { return doc.XAxisShown; }, 1},
+      {"yhn", [] { return doc.YAxisShown; }, 0},
+      {"zahyoNotshow", [] { return doc.Axes3DShown; }, 0},
       {"zahyoshow", [] { return doc.Axes3DShown; }, 1},
   };
   static int syncs = 0;
@@ -91,7 +100,7 @@ TEST_F(GraphPopupTest, ChoosingAnItemChangesItsSettingAndAsksForTheRedraw) {
     EXPECT_EQ(doc.BackgroundDirty, 1) << c.item;
   }
   MenuWindowHooks.syncRangeForm = nullptr;
-  EXPECT_EQ(syncs, 15);  // all but the space axes
+  EXPECT_EQ(syncs, 15);                      // all but the space axes
   EXPECT_EQ(doc.CoordinateReadoutShown, 0);  // y hidden last
 
   EXPECT_EQ(ChooseGraphPopupItem("jikuShow"), PopupEffect::RedrawSpaceScene);

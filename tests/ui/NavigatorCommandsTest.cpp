@@ -2,9 +2,9 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,11 +24,11 @@
 #include "platform/ProgramFolder.h"
 #include "png/VexPNG.h"
 #include "render/RedrawPipeline.h"
+#include "ui/CanvasView.h"
 #include "ui/GraphPopupMenu.h"
 #include "ui/MenuWindowHooks.h"
-#include "ui/PictureFiles.h"
-#include "ui/CanvasView.h"
 #include "ui/PalettePainter.h"
+#include "ui/PictureFiles.h"
 #include "ui/StatusPanels.h"
 #include "ui/Tclpanel.h"
 #include "ui/Tcorrectform.h"
@@ -388,7 +388,7 @@ TEST_F(NavigatorCommandsTest, ThePopupMenuChangesTheGraphAndPlotsAPoint) {
 
   // "点をプロット" at the pixel the menu was opened on: B, then the entry window finished.
   graph->MouseDownX = doc.GraphWidth / 2 + doc.GraphWidth / 10;  // x = 1
-  graph->MouseDownY = doc.GraphHeight / 2;                        // y = 0
+  graph->MouseDownY = doc.GraphHeight / 2;                       // y = 0
   WhenModal<Tclpanel>([](Tclpanel& w) {
     const gfx::Rect r = LetterButtonRect(2);
     QTest::mouseClick(w.Picture(), Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
@@ -469,7 +469,8 @@ TEST_F(NavigatorCommandsTest, TheDeleteButtonsStandAtTheListsVisibleEdge) {
 // --- help, association, memo and the windows of other work ---
 
 TEST_F(NavigatorCommandsTest, HelpPagesOpenFromTheManualFolderWithTheirWholePath) {
-  GraphFolders.Manual = std::filesystem::path("/a/folder/deep/enough/to/pass/seventy/nine/characters/of/path/text") / "manual";
+  GraphFolders.Manual =
+      std::filesystem::path("/a/folder/deep/enough/to/pass/seventy/nine/characters/of/path/text") / "manual";
   lpnavi->MenuItem("manualhtm1")->trigger();
   QTest::mouseClick(lpnavi->ToolButton("toolhp"), Qt::LeftButton);
   QTest::mouseClick(lpnavi->ToolButton("FhlpBT"), Qt::LeftButton);

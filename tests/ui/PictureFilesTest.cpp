@@ -32,9 +32,9 @@ TEST(PictureFormat, TheExtensionInAnyCaseChoosesTheFormat) {
   const struct {
     const char* name;
     int format;  // -1 none
-  } cases[] = {{"a.png", kPicturePng}, {"A.PNG", kPicturePng}, {"a.jpg", kPictureJpeg}, {"b.JpG", kPictureJpeg},
-               {"a.bmp", kPictureBmp},  {"a.jpeg", -1},        {"a.gif", -1},           {"pics.v2/a", -1},
-               {"a", -1}};
+  } cases[] = {{"a.png", kPicturePng},  {"A.PNG", kPicturePng}, {"a.jpg", kPictureJpeg},
+               {"b.JpG", kPictureJpeg}, {"a.bmp", kPictureBmp}, {"a.jpeg", -1},
+               {"a.gif", -1},           {"pics.v2/a", -1},      {"a", -1}};
   for (const auto& c : cases) {
     const std::optional<std::uint8_t> f = PictureFormatOf(c.name);
     EXPECT_EQ(f ? *f : -1, c.format) << c.name;

@@ -17,7 +17,9 @@ class PointMenuTest : public UiStateTest {
     r.entry = 1;
     return r;
   }
-  static TListRow PointAddRow() { return Row(kKindPoint, doc.Dimension == 3 ? rowaction::AddSpace : rowaction::AddPlane); }
+  static TListRow PointAddRow() {
+    return Row(kKindPoint, doc.Dimension == 3 ? rowaction::AddSpace : rowaction::AddPlane);
+  }
   static void Points(const char* letters) {
     for (const char* c = letters; *c; ++c) AddTestPoint(*c, {"0", "0"});
   }
@@ -63,11 +65,12 @@ TEST_F(PointMenuTest, PlaneConstructionsOnCirclesAndLinesNeedThoseFigures) {
   AddTestFigure(8, {"B", "2"});
   AddTestFigure(3, {}, 'B', 'A');
   const Items shown = PointMenuShown(PointAddRow());
-  for (const char* item : {"Poncircle", "suiasi", "suiasi2", "sentaisyou", "sentaisyou2", "ensetten", "ensetten1",
-                           "ensetten2", "kouten", "circleline", "ciclcross", "kyuosetten", "kyuosetten4", "lnlnkot",
-                           "lnlnkot2"})
+  for (const char* item :
+       {"Poncircle", "suiasi", "suiasi2", "sentaisyou", "sentaisyou2", "ensetten", "ensetten1", "ensetten2", "kouten",
+        "circleline", "ciclcross", "kyuosetten", "kyuosetten4", "lnlnkot", "lnlnkot2"})
     EXPECT_TRUE(shown.count(item)) << item;
-  for (const char* item : {"lnlnkot1", "suiasi1", "centres", "shpoint", "housenp"}) EXPECT_FALSE(shown.count(item)) << item;
+  for (const char* item : {"lnlnkot1", "suiasi1", "centres", "shpoint", "housenp"})
+    EXPECT_FALSE(shown.count(item)) << item;
 }
 
 TEST_F(PointMenuTest, SpaceOpensOnPointRowsOnly) {
@@ -77,8 +80,8 @@ TEST_F(PointMenuTest, SpaceOpensOnPointRowsOnly) {
   Points("AB");
   EXPECT_EQ(PointMenuShown(PointAddRow()), (Items{"delete", "senbunten", "torikesi"}));
   Points("C");
-  const Items four{"delete", "senbunten", "housenp", "kaitenln", "centres", "jyusin", "gaisin", "naisin", "suisin",
-                   "bousin", "P9csin", "suiasi", "suiasi1", "sentaisyou", "sentaisyou1", "torikesi"};
+  const Items four{"delete", "senbunten", "housenp", "kaitenln", "centres", "jyusin",     "gaisin",      "naisin",
+                   "suisin", "bousin",    "P9csin",  "suiasi",   "suiasi1", "sentaisyou", "sentaisyou1", "torikesi"};
   EXPECT_EQ(PointMenuShown(PointAddRow()), four);
   Points("D");
   EXPECT_EQ(PointMenuShown(PointAddRow()),

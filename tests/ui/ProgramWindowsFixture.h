@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/UiStateFixture.h"
 #include "animate/TimerJobs.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -18,6 +17,7 @@
 #include "ui/ProgramWindows.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
+#include "ui/UiStateFixture.h"
 
 class ProgramWindowsTest : public UiStateTest {
  protected:
@@ -65,4 +65,3 @@ class ProgramWindowsTest : public UiStateTest {
   std::unique_ptr<ProgramWindows> windows;
   int quits = 0;
 };
-
