@@ -179,7 +179,6 @@ void Tlpnavi::LayoutParts() {
 int Tlpnavi::MemoHeight() const { return ui.MemoShown ? memo_->height() : 0; }
 
 void Tlpnavi::SetFileMenuEnabled(bool enabled) { fileMenu_->setEnabled(enabled); }
-bool Tlpnavi::FileMenuEnabled() const { return fileMenu_->isEnabled(); }
 
 void Tlpnavi::StatusBarClick(int x) {
   if (x < kDockButtonWidth) {

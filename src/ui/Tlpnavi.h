@@ -73,7 +73,6 @@ class Tlpnavi : public QWidget, public NavigatorHost {
 
   // --- what the entry window and the menus ask ---
   void SetFileMenuEnabled(bool enabled);
-  bool FileMenuEnabled() const;
   // Height of the memo while it is shown; 0 while hidden.
   int MemoHeight() const;
 
