@@ -1,5 +1,6 @@
 #include "ui/CanvasView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,4 +28,8 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
   if (moved) moved(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void CanvasView::contextMenuEvent(QContextMenuEvent* event) {
+  if (contextMenu) contextMenu(event->pos().x(), event->pos().y());
 }

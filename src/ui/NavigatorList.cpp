@@ -264,6 +264,18 @@ gfx::Font ListFont(const TListLayout& layout) {
   return f;
 }
 
+int TListLayout::DeleteButtonLeft() const {
+  return (visibleWidth > 0 ? std::min(visibleWidth, imageWidth) : imageWidth) - listIndent + 10;
+}
+
+const TListRow* NavigatorList::DeleteButtonAt(int x, int y, const TListLayout& layout) const {
+  const int left = layout.DeleteButtonLeft();
+  if (x < left || x >= left + kDeleteButtonWidth) return nullptr;
+  for (const TListEntryRow& e : entries)
+    if (y > e.row.top && y <= e.row.top + kDeleteButtonHeight) return &e.row;
+  return nullptr;
+}
+
 int NavigatorList::RowAt(int x, int y, int imageWidth) const {
   if (x <= 0 || x >= imageWidth - 25) return -1;
   for (size_t i = 0; i < ListRows.size(); ++i)
@@ -298,6 +310,11 @@ void RecomputeKindSums() {
 std::vector<std::string> EntryRowTexts(int entry) {
   if (entry < 1 || entry > doc.EntryCount) return {};
   return doc.Dimension == 3 ? SpaceRowTexts(entry) : PlaneRowTexts(entry);
+}
+
+bool CanAddPoint() {
+  const SectionSpec& points = doc.Dimension == 3 ? std::end(kSpaceSections)[-1] : std::end(kPlaneSections)[-1];
+  return points.addRow();
 }
 
 NavigatorList BuildNavigatorList(const TListLayout& layout, gfx::Canvas& measure) {

@@ -35,6 +35,7 @@ inline constexpr gfx::Color kListGrey = 0x808080;
 
 inline constexpr int kSectionBandHeight = 20;
 inline constexpr int kAddRowHeight = 18;
+inline constexpr int kDeleteButtonWidth = 18, kDeleteButtonHeight = 19;
 
 // The list's geometry: the width of the text image, the label column's width and the
 // list font's size in points.
@@ -42,6 +43,10 @@ struct TListLayout {
   int imageWidth = 2000;
   int listIndent = 30;
   int fontSize = 12;
+  // The part of the text image the scroll box shows from its left edge; 0 the whole image.
+  int visibleWidth = 0;
+  // The "削" buttons stand at the right edge of what is shown.
+  int DeleteButtonLeft() const;
   // |font height| in pixels of the list font.
   int FontHeight() const;
   // Height of the label box (the show/hide switch) of a row.
@@ -93,6 +98,8 @@ struct NavigatorList {
 
   // The row of ListRows under (x, y) of the text image, -1 for none.
   int RowAt(int x, int y, int imageWidth) const;
+  // The entry row whose "削" button holds (x, y) of the text image; nullptr for none.
+  const TListRow* DeleteButtonAt(int x, int y, const TListLayout& layout) const;
   // The entry whose label box holds (x, y) of the label column (x below xLimit), 0 none.
   int ToggleAt(int x, int y, int xLimit) const;
   const TListEntryRow* EntryRowOf(int entry) const;
@@ -100,6 +107,9 @@ struct NavigatorList {
 
 // The kind sums: FunctionEntryCount, CurveEntryCount, PointSequenceCount, PlainPointCount.
 void RecomputeKindSums();
+
+// The points section of the current dimension offers its add row: room for another point.
+bool CanAddPoint();
 
 // The text lines of an entry before wrapping (CP932). A derivative's text is first
 // recomputed from its source entry.

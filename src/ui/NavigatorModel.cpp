@@ -24,10 +24,10 @@ bool SameForRedraw(const Tfuncprop& a, const Tfuncprop& b) {
          a.subkind == b.subkind;
 }
 
-// The number of points of a point sequence (the array holds them after index 0).
+// The number of points of a point sequence, the first at index 0.
 int SequenceLength(int letter) {
   if (letter < 1 || letter > kMaxPoints) return 1;
-  return std::max<int>(1, static_cast<int>(doc.PointSequences[letter].size()) - 1);
+  return std::max<int>(1, static_cast<int>(doc.PointSequences[letter].size()));
 }
 
 void AppendVisibilityChange(int entry, std::uint8_t shown) {

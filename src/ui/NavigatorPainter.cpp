@@ -5,7 +5,6 @@
 namespace {
 
 constexpr gfx::Color kHiddenStrike = 0x0000FF;
-constexpr int kDeleteButtonWidth = 18, kDeleteButtonHeight = 19;
 
 void Fill(gfx::Canvas& c, int left, int top, int right, int bottom, gfx::Color color) {
   c.brush = {color, gfx::BrushStyle::Solid};
@@ -76,7 +75,7 @@ void PaintLabelText(const TListEntryRow& row, const TListLayout& layout, gfx::Ca
 }
 
 void PaintDeleteButton(const TListEntryRow& row, const TListLayout& layout, gfx::Canvas& text) {
-  const int left = layout.imageWidth - layout.listIndent + 10;
+  const int left = layout.DeleteButtonLeft();
   const gfx::Rect r{left, row.row.top + 1, left + kDeleteButtonWidth, row.row.top + 1 + kDeleteButtonHeight};
   Fill(text, r.left, r.top, r.right, r.bottom, gfx::kBtnFace);
   Bevel(text, r);

@@ -4,6 +4,7 @@
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
+#include "platform/Dialogs.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "ui/FormulaKeyboardAsk.h"
@@ -83,6 +84,25 @@ void ProgramFileHost::ResetDocument() {
   if (lpnavi) lpnavi->ResetDocument();
 }
 
+bool ProgramFileHost::LoadBackgroundPicture(const std::filesystem::path& fileName) {
+  if (!graph || !graph->LoadBackgroundPicture(fileName)) return false;
+  GraphFolders.Picture = fileName.parent_path();
+  if (lpnavi) lpnavi->PressBackgroundButton();
+  return true;
+}
+
+void ProgramFileHost::ClearBackgroundPicture() {
+  if (graph) graph->ClearBackgroundPicture();
+}
+
+void ProgramFileHost::ApplyMemoFont() {
+  if (lpnavi) lpnavi->ApplyMemoFont();
+}
+
+void ProgramFileHost::LayoutMemoPanel() {
+  if (lpnavi) lpnavi->LayoutMemoPanel();
+}
+
 void ProgramFileHost::ShowLineWidthButton() {
   if (graph) graph->ShowLineWidthButton();
 }
@@ -110,7 +130,7 @@ void ProgramFileHost::RebuildEquationList() {
 }
 
 void ProgramFileHost::EnableCalculusMenu(bool enable) {
-  if (lpnavi) lpnavi->Model().CalculusMenuEnabled = enable;
+  if (lpnavi) lpnavi->SetCalculusMenuEnabled(enable);
 }
 
 void ProgramFileHost::EnableGraphWindow() {
@@ -140,10 +160,15 @@ void ProgramFileHost::RefreshGraphControls() {
   if (!graph) return;
   graph->SetUI3D(doc.Dimension == 3);
   graph->ShowLineWidthButton();
+  if (lpnavi) lpnavi->UpdateDimensionButton();
 }
 
 void ProgramFileHost::CompileMacro() {
   if (lpnavi && lpnavi->compileMacro) lpnavi->compileMacro();
+}
+
+void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
+  if (graph && graph->dialogs) graph->dialogs->showMessage(message);
 }
 
 // --- the entry window ---

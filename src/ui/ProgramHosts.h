@@ -37,11 +37,15 @@ class ProgramFileHost : public EquationFileHost {
   void CloseParameterPanel() override;
   void ShowGraphWindow() override;
   void ResetDocument() override;
+  bool LoadBackgroundPicture(const std::filesystem::path& fileName) override;
+  void ClearBackgroundPicture() override;
+  void ApplyMemoFont() override;
   void ShowLineWidthButton() override;
   void SetNavigatorScrollPosition(int position) override;
   void NormalizeSpaceRange() override;
   void RestoreGraphWindow(int width, int height) override;
   void SetUI3D(bool space) override;
+  void LayoutMemoPanel() override;
   void RebuildEquationList() override;
   void EnableCalculusMenu(bool enable) override;
   void EnableGraphWindow() override;
@@ -52,6 +56,7 @@ class ProgramFileHost : public EquationFileHost {
   void ShowParameterValues() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;
+  void ReportDeferredLoadFailure(const std::string& message) override;
 };
 
 class ProgramEntryFormHost final : public EntryFormHost {

@@ -31,6 +31,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->helpPages = &helpPages_;
+  graph->clipboard = &clipboard_;
   graph->quitProgram = [] { QCoreApplication::quit(); };
   lpnavi->dialogs = &dialogs_;
   labelEditor_->dialogs = &dialogs_;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpPages.h"
 #include "platform/Screen.h"
@@ -39,6 +40,7 @@ class ProgramWindows {
   ProgramEntryFormHost entryHost_;
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
+  platform::QtClipboard clipboard_;
   std::unique_ptr<TValueChange> panel_;
   std::unique_ptr<Tlabeleditor> labelEditor_;
 };

@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include "formula/DocumentState.h"
 #include "platform/Color.h"
+#include "platform/EventPump.h"
 #include "ui/CanvasView.h"
 #include "ui/PaletteModel.h"
 #include "ui/PalettePainter.h"
@@ -88,9 +90,25 @@ void Tclpanel::reject() {
 }
 
 void ShowClpanelModal(int left, int top) {
+  ShowClpanelPlaced([left, top](QSize) { return QPoint(left, top); });
+}
+
+void ShowClpanelPlaced(const std::function<QPoint(QSize size)>& place) {
   QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
   Tclpanel panel(parent);
   panel.Prepare();
-  panel.move(left, top);
+  panel.move(place(panel.frameGeometry().size()));
   panel.exec();
+}
+
+int PickNewPointName(int preset, const std::function<QPoint(QSize size)>& place) {
+  MarkUsedPointNames(1, 0, doc.EntryCount);
+  clpanel.ClpanelMode = 3;
+  clpanel.ClpanelResult = static_cast<std::uint8_t>(preset);
+  {
+    platform::NestedLoopScope modal;
+    ShowClpanelPlaced(place);
+  }
+  // A picker closed without a choice leaves no result.
+  return clpanel.ClpanelResult;
 }

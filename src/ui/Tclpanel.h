@@ -3,6 +3,8 @@
 // over the program-wide PaletteModel `clpanel`. Modal for every mode but 1; in mode 1 it is
 // a tool window of the formula keyboard, handing each picked letter to `letterPicked`.
 #include <QDialog>
+#include <QPoint>
+#include <QSize>
 #include <functional>
 
 #include "platform/RasterCanvas.h"
@@ -40,3 +42,10 @@ class Tclpanel : public QDialog {
 // Shows the palette modally at (left, top) in the mode the caller set in
 // clpanel.ClpanelMode; the results are in clpanel and ui.InputCancelled afterwards.
 void ShowClpanelModal(int left, int top);
+// The same, placed where `place` puts a window of the palette's size.
+void ShowClpanelPlaced(const std::function<QPoint(QSize size)>& place);
+
+// The point-name picker for a new point: every letter available but those of the
+// existing points, `preset` (a point number) preselected. The chosen letter's number, 0
+// when none was chosen.
+int PickNewPointName(int preset, const std::function<QPoint(QSize size)>& place);

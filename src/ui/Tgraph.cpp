@@ -1,11 +1,12 @@
 #include "ui/Tgraph.h"
 
 #include <QCloseEvent>
-#include <algorithm>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <algorithm>
 
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
@@ -24,6 +25,7 @@
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/TickSteps.h"
+#include "ui/GraphPopupMenu.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/GraphViewHooks.h"
 #include "ui/StartupLayout.h"
@@ -43,12 +45,16 @@ class GraphPicture : public QWidget {
   GraphPicture(const gfx::RasterCanvas& image, QWidget* parent) : QWidget(parent), image_(image) {
     setCursor(Qt::PointingHandCursor);
   }
+  std::function<void(QContextMenuEvent*)> contextMenu;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
     p.drawImage(event->rect().topLeft(), image_.Image(), event->rect());
+  }
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    if (contextMenu) contextMenu(event);
   }
 
  private:
@@ -63,6 +69,9 @@ void CopyCanvasHook(gfx::Canvas& canvas) {
 }
 void RangeHook() {
   if (graph) graph->ShowRangeInStatusBar();
+}
+void SerialFrameHook() {
+  if (graph) graph->SaveContinuousFrame();
 }
 
 int DrawingHeightOf(int clientHeight) { return clientHeight - kToolStripHeight - kStatusBarHeight - 2; }
@@ -81,7 +90,13 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
   QPalette white = panel1_->palette();
   white.setColor(QPalette::Window, Qt::white);
   panel1_->setPalette(white);
-  graphpaint_ = new GraphPicture(image_, panel1_);
+  auto* picture = new GraphPicture(image_, panel1_);
+  picture->contextMenu = [this, picture](QContextMenuEvent* event) {
+    ShowPopupMenu(event->globalPos(), event->pos().x(), event->pos().y());
+  };
+  graphpaint_ = picture;
+  popupMenu1_ = new GraphPopupMenu(this);
+  popupMenu1_->chosen = [this](const std::string& name) { PopupItemChosen(name); };
   label6_ = new QLabel(QString::fromUtf8("ドラッグで移動出来ます"), panel1_);
   label7_ = new QLabel(panel1_);
   label6_->hide();
@@ -106,6 +121,7 @@ Tgraph::~Tgraph() {
     RedrawHooks.copyBufferToGraph = nullptr;
     RedrawHooks.copyCanvasToGraph = nullptr;
     RedrawHooks.showRangeInStatusBar = nullptr;
+    RedrawHooks.saveContinuousFrame = nullptr;
   }
   if (::render.WindowImage && ::render.WindowImage == &image_) ::render.WindowImage = nullptr;
   if (graph == this) graph = nullptr;
@@ -142,6 +158,7 @@ void Tgraph::FormCreate() {
   RedrawHooks.copyBufferToGraph = CopyBufferHook;
   RedrawHooks.copyCanvasToGraph = CopyCanvasHook;
   RedrawHooks.showRangeInStatusBar = RangeHook;
+  RedrawHooks.saveContinuousFrame = SerialFrameHook;
   RecreateBufferBitmaps();
   ResetGraphForNewDocument(0);
 }
@@ -225,6 +242,7 @@ void Tgraph::CopyCanvasToGraph(gfx::Canvas& canvas) {
 
 void Tgraph::SetUI3D(bool space) {
   toolbar1_->SetSpaceControls(space);
+  navigator_.SetSpaceControls(space);
 }
 
 void Tgraph::SwitchTo3D() {
@@ -320,9 +338,7 @@ void Tgraph::RestoreGraphWindow(int width, int height) {
   if (isMaximized()) showNormal();
   switch (settings.GraphWindowMode) {
     case 0:
-      ResizeClient(remembered_);
-      doc.GraphWidth = initialDrawing_.width;
-      doc.GraphHeight = initialDrawing_.height;
+      RestoreCreationSize();
       settings.GraphWindowMode = 1;
       break;
     case 1: {
@@ -344,6 +360,21 @@ void Tgraph::RestoreGraphWindow(int width, int height) {
   RecreateBufferBitmaps();
   ShowPictureSizeInStatusBar();
   ShowRangeInStatusBar();
+  DockGraphLeftOfNavigator();
+}
+
+void Tgraph::RestoreCreationSize() {
+  ResizeClient(remembered_);
+  doc.GraphWidth = initialDrawing_.width;
+  doc.GraphHeight = initialDrawing_.height;
+}
+
+void Tgraph::RestoreStartSize() {
+  if (isMaximized() || isMinimized()) showNormal();
+  RestoreCreationSize();
+  RecreateBufferBitmaps();
+  UpdatePixelSize(1);
+  ShowPictureSizeInStatusBar();
   DockGraphLeftOfNavigator();
 }
 

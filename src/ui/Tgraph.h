@@ -2,8 +2,9 @@
 // The graph window, the program's main form: the tool strip, the picture the redraw
 // pipeline copies its composite bitmap onto, and the status bar. It owns the two
 // off-screen bitmaps' size, the folders beside the program, the new-document reset, the
-// plane/space switch, closing (which ends the program) and the start-up continuation.
-// Mouse work on the picture and its pop-up menu are added beside it.
+// plane/space switch, closing (which ends the program) and the start-up continuation. Its
+// pictures (files, serial frames, clipboard, background) and its pop-up menu are in
+// TgraphPictures.cpp; mouse work on the picture is added beside it.
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
@@ -15,12 +16,15 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Screen.h"
 #include "ui/GraphWindowLogic.h"
+#include "ui/PlotPoint.h"
 
+class GraphPopupMenu;
 class GraphToolStrip;
 class QLabel;
 class StatusPanels;
 class Tlpnavi;
 namespace platform {
+class Clipboard;
 class Dialogs;
 class HelpPages;
 }  // namespace platform
@@ -41,6 +45,7 @@ class Tgraph : public QWidget {
   std::function<void()> quitProgram;
   platform::Dialogs* dialogs = nullptr;
   platform::HelpPages* helpPages = nullptr;
+  platform::Clipboard* clipboard = nullptr;
 
   // --- start-up ---
   // Timer job 0: the equation file named by the first argument is loaded; the splash goes.
@@ -76,6 +81,8 @@ class Tgraph : public QWidget {
   int GetGraphWindowStateCode(int fallback) const;
   // Normal state; the client held to its size of creation.
   void RestoreGraphWindowSize();
+  // Normal state at the size of creation, the drawing too, left of the navigator.
+  void RestoreStartSize();
   // The equation file's closing steps: the size by settings.GraphWindowMode.
   void RestoreGraphWindow(int width, int height);
   // settings.GraphWindowMode from the window's state and size.
@@ -96,6 +103,37 @@ class Tgraph : public QWidget {
   std::uint8_t PointGuideShown = 0;
   std::uint8_t RightButtonDown = 0;
   std::uint8_t GuideBoxShown = 0;
+
+  // --- pictures ---
+  // "グラフをファイルに保存": the save dialog, then the picture in the name's format.
+  void savepicturer2Click();
+  // The drawing as shown, written in the format; false (after a message) when it could
+  // not be written.
+  bool SaveGraphPicture(const std::filesystem::path& name, std::uint8_t format);
+  // After a redraw that ends a change: the next numbered frame while serial saving is on.
+  void SaveContinuousFrame();
+  // The graph drawn anew onto a picture of the drawing's size, put on the clipboard.
+  void CopyGraphAsMetafile();
+  // The background dialog; true when a picture was loaded and is shown.
+  bool ChooseBackgroundPicture();
+  // The file as the background picture; false with the reason when it cannot be read,
+  // the picture shown before staying as it was.
+  bool LoadBackgroundPicture(const std::filesystem::path& name, std::string* error = nullptr);
+  // The background picture removed (the navigator's button released).
+  void ClearBackgroundPicture();
+
+  // --- pop-up menu ---
+  // The pop-up menu for the drawing pixel (px, py), at a screen position; nothing while
+  // the menu is switched off. The mouse work opens it; so does the context-menu request.
+  void ShowPopupMenu(const QPoint& globalPos, int px, int py);
+  GraphPopupMenu* PopupMenu1() const { return popupMenu1_; }
+  // What the pop-up menu's item does.
+  void PopupItemChosen(const std::string& name);
+  // "点をプロット" at the pixel of the last press.
+  void pplotClick();
+  // The pixel of the last press on the drawing, and the space read-outs of the mouse.
+  int MouseDownX = 0, MouseDownY = 0;
+  TSpaceReadout SpaceReadout;
 
   // --- line width, navigator, help ---
   void ShowLineWidthButton();
@@ -123,6 +161,8 @@ class Tgraph : public QWidget {
   void LayoutParts();
   // A client size the program sets itself: the resize it causes recomputes nothing.
   void ResizeClient(TClientSize size);
+  // The window and the drawing back at their sizes of creation.
+  void RestoreCreationSize();
   void RangeFormBookkeeping();
 
   const platform::Screen& screen_;
@@ -133,6 +173,7 @@ class Tgraph : public QWidget {
   QLabel* label6_ = nullptr;
   QLabel* label7_ = nullptr;
   StatusPanels* statusBar_ = nullptr;
+  GraphPopupMenu* popupMenu1_ = nullptr;
   gfx::RasterCanvas image_{1, 1};
 
   TClientSize remembered_;           // client size at creation

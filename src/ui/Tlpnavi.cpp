@@ -1,12 +1,18 @@
 #include "ui/Tlpnavi.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "animate/ParameterPanelModel.h"
 #include "formula/DocumentState.h"
@@ -14,13 +20,16 @@
 #include "formula/ShellHooks.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
+#include "platform/Sjis.h"
 #include "render/EntryDrawers.h"
 #include "render/RedrawPipeline.h"
 #include "ui/CanvasView.h"
+#include "ui/CsvPoints.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/NavigatorPainter.h"
 #include "ui/PaletteModel.h"
+#include "ui/PointMenuModel.h"
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
 #include "ui/Tclpanel.h"
@@ -34,10 +43,12 @@ Tlpnavi* lpnavi = nullptr;
 namespace {
 
 constexpr int kItemPanelHeight = 30;
-constexpr int kLabelEnterLeft = 2 + 5 * 28;  // the tool bar's sixth button
 constexpr int kDockButtonWidth = 30;  // the status bar's first panel acts as the docking button
+constexpr int kMemoHeight = 158;
+constexpr int kMemoPanelWidth = 80;  // status panel 1 while the memo is shown
 constexpr int kListIndents[] = {30, 40, 50};
 const char* const kDockHint = "クリックで整列・ダブルクリックで起動時のスタイル";
+const char* const kMemoPositionHint = "クリックでメモの上下位置を変更";
 
 // The tool panel: a click docks the windows, a double click restores the start-up layout.
 class ToolPanel : public QWidget {
@@ -72,12 +83,13 @@ Tlpnavi::Tlpnavi(const platform::Screen& screen)
   tools->clicked = [this] { ToolBar1Click(); };
   tools->doubleClicked = [this] { ToolBar1DblClick(); };
   itempanel_ = tools;
-  auto* labelenter = new QToolButton(tools);
-  labelenter->setObjectName(QStringLiteral("labelenter"));
-  labelenter->setText(QString::fromUtf8("Ａ"));
-  labelenter->setToolTip(QString::fromUtf8("画面にラベルを張り付けます"));
-  labelenter->setGeometry(kLabelEnterLeft, 2, 26, 26);
-  connect(labelenter, &QToolButton::clicked, this, [] { ShowLabelEditor(); });
+  BuildMenus();
+  BuildToolPanel();
+  BuildPointMenu();
+  memo_ = new QPlainTextEdit(this);
+  memo_->hide();
+  memo_->viewport()->installEventFilter(this);
+  connect(memo_, &QPlainTextEdit::textChanged, this, [this] { MemoChanged(); });
 
   scrollBox_ = new QScrollArea(this);
   scrollBox_->setWidgetResizable(false);
@@ -87,11 +99,8 @@ Tlpnavi::Tlpnavi(const platform::Screen& screen)
   text_ = new CanvasView(listPane_);
   scrollBox_->setWidget(listPane_);
   text_->moved = [this](int x, int y) { TextMouseMove(x, y); };
-  text_->released = [this](int x, int y) {
-    model_.ListMouseX = x;
-    model_.ListMouseY = y;
-    model_.TextClick();
-  };
+  text_->released = [this](int x, int y) { TextReleased(x, y); };
+  text_->contextMenu = [this](int x, int y) { TextContextMenu(x, y); };
   flabel_->moved = [this](int x, int y) { LabelMouseMove(x, y); };
   flabel_->released = [this](int x, int y) {
     model_.ListMouseX = x;
@@ -105,14 +114,13 @@ Tlpnavi::Tlpnavi(const platform::Screen& screen)
     if (x < kDockButtonWidth) statusBar_->SetPanelRaised(0, false);
   };
   statusBar_->released = [this](int) { statusBar_->SetPanelRaised(0, true); };
-  statusBar_->clicked = [this](int x) {
-    if (x < kDockButtonWidth) ToolBar1Click();
-  };
+  statusBar_->clicked = [this](int x) { StatusBarClick(x); };
   statusBar_->doubleClicked = [this](int x) {
     if (x < kDockButtonWidth) ToolBar1DblClick();
   };
   statusBar_->moved = [this](int x) {
-    statusBar_->setToolTip(x < kDockButtonWidth ? QString::fromUtf8(kDockHint) : QString());
+    const char* hint = x < kDockButtonWidth ? kDockHint : ui.MemoShown && x <= 100 ? kMemoPositionHint : "";
+    statusBar_->setToolTip(QString::fromUtf8(hint));
   };
 
   model_.Layout.fontSize = ListFontSize;
@@ -142,10 +150,63 @@ void Tlpnavi::SetNavigatorWidth(int width) {
 
 void Tlpnavi::LayoutParts() {
   const int w = width(), h = height();
-  itempanel_->setGeometry(0, 0, w, kItemPanelHeight);
-  scrollBox_->setGeometry(0, kItemPanelHeight, w, std::max(0, h - kItemPanelHeight - kStatusBarHeight));
+  const int menuHeight = menuBar_->sizeHint().height();
+  menuBar_->setGeometry(0, 0, w, menuHeight);
+  itempanel_->setGeometry(0, menuHeight, w, kItemPanelHeight);
+  int x = 0;
+  for (const char* name : {"alldelete", "equloadbt", "equsave", "gsave1", "paraBT", "labelenter", "memoBT",
+                           "intervalBT", "dimention", "loadpicture", "gsaveBT", "toolhp", "printbt"}) {
+    QToolButton* b = buttons_.at(name);
+    if (b->isHidden()) continue;
+    b->move(x, 2);
+    x += b->width();
+  }
+  // Memo and list share the room between the tool panel and the status bar.
+  const int top = menuHeight + kItemPanelHeight;
+  const int room = std::max(0, h - top - kStatusBarHeight);
+  const int memo = ui.MemoShown ? std::min(kMemoHeight, room) : 0;
+  const bool memoFirst = settings.MemoOnTop;
+  memo_->setVisible(ui.MemoShown);
+  memo_->setGeometry(0, memoFirst ? top : top + room - memo, w, memo);
+  scrollBox_->setGeometry(0, memoFirst ? top + memo : top, w, room - memo);
+  fhlpBT_->move(w - fhlpBT_->width() - scrollBox_->verticalScrollBar()->sizeHint().width() - 2, scrollBox_->y() + 2);
+  fhlpBT_->raise();
   statusBar_->setGeometry(0, h - kStatusBarHeight, w, kStatusBarHeight);
+  statusBar_->SetPanelText(1, ui.MemoShown ? "メモ位置変更" : "");
+  statusBar_->SetPanelWidth(1, ui.MemoShown ? kMemoPanelWidth : 0);
   statusBar_->SetPanelWidth(2, std::max(0, w - kDockButtonWidth - statusBar_->PanelWidth(1)));
+}
+
+int Tlpnavi::MemoHeight() const { return ui.MemoShown ? memo_->height() : 0; }
+
+void Tlpnavi::SetFileMenuEnabled(bool enabled) { fileMenu_->setEnabled(enabled); }
+
+void Tlpnavi::StatusBarClick(int x) {
+  if (x < kDockButtonWidth) {
+    ToolBar1Click();
+  } else if (ui.MemoShown && x <= 100) {
+    settings.MemoOnTop = settings.MemoOnTop ? 0 : 1;
+    LayoutParts();
+  }
+}
+
+void Tlpnavi::UpdateMenuState(int enable) {
+  model_.UpdateMenuState(enable);
+  SyncMenuState();
+}
+
+void Tlpnavi::SetCalculusMenuEnabled(bool enable) {
+  model_.CalculusMenuEnabled = enable;
+  SyncMenuState();
+}
+
+void Tlpnavi::SyncMenuState() {
+  difMenu_->setEnabled(model_.CalculusMenuEnabled);
+  QToolButton* interval = buttons_.at("intervalBT");
+  if (interval->isHidden() == model_.IntervalButtonShown) {
+    interval->setVisible(model_.IntervalButtonShown);
+    LayoutParts();
+  }
 }
 
 void Tlpnavi::showEvent(QShowEvent* event) {
@@ -209,6 +270,9 @@ void Tlpnavi::SetScrollPosition(int position) { scrollBox_->verticalScrollBar()-
 void Tlpnavi::ResetDocument() {
   doc.MemoLines.clear();
   ui.MemoShown = 0;
+  buttons_.at("memoBT")->setChecked(false);
+  buttons_.at("memoBT")->setToolTip(QString::fromUtf8("メモの表示"));
+  LayoutMemoPanel();
   settings.UnitSizeMode = 1;
   doc.IntervalMode = 0;
   doc.IntervalColor = 0xFFFF;
@@ -223,8 +287,44 @@ void Tlpnavi::ResetDocument() {
   doc.BackgroundDirty = 1;
   modes.AnimationMode = 6;
   settings.TangentAfterImage = 0;
+  StopSerialSaving();
   doc.LineWidthSetting = 1;
   graph_->ShowLineWidthButton();
+}
+
+void Tlpnavi::TextReleased(int x, int y) {
+  model_.ListMouseX = x;
+  model_.ListMouseY = y;
+  // The "削" button of a row deletes its entry, as the right-click menu's "削除" does.
+  if (const TListRow* row = model_.List().DeleteButtonAt(x, y, model_.Layout)) {
+    if (ui.SubFormOpen) return;
+    model_.DeleteEntry(row->entry, row->action);
+    doc.SpaceSurfacePresent = doc.EntryCount > 0 && doc.FigureTable[1].kind == kKindExplicit;
+    return;
+  }
+  model_.TextClick();
+}
+
+void Tlpnavi::TextContextMenu(int x, int y) {
+  QMenu* menu = PreparePointMenu(x, y);
+  if (!menu) return;
+  const QPoint row = text_->mapToGlobal(QPoint(0, y));
+  menu->popup(QPoint(scrollBox_->mapToGlobal(QPoint(0, 0)).x(), row.y()));
+}
+
+void Tlpnavi::PointMenuChosen(const std::string& name, int code) {
+  if (name == "delete") {
+    const int hit = model_.List().RowAt(model_.ListMouseX, model_.ListMouseY, model_.Layout.imageWidth);
+    if (hit < 0) return;
+    const TListRow row = model_.List().ListRows[static_cast<size_t>(hit)];
+    model_.DeleteEntry(row.entry, row.action);
+    doc.SpaceSurfacePresent = doc.EntryCount > 0 && doc.FigureTable[1].kind == kKindExplicit;
+    return;
+  }
+  if (code == kNoConstruction) return;
+  ui.PendingPointConstruction = static_cast<std::uint8_t>(code);
+  ui.PointConstructionChosen = code != 100;
+  model_.TextClick();
 }
 
 void Tlpnavi::TextMouseMove(int x, int y) {
@@ -270,18 +370,39 @@ bool Tlpnavi::EditFormula(const std::string& caption, std::uint8_t kind, std::st
 }
 
 int Tlpnavi::PickPointName(int preset, int left, int top) {
-  MarkUsedPointNames(1, 0, doc.EntryCount);
-  clpanel.ClpanelMode = 3;
-  clpanel.ClpanelResult = static_cast<std::uint8_t>(preset);
-  {
-    platform::NestedLoopScope modal;
-    ShowClpanelModal(left, top);
-  }
-  // A picker closed without a choice leaves no result.
-  return clpanel.ClpanelResult;
+  return PickNewPointName(preset, [left, top](QSize) { return QPoint(left, top); });
 }
 
-int Tlpnavi::ImportCsvPoints(int letter) { return importCsvPoints ? importCsvPoints(letter) : -1; }
+int Tlpnavi::ImportCsvPoints(int letter) {
+  if (!dialogs || letter < 1 || letter > kMaxPoints) return -1;
+  platform::FileDialogRequest request;
+  request.title = "csv形式のファイルのファイル名の設定";
+  request.filter = "csv|*.csv";
+  request.defaultExtension = "csv";
+  request.folder = GraphFolders.Demo;
+  const std::optional<std::filesystem::path> name = dialogs->openFile(request);
+  if (!name) {
+    ui.InputCancelled = 1;
+    return -1;
+  }
+  std::ifstream file(*name, std::ios::binary);
+  std::string text;
+  if (file.is_open()) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  const std::string shown = name->filename().string();
+  if (!file.is_open() || file.bad()) {
+    ui.InputCancelled = 1;
+    dialogs->showMessage(shown + " を開けません。");
+    return -1;
+  }
+  TCsvPoints read = ParseCsvPoints(text);
+  if (!read.error.empty()) {
+    ui.InputCancelled = 1;
+    dialogs->showMessage(shown + ": " + read.error);
+    return -1;
+  }
+  doc.PointSequences[letter] = std::move(read.points);
+  return static_cast<int>(doc.PointSequences[letter].size());
+}
 
 EntryWindowResult Tlpnavi::OpenEntryWindow(int entry, int maxIndex, std::uint8_t mode, int left) {
   ShowCorrectForm(entry, maxIndex, mode, left);
@@ -309,8 +430,10 @@ void Tlpnavi::RecompileMacro() {
 }
 
 void Tlpnavi::ListChanged() {
+  SyncMenuState();
   const NavigatorList& list = model_.List();
-  const TListLayout& layout = model_.Layout;
+  TListLayout& layout = model_.Layout;
+  layout.visibleWidth = scrollBox_->viewport()->width() - layout.listIndent;
   const int height = std::max(list.bottom + 4, scrollBox_->viewport()->height());
   textCanvas_.Resize(layout.imageWidth, height);
   labelCanvas_.Resize(layout.listIndent, height);

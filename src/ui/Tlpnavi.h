@@ -1,25 +1,37 @@
 #pragma once
-// The navigator window: the document's entry list in a scroll box (the label column
-// `flabel` beside the entry texts `Text`), the tool panel and the status bar whose first
-// panel docks the windows. It creates the graph window, answers its list logic
-// (NavigatorModel) as its host, and keeps itself beside the graph window. The menus, the
-// tool buttons and the memo are added to it by the navigator's commands.
+// The navigator window: the main menu, the tool panel with its buttons, the document's
+// entry list in a scroll box (the label column `flabel` beside the entry texts `Text`),
+// the memo and the status bar whose first panel docks the windows. It creates the graph
+// window, answers its list logic (NavigatorModel) as its host, keeps itself beside the
+// graph window and runs the document commands (TlpnaviCommands.cpp); the menus and
+// buttons are built in TlpnaviMenus.cpp.
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "platform/RasterCanvas.h"
 #include "platform/Screen.h"
 #include "ui/NavigatorModel.h"
 
 class CanvasView;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
 class QScrollArea;
+class QToolButton;
 class StatusPanels;
 class Tgraph;
 namespace platform {
 class Dialogs;
 }
+
+// The starting mode an equation file is saved with for an animation mode.
+int SaveStartingMode(int animationMode);
 
 class Tlpnavi : public QWidget, public NavigatorHost {
  public:
@@ -46,7 +58,8 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void RebuildEquationList() { model_.RebuildEquationList(); }
   void RefreshAfterEdit() { model_.RefreshAfterEdit(); }
   void DeleteEntry(int entry, std::uint8_t action) { model_.DeleteEntry(entry, action); }
-  void UpdateMenuState(int enable) { model_.UpdateMenuState(enable); }
+  void UpdateMenuState(int enable);
+  void SetCalculusMenuEnabled(bool enable);
   // The list images take no clicks while a calculus animation runs.
   void EnableNavigatorText(bool enable);
   // The label column's width follows the line-width setting (30, 40, 50); list rebuilt.
@@ -55,20 +68,64 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void SetScrollPosition(int position);
   // The navigator's part of a new document (before a file is read, and "新規作成").
   void ResetDocument();
+  // "新規作成" and the document's reset before it.
+  void ResetForNewFile();
 
   // --- what the entry window and the menus ask ---
-  void SetFileMenuEnabled(bool enabled) { fileMenuEnabled_ = enabled; }
-  bool FileMenuEnabled() const { return fileMenuEnabled_; }
+  void SetFileMenuEnabled(bool enabled);
   // Height of the memo while it is shown; 0 while hidden.
-  int MemoHeight() const { return 0; }
+  int MemoHeight() const;
+
+  // --- commands of the menus and the tool buttons ---
+  void alldeleteClick();                      // "新規作成"
+  void equationLoadClick(bool fromDemo);      // "式の読み込み", "DEMOを開く"
+  void equationsaveClick();                   // "登録した式の保存"
+  void dimentionClick();                      // plane / space
+  void ClipboardCopy(bool blackAndWhite);     // "color", "白黒"
+  void graphsaveClick();                      // " グラフをファイルに保存"
+  void SetSerialSavingAllowed(bool allowed);  // "連番ファイル保存可能" / "不可能"
+  void gsaveBTClick(bool down);               // serial saving on or off
+  void StopSerialSaving();
+  void loadpictureClick(bool down);  // background picture on or off
+  void labelenterClick();            // "Label表示", "Ａ"
+  void paraBTClick();
+  void intervalBTClick();
+  // "平均変化率" 0, "接線の変化" 1, "区分求積" 2, "定積分・基本定理" 3.
+  void CalculusItemClick(int item);
+  void zahyouClick();  // "画面設定"
+  void printbtClick();
+  void wplayClick(int slot);
+  void wvClick(int slot);
+  void N4Click();                       // file association
+  void ShowHelpPage(const char* page);  // a page of the manual folder
+  void FhlpBTClick();
+  void memoBTClick(bool down);
+  // The menu's and the button's captions for the current dimension.
+  void UpdateDimensionButton();
+  // Plane-only controls (calculus menu, background and interval buttons) shown or hidden.
+  void SetSpaceControls(bool space);
+  // Memo and list share the room under the tool panel; the memo shows the document's lines.
+  void LayoutMemoPanel();
+  void ApplyMemoFont();
+  // The background button released (the picture was removed).
+  void ReleaseBackgroundButton();
+  void PressBackgroundButton();
 
   // --- services other work installs ---
-  // Reads a CSV point list into a letter's point sequence (see NavigatorHost).
-  std::function<int(int letter)> importCsvPoints;
   std::function<void()> compileMacro;
   platform::Dialogs* dialogs = nullptr;
 
   // --- parts, for the program and tests ---
+  // Menu items and tool buttons by component name; nullptr for another name.
+  QAction* MenuItem(const std::string& name) const;
+  QToolButton* ToolButton(const std::string& name) const;
+  QMenuBar* MainMenu() const { return menuBar_; }
+  QMenu* PointMenu() const { return pointMenu_; }
+  QMenu* PictureMenu() const { return popupMenu1_; }
+  QPlainTextEdit* Memo() const { return memo_; }
+  // The right-click menu of the entry list for the row at (x, y) of the text image, as it
+  // would pop up; nullptr where none opens.
+  QMenu* PreparePointMenu(int x, int y);
   StatusPanels* StatusBar() const { return statusBar_; }
   CanvasView* TextImage() const { return text_; }
   CanvasView* LabelImage() const { return flabel_; }
@@ -95,14 +152,40 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Double clicks on the memo.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void LayoutParts();
   void TextMouseMove(int x, int y);
+  void TextReleased(int x, int y);
+  void TextContextMenu(int x, int y);
   void LabelMouseMove(int x, int y);
   void SetHover(int entry);
+  void StatusBarClick(int x);
+  void SyncMenuState();
+  // TlpnaviMenus.cpp
+  void BuildMenus();
+  void BuildToolPanel();
+  void BuildPointMenu();
+  void ShowSoundItems();
+  void PointMenuChosen(const std::string& name, int code);
+  QAction* AddItem(QMenu* menu, const std::string& name, const char* caption, std::function<void()> command);
+  QToolButton* AddButton(const std::string& name, const char* caption, const char* hint, bool toggle);
+  // TlpnaviCommands.cpp
+  void OpenEquationFile(const std::filesystem::path& folder);
+  void MemoChanged();
 
   const platform::Screen& screen_;
+  QMenuBar* menuBar_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* difMenu_ = nullptr;
+  QMenu* popupMenu1_ = nullptr;
+  QMenu* pointMenu_ = nullptr;
+  std::map<std::string, QAction*> menuItems_;
+  std::map<std::string, QToolButton*> buttons_;
+  QPlainTextEdit* memo_ = nullptr;
+  QToolButton* fhlpBT_ = nullptr;
   QWidget* itempanel_ = nullptr;
   QScrollArea* scrollBox_ = nullptr;
   QWidget* listPane_ = nullptr;
@@ -113,7 +196,7 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   gfx::RasterCanvas labelCanvas_{1, 1};
   NavigatorModel model_;
   std::unique_ptr<Tgraph> graph_;
-  bool fileMenuEnabled_ = true;
+  bool memoLoading_ = false;
 };
 
 // The program's navigator while it exists.

@@ -130,6 +130,14 @@ TEST_F(NavigatorModelTest, ACsvPointListIsReadBeforeTheEntryWindow) {
   EXPECT_EQ(host.redraws, 2);  // once for the points read, once after the entry
 }
 
+TEST_F(NavigatorModelTest, ACorrectedPointSequenceOffersEachOfItsPoints) {
+  AddTestPoint('B', {}, 100);
+  doc.PointSequences[2].assign(3, TSpacePoint{});
+  host.entryWindows = {EntryWindowResult::Cancelled};
+  ClickEntry(1, kKindPoint);
+  EXPECT_TRUE(Called("entry 1,3,1 at 304"));
+}
+
 TEST_F(NavigatorModelTest, ACorrectionRedrawsOnlyWhenSomethingChanged) {
   AddTestEntry(kKindExplicit, {"a*x"});
   host.entryWindows = {EntryWindowResult::Accepted, EntryWindowResult::Accepted};

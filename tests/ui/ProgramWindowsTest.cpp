@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "NavigatorFixture.h"
+#include "ProgramWindowsFixture.h"
 #include "WhenModal.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
@@ -23,15 +24,15 @@
 #include "render/TickSteps.h"
 #include "support/GuiApp.h"
 #include "ui/CanvasView.h"
-#include "ui/PaletteModel.h"
-#include "ui/Tclpanel.h"
-#include "ui/Tcorrectform.h"
-#include "ui/Tkeyfunc.h"
 #include "ui/GraphToolStrip.h"
+#include "ui/PaletteModel.h"
 #include "ui/ProgramWindows.h"
 #include "ui/StatusPanels.h"
 #include "ui/TAboutBox1.h"
+#include "ui/Tclpanel.h"
+#include "ui/Tcorrectform.h"
 #include "ui/Tgraph.h"
+#include "ui/Tkeyfunc.h"
 #include "ui/Tlabeleditor.h"
 #include "ui/Tlpnavi.h"
 #include "ui/Twarning.h"
@@ -40,52 +41,6 @@ namespace {
 
 const std::filesystem::path kSampleDocument =
     std::filesystem::path(LP_SOURCE_DIR) / "fuzz" / "seeds" / "fuzz_equation_reader" / "plane.lpw";
-
-// The program's windows on a fixed 1280 x 1024 screen, with a timer driven by hand.
-class ProgramWindowsTest : public UiStateTest {
- protected:
-  void SetUp() override {
-    EnsureGuiApp();
-    UiStateTest::SetUp();
-    ResetRenderState();
-    auto backend = std::make_unique<platform::FakeTimerBackend>();
-    timer = backend.get();
-    Timer1().SetBackend(std::move(backend));
-    Timer1().JobCode = job::Idle;
-  }
-  void TearDown() override {
-    windows.reset();
-    Timer1().SetBackend(nullptr);
-    ResetRenderState();
-    UiStateTest::TearDown();
-  }
-  void Start(std::vector<std::string> arguments = {}) {
-    windows = std::make_unique<ProgramWindows>(screen, std::move(arguments));
-    graph->dialogs = &dialogs;
-    graph->helpPages = &help;
-    graph->quitProgram = [this] { ++quits; };
-    lpnavi->dialogs = &dialogs;
-  }
-  void ShowAndTick() {
-    windows->Show();
-    QApplication::processEvents();
-    ASSERT_TRUE(timer->advanceToNextTick());
-    QApplication::processEvents();
-  }
-  static int NonWhite(const gfx::RasterCanvas& c, int width, int height) {
-    int n = 0;
-    for (int y = 0; y < height; y += 2)
-      for (int x = 0; x < width; x += 2) n += c.Pixel(x, y) != gfx::kWhite;
-    return n;
-  }
-
-  platform::FakeScreen screen;
-  platform::FakeDialogs dialogs;
-  platform::FakeHelpPages help;
-  platform::FakeTimerBackend* timer = nullptr;
-  std::unique_ptr<ProgramWindows> windows;
-  int quits = 0;
-};
 
 TEST_F(ProgramWindowsTest, StartUpCreatesTheWindowsInOrderAndSizesThemBesideEachOther) {
   Start();

@@ -1,0 +1,3 @@
+#include "ui/MenuWindowHooks.h"
+
+TMenuWindowHooks MenuWindowHooks;

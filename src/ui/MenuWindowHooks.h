@@ -1,0 +1,27 @@
+#pragma once
+// The windows the navigator's menus, its tool buttons and the graph's pop-up menu open
+// that are built beside this work: the calculus animations, the interval panel, the
+// view-settings windows, printing and sound. Each sets its hook when
+// it lands; while a hook is unset its menu item is there and choosing it does nothing.
+struct TMenuWindowHooks {
+  // The calculus menu's windows, opened after the timer stopped and CalculusActive set.
+  void (*openMeanRate)() = nullptr;
+  void (*openTangent)() = nullptr;
+  void (*openRiemannSums)() = nullptr;
+  void (*openIntegral)() = nullptr;
+  // Before another document: the Riemann or integral window and the tangent window close.
+  void (*closeCalculusWindows)() = nullptr;
+  void (*closeTangentWindow)() = nullptr;
+  // "区間設定": the panel placed and shown in interval mode.
+  void (*showIntervalPanel)() = nullptr;
+  // "画面設定": the plane or space view-settings window, placed at (left, top).
+  void (*showScreenSettings)(int left, int top) = nullptr;
+  // A pop-up choice changed the axes or their units: an open view-settings window follows.
+  void (*syncRangeForm)() = nullptr;
+  // The print button: the print-settings window, modally.
+  void (*showPrintSettings)() = nullptr;
+  // "音を鳴らす": the sound of a slot played.
+  void (*playSound)(int slot) = nullptr;
+};
+
+extern TMenuWindowHooks MenuWindowHooks;

@@ -1,0 +1,67 @@
+#pragma once
+// The program's windows, made as the program block makes them, on a fixed 1280 x 1024
+// screen, with scripted dialogs, help pages and clipboard and a timer driven by hand.
+#include <QApplication>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "animate/TimerJobs.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/HelpPages.h"
+#include "platform/Screen.h"
+#include "platform/Timer.h"
+#include "render/RenderState.h"
+#include "support/GuiApp.h"
+#include "ui/ProgramWindows.h"
+#include "ui/Tgraph.h"
+#include "ui/Tlpnavi.h"
+#include "ui/UiStateFixture.h"
+
+class ProgramWindowsTest : public UiStateTest {
+ protected:
+  void SetUp() override {
+    EnsureGuiApp();
+    UiStateTest::SetUp();
+    ResetRenderState();
+    auto backend = std::make_unique<platform::FakeTimerBackend>();
+    timer = backend.get();
+    Timer1().SetBackend(std::move(backend));
+    Timer1().JobCode = job::Idle;
+  }
+  void TearDown() override {
+    windows.reset();
+    Timer1().SetBackend(nullptr);
+    ResetRenderState();
+    UiStateTest::TearDown();
+  }
+  void Start(std::vector<std::string> arguments = {}) {
+    windows = std::make_unique<ProgramWindows>(screen, std::move(arguments));
+    graph->dialogs = &dialogs;
+    graph->helpPages = &help;
+    graph->clipboard = &clipboard;
+    graph->quitProgram = [this] { ++quits; };
+    lpnavi->dialogs = &dialogs;
+  }
+  void ShowAndTick() {
+    windows->Show();
+    QApplication::processEvents();
+    ASSERT_TRUE(timer->advanceToNextTick());
+    QApplication::processEvents();
+  }
+  static int NonWhite(const gfx::RasterCanvas& c, int width, int height) {
+    int n = 0;
+    for (int y = 0; y < height; y += 2)
+      for (int x = 0; x < width; x += 2) n += c.Pixel(x, y) != gfx::kWhite;
+    return n;
+  }
+
+  platform::FakeScreen screen;
+  platform::FakeDialogs dialogs;
+  platform::FakeHelpPages help;
+  platform::FakeClipboard clipboard;
+  platform::FakeTimerBackend* timer = nullptr;
+  std::unique_ptr<ProgramWindows> windows;
+  int quits = 0;
+};
