@@ -1,7 +1,7 @@
 #pragma once
 // A small document for the macro tests (two explicit functions a*x and x^2+b, a
 // parametric curve, point A given by constants, point B constructed from A, one label),
-// a macro host that logs what a run asks of the program, a message pump that can act
+// every variable 0, a macro host that logs what a run asks of the program, a message pump that can act
 // like a click, and a clock that moves 10 ms at every look.
 #include <gtest/gtest.h>
 
@@ -28,15 +28,24 @@ struct LoggingMacroHost : MacroHost {
   std::filesystem::path demoFolder = "/docs/demo";
   std::vector<std::filesystem::path> existing;
   int draws = 0;  // redraws of a parameter step
+  std::vector<std::vector<int>> changesAtRedraw;  // the change list's codes at each of them
+  char watched = 'i';
+  std::vector<Extended> seen;  // the watched variable at each "show"
   std::vector<std::string> entriesShownAtRedraw;  // the shown flags of entries 1..2 at each graph redraw
 
   void Log(const std::string& s) { log.push_back(s); }
   void ApplyParameterValues(int mode) override { Log("apply " + std::to_string(mode)); }
   void RedrawForParameters() override {
     ++draws;
+    std::vector<int> codes;
+    for (const TValueNode* n = settings.ValueChangeList; n; n = n->next) codes.push_back(n->code);
+    changesAtRedraw.push_back(codes);
     Log("redraw");
   }
-  void ShowParameterValues() override { Log("values"); }
+  void ShowParameterValues() override {
+    seen.push_back(ReadVariable(doc.VariableValues, watched));
+    Log("values");
+  }
   void RepaintGraphs() override { Log("repaint"); }
   void StopTimer() override { Log("timer off"); }
   void SetMacroControlsEnabled(bool enabled) override { Log(enabled ? "controls on" : "controls off"); }
@@ -88,6 +97,7 @@ struct MacroTest : StateTest {
     AddPoint('A', kByCoordinates, {"1", "2", "", "0"});
     AddPoint('B', 1, {"A"});  // constructed: it does not move with the mouse
     doc.LabelCount = 1;
+    doc.VariableValues = TVariableValues{};  // every variable 0
     macros.SetHost(&host);
     macros.SetPump(&pump);
     macros.SetClock([this] { return now += 10; });
