@@ -1,5 +1,6 @@
 #include "ui/ProgramHosts.h"
 
+#include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
@@ -51,7 +52,13 @@ void ProgramPanelHooks::PlacePanel(bool atCreation, int height, int& left, int& 
   if (top + height > navigatorBottom + 40) top = navigatorBottom - 40 - height;
 }
 
+int ProgramPanelHooks::NavigatorHeight() { return lpnavi ? lpnavi->frameGeometry().height() : 0; }
+
+int ProgramPanelHooks::NavigatorBottom() { return lpnavi ? lpnavi->frameGeometry().bottom() + 1 : 0; }
+
 std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo; }
+
+void ProgramPanelHooks::RunMacroChangeHandlers(const TValueNode* changes) { Macros().RunMacroChangeHandlers(changes); }
 
 // --- equation files ---
 
@@ -145,6 +152,8 @@ void ProgramFileHost::RefreshGraphControls() {
 void ProgramFileHost::CompileMacro() {
   if (lpnavi && lpnavi->compileMacro) lpnavi->compileMacro();
 }
+
+void ProgramFileHost::RunMacroOnload() { Macros().RunMacroOnload(); }
 
 // --- the entry window ---
 

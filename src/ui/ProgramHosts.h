@@ -24,7 +24,10 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   void EnableNavigator() override;
   void PlacePanel(bool atCreation, int height, int& left, int& top) override;
+  int NavigatorHeight() override;
+  int NavigatorBottom() override;
   std::filesystem::path DemoFolder() override;
+  void RunMacroChangeHandlers(const TValueNode* changes) override;
 };
 
 class ProgramFileHost : public EquationFileHost {
@@ -52,6 +55,7 @@ class ProgramFileHost : public EquationFileHost {
   void ShowParameterValues() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;
+  void RunMacroOnload() override;
 };
 
 class ProgramEntryFormHost final : public EntryFormHost {

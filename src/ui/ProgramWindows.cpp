@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
+#include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "ui/GraphWindowLogic.h"
@@ -18,6 +20,8 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
   ParameterPanel().SetHooks(&panelHooks_);
+  Macros().SetHost(&macroHost_);
+  Macros().SetPump(&macroPump_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
   Timer1().SetJobAction(job::Startup, [this] {
     if (graph) graph->ContinueStartup(arguments_);
@@ -25,22 +29,28 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
 
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
+  macronavi_ = std::make_unique<TMacronavi>();
+  macronavi_->openHelp = [] { OpenManualPage("macro.html"); };
 
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->helpPages = &helpPages_;
   graph->quitProgram = [] { QCoreApplication::quit(); };
   lpnavi->dialogs = &dialogs_;
+  lpnavi->compileMacro = [] { Macros().CompileMacro(); };
 }
 
 ProgramWindows::~ProgramWindows() {
   Timer1().SetEnabled(false);
   Timer1().SetJobAction(job::Startup, nullptr);
   FreeAboutBox();
+  macronavi_.reset();
   panel_.reset();
   dialogs_.setParent(nullptr);
   delete lpnavi;
   SetManualPageOpener(nullptr);
+  Macros().SetPump(nullptr);
+  Macros().SetHost(nullptr);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
   SetEquationFileHost(nullptr);
