@@ -35,7 +35,11 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->helpPages = &helpPages_;
-  graph->quitProgram = [] { QCoreApplication::quit(); };
+  // A running macro ends first, or its loop would keep the program alive.
+  graph->quitProgram = [] {
+    Macros().StopMacro();
+    QCoreApplication::quit();
+  };
   lpnavi->dialogs = &dialogs_;
   lpnavi->compileMacro = [] { Macros().CompileMacro(); };
 }
