@@ -1,7 +1,6 @@
 #include "animate/MacroCompiler.h"
 
 #include <array>
-#include <new>
 
 #include "animate/MacroLanguage.h"
 #include "animate/MacroStatementReader.h"
