@@ -36,6 +36,10 @@ class ParameterPanelHooks {
   // at the graph window's right edge, moved up when its bottom would lie more than 40
   // pixels below the navigator's. The default leaves the position alone.
   virtual void PlacePanel(bool atCreation, int height, int& left, int& top) {}
+  // The navigator's outer height and bottom edge (0 when there is no navigator): the
+  // macro editor opened beside the panel stays within them.
+  virtual int NavigatorHeight() { return 0; }
+  virtual int NavigatorBottom() { return 0; }
   // The folder of the demo documents (the last loaded or saved file's folder).
   virtual std::filesystem::path DemoFolder() { return {}; }
 

@@ -10,9 +10,15 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
+#include <climits>
 
+#include "animate/MacroRuns.h"
+#include "animate/TMacronavi.h"
+#include "formula/DocumentState.h"
 #include "platform/Color.h"
+#include "platform/EventPump.h"
 #include "platform/HelpPages.h"
+#include "platform/Sjis.h"
 
 namespace {
 
@@ -21,7 +27,10 @@ constexpr int kWidth = 286;
 constexpr int kGroupTop = 2, kGroupHeight = 42;
 constexpr int kLabelTop = 46, kLabelHeight = 20;  // labelpanel: the rows stack from its bottom
 constexpr int kRowHeight = 26;
-constexpr int kNaviHeight = 30;
+constexpr int kNaviHeight = 106;  // the help link and the macro group
+// The macro group: stop, the editor button and the status in a row, then three rows of
+// three macro buttons.
+constexpr int kMacroRowTop = 30, kMacroButtonWidth = 92, kMacroButtonHeight = 22, kMacroRowStep = 24;
 // Columns of a row.
 constexpr int kCaptionX = 2, kCaptionW = 28;
 constexpr int kUpX = 32, kDownX = 52, kArrowW = 19;
@@ -128,6 +137,7 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
     platform::QtHelpPages pages;
     pages.open(model_.Hooks().DemoFolder() / "external.html");
   });
+  BuildMacroGroup();
 
   model_.SetChangedHandler([this] { Sync(); });
   model_.FormCreate();
@@ -227,6 +237,75 @@ void TValueChange::BuildRow(int row) {
   connect(nul, &QToolButton::clicked, this, [this, row] { model_.ClearIncrement(row); });
 
   rows_[row] = {panel, value, increment};
+}
+
+void TValueChange::BuildMacroGroup() {
+  QToolButton* stop = MakeButton(navipanel_, "stop", QString::fromUtf8("中止"), 4, 4, 48, 22);
+  connect(stop, &QToolButton::clicked, this, [] { Macros().StopMacro(); });
+  macroedit_ = MakeButton(navipanel_, "macroedit", QString::fromUtf8("編集"), 54, 4, 48, 22);
+  connect(macroedit_, &QToolButton::clicked, this, [this] { macroeditcli(); });
+  macroStatus_ = new QLabel(navipanel_);
+  macroStatus_->setGeometry(104, 4, kWidth - 200, 22);
+  macroStatus_->hide();
+  Register("macrostatus", macroStatus_);
+  for (int n = 1; n <= 9; ++n) {
+    const int column = (n - 1) % 3, line = (n - 1) / 3;
+    QToolButton* b = MakeButton(navipanel_, "macro" + std::to_string(n), QString(), 4 + column * (kMacroButtonWidth + 1),
+                                kMacroRowTop + line * kMacroRowStep, kMacroButtonWidth, kMacroButtonHeight);
+    b->setCheckable(true);
+    b->setEnabled(false);
+    connect(b, &QToolButton::clicked, this, [this, n] { macroButtonClick(n); });
+    macroButtons_[n - 1] = b;
+  }
+}
+
+void TValueChange::ShowMacroButtons(const std::array<std::string, 9>& captions) {
+  macroCaptions_ = captions;
+  for (int n = 0; n < 9; ++n) {
+    macroButtons_[n]->setText(QString::fromStdString(sjis::ToUtf8(captions[n])));
+    macroButtons_[n]->setEnabled(!captions[n].empty());
+  }
+}
+
+void TValueChange::SetMacroButtonsEnabled(bool enabled) {
+  for (int n = 0; n < 9; ++n) macroButtons_[n]->setEnabled(enabled && !macroCaptions_[n].empty());
+}
+
+void TValueChange::ReleaseMacroButtons() {
+  for (int n = 0; n < 5; ++n) macroButtons_[n]->setChecked(false);
+}
+
+void TValueChange::ShowMacroStatus(bool visible, const std::string& utf8) {
+  macroStatus_->setText(QString::fromStdString(utf8));
+  macroStatus_->setVisible(visible);
+}
+
+void TValueChange::SetMacroControlsEnabled(bool enabled) {
+  for (int row = 0; row < kParameterRowCount; ++row) {
+    const char letter = kParameterRows[row].letter;
+    if (letter != 'h' && letter != 'q') rows_[row].panel->setEnabled(enabled);
+  }
+  Component("kizamichange")->setEnabled(enabled);
+  allUp_->setEnabled(enabled);
+  allDown_->setEnabled(enabled);
+  macroedit_->setEnabled(enabled);
+}
+
+void TValueChange::macroButtonClick(int number) {
+  QToolButton* b = macroButtons_[number - 1];
+  b->setChecked(true);
+  platform::QtEventPump().pumpMessages();
+  Macros().RunMacroProcedureByNumber(number);
+  b->setChecked(false);
+}
+
+void TValueChange::macroeditcli() {
+  if (settings.MacroRunning || !Macronavi) return;
+  SetMacroButtonsEnabled(false);
+  ParameterPanelHooks& hooks = model_.Hooks();
+  const int bottom = hooks.NavigatorBottom();
+  Macronavi->PlaceBeside(x(), y(), bottom > 0 ? bottom : INT_MAX, hooks.NavigatorHeight());
+  Macronavi->ShowEditor();
 }
 
 void TValueChange::ShowParameterForm() {

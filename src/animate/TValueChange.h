@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "animate/ParameterPanelModel.h"
 
@@ -32,6 +33,22 @@ class TValueChange : public QWidget {
   // The part of the window below the rows where the after-image and macro controls go.
   QWidget* NaviPanel() const { return navipanel_; }
 
+  // --- the macro group: the buttons of the tagged procedures, stop, the editor ---
+  // Captions of the macro buttons 1..9 (CP932); a button without a caption is disabled.
+  void ShowMacroButtons(const std::array<std::string, 9>& captions);
+  void SetMacroButtonsEnabled(bool enabled);
+  // Buttons 1..5 shown released.
+  void ReleaseMacroButtons();
+  // The status label, visible with the text (UTF-8) or hidden.
+  void ShowMacroStatus(bool visible, const std::string& utf8);
+  // While a procedure runs: the rows of a, b, c, d, k, m, n, p, s, t, θ and ω, the step
+  // width, the all-up and all-down buttons and the editor button.
+  void SetMacroControlsEnabled(bool enabled);
+  // A macro button clicked: shown pressed while its procedure runs.
+  void macroButtonClick(int number);
+  // The editor button: the editor beside the panel, modal (nothing while a macro runs).
+  void macroeditcli();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -50,6 +67,7 @@ class TValueChange : public QWidget {
   void HoldButton(QToolButton* button, int code);
   void Sync();
   void Register(const std::string& name, QWidget* widget);
+  void BuildMacroGroup();
 
   ParameterPanelModel& model_;
   std::array<RowWidgets, kParameterRowCount> rows_{};
@@ -59,6 +77,10 @@ class TValueChange : public QWidget {
   QWidget* labelpanel_ = nullptr;
   QWidget* navipanel_ = nullptr;
   QMenu* angleMenu_ = nullptr;
+  std::array<QToolButton*, 9> macroButtons_{};
+  std::array<std::string, 9> macroCaptions_{};
+  QToolButton* macroedit_ = nullptr;
+  QLabel* macroStatus_ = nullptr;
   std::vector<std::pair<std::string, QWidget*>> components_;
   bool guard_ = false;  // the window sets its controls itself: no reactions
 };

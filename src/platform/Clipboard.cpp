@@ -11,4 +11,9 @@ void QtClipboard::setImage(const QImage& image) {
   QGuiApplication::clipboard()->setImage(image);
 }
 
+void QtClipboard::setText(const std::string& utf8) {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(utf8));
+}
+
 }  // namespace platform

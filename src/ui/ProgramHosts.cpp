@@ -1,5 +1,6 @@
 #include "ui/ProgramHosts.h"
 
+#include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
@@ -52,7 +53,13 @@ void ProgramPanelHooks::PlacePanel(bool atCreation, int height, int& left, int& 
   if (top + height > navigatorBottom + 40) top = navigatorBottom - 40 - height;
 }
 
+int ProgramPanelHooks::NavigatorHeight() { return lpnavi ? lpnavi->frameGeometry().height() : 0; }
+
+int ProgramPanelHooks::NavigatorBottom() { return lpnavi ? lpnavi->frameGeometry().bottom() + 1 : 0; }
+
 std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo; }
+
+void ProgramPanelHooks::RunMacroChangeHandlers(const TValueNode* changes) { Macros().RunMacroChangeHandlers(changes); }
 
 // --- equation files ---
 
@@ -170,6 +177,8 @@ void ProgramFileHost::CompileMacro() {
 void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
   if (graph && graph->dialogs) graph->dialogs->showMessage(message);
 }
+
+void ProgramFileHost::RunMacroOnload() { Macros().RunMacroOnload(); }
 
 // --- the entry window ---
 

@@ -24,7 +24,10 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   void EnableNavigator() override;
   void PlacePanel(bool atCreation, int height, int& left, int& top) override;
+  int NavigatorHeight() override;
+  int NavigatorBottom() override;
   std::filesystem::path DemoFolder() override;
+  void RunMacroChangeHandlers(const TValueNode* changes) override;
 };
 
 class ProgramFileHost : public EquationFileHost {
@@ -57,6 +60,7 @@ class ProgramFileHost : public EquationFileHost {
   void RefreshGraphControls() override;
   void CompileMacro() override;
   void ReportDeferredLoadFailure(const std::string& message) override;
+  void RunMacroOnload() override;
 };
 
 class ProgramEntryFormHost final : public EntryFormHost {

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
+#include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "ui/GraphWindowLogic.h"
@@ -19,6 +21,8 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
   ParameterPanel().SetHooks(&panelHooks_);
+  Macros().SetHost(&macroHost_);
+  Macros().SetPump(&macroPump_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
   Timer1().SetJobAction(job::Startup, [this] {
     if (graph) graph->ContinueStartup(arguments_);
@@ -26,14 +30,21 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
 
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
+  macronavi_ = std::make_unique<TMacronavi>();
+  macronavi_->openHelp = [] { OpenManualPage("macro.html"); };
   labelEditor_ = std::make_unique<Tlabeleditor>();
 
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->helpPages = &helpPages_;
   graph->clipboard = &clipboard_;
-  graph->quitProgram = [] { QCoreApplication::quit(); };
+  // A running macro ends first, or its loop would keep the program alive.
+  graph->quitProgram = [] {
+    Macros().StopMacro();
+    QCoreApplication::quit();
+  };
   lpnavi->dialogs = &dialogs_;
+  lpnavi->compileMacro = [] { Macros().CompileMacro(); };
   labelEditor_->dialogs = &dialogs_;
 }
 
@@ -42,10 +53,13 @@ ProgramWindows::~ProgramWindows() {
   Timer1().SetJobAction(job::Startup, nullptr);
   FreeAboutBox();
   labelEditor_.reset();
+  macronavi_.reset();
   panel_.reset();
   dialogs_.setParent(nullptr);
   delete lpnavi;
   SetManualPageOpener(nullptr);
+  Macros().SetPump(nullptr);
+  Macros().SetHost(nullptr);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
   SetEquationFileHost(nullptr);

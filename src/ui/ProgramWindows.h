@@ -1,20 +1,24 @@
 #pragma once
 // The program block's windows, created in the program's order: the about window (which,
 // on the first start, is the splash and creates the navigator, which creates the graph
-// window, the main form), then the parameter panel and the label editor. The hosts of
-// the libraries below are installed first and removed last. The graph window is shown
-// at the end, as the main form is; its first show places both windows and arms the
-// start-up timer job, whose tick opens the equation file named by the arguments.
+// window, the main form), then the parameter panel, the macro editor and the label
+// editor. The hosts of the libraries below are installed first and removed last. The
+// graph window is shown at the end, as the main form is; its first show places both
+// windows and arms the start-up timer job, whose tick opens the equation file named by
+// the arguments.
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/EventPump.h"
 #include "platform/HelpPages.h"
 #include "platform/Screen.h"
 #include "ui/ProgramHosts.h"
+#include "ui/ProgramMacroHost.h"
 
+class TMacronavi;
 class TValueChange;
 class Tlabeleditor;
 
@@ -30,6 +34,7 @@ class ProgramWindows {
   void Show();
 
   TValueChange& Panel() { return *panel_; }
+  TMacronavi& MacroEditor() { return *macronavi_; }
 
  private:
   const platform::Screen& screen_;
@@ -38,9 +43,12 @@ class ProgramWindows {
   ProgramPanelHooks panelHooks_;
   ProgramFileHost fileHost_;
   ProgramEntryFormHost entryHost_;
+  ProgramMacroHost macroHost_;
+  platform::QtEventPump macroPump_;
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
   platform::QtClipboard clipboard_;
   std::unique_ptr<TValueChange> panel_;
+  std::unique_ptr<TMacronavi> macronavi_;
   std::unique_ptr<Tlabeleditor> labelEditor_;
 };

@@ -7,6 +7,8 @@
 #include <QToolButton>
 
 #include "PanelFixture.h"
+#include "animate/MacroCompiler.h"
+#include "animate/MacroRuns.h"
 #include "animate/TValueChange.h"
 #include "support/GuiApp.h"
 
@@ -130,6 +132,37 @@ TEST_F(WindowTest, TheFirstCloseInIdleWorkKeepsTheWindowOpen) {
   QCloseEvent second;
   QApplication::sendEvent(window.get(), &second);
   EXPECT_TRUE(second.isAccepted());
+}
+
+TEST_F(WindowTest, TheMacroGroupRunsTheTaggedProceduresAndStopsThem) {
+  UseParameters("ah");
+  window->ShowParameterForm();
+  for (int n = 1; n <= 9; ++n) EXPECT_FALSE(Button("macro" + std::to_string(n))->isEnabled());
+  doc.MacroLines = {"sub go() #1", "b=5", "end sub", "sub " + sj("動く") + "() #3", "end sub"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  window->ShowMacroButtons(MacroButtonCaptions(settings.MacroProgram));
+  EXPECT_TRUE(Button("macro1")->isEnabled());
+  EXPECT_FALSE(Button("macro2")->isEnabled());
+  EXPECT_EQ(Button("macro3")->text(), QString::fromUtf8("動く"));
+  Button("macro1")->click();
+  EXPECT_EQ(Cell('b'), 5.0f);
+  EXPECT_FALSE(Button("macro1")->isChecked());
+
+  window->SetMacroControlsEnabled(false);
+  EXPECT_FALSE(window->Component("apanel")->isEnabled());
+  EXPECT_TRUE(window->Component("h_panel")->isEnabled());
+  EXPECT_FALSE(window->Component("kizamichange")->isEnabled());
+  EXPECT_FALSE(Button("macroedit")->isEnabled());
+  EXPECT_TRUE(Button("stop")->isEnabled());
+  settings.MacroRunning = 1;
+  Button("stop")->click();
+  EXPECT_EQ(settings.MacroRunning, 0);
+  window->SetMacroControlsEnabled(true);
+  EXPECT_TRUE(window->Component("apanel")->isEnabled());
+
+  window->ShowMacroStatus(true, "データ2 に録音中");
+  EXPECT_TRUE(Visible("macrostatus"));
+  EXPECT_EQ(Label("macrostatus")->text(), QString::fromUtf8("データ2 に録音中"));
 }
 
 }  // namespace

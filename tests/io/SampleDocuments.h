@@ -36,7 +36,7 @@ inline void SetPointSequence(int letter, std::initializer_list<std::array<Extend
 inline void AddCommonParts(FakeFileHost& host) {
   doc.MemoLines = {sj("メモ") + Japanese(), "", "second", "third"};
   doc.MemoFont = Tlfont{sj("ＭＳ ゴシック"), 13, 0, 2};
-  doc.MacroLines = {"#1 " + sj("動かす"), "for a=0 to 1 step 0.1", "draw", "next a", "end"};
+  doc.MacroLines = {"sub " + sj("動かす") + "() #1", "for a=0 to 1 step 0.1", "draw", "next a", "end sub"};
   doc.GraphFontCustom = 1;
   doc.GraphFont = Tlfont{sj("ＭＳ Ｐゴシック"), 14, 0, 3};
   doc.PointLabelFont = Tlfont{"Times New Roman", 10, 0, 1};

@@ -23,4 +23,10 @@ TEST(QtClipboardTest, HoldsACopyOfThePicture) {
   EXPECT_EQ(held.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
 }
 
+TEST(QtClipboardTest, HoldsText) {
+  platform::QtClipboard clipboard;
+  clipboard.setText("sub 動く() #1\nend sub");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("sub 動く() #1\nend sub"));
+}
+
 }  // namespace

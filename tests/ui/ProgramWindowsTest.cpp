@@ -14,6 +14,7 @@
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
 #include "WhenModal.h"
+#include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "io/EquationFileCommands.h"
@@ -50,6 +51,8 @@ TEST_F(ProgramWindowsTest, StartUpCreatesTheWindowsInOrderAndSizesThemBesideEach
   ASSERT_NE(lpnavi, nullptr);
   ASSERT_NE(graph, nullptr);
   EXPECT_NE(ValueChange, nullptr);
+  ASSERT_NE(Macronavi, nullptr);
+  EXPECT_FALSE(Macronavi->isVisible());
   // 3 x 1280 < 4 x 1024: the graph window is 960 high with a square drawing area.
   EXPECT_EQ(graph->height(), 960);
   EXPECT_EQ(graph->width(), 914);
@@ -115,6 +118,8 @@ TEST_F(ProgramWindowsTest, TheFirstTickOpensTheEquationFileOfTheCommandLine) {
     if (c.loads) {
       EXPECT_TRUE(graph->windowTitle().endsWith(QString::fromStdString("[" + std::filesystem::path(c.argument).filename().string() + "]")));
       EXPECT_GT(lpnavi->Model().List().entries.size(), 5u);
+      // The document's macro is compiled: its procedure has a button on the panel.
+      EXPECT_EQ(qobject_cast<QToolButton*>(windows->Panel().Component("macro1"))->text(), QString::fromUtf8("動かす"));
     }
   }
   std::filesystem::remove_all(folder);

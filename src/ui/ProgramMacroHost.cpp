@@ -1,0 +1,92 @@
+#include "ui/ProgramMacroHost.h"
+
+#include <system_error>
+
+#include "animate/ParameterPanelModel.h"
+#include "animate/TValueChange.h"
+#include "animate/TimerJobs.h"
+#include "formula/DocumentState.h"
+#include "io/EquationFileCommands.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
+#include "render/RedrawHooks.h"
+#include "render/RedrawPipeline.h"
+#include "ui/Tgraph.h"
+#include "ui/Tlpnavi.h"
+
+void ProgramMacroHost::ApplyParameterValues(int mode) { ParameterPanel().ApplyParameterValues(mode); }
+
+void ProgramMacroHost::RedrawForParameters() { ParameterPanel().RedrawForParameters(); }
+
+void ProgramMacroHost::ShowParameterValues() { ParameterPanel().ShowParameterValues(); }
+
+void ProgramMacroHost::RepaintGraphs() { ParameterPanel().RepaintGraphs(); }
+
+void ProgramMacroHost::StopTimer() { Timer1().SetEnabled(false); }
+
+void ProgramMacroHost::SetMacroControlsEnabled(bool enabled) {
+  if (graph) graph->setEnabled(enabled);
+  if (ValueChange) ValueChange->SetMacroControlsEnabled(enabled);
+}
+
+void ProgramMacroHost::ShowMacroButtons(const std::array<std::string, 9>& captions) {
+  if (ValueChange) ValueChange->ShowMacroButtons(captions);
+}
+
+void ProgramMacroHost::SetMacroButtonsEnabled(bool enabled) {
+  if (ValueChange) ValueChange->SetMacroButtonsEnabled(enabled);
+}
+
+void ProgramMacroHost::ReleaseMacroButtons() {
+  if (ValueChange) ValueChange->ReleaseMacroButtons();
+}
+
+void ProgramMacroHost::ShowMacroStatus(bool visible, const std::string& text) {
+  if (ValueChange) ValueChange->ShowMacroStatus(visible, text);
+}
+
+void ProgramMacroHost::UpdateEraseButton() { ParameterPanel().Hooks().UpdateEraseButton(); }
+
+void ProgramMacroHost::RefreshNavigator() {
+  if (lpnavi) lpnavi->RebuildEquationList();
+}
+
+// The blinks of wink are on the screen before the thread sleeps.
+void ProgramMacroHost::RedrawGraphs() {
+  ::RedrawAll();
+  if (graph) graph->Picture()->repaint();
+}
+
+void ProgramMacroHost::RefreshLabels() {
+  if (doc.IntervalMode && RedrawHooks.refreshInterval)
+    RedrawHooks.refreshInterval();
+  else if (graph)
+    graph->CopyBufferToGraph(gfx::CopyMode::Copy);
+}
+
+// The view keeps its width and height around the new centre.
+void ProgramMacroHost::CentreView(Extended x, Extended y) {
+  TViewRange& v = doc.ViewRange;
+  const Extended halfWidth = (v.XMax - v.XMin) / 2, halfHeight = (v.YMax - v.YMin) / 2;
+  v = {x - halfWidth, x + halfWidth, y - halfHeight, y + halfHeight};
+  ::RedrawAll();
+}
+
+std::filesystem::path ProgramMacroHost::DemoFolder() { return GraphFolders.Demo; }
+
+bool ProgramMacroHost::FileExists(const std::filesystem::path& file) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(file, error);
+}
+
+// From the main loop, once the handler that ran the macro has returned.
+void ProgramMacroHost::LoadEquationFile(const std::filesystem::path& file) {
+  platform::DeferToTopLevel([file] {
+    const EquationFileResult result = ::LoadEquationFile(file);
+    if (!result.ok && !result.message.empty() && graph && graph->dialogs) graph->dialogs->showMessage(result.message);
+  });
+}
+
+void ProgramMacroHost::ShowMessage(const std::string& utf8) {
+  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
+}

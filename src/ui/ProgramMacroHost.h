@@ -1,0 +1,29 @@
+#pragma once
+// The program's answers to what a running macro asks: the parameter panel and its timer,
+// the navigator, the graph window and the equation files. What belongs to work that is
+// not in the program yet does nothing here: the after-image and locus switches and their
+// erasing, the view buttons' zoom and shift steps, the background picture, and sound.
+#include "animate/MacroHost.h"
+
+class ProgramMacroHost final : public MacroHost {
+ public:
+  void ApplyParameterValues(int mode) override;
+  void RedrawForParameters() override;
+  void ShowParameterValues() override;
+  void RepaintGraphs() override;
+  void StopTimer() override;
+  void SetMacroControlsEnabled(bool enabled) override;
+  void ShowMacroButtons(const std::array<std::string, 9>& captions) override;
+  void SetMacroButtonsEnabled(bool enabled) override;
+  void ReleaseMacroButtons() override;
+  void ShowMacroStatus(bool visible, const std::string& text) override;
+  void UpdateEraseButton() override;
+  void RefreshNavigator() override;
+  void RedrawGraphs() override;
+  void RefreshLabels() override;
+  void CentreView(Extended x, Extended y) override;
+  std::filesystem::path DemoFolder() override;
+  bool FileExists(const std::filesystem::path& file) override;
+  void LoadEquationFile(const std::filesystem::path& file) override;
+  void ShowMessage(const std::string& utf8) override;
+};
