@@ -87,6 +87,20 @@ void ProgramMacroHost::LoadEquationFile(const std::filesystem::path& file) {
   });
 }
 
+// A picture that cannot be read leaves the background as it was, silently, as a missing
+// file does.
+void ProgramMacroHost::LoadBackgroundPicture(const std::filesystem::path& file) {
+  if (!graph || !graph->LoadBackgroundPicture(file)) return;
+  if (lpnavi) lpnavi->PressBackgroundButton();
+  ::RedrawAll();
+}
+
+void ProgramMacroHost::ClearBackgroundPicture() {
+  if (!graph || !settings.BackgroundShown) return;
+  graph->ClearBackgroundPicture();
+  ::RedrawAll();
+}
+
 void ProgramMacroHost::ShowMessage(const std::string& utf8) {
   if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
 }

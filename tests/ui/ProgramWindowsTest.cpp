@@ -14,6 +14,7 @@
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
 #include "WhenModal.h"
+#include "animate/MacroRuns.h"
 #include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
@@ -364,4 +365,25 @@ TEST_F(ProgramWindowsTest, ALabelTypedInTheEditorIsOnTheGraphAndComesBackFromIts
   ASSERT_EQ(doc.LabelCount, 1);
   EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\frac{1}{2}x^2"});
   EXPECT_GT(labelPixels(), 50);
+}
+
+TEST_F(ProgramWindowsTest, AMacroSetsAndRemovesTheBackgroundPicture) {
+  Start();
+  ShowAndTick();
+  QTemporaryDir dir;
+  QImage red(40, 30, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(dir.filePath("back.png"), "PNG"));
+  GraphFolders.Demo = dir.path().toStdString();
+  doc.MacroLines = {"sub show() #1", "pictureload back.png", "end sub", "sub hide() #2", "picturedelete", "end sub"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  Macros().RunMacroProcedureByNumber(1);
+  EXPECT_EQ(settings.BackgroundShown, 1);
+  EXPECT_TRUE(lpnavi->ToolButton("loadpicture")->isChecked());
+  const int x = doc.GraphWidth / 4, y = doc.GraphHeight / 3;
+  EXPECT_EQ(graph->WindowImage().Pixel(x, y), gfx::Color{0x0000FF});  // red as $BBGGRR
+  Macros().RunMacroProcedureByNumber(2);
+  EXPECT_EQ(settings.BackgroundShown, 0);
+  EXPECT_FALSE(lpnavi->ToolButton("loadpicture")->isChecked());
+  EXPECT_EQ(graph->WindowImage().Pixel(x, y), gfx::kWhite);
 }
