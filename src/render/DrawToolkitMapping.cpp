@@ -6,15 +6,9 @@
 
 #include "formula/DocumentState.h"
 #include "platform/Runtime.h"
+#include "render/SpaceView.h"
 
 namespace {
-
-void PlainProjection(const TSpacePoint& p, Extended& x, Extended& y) {
-  x = p.x;
-  y = p.y;
-}
-
-SpaceProjection gProjection = PlainProjection;
 
 Extended ClampPixel(Extended q) {
   if (std::isnan(q) || q > 32000) return 32000;
@@ -70,9 +64,10 @@ bool PointInViewMargin(int swapXY, Extended x, Extended y) {
 }
 
 bool IsRecordPointVisible(const TSpacePoint& p) {
-  Extended x = p.x, y = p.y;
-  if (doc.Dimension == 3) gProjection(p, x, y);
-  return PointInViewMargin(0, x, y);
+  if (doc.Dimension != 3) return PointInViewMargin(0, p.x, p.y);
+  TSpacePoint q;
+  ProjectPoint(p, q);
+  return q.valid && PointInViewMargin(0, q.x, q.y);
 }
 
 bool ToLogCoordinates(Extended& x, Extended& y) {
@@ -95,4 +90,3 @@ bool ToLogCoordinates(Extended& x, Extended& y) {
   }
 }
 
-void SetSpaceProjection(SpaceProjection projection) { gProjection = projection ? projection : PlainProjection; }

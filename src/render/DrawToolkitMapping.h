@@ -23,12 +23,8 @@ ScreenPoint WorldToScreenPoint(const TSpacePoint& p);
 void UpdatePixelSize(int ownX);
 // Inside the view widened by one pixel on every side.
 bool PointInViewMargin(int swapXY, Extended x, Extended y);
+// The same for a point record; in space, for its projection (false when it has none).
 bool IsRecordPointVisible(const TSpacePoint& p);
 // Decimal logarithms on the logarithmic axes of the coordinate system; false for a
 // coordinate that is not positive there.
 bool ToLogCoordinates(Extended& x, Extended& y);
-
-// The space view's projection onto the plane view, set by the 3D renderer; until then a
-// space point is taken by its x and y.
-using SpaceProjection = void (*)(const TSpacePoint& p, Extended& x, Extended& y);
-void SetSpaceProjection(SpaceProjection projection);

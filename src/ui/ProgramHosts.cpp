@@ -6,6 +6,7 @@
 #include "formula/DocumentState.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "render/SpaceScene.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/GraphViewHooks.h"
 #include "ui/Tgraph.h"
@@ -52,6 +53,13 @@ void ProgramPanelHooks::PlacePanel(bool atCreation, int height, int& left, int& 
 }
 
 std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo; }
+
+void ProgramPanelHooks::ComposeSpaceParameterLayer() {
+  ::PrepareRedraw();
+  ComposeSpaceScene();
+}
+
+void ProgramPanelHooks::RedrawSurfaceScene() { ::RedrawSurfaceScene(); }
 
 // --- equation files ---
 

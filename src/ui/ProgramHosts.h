@@ -25,6 +25,8 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   void EnableNavigator() override;
   void PlacePanel(bool atCreation, int height, int& left, int& top) override;
   std::filesystem::path DemoFolder() override;
+  void ComposeSpaceParameterLayer() override;
+  void RedrawSurfaceScene() override;
 };
 
 class ProgramFileHost : public EquationFileHost {

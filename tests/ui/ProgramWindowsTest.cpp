@@ -204,8 +204,10 @@ TEST_F(ProgramWindowsTest, SwitchingToSpaceAndBack) {
   QApplication::processEvents();
   EXPECT_FALSE(strip.Button("xlarge")->isVisibleTo(graph));
   EXPECT_TRUE(strip.Button("nearBT")->isVisibleTo(graph));
-  EXPECT_NEAR(static_cast<double>(doc.SpaceRange), 10.0 * 5 / 18, 1e-9);
-  EXPECT_EQ(doc.CameraDistance, 37);
+  // 10 * 5/18 kept to its step: 3, seen from 3 * 40/3.
+  EXPECT_EQ(doc.SpaceRange, 3);
+  EXPECT_EQ(doc.CameraDistance, 40);
+  EXPECT_NEAR(static_cast<double>(doc.ViewRange.XMax), 5.4, 1e-6);
   EXPECT_EQ(settings.GraphWindowMode, 0);
   EXPECT_EQ(doc.GraphWidth, doc.GraphHeight);
   EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().sections[0].caption), "陽関数 z=f(x,y)");
