@@ -8,6 +8,8 @@
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
 #include "formula/Parser.h"
+#include "formula/TreeOps.h"
+#include "formula/VariableValues.h"
 #include "platform/Runtime.h"
 #include "render/SpaceView.h"
 
@@ -21,13 +23,24 @@ struct GridInputs {
   int divisions = 0;
   Extended range = 0;
   int octant = 0;
-  OneBased<float, 1, 22> cells;
-  Extended t = 0;
+  // The values of the parameters the formulas read (0 for the others), so that a step of
+  // a parameter they do not use keeps the grids.
+  std::vector<Extended> parameters;
   OneBased<std::string, 1, kMaxDefinitions + 1> functions;
   OneBased<Extended, 1, kMaxDefinitions + 1> constants;
   std::vector<TSpacePoint> points;
   bool operator==(const GridInputs&) const = default;
 };
+
+void ReadParametersOf(const std::string& text, std::vector<Extended>& values) {
+  if (text.empty()) return;
+  const uint8_t parseOK = eng.ParseOK;
+  Tfrec* tree = ParseExpression(text, 2);
+  eng.ParseOK = parseOK;
+  for (int code : kParameterCodes)
+    values.push_back(TreeUsesSymbol(tree, code) ? ReadVariable(doc.VariableValues, LetterOfNodeCode(code)) : 0);
+  DisposeTree(tree);
+}
 
 GridInputs CurrentInputs() {
   GridInputs in;
@@ -36,8 +49,8 @@ GridInputs CurrentInputs() {
   in.divisions = SurfaceGridDivisions();
   in.range = doc.SpaceRange;
   in.octant = SweepOctantOf(doc.CameraPhi);
-  in.cells = doc.VariableValues.cells;
-  in.t = doc.VariableValues.T;
+  ReadParametersOf(in.first, in.parameters);
+  ReadParametersOf(in.second, in.parameters);
   in.functions = doc.DefinedFunctionTexts;
   in.constants = doc.DefinedConstantValues;
   for (int i = 1; i <= kMaxPoints; ++i)
