@@ -1,6 +1,7 @@
 #include "render/SpaceAxes.h"
 
 #include "formula/DocumentState.h"
+#include "formula/VectorGeometry.h"
 #include "render/DrawToolkit.h"
 #include "render/SpacePrimitives.h"
 #include "render/SpaceView.h"
@@ -9,14 +10,14 @@ namespace {
 
 // The unit vector of the named axis.
 TSpacePoint AxisDirection(std::string_view label) {
-  if (label == "x") return SpacePoint(1, 0, 0);
-  if (label == "y") return SpacePoint(0, 1, 0);
-  return SpacePoint(0, 0, 1);
+  if (label == "x") return MakePoint(1, 0, 0);
+  if (label == "y") return MakePoint(0, 1, 0);
+  return MakePoint(0, 0, 1);
 }
 
 TSpacePoint Along(std::string_view label, Extended at) {
   const TSpacePoint d = AxisDirection(label);
-  return SpacePoint(d.x * at, d.y * at, d.z * at);
+  return MakePoint(d.x * at, d.y * at, d.z * at);
 }
 
 gfx::Color BoxColor() { return modes.OutputColorMode != 0 ? gfx::kBlack : ScreenColor(0x000080); }
@@ -24,7 +25,7 @@ gfx::Color BoxColor() { return modes.OutputColorMode != 0 ? gfx::kBlack : Screen
 // The edge of the cube from corner a to corner b (corners as signs of R).
 void CubeEdge(gfx::Canvas& canvas, int ax, int ay, int az, int bx, int by, int bz) {
   const Extended r = doc.SpaceRange;
-  DrawSpaceSegment(canvas, SpacePoint(ax * r, ay * r, az * r), SpacePoint(bx * r, by * r, bz * r));
+  DrawSpaceSegment(canvas, MakePoint(ax * r, ay * r, az * r), MakePoint(bx * r, by * r, bz * r));
 }
 
 }  // namespace
@@ -61,11 +62,11 @@ void DrawSpaceAxis(std::string_view label, gfx::Canvas& canvas, bool halfOnly, c
   canvas.font.color = gfx::kBlack;
   canvas.pen.width = ScaleToOutput(doc.AxisWidth);
   canvas.pen.color = gfx::kBlack;
-  const TSpacePoint start = halfOnly ? SpacePoint(0, 0, 0) : SpacePoint(-end.x, -end.y, -end.z);
+  const TSpacePoint start = halfOnly ? MakePoint(0, 0, 0) : MakePoint(-end.x, -end.y, -end.z);
   TSpacePoint from, to, origin;
   ProjectPoint(start, from);
   ProjectPoint(end, to);
-  ProjectPoint(SpacePoint(0, 0, 0), origin);
+  ProjectPoint(MakePoint(0, 0, 0), origin);
   if (!from.valid || !to.valid || !origin.valid) return;
   const int letterWidth = DrawMixedText(0, 0, "A", 0, 0, 1, canvas);
   DrawArrow(letterWidth, 1, canvas, 0, DashPattern(canvas.pen.width), 0, from.x, from.y, to.x, to.y);
@@ -87,13 +88,13 @@ void DrawAxisTicks(gfx::Canvas& canvas, std::string_view label, Extended at) {
   for (std::string_view other : {"x", "y", "z"}) {
     if (other == label) continue;
     const TSpacePoint d = AxisDirection(other);
-    DrawSpaceSegment(canvas, SpacePoint(p.x - d.x * half, p.y - d.y * half, p.z - d.z * half),
-                     SpacePoint(p.x + d.x * half, p.y + d.y * half, p.z + d.z * half));
+    DrawSpaceSegment(canvas, MakePoint(p.x - d.x * half, p.y - d.y * half, p.z - d.z * half),
+                     MakePoint(p.x + d.x * half, p.y + d.y * half, p.z + d.z * half));
   }
 }
 
 void DrawNegativeHalfAxis(gfx::Canvas& canvas, std::string_view label) {
-  DrawAxisSegment(canvas, SpacePoint(0, 0, 0), Along(label, -doc.AxisLength3D));
+  DrawAxisSegment(canvas, MakePoint(0, 0, 0), Along(label, -doc.AxisLength3D));
 }
 
 void DrawPositiveHalfAxis(gfx::Canvas& canvas, std::string_view label) {

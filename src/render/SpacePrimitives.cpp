@@ -28,14 +28,6 @@ gfx::Canvas& SpaceOutput(gfx::Canvas& canvas) {
 
 }  // namespace
 
-TSpacePoint SpacePoint(Extended x, Extended y, Extended z) {
-  TSpacePoint p;
-  p.x = x;
-  p.y = y;
-  p.z = z;
-  return p;
-}
-
 bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel) {
   TSpacePoint q;
   ProjectPoint(p, q);

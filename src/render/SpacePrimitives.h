@@ -16,5 +16,3 @@ void DrawSpaceSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePo
 void DrawAxisSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePoint& p2);
 // The polygon filled with the canvas brush and outlined with its pen.
 void DrawSpacePolygon(std::span<const CellPoint> points, gfx::Canvas& canvas);
-// A space point from coordinates.
-TSpacePoint SpacePoint(Extended x, Extended y, Extended z);

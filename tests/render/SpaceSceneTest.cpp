@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formula/VariableValues.h"
+#include "formula/VectorGeometry.h"
 #include "render/SpaceFixture.h"
 #include "render/SpacePrimitives.h"
 #include "render/SpaceScene.h"
@@ -116,20 +117,20 @@ TEST_F(SpaceScene, AxesAndBoxOfADocumentWithoutSurfaces) {
   RedrawAll();
   const gfx::RasterCanvas& c = CompositeCanvas();
   for (Extended at : {-4.0L, 4.0L}) {
-    EXPECT_TRUE(NearColour(c, SpacePoint(at, 0, 0), gfx::kBlack));
-    EXPECT_TRUE(NearColour(c, SpacePoint(0, at, 0), gfx::kBlack));
-    EXPECT_TRUE(NearColour(c, SpacePoint(0, 0, at), gfx::kBlack));
+    EXPECT_TRUE(NearColour(c, MakePoint(at, 0, 0), gfx::kBlack));
+    EXPECT_TRUE(NearColour(c, MakePoint(0, at, 0), gfx::kBlack));
+    EXPECT_TRUE(NearColour(c, MakePoint(0, 0, at), gfx::kBlack));
   }
   // Ticks at -R and R, red; the box in dark red.
-  EXPECT_TRUE(NearColour(c, SpacePoint(0, 0.1L, 3), 0x0000FF));
-  EXPECT_TRUE(NearColour(c, SpacePoint(0, 0.1L, -3), 0x0000FF));
-  EXPECT_TRUE(NearColour(c, SpacePoint(3, 3, 1), 0x000080));
+  EXPECT_TRUE(NearColour(c, MakePoint(0, 0.1L, 3), 0x0000FF));
+  EXPECT_TRUE(NearColour(c, MakePoint(0, 0.1L, -3), 0x0000FF));
+  EXPECT_TRUE(NearColour(c, MakePoint(3, 3, 1), 0x000080));
   EXPECT_EQ(frames, 1);
   // Grey and black output: black ticks and box.
   modes.OutputColorMode = 1;
   RedrawAll();
-  EXPECT_TRUE(NearColour(c, SpacePoint(0, 0.1L, 3), gfx::kBlack));
-  EXPECT_TRUE(NearColour(c, SpacePoint(3, 3, 1), gfx::kBlack));
+  EXPECT_TRUE(NearColour(c, MakePoint(0, 0.1L, 3), gfx::kBlack));
+  EXPECT_TRUE(NearColour(c, MakePoint(3, 3, 1), gfx::kBlack));
   // Without axes and box, nothing at all.
   doc.Axes3DShown = 0;
   doc.RangeBoxShown = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "formula/VectorGeometry.h"
 #include "render/SpaceFixture.h"
 #include "render/SpacePrimitives.h"
 
@@ -81,7 +82,7 @@ TEST_F(SpaceTest, ProjectionOfPointsToPixels) {
   for (const Row& r : rows) {
     Camera(r.distance, r.theta, r.phi);
     gfx::Point pixel{-1, -1};
-    const bool valid = ProjectToPixel(SpacePoint(r.x, r.y, r.z), pixel);
+    const bool valid = ProjectToPixel(MakePoint(r.x, r.y, r.z), pixel);
     EXPECT_EQ(valid, r.valid) << r.distance << " " << static_cast<double>(r.x);
     if (valid) {
       EXPECT_EQ(pixel, (gfx::Point{r.px, r.py})) << static_cast<double>(r.x) << " " << pixel.x << "," << pixel.y;
@@ -96,7 +97,7 @@ TEST_F(SpaceTest, BackProjectionReturnsTheProjectedPoint) {
   } rows[] = {{1, 3, 3, 3}, {1, -2, 1, -0.5L}, {0, 0, 2, -1}};
   for (const Row& r : rows) {
     TSpacePoint q, back;
-    ProjectPoint(SpacePoint(r.x, r.y, r.z), q);
+    ProjectPoint(MakePoint(r.x, r.y, r.z), q);
     ScreenToSpacePoint(r.plane, back, static_cast<float>(r.z), static_cast<float>(q.y), static_cast<float>(q.x));
     EXPECT_TRUE(back.valid);
     EXPECT_NEAR(static_cast<double>(back.x), static_cast<double>(r.x), 1e-5);
@@ -112,13 +113,13 @@ TEST_F(SpaceTest, BackProjectionReturnsTheProjectedPoint) {
 
 TEST_F(SpaceTest, VisibilityFacingAndTheRangeBox) {
   Camera(10, 0, 0);
-  EXPECT_TRUE(IsPointVisible3D(SpacePoint(9.899L, 0, 0)));  // C·P - |C|^2 = -1.01
-  EXPECT_FALSE(IsPointVisible3D(SpacePoint(9.901L, 0, 0)));  // -0.99
-  EXPECT_TRUE(FacingCamera(SpacePoint(0, 0, 0), SpacePoint(1, 0, 0)));
-  EXPECT_FALSE(FacingCamera(SpacePoint(0, 0, 0), SpacePoint(-1, 0, 0)));
-  EXPECT_TRUE(InRangeBox(SpacePoint(3, -3, 4.8L), 3));
-  EXPECT_FALSE(InRangeBox(SpacePoint(3.01L, 0, 0), 3));
-  EXPECT_FALSE(InRangeBox(SpacePoint(0, 0, 4.9L), 3));
+  EXPECT_TRUE(IsPointVisible3D(MakePoint(9.899L, 0, 0)));  // C·P - |C|^2 = -1.01
+  EXPECT_FALSE(IsPointVisible3D(MakePoint(9.901L, 0, 0)));  // -0.99
+  EXPECT_TRUE(FacingCamera(MakePoint(0, 0, 0), MakePoint(1, 0, 0)));
+  EXPECT_FALSE(FacingCamera(MakePoint(0, 0, 0), MakePoint(-1, 0, 0)));
+  EXPECT_TRUE(InRangeBox(MakePoint(3, -3, 4.8L), 3));
+  EXPECT_FALSE(InRangeBox(MakePoint(3.01L, 0, 0), 3));
+  EXPECT_FALSE(InRangeBox(MakePoint(0, 0, 4.9L), 3));
 }
 
 TEST_F(SpaceTest, TheCameraFollowsTheView) {

@@ -5,11 +5,12 @@
 #include <numbers>
 #include <optional>
 
+#include "formula/VectorGeometry.h"
 #include "platform/RecordingCanvas.h"
 #include "render/SpaceFixture.h"
 #include "render/SpacePrimitives.h"
-#include "render/Surfaces.h"
 #include "render/SurfaceGrid.h"
+#include "render/Surfaces.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ TEST_F(SurfacePicture, OneShadedSurfaceInPixels) {
   // channels of pure blue mixed toward white.
   const int shade = static_cast<int>(std::lround((std::sin(std::numbers::pi / 8) * 255 + 45) / 300 * 255));
   gfx::Point centre;
-  ASSERT_TRUE(ProjectToPixel(SpacePoint(0.15L, 0.15L, 0), centre));
+  ASSERT_TRUE(ProjectToPixel(MakePoint(0.15L, 0.15L, 0), centre));
   const gfx::Color c = CompositeCanvas().Pixel(centre.x, centre.y);
   EXPECT_NEAR(gfx::RedOf(c), shade, 1);
   EXPECT_NEAR(gfx::GreenOf(c), shade, 1);
@@ -150,7 +151,7 @@ TEST_F(SurfacePicture, OneShadedSurfaceInPixels) {
   // The mesh runs along the grid lines in the entry's colour; painted without mesh, there
   // is none.
   gfx::Point onLine;
-  ASSERT_TRUE(ProjectToPixel(SpacePoint(0.15L, 0, 0), onLine));
+  ASSERT_TRUE(ProjectToPixel(MakePoint(0.15L, 0, 0), onLine));
   EXPECT_EQ(CompositeCanvas().Pixel(onLine.x, onLine.y), kBlue);
   doc.SurfaceDrawMode = 2;
   RedrawAll();
@@ -160,9 +161,9 @@ TEST_F(SurfacePicture, OneShadedSurfaceInPixels) {
   doc.Axes3DShown = 1;
   RedrawAll();
   gfx::Point below;
-  ASSERT_TRUE(ProjectToPixel(SpacePoint(0, 0, -0.8L), below));
+  ASSERT_TRUE(ProjectToPixel(MakePoint(0, 0, -0.8L), below));
   EXPECT_EQ(CompositeCanvas().Pixel(below.x, below.y), gfx::kWhite);
-  ASSERT_TRUE(ProjectToPixel(SpacePoint(0, 0, -3.6L), below));
+  ASSERT_TRUE(ProjectToPixel(MakePoint(0, 0, -3.6L), below));
   EXPECT_EQ(CompositeCanvas().Pixel(below.x, below.y), gfx::kBlack);
 }
 
