@@ -113,6 +113,7 @@ void DrawSpaceAxesFrame(gfx::Canvas& canvas) {
 }
 
 void DrawSpaceAxesAndBox(gfx::Canvas& canvas) {
+  UsePlainPen(canvas);
   UpdateCamera();
   DrawBoundingBox(canvas);
   DrawSpaceAxesFrame(canvas);

@@ -28,6 +28,11 @@ gfx::Canvas& SpaceOutput(gfx::Canvas& canvas) {
 
 }  // namespace
 
+void UsePlainPen(gfx::Canvas& canvas) {
+  canvas.pen.style = gfx::PenStyle::Solid;
+  canvas.pen.mode = gfx::PenMode::Copy;
+}
+
 bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel) {
   TSpacePoint q;
   ProjectPoint(p, q);

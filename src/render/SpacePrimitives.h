@@ -8,6 +8,8 @@
 #include "platform/Canvas.h"
 #include "render/SurfaceClip.h"
 
+// A solid pen that draws over what is there: the pen the space picture starts with.
+void UsePlainPen(gfx::Canvas& canvas);
 // The pixel of a space point; false when it cannot be projected.
 bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel);
 // The segment in the canvas pen.

@@ -187,6 +187,7 @@ void DrawPreparedSurfaces(SurfaceDrawing& s, int n) {
 }  // namespace
 
 void DrawSurfaces(gfx::Canvas& canvas) {
+  UsePlainPen(canvas);
   if (doc.EntryCount == 0) {
     DrawBoundingBox(canvas);
     return;
