@@ -2,10 +2,12 @@
 // Draws a document headlessly through the redraw pipeline and saves the picture the graph
 // window shows (the composite bitmap with the point names and labels written over it) as
 // a PNG file, to look at it:
-//   render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...]
+//   render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...] [--space[=f1[;f2]]]
 // FILE.lpw is read by the program's equation-file reader and drawn with its own view at
 // the given size (800 x 600 by default); without it the reference document built in code
-// is drawn. A file that does not load ends the tool with the reader's message.
+// is drawn. A file that does not load ends the tool with the reader's message. --space
+// draws the space reference document (600 x 600 unless a size is given), or the surfaces
+// z = f1 (and f2).
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "../tools/ReferenceDocument.h"
+#include "../tools/SpaceReferenceDocument.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
@@ -34,6 +37,8 @@ struct Arguments {
   std::string out = "document.png";
   int size[2] = {800, 600};
   std::vector<std::string> parameters;
+  bool space = false;
+  std::vector<std::string> surfaces = space_reference_document::kSurfaces;
 };
 
 bool EndsWith(const std::string& s, const char* tail) {
@@ -49,7 +54,16 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     int64_t n = 0;
-    if (arg.size() > 2 && arg[1] == '=')
+    if (arg.rfind("--space", 0) == 0) {
+      a.space = true;
+      if (arg.size() > 8 && arg[7] == '=') {
+        a.surfaces.clear();
+        for (size_t from = 8, to; from <= arg.size(); from = to + 1) {
+          to = std::min(arg.find(';', from), arg.size());
+          a.surfaces.push_back(arg.substr(from, to - from));
+        }
+      }
+    } else if (arg.size() > 2 && arg[1] == '=')
       a.parameters.push_back(arg);
     else if (rtl::TryStrToInt(arg, n) && sizes < 2)
       a.size[sizes++] = static_cast<int>(std::clamp<int64_t>(n, 0, kMaxBitmapSide + 1));
@@ -66,6 +80,7 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   } else if (names.size() == 1) {
     (EndsWith(names[0], ".png") || EndsWith(names[0], ".PNG") ? a.out : a.file) = names[0];
   }
+  if (a.space && sizes == 0) a.size[0] = a.size[1] = 600;
   if (sizes == 1) {
     std::fprintf(stderr, "give both the width and the height\n");
     return false;
@@ -135,7 +150,9 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   Arguments a;
   if (!ParseArguments(argc, argv, a)) return 2;
-  if (a.file.empty())
+  if (a.space)
+    space_reference_document::Build(a.size[0], a.size[1], a.surfaces);
+  else if (a.file.empty())
     reference_document::Build(a.size[0], a.size[1]);
   else if (!LoadDocument(a.file, a.size[0], a.size[1]))
     return 1;

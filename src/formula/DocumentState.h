@@ -251,6 +251,8 @@ struct ProgramSettings {
   TVisibilityChange* VisibilityChangeList = nullptr;
   uint8_t PolygonPrintMode = 1;
   uint8_t AxisWidthMode = 1;
+  // Space surfaces: the underside of a facet takes the entry's back colour.
+  uint8_t DistinguishFrontBack = 1;
   TAfterImageEntry* AfterImageHistory = nullptr;
   // Drawing goes to the print (or clipboard) picture while set; the picture's canvas is
   // owned by whoever records it.

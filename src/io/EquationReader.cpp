@@ -322,11 +322,16 @@ void ReadSpaceBlock(LineReader& in, const EquationReadContext& c) {
   const auto stored = static_cast<float>(in.TakeSingleValue());
   doc.SpaceRange = v < 510 ? static_cast<Extended>(stored) * 3 / 5 : static_cast<Extended>(stored) * 5 / 9;
   FileHost().NormalizeSpaceRange();
-  const Extended distance = in.TakeFloat();
-  doc.CameraDistance = static_cast<int32_t>(std::clamp<int64_t>(rtl::Round(distance), 9, kInt32Max));
+  // A camera at or behind the origin sees nothing: such a file gets the default distance.
+  // Other distances stay as stored; what the camera cannot see is left out of the picture.
+  const int64_t distance = rtl::Round(in.TakeFloat());
+  doc.CameraDistance = distance > 0 ? static_cast<int32_t>(std::min<int64_t>(distance, kInt32Max)) : 40;
   doc.CameraTheta = in.TakeFloat();
   doc.CameraPhi = in.TakeFloat();
-  doc.SurfaceGridN = static_cast<uint8_t>(std::clamp(in.TakeInt32(), 20, 200));
+  // No divisions means the default 20; any other stored count is kept (25 from an older
+  // settings window draws as 25).
+  const int32_t divisions = in.TakeInt32();
+  doc.SurfaceGridN = static_cast<uint8_t>(divisions >= 1 && divisions <= 255 ? divisions : 20);
   doc.ShadingLevel = std::clamp(in.TakeInt32(), 5, 30);
   doc.SpaceColorsNotInverted = in.TakeSwitch(kTrueFalse);
   const std::string colors = in.TakeText();

@@ -94,7 +94,13 @@ Extended ParseNumber(std::string_view s) {
 
 }  // namespace
 
-int64_t Round(Extended v) { return Saturate(std::nearbyint(v)); }
+int64_t Round(Extended v) {
+  // llrint rounds by the current mode (half to even) in one instruction; nearbyint would
+  // save and restore the floating-point environment on every call.
+  if (std::isnan(v)) return 0;
+  if (v >= kInt64Limit || v <= -kInt64Limit) return Saturate(v);
+  return std::llrint(v);
+}
 int64_t Trunc(Extended v) { return Saturate(std::trunc(v)); }
 Extended RoundToEven(Extended v) { return std::nearbyint(v); }
 

@@ -6,15 +6,9 @@
 
 #include "formula/DocumentState.h"
 #include "platform/Runtime.h"
+#include "render/SpaceView.h"
 
 namespace {
-
-void PlainProjection(const TSpacePoint& p, Extended& x, Extended& y) {
-  x = p.x;
-  y = p.y;
-}
-
-SpaceProjection gProjection = PlainProjection;
 
 Extended ClampPixel(Extended q) {
   if (std::isnan(q) || q > 32000) return 32000;
@@ -77,16 +71,20 @@ bool PointInViewMargin(int swapXY, Extended x, Extended y) {
          y <= v.YMax + doc.PixelSizeY;
 }
 
-void ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y) {
+bool ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y) {
   x = p.x;
   y = p.y;
-  if (doc.Dimension == 3) gProjection(p, x, y);
+  if (doc.Dimension != 3) return true;
+  TSpacePoint q;
+  ProjectPoint(p, q);
+  x = q.x;
+  y = q.y;
+  return q.valid;
 }
 
 bool IsRecordPointVisible(const TSpacePoint& p) {
   Extended x = 0, y = 0;
-  ProjectRecordPoint(p, x, y);
-  return PointInViewMargin(0, x, y);
+  return ProjectRecordPoint(p, x, y) && PointInViewMargin(0, x, y);
 }
 
 bool ToLogCoordinates(Extended& x, Extended& y) {
@@ -108,6 +106,4 @@ bool ToLogCoordinates(Extended& x, Extended& y) {
       return true;
   }
 }
-
-void SetSpaceProjection(SpaceProjection projection) { gProjection = projection ? projection : PlainProjection; }
 

@@ -23,14 +23,10 @@ ScreenPoint WorldToScreenPoint(const TSpacePoint& p);
 void UpdatePixelSize(int ownX);
 // Inside the view widened by one pixel on every side.
 bool PointInViewMargin(int swapXY, Extended x, Extended y);
-// Where the point lies on the plane view: x and y, or in space its projection.
-void ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y);
+// Where the point lies on the plane view: x and y, or in space its projection (false
+// when it has none).
+bool ProjectRecordPoint(const TSpacePoint& p, Extended& x, Extended& y);
 bool IsRecordPointVisible(const TSpacePoint& p);
 // Decimal logarithms on the logarithmic axes of the coordinate system; false for a
 // coordinate that is not positive there.
 bool ToLogCoordinates(Extended& x, Extended& y);
-
-// The space view's projection onto the plane view, set by the 3D renderer; until then a
-// space point is taken by its x and y.
-using SpaceProjection = void (*)(const TSpacePoint& p, Extended& x, Extended& y);
-void SetSpaceProjection(SpaceProjection projection);

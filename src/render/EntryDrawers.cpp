@@ -7,6 +7,9 @@
 #include "render/PointEntries.h"
 #include "render/PolarCurves.h"
 #include "render/RelationEntries.h"
+#include "render/SpaceAxes.h"
+#include "render/SpaceScene.h"
+#include "render/SurfaceGrid.h"
 
 namespace {
 
@@ -31,10 +34,12 @@ PlaneEntryDrawer PlaneDrawerOfKind(int kind) {
   }
 }
 
-SpaceEntryDrawer SpaceFigureDrawerOfType(int type) {
+SpaceEntryDrawer SpaceFigureDrawerOfType(int type, bool afterImage) {
   switch (type) {
+    case 1: return afterImage ? nullptr : EntryDrawers.planeFigure;
     case 2: case 3: case 4: case 5: case 6: return EntryDrawers.lineFigures3D;
     case 7: return EntryDrawers.geodesic;
+    case 8: return afterImage ? nullptr : EntryDrawers.sphereFigure;
     case 9: return EntryDrawers.circleByNormal;
     case 10: return EntryDrawers.circleOnSphere;
     case 11: return EntryDrawers.arcAboutLine;
@@ -44,6 +49,20 @@ SpaceEntryDrawer SpaceFigureDrawerOfType(int type) {
 }
 
 bool IsDrawnEntry(int index) { return index >= 1 && index <= doc.EntryCount && doc.FigureTable[index].shown; }
+
+void DrawSpaceRecord(gfx::Canvas& canvas, int index, bool afterImage) {
+  if (!IsDrawnEntry(index)) return;
+  const Tfuncprop& entry = doc.FigureTable[index];
+  const TVariableValues saved = doc.VariableValues;
+  if (entry.kind == kKindParametric && EntryDrawers.spaceCurve) {
+    EntryDrawers.spaceCurve(canvas, index);
+  } else if (entry.kind == kKindFigure) {
+    if (const SpaceEntryDrawer draw = SpaceFigureDrawerOfType(entry.subkind, afterImage)) draw(canvas, index);
+  } else if (entry.kind == kKindPoint && EntryDrawers.pointEntry3D) {
+    EntryDrawers.pointEntry3D(canvas, index, doc.PointPerpendicularsShown);
+  }
+  doc.VariableValues = saved;
+}
 
 }  // namespace
 
@@ -57,7 +76,11 @@ TEntryDrawers DefaultEntryDrawers() {
   d.figure = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawFigureEntry(canvas, entry); };
   d.point = [](gfx::Canvas& canvas, Tfuncprop& entry) { DrawPointEntry(canvas, entry); };
   d.pointListLabels = DrawPointListLabels;
-  // Filled in as they are built: the space scene and its drawers.
+  d.redrawSpaceScene = RedrawSpaceScene;
+  d.drawSpaceAxesAndBox = DrawSpaceAxesAndBox;
+  d.computeSurfaceGrids = ComputeSurfaceGrids;
+  d.drawSurfaces = DrawSurfaceLayer;
+  // Filled in as they are built: the space figures.
   return d;
 }
 
@@ -73,16 +96,6 @@ void DrawEquationRecord(gfx::Canvas& canvas, int index) {
   doc.VariableValues = saved;
 }
 
-void DrawSpaceEntryAfterImage(gfx::Canvas& canvas, int index) {
-  if (!IsDrawnEntry(index)) return;
-  const Tfuncprop& entry = doc.FigureTable[index];
-  const TVariableValues saved = doc.VariableValues;
-  if (entry.kind == kKindParametric && EntryDrawers.spaceCurve) {
-    EntryDrawers.spaceCurve(canvas, index);
-  } else if (entry.kind == kKindFigure) {
-    if (const SpaceEntryDrawer draw = SpaceFigureDrawerOfType(entry.subkind)) draw(canvas, index);
-  } else if (entry.kind == kKindPoint && EntryDrawers.pointEntry3D) {
-    EntryDrawers.pointEntry3D(canvas, index, doc.PointPerpendicularsShown);
-  }
-  doc.VariableValues = saved;
-}
+void DrawSpaceEntry(gfx::Canvas& canvas, int index) { DrawSpaceRecord(canvas, index, false); }
+
+void DrawSpaceEntryAfterImage(gfx::Canvas& canvas, int index) { DrawSpaceRecord(canvas, index, true); }

@@ -29,10 +29,12 @@ struct TEntryDrawers {
   void (*drawSpaceAxesAndBox)(gfx::Canvas& canvas) = nullptr;
   void (*computeSurfaceGrids)() = nullptr;
   void (*drawSurfaces)(gfx::Canvas& canvas) = nullptr;
-  // Space entries that leave after-images, by kind and figure type.
+  // Space entries by kind and figure type (all but planes and spheres leave after-images).
   SpaceEntryDrawer spaceCurve = nullptr;      // kind 5
+  SpaceEntryDrawer planeFigure = nullptr;     // kind 7, type 1
   SpaceEntryDrawer lineFigures3D = nullptr;   // kind 7, types 2..6
   SpaceEntryDrawer geodesic = nullptr;        // kind 7, type 7
+  SpaceEntryDrawer sphereFigure = nullptr;    // kind 7, type 8
   SpaceEntryDrawer circleByNormal = nullptr;  // kind 7, type 9
   SpaceEntryDrawer circleOnSphere = nullptr;  // kind 7, type 10
   SpaceEntryDrawer arcAboutLine = nullptr;    // kind 7, type 11
@@ -49,5 +51,8 @@ TEntryDrawers DefaultEntryDrawers();
 // hidden or out of range; the whole variable block is restored afterwards, because the
 // drawers set x, y and t while they sample.
 void DrawEquationRecord(gfx::Canvas& canvas, int index);
-// The same for the after-image of a space entry, by kind and figure type.
+// The same for a space entry, by kind and figure type, with the point guides while they
+// are shown.
+void DrawSpaceEntry(gfx::Canvas& canvas, int index);
+// The same for the after-image of a space entry (planes and spheres leave none).
 void DrawSpaceEntryAfterImage(gfx::Canvas& canvas, int index);

@@ -37,7 +37,7 @@ bool AddGraphPosition(const Tlabelrec& label, int& left, int& top) {
   Extended x = p.x, y = p.y;
   if (doc.Dimension == 3) {
     if (!Value(label.zText, p.z)) return false;
-    ProjectRecordPoint(p, x, y);
+    if (!ProjectRecordPoint(p, x, y)) return false;
   }
   left += WorldToScreenX(x);
   top += WorldToScreenY(y);

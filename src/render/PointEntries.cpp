@@ -61,7 +61,7 @@ void DrawPointListLabels(gfx::Canvas& canvas) {
     for (std::size_t k = 0; k < points.size(); ++k) {
       if (!points[k].valid) continue;
       Extended x = 0, y = 0;
-      ProjectRecordPoint(points[k], x, y);
+      if (!ProjectRecordPoint(points[k], x, y)) continue;
       const std::string name = points.size() > 1 ? base + rtl::IntToStr(static_cast<int64_t>(k) + 1) : base;
       DrawPointName(canvas, entry.labelPos, static_cast<gfx::Color>(entry.color), scale, name, x, y);
     }

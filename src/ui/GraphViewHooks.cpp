@@ -3,8 +3,9 @@
 #include "formula/DocumentState.h"
 #include "render/DrawToolkitMapping.h"
 #include "render/RedrawPipeline.h"
+#include "render/SpaceView.h"
 
-TGraphViewHooks GraphViewHooks{ResetViewRangePlain};
+TGraphViewHooks GraphViewHooks{ResetViewRangePlain, ResetSpaceView, NormalizeSpaceRange, UpdateCamera};
 
 void ResetViewRangePlain() {
   doc.ViewRange = TViewRange{};

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "render/SpaceScene.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/GraphViewHooks.h"
 #include "ui/Tgraph.h"
@@ -60,6 +61,13 @@ int ProgramPanelHooks::NavigatorBottom() { return lpnavi ? lpnavi->frameGeometry
 std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo; }
 
 void ProgramPanelHooks::RunMacroChangeHandlers(const TValueNode* changes) { Macros().RunMacroChangeHandlers(changes); }
+
+void ProgramPanelHooks::ComposeSpaceParameterLayer() {
+  ::PrepareRedraw();
+  ComposeSpaceScene();
+}
+
+void ProgramPanelHooks::RedrawSurfaceScene() { ::RedrawSurfaceScene(); }
 
 // --- equation files ---
 

@@ -28,6 +28,8 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   int NavigatorBottom() override;
   std::filesystem::path DemoFolder() override;
   void RunMacroChangeHandlers(const TValueNode* changes) override;
+  void ComposeSpaceParameterLayer() override;
+  void RedrawSurfaceScene() override;
 };
 
 class ProgramFileHost : public EquationFileHost {

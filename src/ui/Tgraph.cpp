@@ -33,6 +33,7 @@
 #include "ui/TAboutBox1.h"
 #include "ui/Tlpnavi.h"
 #include "ui/Twarning.h"
+#include "ui/ViewButtons.h"
 
 TGraphFolders GraphFolders;
 Tgraph* graph = nullptr;
@@ -109,6 +110,15 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
   statusBar_->released = [](int) { Timer1().SetEnabled(false); };
   connect(toolbar1_->Button("contBT"), &QToolButton::clicked, this, [this] { contBTClick(); });
   connect(toolbar1_->Button("hlpBt"), &QToolButton::clicked, this, [this] { hlpBtClick(); });
+  for (const TViewButton& b : kViewButtons) {
+    QToolButton* button = toolbar1_->Button(b.name);
+    const int code = b.code;
+    connect(button, &QToolButton::pressed, this, [code] { ViewButtonPress(code); });
+    connect(button, &QToolButton::released, this, [] { ViewButtonRelease(); });
+    connect(button, &QToolButton::clicked, this, [code] { ViewButtonClick(code); });
+  }
+  connect(toolbar1_->Button("origi"), &QToolButton::clicked, this, [] { ResetViewClick(); });
+  InstallViewButtonJobs(true);
   const char* widths[] = {"emphates", "emphatem", "emphatel"};
   for (int i = 0; i < 3; ++i)
     connect(toolbar1_->Button(widths[i]), &QToolButton::clicked, this, [this, i] { SetLineWidth(i + 1); });
@@ -117,6 +127,7 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
 }
 
 Tgraph::~Tgraph() {
+  InstallViewButtonJobs(false);
   if (RedrawHooks.copyBufferToGraph == CopyBufferHook) {
     RedrawHooks.copyBufferToGraph = nullptr;
     RedrawHooks.copyCanvasToGraph = nullptr;
@@ -261,6 +272,8 @@ void Tgraph::SwitchTo3D() {
     if (e.kind == kKindFigure || e.kind == kKindPoint) ClassifyFigure(e);
   }
   navigator_.RebuildEquationList();
+  // The plane picture must not stay on show.
+  RedrawAll();
 }
 
 void Tgraph::SwitchTo2D() {

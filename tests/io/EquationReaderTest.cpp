@@ -291,13 +291,14 @@ TEST_F(EquationReaderTest, EveryHeaderNamesItsGeneration) {
 }
 
 // A space file of version 509 or 510; the stored view value gives the space range.
-std::string SpaceFile(int version, const std::string& stored) {
+std::string SpaceFile(int version, const std::string& stored, const std::string& distance = "0",
+                      const std::string& divisions = "0") {
   return File(std::vector<std::string>{"[LP3D Data]", "ver", std::to_string(version), "memo"} +
               Repeat("", 11) +
               std::vector<std::string>{
                   "scrl", "0", "font", "Arial", "12", "0", "pfont", "Arial", "12", "0",
                   "zan", "true", "zanC", "0", "locus", "false", stored,
-                  "0", "0.5", "1", "0", "100", "false", "true", "true", "false", "2",
+                  distance, "0.5", "1", divisions, "100", "false", "true", "true", "false", "2",
                   "2",
                   "5", "cos(t)", "sin(t)", "0", "1", "t", "True", "false", "2",
                   "7", "", "", "", "", "", "True", "True", "2", "Nbd", "dash", "6", "1", "2",
@@ -331,7 +332,7 @@ TEST_F(EquationReaderTest, SpaceRangeAndOlderSpaceEntries) {
     EXPECT_EQ(doc.SpaceRange, c.range);
     EXPECT_EQ(doc.Dimension, 3);
     EXPECT_EQ(modes.AfterImageOn, 1);
-    EXPECT_EQ(doc.CameraDistance, 9);  // at least 9
+    EXPECT_EQ(doc.CameraDistance, 40);  // a camera at the origin takes the default
     EXPECT_EQ(doc.SurfaceGridN, 20);
     EXPECT_EQ(doc.ShadingLevel, 30);
     EXPECT_EQ(doc.SpaceColorsNotInverted, 0);
@@ -349,6 +350,24 @@ TEST_F(EquationReaderTest, SpaceRangeAndOlderSpaceEntries) {
     EXPECT_EQ(poly.letter2, 2);
     EXPECT_EQ(doc.KindCounts[kKindParametric], 1);
     EXPECT_EQ(doc.KindCounts[kKindFigure], 1);
+  }
+}
+
+TEST_F(EquationReaderTest, SpaceCameraDistanceAndGridDivisions) {
+  struct Case {
+    const char* distance;
+    const char* divisions;
+    int32_t distanceRead;
+    int divisionsRead;
+  };
+  const Case cases[] = {{"-3", "25", 40, 25}, {"5", "300", 5, 20}, {"27.5", "60", 28, 60}, {"1e12", "1", INT32_MAX, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.distance);
+    ResetProgramStateForTest();
+    const EquationFileResult result = Load(SpaceFile(510, "5.4", c.distance, c.divisions));
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(doc.CameraDistance, c.distanceRead);
+    EXPECT_EQ(doc.SurfaceGridN, c.divisionsRead);
   }
 }
 

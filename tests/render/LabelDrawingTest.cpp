@@ -11,6 +11,7 @@
 #include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RenderState.h"
+#include "render/SpaceView.h"
 #include "render/ToolkitFixture.h"
 
 namespace {
@@ -28,7 +29,6 @@ class LabelDrawing : public ToolkitTest {
   void TearDown() override {
     RedrawHooks = TRedrawHooks{};
     render.WindowImage = nullptr;
-    SetSpaceProjection(nullptr);
     ToolkitTest::TearDown();
   }
   // A new label with these lines, at the offsets 8, 8 in a 12-point font (16 pixels).
@@ -138,12 +138,17 @@ TEST_F(LabelDrawing, GraphCoordinatesFollowTheViewAndPixelOffsetsStay) {
   EXPECT_EQ(BoxOf(2).left, 8);
   // In space the point is projected first.
   doc.Dimension = 3;
+  ResetSpaceView();
+  UpdateCamera();
   placed.zText = "2";
-  SetSpaceProjection([](const TSpacePoint& p, Extended& x, Extended& y) {
-    x = p.x + p.z;
-    y = p.y;
-  });
-  EXPECT_EQ(BoxOf(1).left, 390 + 8);
+  TSpacePoint p;
+  p.x = 1;
+  p.y = 2;
+  p.z = 2;
+  Extended x = 0, y = 0;
+  ASSERT_TRUE(ProjectRecordPoint(p, x, y));
+  EXPECT_EQ(BoxOf(1).left, WorldToScreenX(x) + 8);
+  EXPECT_EQ(BoxOf(1).top, WorldToScreenY(y) + 8);
   // A place that cannot be computed draws nothing.
   placed.xText = "1/0";
   BoxOf(1);

@@ -85,20 +85,6 @@ TEST_F(Mapping, ViewMarginIsOnePixel) {
   EXPECT_TRUE(IsRecordPointVisible(p));
 }
 
-TEST_F(Mapping, SpacePointsGoThroughTheProjection) {
-  doc.Dimension = 3;
-  TSpacePoint p;
-  p.x = 100;
-  EXPECT_FALSE(IsRecordPointVisible(p));
-  SetSpaceProjection([](const TSpacePoint& q, Extended& x, Extended& y) {
-    x = q.x / 100;
-    y = q.z;
-  });
-  EXPECT_TRUE(IsRecordPointVisible(p));
-  SetSpaceProjection(nullptr);
-  EXPECT_FALSE(IsRecordPointVisible(p));
-}
-
 TEST_F(Mapping, LogarithmicCoordinates) {
   struct Row {
     int system;

@@ -10,14 +10,17 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
 #include "WhenModal.h"
 #include "animate/MacroRuns.h"
+#include "animate/ParameterPanelModel.h"
 #include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
+#include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
@@ -170,12 +173,34 @@ TEST_F(ProgramWindowsTest, SwitchingToSpaceAndBack) {
   QApplication::processEvents();
   EXPECT_FALSE(strip.Button("xlarge")->isVisibleTo(graph));
   EXPECT_TRUE(strip.Button("nearBT")->isVisibleTo(graph));
-  EXPECT_NEAR(static_cast<double>(doc.SpaceRange), 10.0 * 5 / 18, 1e-9);
-  EXPECT_EQ(doc.CameraDistance, 37);
+  // 10 * 5/18 kept to its step: 3, seen from 3 * 40/3.
+  EXPECT_EQ(doc.SpaceRange, 3);
+  EXPECT_EQ(doc.CameraDistance, 40);
+  EXPECT_NEAR(static_cast<double>(doc.ViewRange.XMax), 5.4, 1e-6);
   EXPECT_EQ(settings.GraphWindowMode, 0);
   EXPECT_EQ(doc.GraphWidth, doc.GraphHeight);
   EXPECT_EQ(sjis::ToUtf8(lpnavi->Model().List().sections[0].caption), "陽関数 z=f(x,y)");
   EXPECT_EQ(strip.Button("gleft")->toolTip(), QString::fromUtf8("視点を左方向に回転"));
+  // The space picture replaces the plane's at once: the axes, seen from the camera.
+  const QImage axes = graph->WindowImage().Image().copy(0, 0, doc.GraphWidth, doc.GraphHeight);
+  EXPECT_GT(NonWhite(graph->WindowImage(), doc.GraphWidth, doc.GraphHeight), 100);
+  // The view buttons turn the camera and redraw.
+  const Extended phi = doc.CameraPhi;
+  QTest::mouseClick(strip.Button("gright"), Qt::LeftButton);
+  EXPECT_NEAR(static_cast<double>(doc.CameraPhi - phi), std::numbers::pi / 80, 1e-12);
+  EXPECT_NE(graph->WindowImage().Image().copy(0, 0, doc.GraphWidth, doc.GraphHeight), axes);
+  // A parameter step of a surface draws it again through the panel's space hooks.
+  Tfuncprop& surface = doc.FigureTable[++doc.EntryCount];
+  InitFuncprop(surface, kKindExplicit);
+  surface.texts[0] = "a*x";
+  ++doc.KindCounts[kKindExplicit];
+  RedrawAll();
+  const QImage before = graph->WindowImage().Image().copy(0, 0, doc.GraphWidth, doc.GraphHeight);
+  WriteVariable(doc.VariableValues, 'a', 0.2L);
+  ParameterPanel().RepaintGraphs();
+  EXPECT_NE(graph->WindowImage().Image().copy(0, 0, doc.GraphWidth, doc.GraphHeight), before);
+  doc.EntryCount = 0;
+  doc.KindCounts[kKindExplicit] = 0;
 
   doc.Dimension = 2;
   doc.ViewRange = {-2, 2, -2, 2};

@@ -1,0 +1,64 @@
+#include "render/SpacePrimitives.h"
+
+#include "formula/DocumentState.h"
+#include "render/DrawToolkit.h"
+#include "render/SpaceView.h"
+
+namespace {
+
+// The point projected in single precision, as a pixel; false when it cannot be seen.
+bool SinglePrecisionPixel(Extended x, Extended y, Extended z, gfx::Point& pixel) {
+  TSpacePoint q;
+  ProjectXYZ(q, ToSingle(x), ToSingle(y), ToSingle(z));
+  if (!q.valid) return false;
+  pixel = {WorldToScreenX(q.x), WorldToScreenY(q.y)};
+  return true;
+}
+
+// The canvas, or the print picture with the canvas pen (its width scaled) and brush as
+// they are: shaded surfaces keep their greys in every output mode.
+gfx::Canvas& SpaceOutput(gfx::Canvas& canvas) {
+  if (!DrawingToMetafile() || settings.MetafileCanvas == &canvas) return canvas;
+  gfx::Canvas& out = *settings.MetafileCanvas;
+  out.pen = canvas.pen;
+  out.pen.width = ScaleToOutput(canvas.pen.width);
+  out.brush = canvas.brush;
+  return out;
+}
+
+}  // namespace
+
+void UsePlainPen(gfx::Canvas& canvas) {
+  canvas.pen.style = gfx::PenStyle::Solid;
+  canvas.pen.mode = gfx::PenMode::Copy;
+}
+
+bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel) {
+  TSpacePoint q;
+  ProjectPoint(p, q);
+  if (!q.valid) return false;
+  pixel = {WorldToScreenX(q.x), WorldToScreenY(q.y)};
+  return true;
+}
+
+void DrawSpaceSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePoint& p2) {
+  gfx::Point line[2];
+  if (!SinglePrecisionPixel(p1.x, p1.y, p1.z, line[0]) || !SinglePrecisionPixel(p2.x, p2.y, p2.z, line[1])) return;
+  SpaceOutput(canvas).Polyline(line);
+}
+
+void DrawAxisSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePoint& p2) {
+  canvas.pen.color = gfx::kBlack;
+  canvas.pen.width = doc.AxisWidth;
+  DrawSpaceSegment(canvas, p1, p2);
+}
+
+void DrawSpacePolygon(std::span<const CellPoint> points, gfx::Canvas& canvas) {
+  gfx::Point pixels[CellPolygon::kCapacity];
+  size_t n = 0;
+  for (const CellPoint& p : points) {
+    if (n == CellPolygon::kCapacity || !SinglePrecisionPixel(p.x, p.y, p.z, pixels[n])) return;
+    ++n;
+  }
+  SpaceOutput(canvas).Polygon(std::span<const gfx::Point>(pixels, n));
+}
