@@ -27,6 +27,7 @@
 #include "platform/Runtime.h"
 #include "render/Axes.h"
 #include "render/EntryDrawers.h"
+#include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 
@@ -140,7 +141,7 @@ void CopyBufferToWindow(gfx::CopyMode mode) {
   if (doc.Dimension == 3) return;
   DrawAxes(*windowImage, 2);
   if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*windowImage);
-  if (RedrawHooks.drawAllLabels) RedrawHooks.drawAllLabels(*windowImage, settings.OutputScale);
+  DrawAllLabels(*windowImage, settings.OutputScale);
 }
 
 }  // namespace

@@ -83,7 +83,6 @@ int main(int argc, char** argv) {
     window->CopyRect(area, CompositeCanvas(), area, mode);
     DrawAllLabels(*window, settings.OutputScale);
   };
-  RedrawHooks.drawAllLabels = DrawAllLabels;
   RedrawAll();
   render.WindowImage = nullptr;
   if (!image.Image().save(QString::fromStdString(out), "PNG")) {

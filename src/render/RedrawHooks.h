@@ -14,8 +14,6 @@ struct TRedrawHooks {
   void (*copyBufferToGraph)(gfx::CopyMode mode) = nullptr;
   void (*copyCanvasToGraph)(gfx::Canvas& canvas) = nullptr;
   void (*saveContinuousFrame)() = nullptr;
-  // Labels, on the window's picture (or the print picture) at the output scale.
-  void (*drawAllLabels)(gfx::Canvas& canvas, float scale) = nullptr;
   // Interval mode: its shading as a region on the print picture, and its refresh.
   void (*drawIntervalRegion)(gfx::Canvas& canvas) = nullptr;
   void (*refreshInterval)() = nullptr;

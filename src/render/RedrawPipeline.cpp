@@ -9,6 +9,7 @@
 #include "render/Axes.h"
 #include "render/DrawToolkit.h"
 #include "render/EntryDrawers.h"
+#include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RenderState.h"
 
@@ -58,7 +59,7 @@ gfx::Canvas* LabelCanvas() {
 
 void DrawLabels() {
   gfx::Canvas* canvas = LabelCanvas();
-  if (RedrawHooks.drawAllLabels && canvas) RedrawHooks.drawAllLabels(*canvas, settings.OutputScale);
+  if (canvas) DrawAllLabels(*canvas, settings.OutputScale);
 }
 
 void CopyCompositeToWindow() { Call(RedrawHooks.copyBufferToGraph, gfx::CopyMode::Copy); }
@@ -212,7 +213,7 @@ void ComposeGraph(int target) {
   }
   if (target == 1) {
     Call(EntryDrawers.pointListLabels, *canvas);
-    Call(RedrawHooks.drawAllLabels, *canvas, settings.OutputScale);
+    DrawAllLabels(*canvas, settings.OutputScale);
   } else {
     CopyCompositeToWindow();
   }

@@ -5,6 +5,7 @@
 #include "formula/DocumentState.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/EntryDrawers.h"
+#include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
@@ -101,8 +102,7 @@ void ComposeSpaceScene() {
   CopyGraphBitmap(BackCanvas(), composite, gfx::CopyMode::Copy);
   for (int i = 1; i <= doc.EntryCount; ++i) DrawSpaceEntry(composite, i);
   if (RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
-  if (RedrawHooks.drawAllLabels && render.WindowImage)
-    RedrawHooks.drawAllLabels(*render.WindowImage, settings.OutputScale);
+  if (render.WindowImage) DrawAllLabels(*render.WindowImage, settings.OutputScale);
 }
 
 void RedrawSurfaceScene() {

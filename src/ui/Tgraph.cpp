@@ -21,6 +21,7 @@
 #include "render/Axes.h"
 #include "render/DrawToolkitMapping.h"
 #include "render/EntryDrawers.h"
+#include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
@@ -239,7 +240,7 @@ void Tgraph::CopyBufferToGraph(gfx::CopyMode mode) {
   if (doc.Dimension != 3) {
     DrawAxes(image_, 2);
     if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(image_);
-    if (RedrawHooks.drawAllLabels) RedrawHooks.drawAllLabels(image_, settings.OutputScale);
+    DrawAllLabels(image_, settings.OutputScale);
   }
   graphpaint_->update();
 }

@@ -21,7 +21,6 @@
 #include "platform/SjisQt.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
 #include "ui/ClickLabel.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/ManualPages.h"
@@ -97,8 +96,6 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int x, int y, int w, int l
   return spin;
 }
 
-void InstallLabelHook() { RedrawHooks.drawAllLabels = DrawAllLabels; }
-
 }  // namespace
 
 Tlabeleditor::Tlabeleditor(QWidget* parent) : QWidget(parent, Qt::Tool) {
@@ -111,13 +108,11 @@ Tlabeleditor::Tlabeleditor(QWidget* parent) : QWidget(parent, Qt::Tool) {
   BuildControls();
   model_.changed = [this] { Sync(); };
   loading_ = false;
-  InstallLabelHook();
   if (!labeleditor) labeleditor = this;
 }
 
 Tlabeleditor::~Tlabeleditor() {
   model_.changed = nullptr;
-  if (RedrawHooks.drawAllLabels == DrawAllLabels) RedrawHooks.drawAllLabels = nullptr;
   if (labeleditor == this) labeleditor = nullptr;
 }
 

@@ -62,7 +62,6 @@ class LabelEditorWindow : public UiStateTest {
 };
 
 TEST_F(LabelEditorWindow, TypedMarkupIsStoredAndDrawnOnThePicture) {
-  EXPECT_EQ(RedrawHooks.drawAllLabels, &DrawAllLabels);
   EXPECT_EQ(ui.GraphMouseMode, 1);
   QPlainTextEdit* memo = Find<QPlainTextEdit>("Labelmemo");
   memo->setFocus();
