@@ -25,16 +25,17 @@ LineReader::LineReader(std::string_view bytes) {
   size_t start = 0;
   bool crLf = false;
   for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines_.push_back(bytes.substr(start, i - start));
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+    const char c = bytes[i];
+    if (c > '\r' || (c != '\r' && c != '\n')) continue;
+    lines_.emplace_back(bytes.data() + start, i - start);
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
       crLf = true;
       ++i;
     }
     start = i + 1;
   }
   if (start < bytes.size()) {
-    lines_.push_back(bytes.substr(start));
+    lines_.emplace_back(bytes.data() + start, bytes.size() - start);
     lastLineEnded_ = false;
   } else if (crLf && bytes.back() == '\r') {
     lastLineEnded_ = false;
