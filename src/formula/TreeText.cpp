@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr size_t kMaxTextLength = 1 << 20;
+
 // Names of the one-argument functions by code 8..34, then 41 and 42.
 const char* FunctionName(int32_t code) {
   static const char* const names[] = {"sin",    "cos",    "tan",    "sec",   "cosec", "cotan", "arctn",
@@ -90,17 +92,17 @@ class Printer {
  public:
   std::string Run(const Tfrec* tree) {
     Print(tree);
-    if (tooDeep_) out_.clear();
+    if (noText_) out_.clear();
     return std::move(out_);
   }
 
  private:
   // The text of a subtree on its own.
-  std::string TextOf(const Tfrec* t, bool& tooDeep) const {
+  std::string TextOf(const Tfrec* t, bool& noText) const {
     Printer p;
     p.pointFree_ = pointFree_;
     p.Print(t);
-    tooDeep = tooDeep || p.tooDeep_;
+    noText = noText || p.noText_;
     return std::move(p.out_);
   }
 
@@ -111,16 +113,19 @@ class Printer {
   bool StartsWithMinus(size_t from) const { return from < out_.size() && out_[from] == '-'; }
 
   void Print(const Tfrec* t) {
-    if (!t || tooDeep_) return;
+    if (!t || noText_) return;
     // A tree deeper than the stack can hold has no text.
     if (stackroom::Low()) {
-      tooDeep_ = true;
+      noText_ = true;
       return;
     }
     if (IsInfix(t))
       PrintChain(t);
     else
       PrintOther(t);
+    // Nor one whose text grows beyond any use: nested factorials that print their
+    // operand twice double it at every level.
+    if (out_.size() > kMaxTextLength) noText_ = true;
   }
 
   struct Level {
@@ -303,8 +308,8 @@ class Printer {
   void PrintChainedComparison(const Tfrec* t) {
     const Tfrec* lt = t->left;
     const Tfrec* rt = t->right;
-    const std::string middle = TextOf(lt->right, tooDeep_);
-    if (middle == TextOf(rt->left, tooDeep_)) {
+    const std::string middle = TextOf(lt->right, noText_);
+    if (middle == TextOf(rt->left, noText_)) {
       std::string sign1, sign2;
       RelationSign(lt->code, sign1);
       RelationSign(rt->code, sign2);
@@ -330,19 +335,21 @@ class Printer {
     // Its numbers are written without a decimal point, which "(...)!" does not allow.
     Printer inner;
     inner.pointFree_ = true;
-    const std::string l = inner.TextOf(operand, tooDeep_);
+    const std::string l = inner.TextOf(operand, noText_);
+    if (noText_) return;
     if ((IsNumber(operand) && operand->value >= 0 && IsSmallInteger(operand->value)) || letter)
       out_ += l + "!";
     else if (ReadsAsFactorialOperand(l))
       out_ += "(" + l + ")!";
     else
-      // Otherwise the permutations P(n,n), which are n! for every n, say the same.
+      // Otherwise the permutations P(n,n), which are n! for every n, say the same (the
+      // parser reads a P( form's arguments with their own commas, so these nest).
       out_ += "P(" + l + "," + l + ")";
   }
 
   // log with base: log2(8); a base the function name cannot hold is written as a quotient.
   void PrintLogBase(const Tfrec* t) {
-    const std::string base = TextOf(t->left, tooDeep_);
+    const std::string base = TextOf(t->left, noText_);
     if (!base.empty() && base.size() <= 7 && base.find_first_of("(),") == std::string::npos && base[0] != '-') {
       out_ += "log" + base + "(";
       Print(t->right);
@@ -425,7 +432,7 @@ class Printer {
   }
 
   std::string out_;
-  bool tooDeep_ = false;
+  bool noText_ = false;
   bool pointFree_ = false;
 };
 
