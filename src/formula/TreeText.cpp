@@ -31,6 +31,9 @@ bool IsNegativeNumber(const Tfrec* t) { return IsNumber(t) && t->value < 0; }
 bool IsChainRelation(const Tfrec* t) { return t && t->code >= node::LessEqual && t->code <= node::Greater; }
 bool InRange(const Tfrec* t, int32_t lo, int32_t hi) { return t && t->code >= lo && t->code <= hi; }
 bool IsVariable(const Tfrec* t) { return t && t->code > node::VariableBase && t->code <= node::VarZ; }
+// "(L)and(R)" and "(L)or(R)" have no parentheses of their own around them: as an operand
+// they are wrapped, or 0*((x)or(y)) would read as (0*x) or y.
+bool IsLogical(const Tfrec* t) { return t && (t->code == node::And || t->code == node::Or); }
 
 char PointLetter(int n) { return n >= 1 && n <= kMaxPoints ? PointNameOrder[n - 1] : '?'; }
 
@@ -141,7 +144,8 @@ class Printer {
       const int32_t code = t->code;
       if (node::IsRelation(code)) out_ += '(';
       const bool wrapped = (code == node::Power && InRange(t->left, 2, 6)) ||
-                           ((code == node::Quotient || code == node::Product) && InRange(t->left, 4, 5));
+                           ((code == node::Quotient || code == node::Product) && InRange(t->left, 4, 5)) ||
+                           (code >= node::Power && code <= node::Sum && IsLogical(t->left));
       if (wrapped) out_ += '(';
       levels.push_back({t, out_.size(), wrapped});
     }
@@ -168,13 +172,13 @@ class Printer {
         out_ += '^';
         rightStart = out_.size();
         Print(rt);
-        if (InRange(rt, 1, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+        if (InRange(rt, 1, 6) || IsLogical(rt) || StartsWithMinus(rightStart)) Wrap(rightStart);
         return;
       case node::Quotient:
         out_ += '/';
         rightStart = out_.size();
         Print(rt);
-        if (InRange(rt, 2, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+        if (InRange(rt, 2, 6) || IsLogical(rt) || StartsWithMinus(rightStart)) Wrap(rightStart);
         return;
       case node::Product:
         FinishProduct(level);
@@ -183,13 +187,15 @@ class Printer {
         out_ += '-';
         rightStart = out_.size();
         Print(rt);
-        if (InRange(rt, 4, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+        if (InRange(rt, 4, 6) || IsLogical(rt) || StartsWithMinus(rightStart)) Wrap(rightStart);
         return;
       case node::Sum: {
         // x-2 and x-3y: the right operand's own sign stands for the operator.
         const bool negative = IsNegativeNumber(rt) || (rt->code == node::Product && IsNegativeNumber(rt->left));
         if (!negative) out_ += '+';
+        rightStart = out_.size();
         Print(rt);
+        if (IsLogical(rt)) Wrap(rightStart);
         return;
       }
       case node::And:
@@ -202,7 +208,9 @@ class Printer {
         std::string sign = "<>";
         RelationSign(t->code, sign);
         out_ += sign;
+        rightStart = out_.size();
         Print(rt);
+        if (IsLogical(rt)) Wrap(rightStart);
         out_ += ')';
         return;
       }
@@ -224,7 +232,8 @@ class Printer {
     }
     const size_t rightStart = out_.size();
     Print(rt);
-    if (rt->code == node::Quotient || InRange(rt, 4, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+    if (rt->code == node::Quotient || InRange(rt, 4, 6) || IsLogical(rt) || StartsWithMinus(rightStart))
+      Wrap(rightStart);
     if (number && lt->value != -1 && lt->value != 1 && rightStart < out_.size() && !Juxtaposes(out_[rightStart]))
       out_.insert(rightStart, 1, '*');
   }
@@ -237,7 +246,7 @@ class Printer {
         out_ += '-';
         const size_t from = out_.size();
         Print(t->right);
-        if (InRange(t->right, 4, 6) || StartsWithMinus(from)) Wrap(from);
+        if (InRange(t->right, 4, 6) || IsLogical(t->right) || StartsWithMinus(from)) Wrap(from);
         return;
       }
       case node::Identity: return Print(t->right);
@@ -309,7 +318,8 @@ class Printer {
     const Tfrec* lt = t->left;
     const Tfrec* rt = t->right;
     const std::string middle = TextOf(lt->right, noText_);
-    if (middle == TextOf(rt->left, noText_)) {
+    // A logical operand inside the chain would take the comparisons around it.
+    if (!IsLogical(lt->right) && !IsLogical(rt->right) && middle == TextOf(rt->left, noText_)) {
       std::string sign1, sign2;
       RelationSign(lt->code, sign1);
       RelationSign(rt->code, sign2);
