@@ -7,10 +7,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "MedianTimes.h"
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
 #include "formula/Parser.h"
@@ -112,24 +112,6 @@ void Muparser(benchmark::State& state, int index) {
   }
 }
 
-// Keeps the median CPU time of every benchmark beside the usual console output. Other
-// programs share the machine: CPU time leaves out the time the benchmark waited for a core,
-// and the median of a few repetitions is steadier than one run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const std::string name = run.run_name.function_name;
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-        times[name] = run.GetAdjustedCPUTime();
-      else if (run.run_type == Run::RT_Iteration && !times.count(name))
-        times[name] = run.GetAdjustedCPUTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;  // nanoseconds per iteration
-};
-
 std::string Name(const char* who, int index) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%s/%02d", who, index);
@@ -144,7 +126,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(Name("muparser", k).c_str(), Muparser, k)->Repetitions(3)->DisplayAggregatesOnly();
   }
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  MedianTimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
   std::printf("\nparse + %d evaluations, ns per evaluation (80-bit here, double in muparser)\n", Samples);

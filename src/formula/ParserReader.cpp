@@ -69,8 +69,17 @@ bool Reader::StartsAt(int i, const char* word) const {
 }
 
 int Reader::Find(char c, int from) const {
-  for (int i = from < first_ ? first_ : from; i <= last_; ++i)
-    if (s_[i - 1] == c) return i;
+  int depth = 0;
+  for (int i = from < first_ ? first_ : from; i <= last_; ++i) {
+    const char here = s_[i - 1];
+    if (depth == 0 && here == c) return i;
+    if (here == '(' || here == '[') {
+      ++depth;
+    } else if (here == ')' || here == ']') {
+      if (depth == 0) return 0;
+      --depth;
+    }
+  }
   return 0;
 }
 

@@ -66,7 +66,10 @@ class Reader {
   char At(int i) const { return i >= first_ && i <= last_ ? s_[i - 1] : '\0'; }
   int ClassAt(int i) const { return CharClass(At(i)); }
   bool StartsAt(int i, const char* word) const;
-  int Find(char c, int from) const;  // 0 when absent in the window
+  // The first c from `from` on that stands outside every parenthesis and bracket opened
+  // after `from`, so that an argument may hold forms with their own commas and brackets;
+  // 0 when there is none before the window ends or a ")" or "]" closes an enclosing form.
+  int Find(char c, int from) const;
 
   // Precedence loop and its steps.
   TreePtr ParseOperatorChain(int level);

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr size_t kMaxTextLength = 1 << 20;
+
 // Names of the one-argument functions by code 8..34, then 41 and 42.
 const char* FunctionName(int32_t code) {
   static const char* const names[] = {"sin",    "cos",    "tan",    "sec",   "cosec", "cotan", "arctn",
@@ -29,6 +31,9 @@ bool IsNegativeNumber(const Tfrec* t) { return IsNumber(t) && t->value < 0; }
 bool IsChainRelation(const Tfrec* t) { return t && t->code >= node::LessEqual && t->code <= node::Greater; }
 bool InRange(const Tfrec* t, int32_t lo, int32_t hi) { return t && t->code >= lo && t->code <= hi; }
 bool IsVariable(const Tfrec* t) { return t && t->code > node::VariableBase && t->code <= node::VarZ; }
+// "(L)and(R)" and "(L)or(R)" have no parentheses of their own around them: as an operand
+// they are wrapped, or 0*((x)or(y)) would read as (0*x) or y.
+bool IsLogical(const Tfrec* t) { return t && (t->code == node::And || t->code == node::Or); }
 
 char PointLetter(int n) { return n >= 1 && n <= kMaxPoints ? PointNameOrder[n - 1] : '?'; }
 
@@ -90,17 +95,17 @@ class Printer {
  public:
   std::string Run(const Tfrec* tree) {
     Print(tree);
-    if (tooDeep_) out_.clear();
+    if (noText_) out_.clear();
     return std::move(out_);
   }
 
  private:
   // The text of a subtree on its own.
-  std::string TextOf(const Tfrec* t, bool& tooDeep) const {
+  std::string TextOf(const Tfrec* t, bool& noText) const {
     Printer p;
     p.pointFree_ = pointFree_;
     p.Print(t);
-    tooDeep = tooDeep || p.tooDeep_;
+    noText = noText || p.noText_;
     return std::move(p.out_);
   }
 
@@ -111,16 +116,19 @@ class Printer {
   bool StartsWithMinus(size_t from) const { return from < out_.size() && out_[from] == '-'; }
 
   void Print(const Tfrec* t) {
-    if (!t || tooDeep_) return;
+    if (!t || noText_) return;
     // A tree deeper than the stack can hold has no text.
     if (stackroom::Low()) {
-      tooDeep_ = true;
+      noText_ = true;
       return;
     }
     if (IsInfix(t))
       PrintChain(t);
     else
       PrintOther(t);
+    // Nor one whose text grows beyond any use: nested factorials that print their
+    // operand twice double it at every level.
+    if (out_.size() > kMaxTextLength) noText_ = true;
   }
 
   struct Level {
@@ -136,7 +144,8 @@ class Printer {
       const int32_t code = t->code;
       if (node::IsRelation(code)) out_ += '(';
       const bool wrapped = (code == node::Power && InRange(t->left, 2, 6)) ||
-                           ((code == node::Quotient || code == node::Product) && InRange(t->left, 4, 5));
+                           ((code == node::Quotient || code == node::Product) && InRange(t->left, 4, 5)) ||
+                           (code >= node::Power && code <= node::Sum && IsLogical(t->left));
       if (wrapped) out_ += '(';
       levels.push_back({t, out_.size(), wrapped});
     }
@@ -163,13 +172,13 @@ class Printer {
         out_ += '^';
         rightStart = out_.size();
         Print(rt);
-        if (InRange(rt, 1, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+        if (InRange(rt, 1, 6) || IsLogical(rt) || StartsWithMinus(rightStart)) Wrap(rightStart);
         return;
       case node::Quotient:
         out_ += '/';
         rightStart = out_.size();
         Print(rt);
-        if (InRange(rt, 2, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+        if (InRange(rt, 2, 6) || IsLogical(rt) || StartsWithMinus(rightStart)) Wrap(rightStart);
         return;
       case node::Product:
         FinishProduct(level);
@@ -178,13 +187,15 @@ class Printer {
         out_ += '-';
         rightStart = out_.size();
         Print(rt);
-        if (InRange(rt, 4, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+        if (InRange(rt, 4, 6) || IsLogical(rt) || StartsWithMinus(rightStart)) Wrap(rightStart);
         return;
       case node::Sum: {
         // x-2 and x-3y: the right operand's own sign stands for the operator.
         const bool negative = IsNegativeNumber(rt) || (rt->code == node::Product && IsNegativeNumber(rt->left));
         if (!negative) out_ += '+';
+        rightStart = out_.size();
         Print(rt);
+        if (IsLogical(rt)) Wrap(rightStart);
         return;
       }
       case node::And:
@@ -197,7 +208,9 @@ class Printer {
         std::string sign = "<>";
         RelationSign(t->code, sign);
         out_ += sign;
+        rightStart = out_.size();
         Print(rt);
+        if (IsLogical(rt)) Wrap(rightStart);
         out_ += ')';
         return;
       }
@@ -219,7 +232,8 @@ class Printer {
     }
     const size_t rightStart = out_.size();
     Print(rt);
-    if (rt->code == node::Quotient || InRange(rt, 4, 6) || StartsWithMinus(rightStart)) Wrap(rightStart);
+    if (rt->code == node::Quotient || InRange(rt, 4, 6) || IsLogical(rt) || StartsWithMinus(rightStart))
+      Wrap(rightStart);
     if (number && lt->value != -1 && lt->value != 1 && rightStart < out_.size() && !Juxtaposes(out_[rightStart]))
       out_.insert(rightStart, 1, '*');
   }
@@ -232,7 +246,7 @@ class Printer {
         out_ += '-';
         const size_t from = out_.size();
         Print(t->right);
-        if (InRange(t->right, 4, 6) || StartsWithMinus(from)) Wrap(from);
+        if (InRange(t->right, 4, 6) || IsLogical(t->right) || StartsWithMinus(from)) Wrap(from);
         return;
       }
       case node::Identity: return Print(t->right);
@@ -303,8 +317,9 @@ class Printer {
   void PrintChainedComparison(const Tfrec* t) {
     const Tfrec* lt = t->left;
     const Tfrec* rt = t->right;
-    const std::string middle = TextOf(lt->right, tooDeep_);
-    if (middle == TextOf(rt->left, tooDeep_)) {
+    const std::string middle = TextOf(lt->right, noText_);
+    // A logical operand inside the chain would take the comparisons around it.
+    if (!IsLogical(lt->right) && !IsLogical(rt->right) && middle == TextOf(rt->left, noText_)) {
       std::string sign1, sign2;
       RelationSign(lt->code, sign1);
       RelationSign(rt->code, sign2);
@@ -330,19 +345,21 @@ class Printer {
     // Its numbers are written without a decimal point, which "(...)!" does not allow.
     Printer inner;
     inner.pointFree_ = true;
-    const std::string l = inner.TextOf(operand, tooDeep_);
+    const std::string l = inner.TextOf(operand, noText_);
+    if (noText_) return;
     if ((IsNumber(operand) && operand->value >= 0 && IsSmallInteger(operand->value)) || letter)
       out_ += l + "!";
     else if (ReadsAsFactorialOperand(l))
       out_ += "(" + l + ")!";
     else
-      // Otherwise the permutations P(n,n), which are n! for every n, say the same.
+      // Otherwise the permutations P(n,n), which are n! for every n, say the same (the
+      // parser reads a P( form's arguments with their own commas, so these nest).
       out_ += "P(" + l + "," + l + ")";
   }
 
   // log with base: log2(8); a base the function name cannot hold is written as a quotient.
   void PrintLogBase(const Tfrec* t) {
-    const std::string base = TextOf(t->left, tooDeep_);
+    const std::string base = TextOf(t->left, noText_);
     if (!base.empty() && base.size() <= 7 && base.find_first_of("(),") == std::string::npos && base[0] != '-') {
       out_ += "log" + base + "(";
       Print(t->right);
@@ -425,7 +442,7 @@ class Printer {
   }
 
   std::string out_;
-  bool tooDeep_ = false;
+  bool noText_ = false;
   bool pointFree_ = false;
 };
 

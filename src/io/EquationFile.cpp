@@ -21,14 +21,25 @@ void LineWriter::Int(int64_t value) { Line(rtl::IntToStr(value)); }
 void LineWriter::Float(Extended value) { Line(std::isfinite(value) ? rtl::FloatToStr(value) : "0"); }
 
 LineReader::LineReader(std::string_view bytes) {
+  lines_.reserve(bytes.size() / 8);  // about as many lines as a file holds
   size_t start = 0;
+  bool crLf = false;
   for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines_.push_back(bytes.substr(start, i - start));
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    const char c = bytes[i];
+    if (c > '\r' || (c != '\r' && c != '\n')) continue;
+    lines_.emplace_back(bytes.data() + start, i - start);
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+      crLf = true;
+      ++i;
+    }
     start = i + 1;
   }
-  if (start < bytes.size()) lines_.push_back(bytes.substr(start));
+  if (start < bytes.size()) {
+    lines_.emplace_back(bytes.data() + start, bytes.size() - start);
+    lastLineEnded_ = false;
+  } else if (crLf && bytes.back() == '\r') {
+    lastLineEnded_ = false;
+  }
 }
 
 bool LineReader::TakeKey(std::string_view key) {
@@ -48,6 +59,8 @@ void LineReader::Skip(size_t count) {
 }
 
 namespace {
+
+const std::string kCutShort = "ファイルが途中で終わっています";
 
 std::string IntegerWanted(int64_t lo, int64_t hi) {
   if (lo <= std::numeric_limits<int32_t>::min() && hi >= std::numeric_limits<int32_t>::max())
@@ -90,24 +103,28 @@ int64_t LineReader::TakeWholeFloat(int64_t lo, int64_t hi) {
 }
 
 void LineReader::Require(size_t lines) const {
-  if (RemainingLines() < lines) {
-    // The message names the line where the file ends.
-    LineReader end = *this;
-    end.index_ = lines_.size();
-    end.FailTruncated();
-  }
+  // The message names the line where the file ends.
+  if (RemainingLines() < lines) Throw(ReadError::Kind::Truncated, lines_.size() + 1, kCutShort);
 }
 
-void LineReader::Fail(const std::string& what) const {
-  throw ReadError(ReadError::Kind::BadValue, LineNumber(), what);
+void LineReader::Fail(const std::string& what) const { FailAt(index_, what); }
+
+void LineReader::FailLast(const std::string& what) const { FailAt(index_ - 1, what); }
+
+void LineReader::FailTruncated() const { Throw(ReadError::Kind::Truncated, index_ + 1, kCutShort); }
+
+void LineReader::RequireLastLineEnded() const {
+  if (!lastLineEnded_) Throw(ReadError::Kind::Truncated, lines_.size(), kCutShort);
 }
 
-void LineReader::FailLast(const std::string& what) const {
-  throw ReadError(ReadError::Kind::BadValue, LineNumber() - 1, what);
+void LineReader::FailAt(size_t index, const std::string& what) const {
+  // A value on the line the file was cut inside is not wrong but incomplete.
+  if (!lastLineEnded_ && index + 1 == lines_.size()) Throw(ReadError::Kind::Truncated, index + 1, kCutShort);
+  Throw(ReadError::Kind::BadValue, index + 1, what);
 }
 
-void LineReader::FailTruncated() const {
-  throw ReadError(ReadError::Kind::Truncated, LineNumber(), "ファイルが途中で終わっています");
+void LineReader::Throw(ReadError::Kind kind, size_t line, const std::string& what) {
+  throw ReadError(kind, static_cast<int>(line), what);
 }
 
 void SwapPointLetters(std::string& text) {

@@ -123,14 +123,23 @@ class LineReader {
   // Fails unless `lines` more lines exist: a count from the file is checked against the
   // rest of the file before anything is sized by it.
   void Require(size_t lines) const;
+  // A value that is wrong at the current line. A failure on a last line without its line
+  // end is reported as the file cut short: the value there is incomplete, not wrong.
   [[noreturn]] void Fail(const std::string& what) const;
   // For a value taken that turned out not to fit: the error names its line.
   [[noreturn]] void FailLast(const std::string& what) const;
   [[noreturn]] void FailTruncated() const;
+  // Fails, naming the last line, when the file was cut inside it: it has no line end of
+  // its own, or in a file of CR LF lines only the CR.
+  void RequireLastLineEnded() const;
 
  private:
+  [[noreturn]] void FailAt(size_t index, const std::string& what) const;
+  [[noreturn]] static void Throw(ReadError::Kind kind, size_t line, const std::string& what);
+
   std::vector<std::string_view> lines_;
   size_t index_ = 0;
+  bool lastLineEnded_ = true;  // see RequireLastLineEnded
 };
 
 // Upgrades of formula texts from older files. Both skip the trail bytes of double-byte

@@ -6,7 +6,6 @@
 
 #include "formula/AnimationState.h"
 #include "formula/DocumentState.h"
-#include "formula/FigureClassify.h"
 #include "formula/Records.h"
 #include "formula/TableServices.h"
 #include "io/EquationFileHost.h"
@@ -196,9 +195,9 @@ uint8_t TakeLabelPosition(LineReader& in, int lowest) {
   return position >= lowest && position <= 9 ? static_cast<uint8_t>(position) : 3;
 }
 
-void CommitEntry(int index, const Tfuncprop& entry) {
-  doc.FigureTable[index] = entry;
+void CommitEntry(int index, Tfuncprop&& entry) {
   ++doc.KindCounts[entry.kind];
+  doc.FigureTable[index] = std::move(entry);
   doc.EntryCount = static_cast<uint8_t>(index);
 }
 
@@ -294,7 +293,7 @@ void ReadPlaneEntry(LineReader& in, const EquationReadContext& c, int count, Tfu
       if (in.TakeKey(kLk)) e.subkind = in.TakeByte();
       e.letter = TakeLetter(in);
       e.labelPos = TakeLabelPosition(in, 1);
-      ClassifyFigure(e);
+      // Classified with the other figures once the document's dimension is set.
       if (v > 526) e.option64 = in.TakeByte();
       if (e.subkind == 100) ReadPointSequence(in, e.letter);
       break;
@@ -304,14 +303,14 @@ void ReadPlaneEntry(LineReader& in, const EquationReadContext& c, int count, Tfu
 }
 
 void ReadEntries(LineReader& in, const EquationReadContext& c, bool space) {
-  const int count = space ? static_cast<int>(in.TakeInt(0, kMaxEntries)) : ReadEntryCount(in);
+  const int count = space ? static_cast<int>(in.TakeInt(0, kMaxEntries)) : ReadEntryCount(in, c);
   int previousKind = 0;
   for (int i = 1; i <= count; ++i) {
     Tfuncprop e;
     InitFuncprop(e, ReadEntryKind(in, previousKind));
     previousKind = e.kind;
     space ? ReadSpaceEntry(in, c, e) : ReadPlaneEntry(in, c, count, e);
-    CommitEntry(i, e);
+    CommitEntry(i, std::move(e));
   }
 }
 
@@ -569,8 +568,11 @@ void ReadFontFields(LineReader& in, Tlfont& font) {
   font.style = TakeFontStyle(in);
 }
 
-int ReadEntryCount(LineReader& in) {
-  if (in.AtEnd()) return 0;
+int ReadEntryCount(LineReader& in, const EquationReadContext& c) {
+  if (in.AtEnd()) {
+    if (c.holdsEveryBlock()) in.FailTruncated();
+    return 0;
+  }
   if (in.Current().empty()) {
     in.Skip();
     return 0;
@@ -601,7 +603,11 @@ void ReadEquationSections(LineReader& in, EquationReadContext& c) {
   ReadDefinitions(in, c, kDeffunc, doc.DefinedFunctionTexts, doc.DefinedFunctionCount);
   ReadDefinitions(in, c, kDefconst, doc.DefinedConstantTexts, doc.DefinedConstantCount);
   // A space file ends here, with or without its end key.
-  if (in.TakeKey(kPlot3Dend) || space) return;
-  ReadIntervalBlock(in, c);
-  HasOldEntryLayout(c.generation) ? ReadOldLayoutEntries(in, c) : ReadEntries(in, c, false);
+  const bool endKey = in.TakeKey(kPlot3Dend);
+  if (space && !endKey && in.AtEnd() && c.holdsEveryBlock()) in.FailTruncated();
+  if (!endKey && !space) {
+    ReadIntervalBlock(in, c);
+    HasOldEntryLayout(c.generation) ? ReadOldLayoutEntries(in, c) : ReadEntries(in, c, false);
+  }
+  if (c.holdsEveryBlock()) in.RequireLastLineEnded();
 }

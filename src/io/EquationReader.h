@@ -3,8 +3,8 @@
 // The reader follows the file's current-line model (EquationFile.h): sections in the
 // writer's order, optional keys, fields gated by the file's version, and the upgrade of
 // older formula texts. Every count, index and code is checked against its table before it
-// is used; a file that ends early or holds a value it cannot hold stops the read with a
-// ReadError, and what was read before it stays.
+// is used; a file that ends early (for its version) or holds a value it cannot hold stops
+// the read with a ReadError, and what was read before it stays.
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -36,6 +36,10 @@ struct EquationReadContext {
   // file's.
   int graphWidth = 0, graphHeight = 0;
   int dimension() const { return generation == FileGeneration::LP3D ? 3 : 2; }
+  // From the version this writer writes on, a file holds every block up to its entry
+  // list (plane) or "Plot3Dend" (space), and its last line ends with a line end: an end
+  // before them is a file cut short. Older files may end after any block.
+  bool holdsEveryBlock() const { return version >= eqfile::kVersion; }
 };
 
 // Reads every section after the header line (which `in` has passed) into the state of a

@@ -44,7 +44,7 @@ void ReadOldLabels(LineReader& in, const EquationReadContext& c) {
 }
 
 void ReadOldLayoutEntries(LineReader& in, const EquationReadContext& c) {
-  const int count = ReadEntryCount(in);
+  const int count = ReadEntryCount(in, c);
   for (int i = 1; i <= count; ++i) {
     Tfuncprop e;
     InitFuncprop(e, kKindExplicit);

@@ -10,8 +10,9 @@ int32_t TakeFontSize(eqfile::LineReader& in);
 uint8_t TakeFontStyle(eqfile::LineReader& in);
 // Name, size and style.
 void ReadFontFields(eqfile::LineReader& in, Tlfont& font);
-// The entry count, or 0 for an empty line (or the end of the file).
-int ReadEntryCount(eqfile::LineReader& in);
+// The entry count, or 0 for an empty line; the end of the file counts 0 too unless the
+// file's version always writes the count.
+int ReadEntryCount(eqfile::LineReader& in, const EquationReadContext& context);
 
 // The "label" section of older files (its key already taken).
 void ReadOldLabels(eqfile::LineReader& in, const EquationReadContext& context);

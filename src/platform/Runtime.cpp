@@ -1,6 +1,7 @@
 #include "platform/Runtime.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -74,6 +75,55 @@ size_t NumberLength(std::string_view s) {
   return i;
 }
 
+// Numbers of up to 19 significant digits scaled by at most 10^27, unsigned: both the
+// digits and the power of ten are exact in 80 bits, so one multiplication or division
+// rounds once and gives the correctly rounded value, as from_chars does on its much
+// slower general path. False for any other number.
+bool ParseShortNumber(std::string_view s, Extended& v) {
+  constexpr int kMaxDigits = 19, kMaxScale = 27;
+  uint64_t digits = 0;
+  int count = 0, scale = 0;
+  size_t i = 0;
+  bool fraction = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '.') {
+      fraction = true;
+      continue;
+    }
+    if (c < '0' || c > '9') break;
+    if (fraction) --scale;
+    if (digits == 0 && c == '0') continue;  // a leading zero
+    if (++count > kMaxDigits) return false;
+    digits = digits * 10 + static_cast<uint64_t>(c - '0');
+  }
+  if (i < s.size()) {  // the exponent, after "e" or "E"
+    ++i;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    int exponent = 0;
+    for (; i < s.size(); ++i) {
+      exponent = exponent * 10 + (s[i] - '0');
+      if (exponent > 1000) return false;
+    }
+    scale += negative ? -exponent : exponent;
+  }
+  if (digits == 0) {
+    v = 0;
+    return true;
+  }
+  if (scale < -kMaxScale || scale > kMaxScale) return false;
+  static const auto powers = [] {
+    std::array<Extended, kMaxScale + 1> p{};
+    p[0] = 1;
+    for (int k = 1; k <= kMaxScale; ++k) p[k] = p[k - 1] * 10;
+    return p;
+  }();
+  const auto m = static_cast<Extended>(digits);
+  v = scale >= 0 ? m * powers[scale] : m / powers[-scale];
+  return true;
+}
+
 Extended ParseNumber(std::string_view s) {
   bool negative = false;
   if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
@@ -81,6 +131,7 @@ Extended ParseNumber(std::string_view s) {
     s.remove_prefix(1);
   }
   Extended v = 0;
+  if (ParseShortNumber(s, v)) return negative ? -v : v;
   auto res = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
   if (res.ec == std::errc::result_out_of_range) {
     // from_chars leaves v untouched on range errors: overflow saturates, underflow is 0.

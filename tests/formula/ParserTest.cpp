@@ -134,6 +134,11 @@ TEST_F(ParserTest, SumsProductsAndIntegrals) {
           // An inner sum over the same letter keeps its own index.
           {"Sum(i=[1,2],Sum(i=[1,i],i))", "4"},
           {"log2(8)", "(/ (log 8) (log 2))"},
+          // Arguments and bounds may hold forms with commas and brackets of their own.
+          {"C(Max(4,5),2)", "(C (Max 4 5) 2)"},
+          {"P(Sum(i=[1,2],i),P(2,1))", "(P 3 (P 2 1))"},
+          {"Sum(i=[Min(1,2),C(3,2)],i)", "6"},
+          {"MaxV([0,Max(1,2)]x)", "(MaxV (range 0 (Max 1 2)) x)"},
       },
       3);
 }

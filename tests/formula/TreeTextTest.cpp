@@ -52,7 +52,7 @@ class TreeTextTest : public EvaluatorTest {
     if (parsed) {
       EXPECT_EQ(ExpressionTreeToText(reread), text) << shown;
     }
-    for (const Extended x : {-1.7L, -0.3L, 0.4L, 1.3L, 2.9L}) {
+    for (const Extended x : {-1.7L, -1.0L, -0.3L, 0.4L, 1.3L, 2.0L, 2.9L}) {
       const Extended a = EvaluateTree(original, x, 0.7L, -0.4L);
       const bool aDrawable = eng.EvalDrawable;
       const Extended b = EvaluateTree(reread, x, 0.7L, -0.4L);
@@ -189,6 +189,9 @@ TEST_F(TreeTextTest, ParsedFormulasReadBack) {
       "(x>0)or(y<1)",
       "x<>1",
       "x(x>0)+(x<0)",
+      "x((x>0)or(y<1))+2((x<0)and(y>0))",
+      "-((x>0)and(y<1))-((x<0)or(y>0))/x",
+      "((x>0)or(y<0))^2+(x<((y>0)or(x>1)))",
       "Max(x,1-x)+Min(x,y)",
       "MaxV([0,1]x^2)+MinV([-1,1]x^3)",
       "Sum(i=[1,n],i^2)",
@@ -212,6 +215,44 @@ TEST_F(TreeTextTest, ParsedFormulasReadBack) {
     ExpectReadsBack(tree, true);
     DisposeTree(tree);
   }
+}
+
+// A factorial whose operand cannot stand in "(...)!" prints as P(n,n), and an argument or
+// a bound may hold a form with commas and brackets of its own (here through F1): all of
+// them read back.
+TEST_F(TreeTextTest, NestedFactorialsAndFormsInArgumentsReadBack) {
+  PlacePoint(5, 0, 0.7L, 0);  // E: at whole distances from X = (-1, 0.7) and (2, 0.7)
+  doc.DefinedFunctionTexts[1] = "Max(x,1)";
+  doc.DefinedFunctionTexts[2] = "Sum(i=[1,x],i)";
+  doc.DefinedFunctionCount = 2;
+  const char* corpus[] = {
+      "i(XEi(XE)!r)!c",
+      "((XE)!r)!",
+      "((AB)!)!+(XE)!",
+      "P((XE)!,1)+C(F1(n),1)",
+      "Sum(i=[F1(n),F2(3)],i)",
+      "MaxV([F1(n),3]x)+MinV([0,F2(n)]x)",
+      "shymp([0,F1(n)],t,10,t)",
+      "∫[0,1](x)dx[F1(n)]",
+  };
+  for (const char* text : corpus) {
+    SCOPED_TRACE(text);
+    Tfrec* tree = ParseExpression(sj(text), 2);
+    ASSERT_EQ(eng.ParseOK, 1);
+    ExpectReadsBack(tree, true);
+    DisposeTree(tree);
+  }
+}
+
+// Each level of P(n,n) doubles the text: a deep nest has no text rather than one too long
+// to build.
+TEST_F(TreeTextTest, ATextTooLongToUseIsNotBuilt) {
+  std::string text = "AB";
+  for (int level = 0; level < 40; ++level) text = "(" + text + ")!";
+  Tfrec* tree = ParseExpression(text, 2);
+  ASSERT_EQ(eng.ParseOK, 1);
+  EXPECT_EQ(ExpressionTreeToText(tree), "");
+  DisposeTree(tree);
 }
 
 TEST_F(TreeTextTest, SpaceCoordinatesReadBack) {

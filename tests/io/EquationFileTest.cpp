@@ -67,6 +67,7 @@ TEST(LineReaderTest, FieldsBeyondTheEndOrOutOfRangeNameTheirLine) {
       {"1\r\n1E5000\r\n", true, ReadError::Kind::BadValue},  // beyond the 80-bit range
       {"1\r\nNAN\r\n", true, ReadError::Kind::BadValue},
       {"1\r\n", true, ReadError::Kind::Truncated},
+      {"1\r\nx", false, ReadError::Kind::Truncated},  // a line without its end was cut
   };
   for (const Case& c : cases) {
     LineReader in(c.bytes);
@@ -77,6 +78,27 @@ TEST(LineReaderTest, FieldsBeyondTheEndOrOutOfRangeNameTheirLine) {
     } catch (const ReadError& e) {
       EXPECT_EQ(e.line(), 2) << c.bytes;
       EXPECT_EQ(e.kind(), c.kind) << c.bytes;
+    }
+  }
+}
+
+TEST(LineReaderTest, ALastLineWithoutItsLineEndWasCut) {
+  const std::pair<const char*, bool> cases[] = {
+      {"a\r\nb\r\n", true}, {"a\nb\n", true}, {"a\rb\r", true}, {"", true},
+      {"a\r\nb", false},    {"a\r\nb\r", false},  // CR LF lines: the LF is missing
+  };
+  for (const auto& [bytes, ended] : cases) {
+    LineReader in(bytes);
+    if (ended) {
+      EXPECT_NO_THROW(in.RequireLastLineEnded()) << bytes;
+      continue;
+    }
+    try {
+      in.RequireLastLineEnded();
+      ADD_FAILURE() << bytes;
+    } catch (const ReadError& e) {
+      EXPECT_EQ(e.kind(), ReadError::Kind::Truncated);
+      EXPECT_EQ(e.line(), 2);
     }
   }
 }

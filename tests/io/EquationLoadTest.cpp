@@ -249,6 +249,15 @@ TEST_F(EquationLoadTest, ClosingStepsRestoreTheAnimationAndEndWithTheMacro) {
   EXPECT_EQ(ui.DocumentUntouched, 0);
 }
 
+// The points are classified once the file's dimension is known, not by the dimension of
+// the document the file replaces.
+TEST_F(EquationLoadTest, APlaneFileReadsTheSameOverASpaceDocument) {
+  doc.Dimension = 3;
+  ASSERT_TRUE(LoadEquationFileBytes(kName, JoinLines(lines)).ok);
+  EXPECT_EQ(doc.Dimension, 2);
+  EXPECT_EQ(SplitLines(WriteEquationFile(kStartAfterImages)), lines);
+}
+
 TEST_F(EquationLoadTest, HAndItsIncrementComeBackFromTheLinesOlderReadersSkip) {
   ASSERT_TRUE(LoadEquationFileBytes(kName, JoinLines(lines)).ok);
   EXPECT_EQ(ReadVariable(doc.VariableValues, 'h'), static_cast<Extended>(0.3f));

@@ -242,6 +242,31 @@ TEST_F(EquationReaderTest, LP5AtVersion590) {
   EXPECT_EQ(doc.FigureTable[5].option64, 2);
 }
 
+// Files older than the current version may end after any block; from it on, the end of
+// the file before the entry list, or inside the last line, is a file cut short.
+TEST_F(EquationReaderTest, OnlyOlderFilesMayEndEarly) {
+  struct Case {
+    int version;
+    const char* cut;  // where the file ends
+    bool loads;
+  };
+  const Case cases[] = {
+      {590, "after defconst", true}, {590, "inside the last line", true},
+      {597, "after defconst", false}, {597, "inside the last line", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.version) + " " + c.cut);
+    ResetProgramStateForTest();
+    std::string file = LP5File(c.version);
+    file = file.substr(0, file.find("Interval\r\n"));
+    if (std::string_view(c.cut) == "inside the last line") file.resize(file.size() - 2);
+    const EquationFileResult result = Load(file);
+    EXPECT_EQ(result.ok, c.loads) << result.message;
+    EXPECT_EQ(doc.EntryCount, 0);
+    EXPECT_EQ(modes.TangentTextShown, 1);  // read before the end either way
+  }
+}
+
 TEST_F(EquationReaderTest, TangentColoursAndLabelBackgroundsAreReadBeforeTheyAreStored) {
   const EquationFileResult result = Load(LP5File(586));
   ASSERT_TRUE(result.ok) << result.message;

@@ -2,7 +2,10 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -123,6 +126,31 @@ TEST(Runtime, TextToFloat) {
   EXPECT_TRUE(std::isinf(v));
   EXPECT_TRUE(rtl::TryStrToFloat("1e-99999", v));
   EXPECT_EQ(v, 0);
+}
+
+// Every number reads as the correctly rounded 80-bit value, whichever way it is converted:
+// short ones by one exact scaling, the rest by the library's general conversion.
+TEST(Runtime, TextToFloatIsCorrectlyRounded) {
+  std::mt19937_64 random(7);
+  auto expectSameAsStrtold = [](const std::string& text) {
+    Extended v = -99;
+    ASSERT_TRUE(rtl::TryStrToFloat(text, v)) << text;
+    const Extended expected = std::strtold(text.c_str(), nullptr);
+    EXPECT_EQ(v, expected) << text;
+    EXPECT_EQ(std::signbit(v), std::signbit(expected)) << text;
+  };
+  for (const char* text : {"0.1", "-0", "0.000", "1e27", "1e28", "1e-27", "1e-28", "9999999999999999999",
+                           "18446744073709551615", "12345678901234567890123", "0.0000000000000000000000000001",
+                           "3.14159265358979323846", "1.00000000000000000005", "1.5E-4931", "1.2E4932"})
+    expectSameAsStrtold(text);
+  for (int n = 0; n < 20000; ++n) {
+    std::string digits = std::to_string(random() % 10'000'000'000'000'000'000ULL);
+    digits.resize(1 + random() % digits.size());
+    const size_t point = random() % (digits.size() + 1);
+    std::string text = (random() % 2 ? "-" : "") + digits.substr(0, point) + "." + digits.substr(point);
+    if (random() % 2) text += "E" + std::to_string(static_cast<int>(random() % 71) - 35);
+    expectSameAsStrtold(text);
+  }
 }
 
 TEST(Runtime, ValReportsTheFirstBadPosition) {
