@@ -5,6 +5,7 @@
 
 #include "formula/DocumentState.h"
 #include "formula/ShellHooks.h"
+#include "io/EquationFileHost.h"
 #include "io/PrintTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/PrinterService.h"
@@ -210,6 +211,19 @@ void PrintSettingsModel::prinsetupClick() {
   } else {
     DrawPrintPreview();
   }
+}
+
+bool PrintSettingsModel::ChooseOutputFile(platform::Dialogs& dialogs) {
+  if (!printer_.needsFileName()) return true;
+  platform::FileDialogRequest request;
+  request.title = "印刷するPDFファイル名の設定";
+  request.filter = "PDF|*.pdf";
+  request.defaultExtension = ".pdf";
+  request.folder = FileHost().DemoFolder();
+  const std::optional<std::filesystem::path> file = dialogs.saveFile(request);
+  if (!file) return false;
+  printer_.setPdfOutput(*file);
+  return true;
 }
 
 void PrintSettingsModel::ShowPrinting() {

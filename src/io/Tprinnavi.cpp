@@ -77,6 +77,7 @@ void Tprinnavi::BuildControls() {
   auto* pictureGrid = new QGridLayout(pictureBox);
   psize_ = MakeSpin("Psize", 10);
   phlabel_ = new QLabel;
+  phlabel_->setMinimumWidth(phlabel_->fontMetrics().horizontalAdvance(Utf8("×00000ﾋﾟｸｾﾙ")));
   gamenleft_ = MakeSpin("gamenleft", 10);
   gamentop_ = MakeSpin("gamentop", 10);
   pictureGrid->addWidget(new QLabel(Utf8("サイズ")), 0, 0);
@@ -219,6 +220,7 @@ void Tprinnavi::Sync() {
 }
 
 void Tprinnavi::prnexeClick() {
+  if (!model_.ChooseOutputFile(dialogs_)) return;
   model_.ShowPrinting();
   image1_->setPixmap(QPixmap::fromImage(model_.Preview().Image()));
   // The preview is painted; clicks wait until the job is done.

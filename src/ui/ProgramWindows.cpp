@@ -5,6 +5,8 @@
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
+#include "io/SoundSlots.h"
+#include "io/Tprinnavi.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/ManualPages.h"
 #include "ui/TAboutBox1.h"
@@ -34,11 +36,15 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   graph->quitProgram = [] { QCoreApplication::quit(); };
   lpnavi->dialogs = &dialogs_;
   labelEditor_->dialogs = &dialogs_;
+  SetSoundServices(&soundOut_, &dialogs_);
+  SetPrintServices(&printer_, &dialogs_);
 }
 
 ProgramWindows::~ProgramWindows() {
   Timer1().SetEnabled(false);
   Timer1().SetJobAction(job::Startup, nullptr);
+  SetPrintServices(nullptr, nullptr);
+  SetSoundServices(nullptr, nullptr);
   FreeAboutBox();
   labelEditor_.reset();
   panel_.reset();

@@ -11,7 +11,9 @@
 
 #include "platform/Dialogs.h"
 #include "platform/HelpPages.h"
+#include "platform/PrinterService.h"
 #include "platform/Screen.h"
+#include "platform/SoundOut.h"
 #include "ui/ProgramHosts.h"
 
 class TValueChange;
@@ -39,6 +41,8 @@ class ProgramWindows {
   ProgramEntryFormHost entryHost_;
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
+  platform::QtSoundOut soundOut_;
+  platform::QtPrinterService printer_;
   std::unique_ptr<TValueChange> panel_;
   std::unique_ptr<Tlabeleditor> labelEditor_;
 };

@@ -182,6 +182,22 @@ TEST_F(PrintSettingsTest, PreviewShowsThePageThePictureAndTheTitle) {
   EXPECT_GT(red, 20);
 }
 
+TEST_F(PrintSettingsTest, APdfWithoutANameIsAskedForFirst) {
+  platform::FakeDialogs dialogs;
+  Open();
+  EXPECT_TRUE(model.ChooseOutputFile(dialogs));  // a printer: nothing to ask
+  EXPECT_TRUE(dialogs.calls.empty());
+  printer.fileNameWanted = true;
+  EXPECT_FALSE(model.ChooseOutputFile(dialogs));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].file.title, "印刷するPDFファイル名の設定");
+  EXPECT_EQ(dialogs.calls[0].file.filter, "PDF|*.pdf");
+  dialogs.fileAnswers.push_back(std::filesystem::path("/tmp/graph.pdf"));
+  EXPECT_TRUE(model.ChooseOutputFile(dialogs));
+  EXPECT_EQ(printer.pdfFile, "/tmp/graph.pdf");
+  EXPECT_FALSE(printer.needsFileName());
+}
+
 TEST_F(PrintSettingsTest, TheJobTakesTheControlsAndTheChoicesAreKept) {
   Open();
   model.subsegClick(2);
