@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -16,6 +17,8 @@
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "io/EquationFileCommands.h"
+#include "io/Tprinnavi.h"
+#include "platform/PrinterService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
 #include "render/RedrawPipeline.h"
@@ -404,4 +407,38 @@ TEST_F(ProgramWindowsTest, ALabelTypedInTheEditorIsOnTheGraphAndComesBackFromIts
   ASSERT_EQ(doc.LabelCount, 1);
   EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\frac{1}{2}x^2"});
   EXPECT_GT(labelPixels(), 50);
+}
+
+TEST_F(ProgramWindowsTest, ThePrintedGraphHasTheLabelsAndTheWindowKeepsThem) {
+  Start();
+  ShowAndTick();
+  doc.LabelCount = 1;
+  doc.LabelTable[1].lines = {"Label"};
+  RedrawAll();
+  auto labelPixels = [](const QImage& image, int scale) {
+    int n = 0;
+    for (int y = 4 * scale; y < 40 * scale; ++y)
+      for (int x = 4 * scale; x < 80 * scale; ++x) n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    return n;
+  };
+  const int onScreen = labelPixels(graph->WindowImage().Image(), 1);
+  ASSERT_GT(onScreen, 50);
+  const int32_t width = doc.GraphWidth, height = doc.GraphHeight;
+
+  platform::FakePrinterService printer;
+  SetPrintServices(&printer, &dialogs);
+  WhenModal<Tprinnavi>([&](Tprinnavi& window) {
+    window.Psize()->setValue(3 * width);
+    QTest::mouseClick(window.prnexe(), Qt::LeftButton);
+  });
+  ShowPrintSettings();
+  SetPrintServices(nullptr, nullptr);
+
+  ASSERT_EQ(printer.pagesPrinted(), 1);
+  const QImage picture = printer.ops.at(1).image;
+  ASSERT_EQ(picture.width(), 3 * width);
+  EXPECT_GT(labelPixels(picture, 3), 5 * onScreen);
+  EXPECT_EQ(doc.GraphWidth, width);
+  EXPECT_EQ(doc.GraphHeight, height);
+  EXPECT_EQ(labelPixels(graph->WindowImage().Image(), 1), onScreen);
 }
