@@ -11,6 +11,7 @@
 #include "platform/PrinterService.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
+#include "render/LfontDialog.h"
 
 namespace {
 
@@ -190,14 +191,7 @@ void PrintSettingsModel::wakuCheckClick(bool frame) {
 }
 
 void PrintSettingsModel::Button4Click(platform::Dialogs& dialogs) {
-  Tlfont& f = settings.PrintSettings.TitleFont;
-  const platform::FontChoice initial{sjis::ToUtf8(f.name), f.size, f.color, f.style};
-  if (const std::optional<platform::FontChoice> chosen = dialogs.chooseFont(initial)) {
-    f.name = sjis::FromUtf8(chosen->face);
-    f.size = chosen->size;
-    f.color = chosen->color;
-    f.style = chosen->style;
-  }
+  ChooseLfont(dialogs, settings.PrintSettings.TitleFont);
   DrawPrintPreview();
 }
 
