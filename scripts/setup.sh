@@ -12,6 +12,7 @@ packages=(
   libmuparser-dev libspng-dev libpng-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
   xvfb xauth imagemagick
+  poppler-utils sox
 )
 
 missing=()

@@ -72,6 +72,8 @@ void QtPrinterService::setPdfOutput(const std::filesystem::path& file) {
   impl_->settle();
 }
 
+bool QtPrinterService::needsFileName() const { return impl_->pdf() && impl_->printer.outputFileName().isEmpty(); }
+
 std::vector<std::string> QtPrinterService::printerNames() const {
   std::vector<std::string> names;
   for (const QString& n : QPrinterInfo::availablePrinterNames()) names.push_back(n.toStdString());
@@ -187,6 +189,11 @@ bool FakePrinterService::selectPrinter(const std::string& name) {
       return true;
     }
   return false;
+}
+
+void FakePrinterService::setPdfOutput(const std::filesystem::path& file) {
+  pdfFile = file;
+  fileNameWanted = false;
 }
 
 bool FakePrinterService::setupDialog() {

@@ -32,6 +32,10 @@ class PrinterService {
 
   // Printer, paper and orientation chosen by the user; true when confirmed.
   virtual bool setupDialog() = 0;
+  // True when the document would go into a PDF file that has no name yet.
+  virtual bool needsFileName() const = 0;
+  // Prints into a PDF file from now on.
+  virtual void setPdfOutput(const std::filesystem::path& file) = 0;
 
   // The first page begins with the document. False when the printer cannot start.
   virtual bool beginDocument(const std::string& title) = 0;
@@ -52,9 +56,6 @@ class QtPrinterService final : public PrinterService {
   QtPrinterService();
   ~QtPrinterService() override;
 
-  // Prints into a PDF file from now on.
-  void setPdfOutput(const std::filesystem::path& file);
-
   std::vector<std::string> printerNames() const override;
   std::string printerName() const override;
   bool selectPrinter(const std::string& name) override;
@@ -64,6 +65,8 @@ class QtPrinterService final : public PrinterService {
   PaperKind paper() const override;
   Orientation orientation() const override;
   bool setupDialog() override;
+  bool needsFileName() const override;
+  void setPdfOutput(const std::filesystem::path& file) override;
   bool beginDocument(const std::string& title) override;
   void drawImage(const QImage& image, int x, int y, int width, int height) override;
   void fillRect(int x, int y, int width, int height, int32_t color) override;
@@ -100,6 +103,8 @@ class FakePrinterService final : public PrinterService {
   PaperKind paperKind = PaperKind::A4;
   Orientation orient = Orientation::Portrait;
   bool failBegin = false;
+  bool fileNameWanted = false;  // PDF output without a file name
+  std::filesystem::path pdfFile;
   std::deque<Setup> setupAnswers;  // empty: the dialog is cancelled
   std::vector<Op> ops;
 
@@ -115,6 +120,8 @@ class FakePrinterService final : public PrinterService {
   PaperKind paper() const override { return paperKind; }
   Orientation orientation() const override { return orient; }
   bool setupDialog() override;
+  bool needsFileName() const override { return fileNameWanted; }
+  void setPdfOutput(const std::filesystem::path& file) override;
   bool beginDocument(const std::string& title) override;
   void drawImage(const QImage& image, int x, int y, int width, int height) override;
   void fillRect(int x, int y, int width, int height, int32_t color) override;

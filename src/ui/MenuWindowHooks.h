@@ -1,7 +1,7 @@
 #pragma once
 // The windows the navigator's menus, its tool buttons and the graph's pop-up menu open
 // that are built beside this work: the calculus animations, the interval panel, the
-// view-settings windows, printing and sound. Each sets its hook when
+// view-settings windows. Each sets its hook when
 // it lands; while a hook is unset its menu item is there and choosing it does nothing.
 struct TMenuWindowHooks {
   // The calculus menu's windows, opened after the timer stopped and CalculusActive set.
@@ -18,10 +18,6 @@ struct TMenuWindowHooks {
   void (*showScreenSettings)(int left, int top) = nullptr;
   // A pop-up choice changed the axes or their units: an open view-settings window follows.
   void (*syncRangeForm)() = nullptr;
-  // The print button: the print-settings window, modally.
-  void (*showPrintSettings)() = nullptr;
-  // "音を鳴らす": the sound of a slot played.
-  void (*playSound)(int slot) = nullptr;
 };
 
 extern TMenuWindowHooks MenuWindowHooks;

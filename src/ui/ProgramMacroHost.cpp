@@ -7,6 +7,8 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "io/EquationFileCommands.h"
+#include "io/SoundSlots.h"
+#include "io/WaveSynthesis.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "render/RedrawHooks.h"
@@ -100,6 +102,12 @@ void ProgramMacroHost::ClearBackgroundPicture() {
   graph->ClearBackgroundPicture();
   ::RedrawAll();
 }
+
+void ProgramMacroHost::MakeWave(const Tfrec* formula, bool append, int slot, float seconds) {
+  ::MakeWave(formula, append ? 1 : 0, slot, seconds);
+}
+
+void ProgramMacroHost::PlaySoundSlot(int slot) { ::PlaySoundSlot(slot); }
 
 void ProgramMacroHost::ShowMessage(const std::string& utf8) {
   if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);

@@ -2,7 +2,7 @@
 // The program's answers to what a running macro asks: the parameter panel and its timer,
 // the navigator, the graph window and the equation files. What belongs to work that is
 // not in the program yet does nothing here: the after-image and locus switches and their
-// erasing, the view buttons' zoom and shift steps, and sound.
+// erasing, and the view buttons' zoom and shift steps.
 #include "animate/MacroHost.h"
 
 class ProgramMacroHost final : public MacroHost {
@@ -27,5 +27,7 @@ class ProgramMacroHost final : public MacroHost {
   void LoadEquationFile(const std::filesystem::path& file) override;
   void LoadBackgroundPicture(const std::filesystem::path& file) override;
   void ClearBackgroundPicture() override;
+  void MakeWave(const Tfrec* formula, bool append, int slot, float seconds) override;
+  void PlaySoundSlot(int slot) override;
   void ShowMessage(const std::string& utf8) override;
 };

@@ -7,6 +7,8 @@
 #include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
+#include "io/SoundSlots.h"
+#include "io/Tprinnavi.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/ManualPages.h"
 #include "ui/TAboutBox1.h"
@@ -46,11 +48,15 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   lpnavi->dialogs = &dialogs_;
   lpnavi->compileMacro = [] { Macros().CompileMacro(); };
   labelEditor_->dialogs = &dialogs_;
+  SetSoundServices(&soundOut_, &dialogs_);
+  SetPrintServices(&printer_, &dialogs_);
 }
 
 ProgramWindows::~ProgramWindows() {
   Timer1().SetEnabled(false);
   Timer1().SetJobAction(job::Startup, nullptr);
+  SetPrintServices(nullptr, nullptr);
+  SetSoundServices(nullptr, nullptr);
   FreeAboutBox();
   labelEditor_.reset();
   macronavi_.reset();

@@ -14,7 +14,9 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/HelpPages.h"
+#include "platform/PrinterService.h"
 #include "platform/Screen.h"
+#include "platform/SoundOut.h"
 #include "ui/ProgramHosts.h"
 #include "ui/ProgramMacroHost.h"
 
@@ -48,6 +50,8 @@ class ProgramWindows {
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
   platform::QtClipboard clipboard_;
+  platform::QtSoundOut soundOut_;
+  platform::QtPrinterService printer_;
   std::unique_ptr<TValueChange> panel_;
   std::unique_ptr<TMacronavi> macronavi_;
   std::unique_ptr<Tlabeleditor> labelEditor_;

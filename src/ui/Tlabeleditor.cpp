@@ -17,10 +17,10 @@
 #include "platform/Color.h"
 #include "platform/Dialogs.h"
 #include "platform/FontMap.h"
-#include "platform/Sjis.h"
 #include "platform/SjisQt.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/LabelDrawing.h"
+#include "render/LfontDialog.h"
 #include "ui/ClickLabel.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/ManualPages.h"
@@ -292,15 +292,7 @@ void Tlabeleditor::ChooseColor(bool background) {
 
 void Tlabeleditor::ChooseMemoFont() {
   if (!dialogs) return;
-  Tlfont& f = doc.MemoFont;
-  const platform::FontChoice initial{sjis::ToUtf8(f.name), f.size, f.color, f.style};
-  const std::optional<platform::FontChoice> chosen = dialogs->chooseFont(initial);
-  if (!chosen) return;
-  f.name = sjis::FromUtf8(chosen->face);
-  f.size = chosen->size;
-  f.color = chosen->color;
-  f.style = chosen->style;
-  ApplyMemoFont();
+  if (ChooseLfont(*dialogs, doc.MemoFont)) ApplyMemoFont();
 }
 
 void Tlabeleditor::ApplyMemoFont() {

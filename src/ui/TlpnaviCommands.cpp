@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -20,6 +19,8 @@
 #include "formula/Records.h"
 #include "formula/TableServices.h"
 #include "io/EquationFileCommands.h"
+#include "io/SoundSlots.h"
+#include "io/Tprinnavi.h"
 #include "platform/Dialogs.h"
 #include "platform/FileAssociation.h"
 #include "platform/FontMap.h"
@@ -239,25 +240,9 @@ void Tlpnavi::PressBackgroundButton() {
 
 // --- sounds ---
 
-void Tlpnavi::wplayClick(int slot) { CallHook(MenuWindowHooks.playSound, slot); }
+void Tlpnavi::wplayClick(int slot) { PlaySoundCommand(slot); }
 
-void Tlpnavi::wvClick(int slot) {
-  if (!dialogs || slot < 1 || slot > kSoundSlots || !doc.SoundPresent[slot]) return;
-  platform::FileDialogRequest request;
-  request.title = "保存するファイル名の設定";
-  request.filter = "wav|*.wav";
-  request.defaultExtension = ".wav";
-  request.folder = GraphFolders.Demo;
-  const std::optional<std::filesystem::path> name = dialogs->saveFile(request);
-  if (!name) return;
-  // The slot's WAV image as it stands, written whole or not at all.
-  const std::vector<uint8_t>& image = doc.SoundStreams[slot];
-  QSaveFile file(QFile::decodeName(name->native().c_str()));
-  const auto size = static_cast<qint64>(image.size());
-  if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(image.data()), size) != size ||
-      !file.commit())
-    dialogs->showMessage(name->filename().string() + " に保存できませんでした。");
-}
+void Tlpnavi::wvClick(int slot) { SaveSoundCommand(slot); }
 
 // --- other windows ---
 
@@ -298,7 +283,7 @@ void Tlpnavi::zahyouClick() {
   MenuWindowHooks.showScreenSettings(x(), y() + 40);
 }
 
-void Tlpnavi::printbtClick() { CallHook(MenuWindowHooks.showPrintSettings); }
+void Tlpnavi::printbtClick() { ShowPrintSettings(); }
 
 // --- help and the file association ---
 

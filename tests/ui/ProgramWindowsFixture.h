@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "animate/TimerJobs.h"
+#include "io/SoundSlots.h"
+#include "io/Tprinnavi.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpPages.h"
+#include "platform/PrinterService.h"
 #include "platform/Screen.h"
+#include "platform/SoundOut.h"
 #include "platform/Timer.h"
 #include "render/RenderState.h"
 #include "support/GuiApp.h"
@@ -43,6 +47,8 @@ class ProgramWindowsTest : public UiStateTest {
     graph->clipboard = &clipboard;
     graph->quitProgram = [this] { ++quits; };
     lpnavi->dialogs = &dialogs;
+    SetSoundServices(&sound, &dialogs);
+    SetPrintServices(&printer, &dialogs);
   }
   void ShowAndTick() {
     windows->Show();
@@ -61,6 +67,8 @@ class ProgramWindowsTest : public UiStateTest {
   platform::FakeDialogs dialogs;
   platform::FakeHelpPages help;
   platform::FakeClipboard clipboard;
+  platform::FakeSoundOut sound;
+  platform::FakePrinterService printer;
   platform::FakeTimerBackend* timer = nullptr;
   std::unique_ptr<ProgramWindows> windows;
   int quits = 0;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -22,6 +23,8 @@
 #include "animate/TimerJobs.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
+#include "io/Tprinnavi.h"
+#include "platform/PrinterService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
 #include "render/RedrawPipeline.h"
@@ -411,4 +414,49 @@ TEST_F(ProgramWindowsTest, AMacroSetsAndRemovesTheBackgroundPicture) {
   EXPECT_EQ(settings.BackgroundShown, 0);
   EXPECT_FALSE(lpnavi->ToolButton("loadpicture")->isChecked());
   EXPECT_EQ(graph->WindowImage().Pixel(x, y), gfx::kWhite);
+}
+
+TEST_F(ProgramWindowsTest, ThePrintedGraphHasTheLabelsAndTheWindowKeepsThem) {
+  Start();
+  ShowAndTick();
+  doc.LabelCount = 1;
+  doc.LabelTable[1].lines = {"Label"};
+  RedrawAll();
+  auto labelPixels = [](const QImage& image, int scale) {
+    int n = 0;
+    for (int y = 4 * scale; y < 40 * scale; ++y)
+      for (int x = 4 * scale; x < 80 * scale; ++x) n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    return n;
+  };
+  const int onScreen = labelPixels(graph->WindowImage().Image(), 1);
+  ASSERT_GT(onScreen, 50);
+  const int32_t width = doc.GraphWidth, height = doc.GraphHeight;
+
+  platform::FakePrinterService printer;
+  SetPrintServices(&printer, &dialogs);
+  WhenModal<Tprinnavi>([&](Tprinnavi& window) {
+    window.Psize()->setValue(3 * width);
+    QTest::mouseClick(window.prnexe(), Qt::LeftButton);
+  });
+  ShowPrintSettings();
+  SetPrintServices(nullptr, nullptr);
+
+  ASSERT_EQ(printer.pagesPrinted(), 1);
+  const QImage picture = printer.ops.at(1).image;
+  ASSERT_EQ(picture.width(), 3 * width);
+  EXPECT_GT(labelPixels(picture, 3), 5 * onScreen);
+  EXPECT_EQ(doc.GraphWidth, width);
+  EXPECT_EQ(doc.GraphHeight, height);
+  EXPECT_EQ(labelPixels(graph->WindowImage().Image(), 1), onScreen);
+}
+
+TEST_F(ProgramWindowsTest, AMacroMakesAndPlaysASound) {
+  Start();
+  ShowAndTick();
+  doc.MacroLines = {"sub tone() #1", "makewave(N,3,0.5,sin(880*pi*x))", "play 3", "end sub"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  Macros().RunMacroProcedureByNumber(1);
+  ASSERT_EQ(sound.played.size(), 1u);
+  EXPECT_EQ(sound.played[0], doc.SoundStreams[3]);
+  EXPECT_EQ(doc.SoundStreams[3].size(), 44u + 11025u * 2);
 }

@@ -1,0 +1,60 @@
+// The print settings window on a recording printer: its controls show the settings,
+// refuse what does not fit, and "開始" prints and closes the window.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "PrintFixture.h"
+#include "io/Tprinnavi.h"
+#include "platform/Dialogs.h"
+#include "platform/PrinterService.h"
+
+namespace {
+
+class PrintWindowTest : public PrintTest {
+ protected:
+  platform::FakePrinterService printer;
+  platform::FakeDialogs dialogs;
+};
+
+TEST_F(PrintWindowTest, ControlsFollowTheSettingsAndStartPrints) {
+  Tprinnavi window(printer, dialogs);
+  window.show();
+  EXPECT_EQ(window.windowTitle(), "印刷設定");
+  EXPECT_EQ(window.paper()->text(), "A4 縦");
+  EXPECT_EQ(window.Psize()->value(), 4000);  // the first opening's default on A4 at 600 dpi
+  EXPECT_EQ(window.Psize()->minimum(), 500);
+  EXPECT_EQ(window.phlabel()->text(), "×3000ﾋﾟｸｾﾙ");
+  EXPECT_EQ(window.gamentop()->value(), 200);
+  EXPECT_TRUE(window.wakuCheck()->isChecked());
+  EXPECT_TRUE(window.rangedensity()->button(1)->isChecked());
+  ASSERT_FALSE(window.Image1()->pixmap().isNull());
+
+  // 4000 wide from x = 1000 leaves the page: the box goes back.
+  window.gamenleft()->setValue(1000);
+  EXPECT_EQ(window.gamenleft()->value(), 0);
+  window.Psize()->setValue(2000);
+  window.gamenleft()->setValue(1000);
+  EXPECT_EQ(window.gamenleft()->value(), 1000);
+  EXPECT_EQ(window.phlabel()->text(), "×1500ﾋﾟｸｾﾙ");
+
+  window.maisuu()->setValue(2);
+  window.title()->setText("Title");
+  window.wakuCheck()->setChecked(false);
+  window.printcolor()->button(2)->click();
+  window.prnexe()->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(printer.pagesPrinted(), 2);
+  EXPECT_EQ(modes.OutputColorMode, 2);
+  EXPECT_EQ(settings.PrintSettings.Frame, 0);
+  const auto& picture = printer.ops.at(1);
+  EXPECT_EQ((std::array{picture.x, picture.y, picture.width, picture.height}), (std::array{1000, 200, 2000, 1500}));
+}
+
+}  // namespace
