@@ -6,6 +6,7 @@
 #include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
+#include "formula/Numeric.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
 #include "render/TraceCells.h"
@@ -42,6 +43,8 @@ class VertexRow {
     y_ = y;
     std::fill(vertices_.begin(), vertices_.end(), Vertex{});
   }
+  // F alone.
+  TraceSample Value(int j) { return Sample(j, nullptr, nullptr, nullptr); }
   // F with dF/dx, for a lower edge.
   TraceSample AlongX(int j) { return Sample(j, &Vertex::dx, &Vertex::hasDx, ImplicitSlopeX); }
   // F with dF/dy, for a left edge.
@@ -61,6 +64,7 @@ class VertexRow {
       v.drawable = eng.EvalDrawable != 0;
       v.evaluated = true;
     }
+    if (!slope) return {x, y_, v.f, 0, v.drawable};
     if (v.drawable && !(v.*has)) {
       v.*d = slope(x, y_);
       v.*has = true;
@@ -108,7 +112,11 @@ void TraceImplicitNumerically(Tfrec*& tree, gfx::Canvas& canvas) {
     for (int j = 0; j < columns; ++j) {
       if (TraceCellMarks.Marked(j + 1, i + 1)) continue;
       TracePoint p = FindCrossingOnRow(tree, bottom.AlongX(j), bottom.AlongX(j + 1));
-      if (!p.valid) p = FindCrossingOnColumn(tree, bottom.AlongY(j), top.AlongY(j));
+      // A left edge holds a crossing only where F changes sign along it or is 0 at its top:
+      // elsewhere its derivatives are not needed.
+      const TraceSample b = bottom.Value(j), t = top.Value(j);
+      if (!p.valid && b.drawable && t.drawable && (t.f == 0 || Sign(b.f) != Sign(t.f)))
+        p = FindCrossingOnColumn(tree, bottom.AlongY(j), top.AlongY(j));
       if (p.valid) TraceFromPoint(tree, p, target);
     }
   }
