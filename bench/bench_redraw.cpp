@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QLineF>
 #include <QPolygonF>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +25,7 @@
 #include <vector>
 
 #include "../tools/ReferenceDocument.h"
+#include "MarchingSquares.h"
 #include "RunTimes.h"
 #include "formula/VariableValues.h"
 #include "render/RedrawPipeline.h"
@@ -225,23 +225,7 @@ void DrawPlainRelation(QPainter& p, double b) {
       f[static_cast<size_t>(j * (columns + 1) + i)] = x * x * x * x + y * y * y * y + b * x * y - 3;
     }
   }
-  std::vector<QLineF> lines;
-  for (int j = 0; j < rows; ++j) {
-    for (int i = 0; i < columns; ++i) {
-      const auto at = [&](int di, int dj) { return f[static_cast<size_t>((j + dj) * (columns + 1) + i + di)]; };
-      const double v[4] = {at(0, 0), at(1, 0), at(1, 1), at(0, 1)};  // clockwise from top-left
-      const QPointF q[4] = {{double(i * cell), double(j * cell)}, {double((i + 1) * cell), double(j * cell)},
-                            {double((i + 1) * cell), double((j + 1) * cell)}, {double(i * cell), double((j + 1) * cell)}};
-      QPointF ends[4];
-      int n = 0;
-      for (int e = 0; e < 4; ++e) {
-        const int g = (e + 1) % 4;
-        if ((v[e] > 0) != (v[g] > 0)) ends[n++] = q[e] + (q[g] - q[e]) * (v[e] / (v[e] - v[g]));
-      }
-      if (n >= 2) lines.emplace_back(ends[0], ends[1]);
-      if (n == 4) lines.emplace_back(ends[2], ends[3]);
-    }
-  }
+  const std::vector<QLineF> lines = ContourLines(f, columns, rows, cell);
   p.setPen(Pen(0x0080FF));
   p.drawLines(lines.data(), static_cast<int>(lines.size()));
 }

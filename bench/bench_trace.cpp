@@ -11,13 +11,13 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QLineF>
 #include <QPainter>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "MarchingSquares.h"
 #include "RunTimes.h"
 #include "formula/DocumentState.h"
 #include "formula/Parser.h"
@@ -83,9 +83,6 @@ void Trace(benchmark::State& state, int index) {
   }
 }
 
-// Where F crosses zero between two grid vertices, by linear interpolation.
-QPointF Crossing(QPointF p, double fp, QPointF q, double fq) { return p + (q - p) * (fp / (fp - fq)); }
-
 void MarchingSquares(benchmark::State& state, int index, int cell) {
   EnsureApp();
   double x = 0, y = 0;
@@ -106,40 +103,7 @@ void MarchingSquares(benchmark::State& state, int index, int cell) {
         f[static_cast<size_t>(j * (columns + 1) + i)] = parser.Eval();
       }
     }
-    lines.clear();
-    for (int j = 0; j < rows; ++j) {
-      for (int i = 0; i < columns; ++i) {
-        const auto at = [&](int di, int dj) { return f[static_cast<size_t>((j + dj) * (columns + 1) + i + di)]; };
-        const double a = at(0, 0), b = at(1, 0), c = at(1, 1), d = at(0, 1);  // clockwise from top-left
-        const QPointF pa(i * cell, j * cell), pb((i + 1) * cell, j * cell), pc((i + 1) * cell, (j + 1) * cell),
-            pd(i * cell, (j + 1) * cell);
-        const bool sa = a > 0, sb = b > 0, sc = c > 0, sd = d > 0;
-        QPointF top, right, bottom, left;
-        int n = 0;
-        if (sa != sb) top = Crossing(pa, a, pb, b), ++n;
-        if (sb != sc) right = Crossing(pb, b, pc, c), ++n;
-        if (sc != sd) bottom = Crossing(pd, d, pc, c), ++n;
-        if (sd != sa) left = Crossing(pa, a, pd, d), ++n;
-        if (n == 4) {
-          // A saddle: the centre decides which pair of corners is joined.
-          if (((a + b + c + d) > 0) == sa) {
-            lines.emplace_back(top, right);
-            lines.emplace_back(bottom, left);
-          } else {
-            lines.emplace_back(top, left);
-            lines.emplace_back(right, bottom);
-          }
-        } else if (n == 2) {
-          QPointF ends[2];
-          int k = 0;
-          if (sa != sb) ends[k++] = top;
-          if (sb != sc) ends[k++] = right;
-          if (sc != sd) ends[k++] = bottom;
-          if (sd != sa) ends[k++] = left;
-          lines.emplace_back(ends[0], ends[1]);
-        }
-      }
-    }
+    lines = ContourLines(f, columns, rows, cell);
     QPainter painter(&image);
     painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));

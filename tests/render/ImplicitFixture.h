@@ -15,6 +15,19 @@
 
 class ImplicitTest : public ToolkitTest {
  protected:
+  // Runs draw with the drawing going to the print picture, as the print job (printing) or
+  // the clipboard copy does.
+  template <typename Draw>
+  static void OnPaper(gfx::Canvas& paper, bool printing, Draw draw) {
+    settings.MetafileCanvas = &paper;
+    settings.DrawToMetafile = 1;
+    settings.Printing = printing ? 1 : 0;
+    draw();
+    settings.Printing = 0;
+    settings.DrawToMetafile = 0;
+    settings.MetafileCanvas = nullptr;
+  }
+
   // L − R of the relation "L = R" (any relation sign), parsed for evaluation.
   static Tfrec* Difference(const std::string& relation) {
     Tfrec* tree = ParseExpression(relation, 3);

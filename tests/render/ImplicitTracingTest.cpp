@@ -174,11 +174,7 @@ TEST_F(TracingTest, TracesEndWithoutReadingPixelsBackAndAtAnyZoom) {
   // curve.
   for (const int width : {5, 6, 7, 8, 9, 10, 11, 12}) {
     RecordingCanvas screen = Pen(width), paper;
-    settings.MetafileCanvas = &paper;
-    settings.DrawToMetafile = 1;
-    Trace("x^4+y^4+xy=1", screen);
-    settings.DrawToMetafile = 0;
-    settings.MetafileCanvas = nullptr;
+    OnPaper(paper, false, [&] { Trace("x^4+y^4+xy=1", screen); });
     EXPECT_TRUE(screen.Ops().empty());
     EXPECT_GT(paper.OpsOf(OpKind::Polyline).size(), 20u) << width;
   }
@@ -196,11 +192,7 @@ TEST_F(TracingTest, OnThePrintPictureTheTraceCoversItsWholeWidth) {
   gfx::RasterCanvas paper(12000, 120);
   RecordingCanvas screen = Pen(3);
   screen.pen.color = 0x0000FF;
-  settings.MetafileCanvas = &paper;
-  settings.DrawToMetafile = 1;
-  Plot("y^5+y=sin(x)/40", screen);
-  settings.DrawToMetafile = 0;
-  settings.MetafileCanvas = nullptr;
+  OnPaper(paper, true, [&] { Plot("y^5+y=sin(x)/40", screen); });
   EXPECT_TRUE(screen.Ops().empty());
   for (const int px : {100, 6000, 11900}) {
     const double x = -5 + px / 1200.0, y = std::sin(x) / 40;  // y^5 is negligible here

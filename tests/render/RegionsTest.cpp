@@ -163,13 +163,7 @@ TEST_F(RegionTest, OnPaperTheLinesFollowTheDensityAndThePrintScale) {
     doc.RegionDensity[0] = k.density;
     settings.PrintScale = k.scale;
     settings.OutputScale = k.scale;
-    settings.Printing = 1;
-    settings.DrawToMetafile = 1;
-    settings.MetafileCanvas = &paper;
-    Draw("y>-100", screen, 1, false);
-    settings.MetafileCanvas = nullptr;
-    settings.DrawToMetafile = 0;
-    settings.Printing = 0;
+    OnPaper(paper, true, [&] { Draw("y>-100", screen, 1, false); });
     EXPECT_TRUE(screen.Ops().empty());
     std::set<int> lines;
     for (const gfx::RecordedOp& op : paper.OpsOf(OpKind::Polyline)) {
@@ -187,15 +181,9 @@ TEST_F(RegionTest, ThePrintPictureIsHatchedInsideTheRegion) {
   View(-5, 5, -5, 5, 1000, 1000);
   gfx::RasterCanvas paper(1000, 1000);
   RecordingCanvas screen;
-  settings.Printing = 1;
   settings.PrintScale = 2;
   settings.OutputScale = 2;
-  settings.DrawToMetafile = 1;
-  settings.MetafileCanvas = &paper;
-  Draw("x^2+y^2<1", screen, 1);
-  settings.MetafileCanvas = nullptr;
-  settings.DrawToMetafile = 0;
-  settings.Printing = 0;
+  OnPaper(paper, true, [&] { Draw("x^2+y^2<1", screen, 1); });
   EXPECT_TRUE(screen.Ops().empty());
   int inside = 0, outside = 0;
   for (int py = 0; py < 1000; ++py)
