@@ -77,6 +77,12 @@ class VertexRow {
   std::vector<Vertex> vertices_;
 };
 
+// The left-edge search finds a crossing only where F changes sign along the edge or is 0 at
+// its top: elsewhere the derivatives of its corners are not needed.
+bool MayCrossLeftEdge(const TraceSample& bottom, const TraceSample& top) {
+  return bottom.drawable && top.drawable && (top.f == 0 || Sign(bottom.f) != Sign(top.f));
+}
+
 }  // namespace
 
 ImplicitDerivativesScope::ImplicitDerivativesScope(const Tfrec* F) {
@@ -112,10 +118,7 @@ void TraceImplicitNumerically(Tfrec*& tree, gfx::Canvas& canvas) {
     for (int j = 0; j < columns; ++j) {
       if (TraceCellMarks.Marked(j + 1, i + 1)) continue;
       TracePoint p = FindCrossingOnRow(tree, bottom.AlongX(j), bottom.AlongX(j + 1));
-      // A left edge holds a crossing only where F changes sign along it or is 0 at its top:
-      // elsewhere its derivatives are not needed.
-      const TraceSample b = bottom.Value(j), t = top.Value(j);
-      if (!p.valid && b.drawable && t.drawable && (t.f == 0 || Sign(b.f) != Sign(t.f)))
+      if (!p.valid && MayCrossLeftEdge(bottom.Value(j), top.Value(j)))
         p = FindCrossingOnColumn(tree, bottom.AlongY(j), top.AlongY(j));
       if (p.valid) TraceFromPoint(tree, p, target);
     }

@@ -20,8 +20,9 @@ TracePoint Turned(const TracePoint& current, Extended dx, Extended dy, Extended 
   return {current.x + dx * c - dy * s, current.y + dy * c + dx * s, true};
 }
 
-// A closed curve that misses its start by more than a pixel, on a picture whose pixels
-// cannot be read, would otherwise be followed round and round.
+// The steps of a curve that passes once through every cell of the grid. A closed curve that
+// misses its start by more than a pixel, on a picture whose pixels cannot be read, would
+// otherwise be followed round and round.
 int64_t MaxStepsPerDirection(int width) {
   const int64_t cellSide = std::max<int>(TraceCellHeight, 1);
   const int64_t w = std::max<int64_t>(doc.GraphWidth, 1), h = std::max<int64_t>(doc.GraphHeight, 1);
