@@ -1,12 +1,14 @@
 // links: render benchmark
-// RedrawAll of the reference document (tools/ReferenceDocument.h: ten explicit curves, two
-// parametric curves, a polar curve, five figures and six points) at 800 x 600, and a
-// parameter step on it (only the moving layer over the kept back bitmap), in
-// milliseconds. Beside them, as the reference, the same picture drawn the plain way: the
-// same functions sampled in double (the explicit ones at every pixel column, the curves
-// in t at the document's steps), the same points computed in double, and everything drawn
-// with QPainter polylines, polygons, ellipses, arcs and paths, with no domain edges, jump
-// detection or clipping. After the runs the ratios are printed.
+// RedrawAll of the reference document (tools/ReferenceDocument.h: ten explicit curves, a
+// traced relation and a hatched region, two parametric curves, a polar curve, five figures
+// and six points) at 800 x 600, and a parameter step on it (only the moving layer over the
+// kept back bitmap), in milliseconds. Beside them, as the reference, the same picture
+// drawn the plain way: the same functions sampled in double (the explicit ones at every
+// pixel column, the curves in t at the document's steps, the relation as a marching-squares
+// contour over 2-pixel cells), the region as a path filled with a hatch brush, the same
+// points computed in double, and everything drawn with QPainter polylines, polygons,
+// ellipses, arcs and paths, with no domain edges, jump detection or clipping. After the
+// runs the ratios are printed.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "../tools/ReferenceDocument.h"
+#include "MarchingSquares.h"
 #include "RunTimes.h"
 #include "formula/VariableValues.h"
 #include "render/RedrawPipeline.h"
@@ -194,15 +197,50 @@ void DrawFiguresAndPoints(QPainter& p, double a) {
   p.setBrush(Qt::NoBrush);
 }
 
+// The region y > x^2 and y < 2, hatched, with its two boundaries in grey.
+void DrawPlainRegion(QPainter& p) {
+  QPainterPath region;
+  const double edge = std::sqrt(2.0);
+  region.moveTo(Pixel(-edge, 2));
+  for (int k = 0; k <= 100; ++k) {
+    const double x = -edge + 2 * edge * k / 100;
+    region.lineTo(Pixel(x, x * x));
+  }
+  region.closeSubpath();
+  p.fillPath(region, QBrush(Colour(0x80), Qt::BDiagPattern));
+  p.setPen(Pen(0xC0C0C0));
+  PlotPlain(p, {[](double x, double, double) { return x * x; }, 0xC0C0C0, false}, 0, 0);
+  p.drawLine(Pixel(-5, 2), Pixel(5, 2));
+}
+
+// x^4 + y^4 + b*x*y = 3 as a marching-squares contour over 2-pixel cells, each vertex
+// evaluated once.
+void DrawPlainRelation(QPainter& p, double b) {
+  constexpr int cell = 2, columns = kWidth / cell, rows = kHeight / cell;
+  static std::vector<double> f(static_cast<size_t>((columns + 1) * (rows + 1)));
+  for (int j = 0; j <= rows; ++j) {
+    const double y = kHalfHeight - 2 * kHalfHeight * j * cell / kHeight;
+    for (int i = 0; i <= columns; ++i) {
+      const double x = -5 + 10.0 * i * cell / kWidth;
+      f[static_cast<size_t>(j * (columns + 1) + i)] = x * x * x * x + y * y * y * y + b * x * y - 3;
+    }
+  }
+  const std::vector<QLineF> lines = ContourLines(f, columns, rows, cell);
+  p.setPen(Pen(0x0080FF));
+  p.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
 void DrawPlainBackLayer(QPainter& p) {
   for (const PlainCurve& c : PlainCurves())
     if (!c.moving) PlotPlain(p, c, 0, 0);
+  DrawPlainRegion(p);
   PlotInT(p, 0x8000FF, 0.02, [](double t) { return Pixel(3 * std::cos(3 * t), 2.5 * std::sin(2 * t)); });
 }
 
 void DrawPlainMovingLayer(QPainter& p, double a, double b) {
   for (const PlainCurve& c : PlainCurves())
     if (c.moving) PlotPlain(p, c, a, b);
+  DrawPlainRelation(p, b);
   PlotInT(p, 0x006060, 0.05, [a](double t) {
     return Pixel(4 * a * std::pow(std::cos(t), 3), 3 * std::pow(std::sin(t), 3));
   });

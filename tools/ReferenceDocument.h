@@ -1,12 +1,13 @@
 #pragma once
 // The reference document of the renderer's tools, on a drawing area of the given size:
 // ten explicit curves (polynomials, trigonometric functions, rational functions with poles,
-// a domain edge and a derivative), two parametric curves and a polar curve, three points
-// by coordinates with three points constructed from them, and five figures on them (a
-// hatched polygon, a circle with a formula radius, an arc, a Bézier curve and an angle
-// mark). The parameter a moves three explicit curves, a parametric curve and the point A
-// with everything built on it; b moves an explicit curve and the polar curve. The
-// headless renderer draws it and the redraw benchmarks time it.
+// a domain edge and a derivative), a relation with no closed form (traced numerically) and
+// a hatched region, two parametric curves and a polar curve, three points by coordinates
+// with three points constructed from them, and five figures on them (a hatched polygon, a
+// circle with a formula radius, an arc, a Bézier curve and an angle mark). The parameter a
+// moves three explicit curves, a parametric curve and the point A with everything built on
+// it; b moves an explicit curve, the traced relation and the polar curve. The headless
+// renderer draws it and the redraw benchmarks time it.
 #include <array>
 #include <string>
 
@@ -41,6 +42,8 @@ inline const Entry kEntries[] = {
     {kKindExplicit, 255, {"b*sqrt(9-x^2)"}, 0x0000C0},
     {kKindExplicit, 255, {"a*x/2+1"}, 0x808000},
     {kKindDerivative, 255, {""}, 0x00A0A0, 0, 0, "", 2},  // the derivative of x^3/10-x
+    {kKindRelation, 255, {"x^4+y^4+b*xy=3"}, 0x0080FF},   // degree 4 in y with odd powers: traced
+    {kKindRelation, 255, {"(y>x^2)and(y<2)"}, 0x808080},
     {kKindParametric, 255, {"3cos(3t)", "2.5sin(2t)", "0", "2pi"}, 0x8000FF, 0, 0, "0.02"},
     {kKindParametric, 255, {"4a*cos(t)^3", "3sin(t)^3", "0", "2pi"}, 0x006060, 0, 0, "0.05"},
     {kKindPolar, 255, {"1.5+b*cos(5t)", "2", "-1", "0", "2pi"}, 0x404040, 0, 0, "0.02"},

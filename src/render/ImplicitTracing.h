@@ -1,11 +1,14 @@
 #pragma once
-// What the closed forms of a relation hand to numeric tracing: the derivative trees of F,
-// built once per curve, the trace cell size, and the tracer itself, which draws nothing
-// until it is set.
+// Numeric tracing of a relation F(x, y) = 0 that has no closed form: a scan over a grid of
+// cells finds a point of the curve on the lower or left edge of each cell no trace has
+// passed yet, and the curve is followed from there both ways by tangent steps corrected on
+// a small circle. It reads the derivative trees of F that the closed forms build once per
+// curve.
 #include <cstdint>
 
 #include "formula/Tfrec.h"
 #include "platform/Canvas.h"
+#include "platform/Extended.h"
 
 // The i-th partial derivatives of F, i = 1..4, each the derivative of the one before:
 // x[0] = dF/dx ... x[3] = d4F/dx4, y[0] = dF/dy ... y[3] = d4F/dy4. Nil outside one curve.
@@ -24,15 +27,16 @@ class ImplicitDerivativesScope {
   ImplicitDerivativesScope& operator=(const ImplicitDerivativesScope&) = delete;
 };
 
-// The cells of the tracer's grid scan, in pixels; set to 10 x 10 before every curve.
+// The cells of the grid scan, in pixels; set to 10 x 10 before every curve.
 extern std::uint8_t TraceCellWidth, TraceCellHeight;
 
-struct TImplicitTracing {
-  // Finds and draws the curve F = 0 by searching, in the canvas pen, with the derivatives
-  // of ImplicitDerivatives.
-  void (*traceImplicitNumerically)(Tfrec*& tree, gfx::Canvas& canvas) = nullptr;
-};
-extern TImplicitTracing ImplicitTracing;
+// F, dF/dx and dF/dy at (x, y) with z = 0; eng.EvalDrawable tells whether the value is
+// drawable.
+Extended ImplicitValue(Tfrec*& F, Extended x, Extended y);
+Extended ImplicitSlopeX(Extended x, Extended y);
+Extended ImplicitSlopeY(Extended x, Extended y);
 
-// The tracer when one is set; nothing otherwise.
+// Finds and draws every curve of F = 0 across the view by searching, in the canvas pen,
+// with the derivatives of ImplicitDerivatives. Reads the canvas back: a trace ends where it
+// meets a pixel of the pen colour.
 void TraceImplicitNumerically(Tfrec*& tree, gfx::Canvas& canvas);

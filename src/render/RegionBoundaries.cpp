@@ -54,7 +54,7 @@ Tfrec* RelationDifference(const Tfrec* relation) {
 
 void DrawRegionBoundaries(gfx::Canvas& canvas, Tfrec*& tree, std::uint8_t dashed, int width) {
   if (!tree) return;
-  if (tree->code == node::And || tree->code == node::Or || tree->code == node::Product) {
+  if (tree->code == node::And || tree->code == node::Or || tree->code == node::Product || tree->code == node::Sum) {
     DrawRegionBoundaries(canvas, tree->left, dashed, width);
     DrawRegionBoundaries(canvas, tree->right, dashed, width);
     return;

@@ -6,7 +6,7 @@
 #include "formula/Tfrec.h"
 #include "platform/Canvas.h"
 
-// and, or and products walk both sides. A side that is x (or y) alone with the other free
+// and, or, products and sums walk both sides. A side that is x (or y) alone with the other free
 // of it is drawn as x = f(y) (or y = f(x)); any other relation L op R as the implicit
 // curve of L − R. The canvas pen is restored afterwards.
 void DrawRegionBoundaries(gfx::Canvas& canvas, Tfrec*& tree, std::uint8_t dashed, int width);

@@ -3,18 +3,13 @@
 #include "formula/DocumentState.h"
 #include "formula/Parser.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
-#include "render/RegionBoundaries.h"
+#include "render/Regions.h"
 
 void DrawInequalityEntry(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (doc.CoordinateSystem > 1) return;
   Tfrec* tree = ParseExpression(entry.texts[0], 3);
-  if (eng.ParseOK && tree) {
-    const int width = ScaleToOutput(entry.penWidth);
-    canvas.pen.width = width;
-    canvas.pen.color = OutputColor(static_cast<gfx::Color>(entry.color));
-    if (!entry.noBoundary) DrawRegionBoundaries(canvas, tree, entry.dashed, width);
-    ShowDrawingProgress();
-  }
+  if (eng.ParseOK && tree)
+    DrawRegion(tree, canvas, OutputColor(static_cast<gfx::Color>(entry.color)), entry.dashed, entry.noBoundary == 0,
+               entry.brushStyle, ScaleToOutput(entry.penWidth), static_cast<gfx::Color>(entry.brushColor));
   DisposeTree(tree);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Relations F(x, y) = 0 drawn on a recording canvas over the default view (-5..5 on
-// 500 x 500 pixels: pixel 250 is 0, one pixel 0.02), with the tracer replaced by a probe,
-// and the checks that what was drawn lies on the curve.
+// 500 x 500 pixels: pixel 250 is 0, one pixel 0.02), and the checks that what was drawn
+// lies on the curve.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -10,28 +10,23 @@
 #include "formula/Parser.h"
 #include "platform/RecordingCanvas.h"
 #include "render/ImplicitRelations.h"
-#include "render/ImplicitTracing.h"
 #include "render/RegionBoundaries.h"
 #include "render/ToolkitFixture.h"
 
 class ImplicitTest : public ToolkitTest {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    traces = 0;
-    tracedWithDerivatives = false;
-    ImplicitTracing.traceImplicitNumerically = [](Tfrec*&, gfx::Canvas&) {
-      ++traces;
-      tracedWithDerivatives = ImplicitDerivatives.x[0] && ImplicitDerivatives.y[0];
-    };
+  // Runs draw with the drawing going to the print picture, as the print job (printing) or
+  // the clipboard copy does.
+  template <typename Draw>
+  static void OnPaper(gfx::Canvas& paper, bool printing, Draw draw) {
+    settings.MetafileCanvas = &paper;
+    settings.DrawToMetafile = 1;
+    settings.Printing = printing ? 1 : 0;
+    draw();
+    settings.Printing = 0;
+    settings.DrawToMetafile = 0;
+    settings.MetafileCanvas = nullptr;
   }
-  void TearDown() override {
-    ImplicitTracing = TImplicitTracing{};
-    ToolkitTest::TearDown();
-  }
-
-  static inline int traces = 0;
-  static inline bool tracedWithDerivatives = false;
 
   // L − R of the relation "L = R" (any relation sign), parsed for evaluation.
   static Tfrec* Difference(const std::string& relation) {

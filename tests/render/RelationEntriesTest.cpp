@@ -1,5 +1,5 @@
-// Equation and inequality entries: their boundary curves in the entry's pen, strict
-// inequalities in grey.
+// Equation and inequality entries: their hatch in the entry's brush, their boundary curves
+// in the entry's pen, strict inequalities in grey.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -12,14 +12,16 @@ using gfx::RecordingCanvas;
 
 namespace {
 
-constexpr gfx::Color kEntryColour = 0x0000FF, kGrey = 0xC0C0C0;
+constexpr gfx::Color kEntryColour = 0x0000FF, kHatchColour = 0x008000, kGrey = 0xC0C0C0;
 
-void SetEntry(const char* text, std::uint8_t noBoundary = 0) {
+void SetEntry(const char* text, std::uint8_t noBoundary = 0, std::uint8_t brushStyle = 0) {
   Tfuncprop e;
   InitFuncprop(e, kKindRelation);
   e.texts[0] = text;
   e.color = static_cast<int32_t>(kEntryColour);
   e.noBoundary = noBoundary;
+  e.brushStyle = brushStyle;
+  e.brushColor = static_cast<int32_t>(kHatchColour);
   doc.FigureTable[1] = e;
   doc.EntryCount = 1;
 }
@@ -60,17 +62,36 @@ TEST_F(ImplicitTest, ARelationEntryDrawsItsBoundariesGreyWhereTheInequalityIsStr
   }
 }
 
-TEST_F(ImplicitTest, ARelationEntryDrawsNothingWithoutBoundaryOnLogarithmicAxesOrWhenItDoesNotParse) {
-  SetEntry("x^2+y^2=4", 1);
-  RecordingCanvas hidden;
-  DrawEquationRecord(hidden, 1);
-  EXPECT_TRUE(hidden.Ops().empty());
+TEST_F(ImplicitTest, ARelationEntryHatchesInItsBrushWhereItHasAnArea) {
+  struct Case {
+    const char* text;
+    std::uint8_t noBoundary, brushStyle;
+    std::set<gfx::Color> colours;
+  };
+  const Case cases[] = {
+      {"x^2+y^2<4", 0, 1, {kHatchColour, kGrey}},
+      {"x^2+y^2<4", 1, 3, {kHatchColour}},          // hatch only
+      {"x^2+y^2<4", 0, 0, {kGrey}},                 // boundary only
+      {"(y>x)and(y=1)", 0, 1, {kGrey, kEntryColour}},  // no area
+      {"x^2+y^2=4", 1, 1, {}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.text);
+    SetEntry(k.text, k.noBoundary, k.brushStyle);
+    RecordingCanvas c;
+    DrawEquationRecord(c, 1);
+    EXPECT_EQ(Colours(c), k.colours);
+  }
+}
 
-  SetEntry("x^2+y^2=4");
-  doc.CoordinateSystem = 2;
-  RecordingCanvas logarithmic;
-  DrawEquationRecord(logarithmic, 1);
-  EXPECT_TRUE(logarithmic.Ops().empty());
+TEST_F(ImplicitTest, ARelationEntryDrawsNothingOnLogarithmicAxesOrWhenItDoesNotParse) {
+  SetEntry("x^2+y^2<4", 0, 1);
+  for (const std::uint8_t system : {2, 3, 4}) {
+    doc.CoordinateSystem = system;
+    RecordingCanvas logarithmic;
+    DrawEquationRecord(logarithmic, 1);
+    EXPECT_TRUE(logarithmic.Ops().empty()) << int{system};
+  }
 
   doc.CoordinateSystem = 0;
   SetEntry("x^2+y^2=(");
