@@ -96,19 +96,18 @@ void Thanni3d::BuildControls() {
   using S = SpaceViewSwitch;
   using M = SpaceViewSettingsModel;
   // Surfaces: divisions and drawing style.
-  QGroupBox* surfaces = Group(this, "GroupBox1", "陽関数の設定", 4, 2, 277, 94);
-  Caption(surfaces, "xy平面の軸の分割数", 10, 18, 130);
-  bunkatusuu_ = Spin(surfaces, "bunkatusuu", 150, 18, 64, M::kMinDivisions, M::kMaxDivisions, 10);
+  QGroupBox* surfaces = Group(this, "GroupBox1", "陽関数の設定", 4, 2, 277, 106);
+  Caption(surfaces, "xy平面の軸の分割数", 8, 22, 120);
+  bunkatusuu_ = Spin(surfaces, "bunkatusuu", 8, 48, 64, M::kMinDivisions, M::kMaxDivisions, 10);
   connect(bunkatusuu_, &QSpinBox::valueChanged, this, [this](int n) {
     if (!loading_) model_.SetDivisions(n);
   });
-  QGroupBox* kind = Group(surfaces, "draw3dkind", "描画方法", 6, 44, 265, 44);
+  QGroupBox* kind = Group(surfaces, "draw3dkind", "描画方法", 132, 14, 139, 88);
   draw3dkind_ = new QButtonGroup(this);
   const char* kinds[3] = {"ワイヤーフレーム", "枠付きペイント", "枠なしペイント"};
-  const int kindX[3] = {6, 104, 184}, kindW[3] = {98, 80, 80};
   for (int i = 0; i < 3; ++i) {
     auto* radio = new QRadioButton(Utf8(kinds[i]), kind);
-    radio->setGeometry(kindX[i], 18, kindW[i], 20);
+    radio->setGeometry(8, 18 + 22 * i, 126, 20);
     draw3dkind_->addButton(radio, i);
   }
   connect(draw3dkind_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
@@ -116,21 +115,21 @@ void Thanni3d::BuildControls() {
   });
 
   // Colours.
-  QGroupBox* colours = Group(this, "GroupBox4", "色の設定", 4, 98, 112, 86);
+  QGroupBox* colours = Group(this, "GroupBox4", "色の設定", 4, 110, 112, 108);
   Switch(colours, "clreverse", "表裏を区別", 8, 18, 100, S::FrontBack);
   Switch(colours, "colorchange", "色の反転", 8, 40, 100, S::Inverted);
   Switch(colours, "grayexpress", "白黒表示", 8, 62, 100, S::Grey);
 
   // Display.
-  QGroupBox* display = Group(this, "GroupBox5", "表示の設定", 120, 98, 161, 108);
+  QGroupBox* display = Group(this, "GroupBox5", "表示の設定", 120, 110, 161, 108);
   Switch(display, "zahyou3dshow", "座標軸の表示", 8, 18, 150, S::Axes);
   Switch(display, "zahyouwidth", "軸を太く表示", 8, 40, 150, S::ThickAxes);
   Switch(display, "sotowaku", "範囲枠表示", 8, 62, 150, S::RangeBox);
   Switch(display, "suisen", "点から軸への垂線表示", 8, 84, 150, S::Perpendiculars);
 
   // Fonts: the point names (standard or another font, and the size) and the axis names.
-  QGroupBox* fonts = Group(this, "GroupBox3", "フォント設定", 4, 208, 277, 74);
-  QGroupBox* points = Group(fonts, "GroupBox7", "点のラベル", 6, 16, 168, 52);
+  QGroupBox* fonts = Group(this, "GroupBox3", "フォント設定", 4, 220, 277, 72);
+  QGroupBox* points = Group(fonts, "GroupBox7", "点のラベル", 6, 16, 168, 50);
   pnrfntBT_ = FontButton(points, "pnrfntBT", "標準", 6, 20, 36);
   potfntBt_ = FontButton(points, "potfntBt", "その他", 44, 20, 46);
   auto* fontKinds = new QButtonGroup(this);
@@ -146,7 +145,7 @@ void Thanni3d::BuildControls() {
   connect(pfontsize_, &QSpinBox::valueChanged, this, [this](int size) {
     if (!loading_) model_.SetPointFontSize(size);
   });
-  QGroupBox* axes = Group(fonts, "fsize", "軸のラベル", 178, 16, 93, 52);
+  QGroupBox* axes = Group(fonts, "fsize", "軸のラベル", 178, 16, 93, 50);
   Caption(axes, "size", 6, 20, 24);
   mfontsize_ = Spin(axes, "mfontsize", 32, 20, 42, M::kMinFontSize, M::kMaxFontSize, 1);
   connect(mfontsize_, &QSpinBox::valueChanged, this, [this](int size) {
@@ -154,14 +153,14 @@ void Thanni3d::BuildControls() {
   });
 
   // The square drawing area.
-  QGroupBox* size = Group(this, "imagesize", "画面形状・サイズ", 4, 284, 277, 62);
-  Caption(size, "正方形", 10, 16, 60);
-  Caption(size, "1辺のピクセル数", 10, 36, 100);
-  gsize_ = Spin(size, "gsize", 112, 34, 74, M::kMinDrawingSize, M::kMaxDrawingSize, 10);
+  QGroupBox* size = Group(this, "imagesize", "画面形状・サイズ", 4, 294, 277, 54);
+  Caption(size, "正方形", 8, 20, 44);
+  Caption(size, "1辺のピクセル数", 54, 20, 98);
+  gsize_ = Spin(size, "gsize", 152, 20, 66, M::kMinDrawingSize, M::kMaxDrawingSize, 10);
   gsize_->findChild<QLineEdit*>()->installEventFilter(this);
   auto* set = new QPushButton(QStringLiteral("set"), size);
   set->setObjectName(QStringLiteral("resize"));
-  set->setGeometry(196, 33, 60, 24);
+  set->setGeometry(224, 19, 46, 24);
   connect(set, &QPushButton::clicked, this, [this] { resizeClick(); });
 }
 
