@@ -6,7 +6,6 @@
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/Tfrec.h"
-#include "platform/Runtime.h"
 #include "render/ConicEllipse.h"
 #include "render/DrawToolkit.h"
 #include "render/ExplicitCurves.h"

@@ -92,6 +92,12 @@ QCheckBox* Thanni3d::Switch(QWidget* parent, const char* name, const char* capti
   return box;
 }
 
+void Thanni3d::OnValue(QSpinBox* spin, void (SpaceViewSettingsModel::*set)(int)) {
+  connect(spin, &QSpinBox::valueChanged, this, [this, set](int value) {
+    if (!loading_) (model_.*set)(value);
+  });
+}
+
 void Thanni3d::BuildControls() {
   using S = SpaceViewSwitch;
   using M = SpaceViewSettingsModel;
@@ -99,9 +105,7 @@ void Thanni3d::BuildControls() {
   QGroupBox* surfaces = Group(this, "GroupBox1", "陽関数の設定", 4, 2, 277, 106);
   Caption(surfaces, "xy平面の軸の分割数", 8, 22, 120);
   bunkatusuu_ = Spin(surfaces, "bunkatusuu", 8, 48, 64, M::kMinDivisions, M::kMaxDivisions, 10);
-  connect(bunkatusuu_, &QSpinBox::valueChanged, this, [this](int n) {
-    if (!loading_) model_.SetDivisions(n);
-  });
+  OnValue(bunkatusuu_, &M::SetDivisions);
   QGroupBox* kind = Group(surfaces, "draw3dkind", "描画方法", 132, 14, 139, 88);
   draw3dkind_ = new QButtonGroup(this);
   const char* kinds[3] = {"ワイヤーフレーム", "枠付きペイント", "枠なしペイント"};
@@ -142,15 +146,11 @@ void Thanni3d::BuildControls() {
   });
   Caption(points, "size", 96, 20, 24);
   pfontsize_ = Spin(points, "pfontsize", 120, 20, 42, M::kMinFontSize, M::kMaxFontSize, 1);
-  connect(pfontsize_, &QSpinBox::valueChanged, this, [this](int size) {
-    if (!loading_) model_.SetPointFontSize(size);
-  });
+  OnValue(pfontsize_, &M::SetPointFontSize);
   QGroupBox* axes = Group(fonts, "fsize", "軸のラベル", 178, 16, 93, 50);
   Caption(axes, "size", 6, 20, 24);
   mfontsize_ = Spin(axes, "mfontsize", 32, 20, 42, M::kMinFontSize, M::kMaxFontSize, 1);
-  connect(mfontsize_, &QSpinBox::valueChanged, this, [this](int size) {
-    if (!loading_) model_.SetAxisFontSize(size);
-  });
+  OnValue(mfontsize_, &M::SetAxisFontSize);
 
   // The square drawing area.
   QGroupBox* size = Group(this, "imagesize", "画面形状・サイズ", 4, 294, 277, 54);

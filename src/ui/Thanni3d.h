@@ -38,6 +38,8 @@ class Thanni3d : public QWidget {
   void FormShow();
   QCheckBox* Switch(QWidget* parent, const char* name, const char* caption, int x, int y, int w,
                     SpaceViewSwitch which);
+  // The spin box's changes go to the model (not while the controls are filled).
+  void OnValue(QSpinBox* spin, void (SpaceViewSettingsModel::*set)(int));
 
   SpaceViewSettingsModel model_;
   bool loading_ = false;
