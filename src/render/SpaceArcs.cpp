@@ -9,7 +9,6 @@
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/Evaluator.h"
-#include "formula/Numeric.h"
 #include "formula/SpaceGeometry.h"
 #include "formula/TriangleGeometry.h"
 #include "formula/VectorGeometry.h"

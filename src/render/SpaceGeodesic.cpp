@@ -1,7 +1,6 @@
 #include "render/SpaceGeodesic.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -16,7 +15,6 @@
 #include "render/SpacePrimitives.h"
 
 namespace {
-
 
 struct Sphere {
   TSpacePoint centre;
