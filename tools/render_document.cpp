@@ -23,6 +23,7 @@
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
+#include "io/EquationFileHost.h"
 #include "platform/RasterCanvas.h"
 #include "platform/Runtime.h"
 #include "render/Axes.h"
@@ -30,6 +31,7 @@
 #include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
+#include "render/SpaceView.h"
 
 namespace {
 
@@ -95,14 +97,24 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   return true;
 }
 
+// What the graph window does for the reader of a space file: the range kept to its steps,
+// the camera brought up to date.
+struct SpaceViewFileHost : EquationFileHost {
+  void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
+  void UpdateCamera() override { ::UpdateCamera(); }
+};
+
 // The equation file as the program opens it, then drawn at the given size with the
 // file's own view.
 bool LoadDocument(const std::string& file, int w, int h) {
   ResetMiscSettings();
   ResetAllSettings(0);
   ResetRenderState();
+  ResetSpaceView();
   doc.GraphWidth = w;
   doc.GraphHeight = h;
+  static SpaceViewFileHost host;
+  SetEquationFileHost(&host);
   const EquationFileResult result = LoadEquationFile(file);
   if (!result.ok) {
     std::fprintf(stderr, "%s\n", result.message.empty() ? "the file did not load" : result.message.c_str());
@@ -110,7 +122,8 @@ bool LoadDocument(const std::string& file, int w, int h) {
   }
   doc.GraphWidth = w;
   doc.GraphHeight = h;
-  UpdatePixelSize(1);
+  UpdatePixelSize(doc.Dimension == 3 ? 0 : 1);
+  if (doc.Dimension == 3) UpdateCamera();
   // What the navigator does after a load: which entries move with the parameters.
   ClearUsageFlags();
   RecomputeParameterUsage();

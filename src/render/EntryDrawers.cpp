@@ -7,8 +7,16 @@
 #include "render/PointEntries.h"
 #include "render/PolarCurves.h"
 #include "render/RelationEntries.h"
+#include "render/SpaceArcs.h"
 #include "render/SpaceAxes.h"
+#include "render/SpaceCircles.h"
+#include "render/SpaceCurve.h"
+#include "render/SpaceGeodesic.h"
+#include "render/SpaceLines.h"
+#include "render/SpacePlane.h"
+#include "render/SpacePoints.h"
 #include "render/SpaceScene.h"
+#include "render/SpaceSphere.h"
 #include "render/SurfaceGrid.h"
 
 namespace {
@@ -80,7 +88,16 @@ TEntryDrawers DefaultEntryDrawers() {
   d.drawSpaceAxesAndBox = DrawSpaceAxesAndBox;
   d.computeSurfaceGrids = ComputeSurfaceGrids;
   d.drawSurfaces = DrawSurfaceLayer;
-  // Filled in as they are built: the space figures.
+  d.spaceCurve = DrawSpaceCurve;
+  d.planeFigure = DrawPlaneFigure;
+  d.lineFigures3D = DrawLineFigures3D;
+  d.geodesic = DrawGeodesic;
+  d.sphereFigure = DrawSphereFigure;
+  d.circleByNormal = DrawCircleByNormal;
+  d.circleOnSphere = DrawCircleOnSphere;
+  d.arcAboutLine = DrawArcAboutLine;
+  d.angleMark3D = DrawAngleMark3D;
+  d.pointEntry3D = DrawPointEntry3D;
   return d;
 }
 

@@ -3,6 +3,7 @@
 // world vectors measured in screen pixels.
 #include <vector>
 
+#include "formula/SpacePoint.h"
 #include "formula/Tfuncprop.h"
 #include "platform/Canvas.h"
 #include "platform/Extended.h"
@@ -20,6 +21,12 @@ int FigureEndPointNumber(const Tfuncprop& entry, int slot);
 // logarithmic axes (a point that cannot be is left out); false when a letter names no
 // point, or when `firstNeeded` and the first point is left out.
 bool FigurePointList(const std::string& letters, bool firstNeeded, std::vector<ViewPoint>& points);
+// Every point of every point array the letters name, in order, invalid ones too; false
+// when a letter names no point.
+bool FigurePointRecords(const std::string& letters, std::vector<TSpacePoint>& records);
+
+// The head of a figure's arrow: |round(3h/4)| with h the height of the point names on paper.
+int FigureArrowHeadSize();
 
 // The pixel of a point.
 gfx::Point ScreenPointOf(const ViewPoint& p);

@@ -6,7 +6,6 @@
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/Tfrec.h"
-#include "platform/Runtime.h"
 #include "render/ConicEllipse.h"
 #include "render/DrawToolkit.h"
 #include "render/ExplicitCurves.h"
@@ -50,13 +49,6 @@ bool TwoPoints(const Tfuncprop& entry, ViewPoint& a, ViewPoint& b) {
   return a.x != b.x || a.y != b.y;
 }
 
-// The head of a figure arrow follows the size of the point names on paper.
-int ArrowHeadSize() {
-  gfx::Font font;
-  ApplyLfont(doc.PointLabelFont, font, 0, settings.PrintScale);
-  return std::abs(static_cast<int>(rtl::Round(3 * font.height / 4.0L)));
-}
-
 void DrawTwoPointFigure(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<const double> pattern) {
   ViewPoint a, b;
   if (!TwoPoints(entry, a, b)) return;
@@ -72,7 +64,7 @@ void DrawTwoPointFigure(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<c
       DrawMarkedSegment(canvas, a.x, a.y, b.x, b.y, entry.dashed, pattern, entry.option64);
       break;
     case kArrow:
-      DrawArrow(ArrowHeadSize(), 0, canvas, entry.arrowStyle, pattern, entry.dashed, a.x, a.y, b.x, b.y);
+      DrawArrow(FigureArrowHeadSize(), 0, canvas, entry.arrowStyle, pattern, entry.dashed, a.x, a.y, b.x, b.y);
       break;
     default:
       break;

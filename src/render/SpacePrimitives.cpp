@@ -33,6 +33,12 @@ void UsePlainPen(gfx::Canvas& canvas) {
   canvas.pen.mode = gfx::PenMode::Copy;
 }
 
+void UseEntryPen(gfx::Canvas& canvas, const Tfuncprop& entry) {
+  UsePlainPen(canvas);
+  canvas.pen.color = OutputColor(static_cast<gfx::Color>(entry.color));
+  canvas.pen.width = ScaleToOutput(entry.penWidth);
+}
+
 bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel) {
   TSpacePoint q;
   ProjectPoint(p, q);

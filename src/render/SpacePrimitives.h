@@ -5,11 +5,14 @@
 #include <span>
 
 #include "formula/SpacePoint.h"
+#include "formula/Tfuncprop.h"
 #include "platform/Canvas.h"
 #include "render/SurfaceClip.h"
 
 // A solid pen that draws over what is there: the pen the space picture starts with.
 void UsePlainPen(gfx::Canvas& canvas);
+// The plain pen in the entry's colour as the output shows it, its width scaled for it.
+void UseEntryPen(gfx::Canvas& canvas, const Tfuncprop& entry);
 // The pixel of a space point; false when it cannot be projected.
 bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel);
 // The segment in the canvas pen.

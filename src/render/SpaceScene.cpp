@@ -102,7 +102,9 @@ void ComposeSpaceScene() {
   CopyGraphBitmap(BackCanvas(), composite, gfx::CopyMode::Copy);
   for (int i = 1; i <= doc.EntryCount; ++i) DrawSpaceEntry(composite, i);
   if (RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
-  if (render.WindowImage) DrawAllLabels(*render.WindowImage, settings.OutputScale);
+  if (!render.WindowImage) return;
+  if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*render.WindowImage);
+  DrawAllLabels(*render.WindowImage, settings.OutputScale);
 }
 
 void RedrawSurfaceScene() {

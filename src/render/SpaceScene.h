@@ -1,14 +1,15 @@
 #pragma once
 // The whole space picture. The back bitmap holds the axes and the range box, or a
 // document's surfaces with theirs; the composite bitmap is a copy of it with every space
-// curve, figure and point drawn over it, and is shown with the labels on the window.
+// curve, figure and point drawn over it, and is shown with the point names and the labels
+// on the window.
 #include "platform/Canvas.h"
 
 // The back layer rebuilt when entry 1 is a surface (unless it already shows the surfaces
 // as they are now), then the scene composed and shown.
 void RedrawSpaceScene();
 // The back bitmap onto the composite bitmap, every space entry over it, the composite
-// onto the window with the labels.
+// onto the window with the point names and the labels.
 void ComposeSpaceScene();
 // The back bitmap cleared, the surfaces sampled (when needed) and drawn, the scene
 // composed and shown: a parameter step of a document with surfaces.

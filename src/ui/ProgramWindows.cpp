@@ -7,12 +7,16 @@
 #include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
+#include "formula/DocumentState.h"
 #include "io/SoundSlots.h"
 #include "io/Tprinnavi.h"
+#include "ui/GraphViewHooks.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/ManualPages.h"
+#include "ui/MenuWindowHooks.h"
 #include "ui/TAboutBox1.h"
 #include "ui/Tgraph.h"
+#include "ui/Thanni3d.h"
 #include "ui/Tlabeleditor.h"
 #include "ui/Tlpnavi.h"
 
@@ -29,6 +33,10 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   Timer1().SetJobAction(job::Startup, [this] {
     if (graph) graph->ContinueStartup(arguments_);
   });
+  MenuWindowHooks.showScreenSettings = [](int left, int top) {
+    if (doc.Dimension == 3) ShowThanni3d(left, top);
+  };
+  GraphViewHooks.showSpaceDrawingSize = FollowSpaceDrawingSize;
 
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
@@ -57,6 +65,9 @@ ProgramWindows::~ProgramWindows() {
   Timer1().SetJobAction(job::Startup, nullptr);
   SetPrintServices(nullptr, nullptr);
   SetSoundServices(nullptr, nullptr);
+  delete hanni3d;
+  MenuWindowHooks.showScreenSettings = nullptr;
+  GraphViewHooks.showSpaceDrawingSize = nullptr;
   FreeAboutBox();
   labelEditor_.reset();
   macronavi_.reset();

@@ -392,6 +392,17 @@ void Tgraph::RestoreStartSize() {
   DockGraphLeftOfNavigator();
 }
 
+void Tgraph::SetDrawingSize(int width, int height) {
+  if (isMaximized()) showNormal();
+  ResizeClient({width + 2, height + kToolStripHeight + kStatusBarHeight + 2});
+  doc.GraphWidth = width;
+  doc.GraphHeight = height;
+  RecreateBufferBitmaps();
+  ShowPictureSizeInStatusBar();
+  ShowRangeInStatusBar();
+  RedrawAll();
+}
+
 void Tgraph::SetRedrawOnResize(bool redraw) { redrawOnResize_ = redraw; }
 
 void Tgraph::RefreshGraphWindowMode() {

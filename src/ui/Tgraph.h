@@ -87,6 +87,8 @@ class Tgraph : public QWidget {
   void RestoreGraphWindow(int width, int height);
   // settings.GraphWindowMode from the window's state and size.
   void RefreshGraphWindowMode();
+  // The drawing area width x height pixels, the window around it; then a redraw.
+  void SetDrawingSize(int width, int height);
   // While off, a resize recomputes the drawing but does not redraw (a file is loading).
   void SetRedrawOnResize(bool redraw);
   void DockGraphLeftOfNavigator();
@@ -94,6 +96,7 @@ class Tgraph : public QWidget {
 
   // --- what other windows ask ---
   int GetNavigatorLeft() const;
+  const platform::Screen& ScreenService() const { return screen_; }
   int GetAnimationFormTop() const;
   // Calculus animations switch the editing off: the navigator's list and menus follow.
   void EnableGraphEditing(bool enable);
