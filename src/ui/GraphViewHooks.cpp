@@ -1,13 +1,3 @@
 #include "ui/GraphViewHooks.h"
 
-#include "formula/DocumentState.h"
-#include "render/DrawToolkitMapping.h"
-#include "render/RedrawPipeline.h"
-
-TGraphViewHooks GraphViewHooks{ResetViewRangePlain};
-
-void ResetViewRangePlain() {
-  doc.ViewRange = TViewRange{};
-  if (settings.GraphWindowMode == 1) UpdatePixelSize(0);
-  RedrawAll();
-}
+TGraphViewHooks GraphViewHooks;

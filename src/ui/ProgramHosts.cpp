@@ -196,7 +196,7 @@ void ProgramEntryFormHost::EnableGraphPopupMenu(bool enable) {
 }
 
 void ProgramEntryFormHost::SetPointGuideShown(bool shown) {
-  if (graph) graph->PointGuideShown = shown ? 1 : 0;
+  if (graph) graph->Mouse().PointGuideShown = shown ? 1 : 0;
 }
 
 int ProgramEntryFormHost::GetNavigatorLeft() { return graph ? graph->GetNavigatorLeft() : NavigatorLeft(); }

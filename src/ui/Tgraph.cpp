@@ -1,7 +1,6 @@
 #include "ui/Tgraph.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,8 +25,12 @@
 #include "render/RenderState.h"
 #include "render/TickSteps.h"
 #include "ui/GraphPopupMenu.h"
+#include "render/ViewZoom2D.h"
 #include "ui/GraphToolStrip.h"
+#include "ui/GraphViewButtons.h"
 #include "ui/GraphViewHooks.h"
+#include "ui/THanichange.h"
+#include "ui/LabelDrag.h"
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
 #include "ui/TAboutBox1.h"
@@ -45,16 +48,12 @@ class GraphPicture : public QWidget {
   GraphPicture(const gfx::RasterCanvas& image, QWidget* parent) : QWidget(parent), image_(image) {
     setCursor(Qt::PointingHandCursor);
   }
-  std::function<void(QContextMenuEvent*)> contextMenu;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
     p.drawImage(event->rect().topLeft(), image_.Image(), event->rect());
-  }
-  void contextMenuEvent(QContextMenuEvent* event) override {
-    if (contextMenu) contextMenu(event);
   }
 
  private:
@@ -90,17 +89,15 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
   QPalette white = panel1_->palette();
   white.setColor(QPalette::Window, Qt::white);
   panel1_->setPalette(white);
-  auto* picture = new GraphPicture(image_, panel1_);
-  picture->contextMenu = [this, picture](QContextMenuEvent* event) {
-    ShowPopupMenu(event->globalPos(), event->pos().x(), event->pos().y());
-  };
-  graphpaint_ = picture;
+  graphpaint_ = new GraphPicture(image_, panel1_);
   popupMenu1_ = new GraphPopupMenu(this);
   popupMenu1_->chosen = [this](const std::string& name) { PopupItemChosen(name); };
   label6_ = new QLabel(QString::fromUtf8("ドラッグで移動出来ます"), panel1_);
   label7_ = new QLabel(panel1_);
-  label6_->hide();
-  label7_->hide();
+  for (QLabel* label : {label6_, label7_}) {
+    label->hide();
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
   statusBar_ = new StatusPanels({100, 50, 50}, this);
   statusBar_->setToolTip(QString::fromUtf8("クリックで整列・ダブルクリックで起動時のスタイル"));
   statusBar_->clicked = [this](int) { navigator_.ToolBar1Click(); };
@@ -113,6 +110,7 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
   for (int i = 0; i < 3; ++i)
     connect(toolbar1_->Button(widths[i]), &QToolButton::clicked, this, [this, i] { SetLineWidth(i + 1); });
   setMinimumSize(kMinClientWidth, kMinClientHeight);
+  ConnectMouse();
   FormCreate();
 }
 
@@ -205,9 +203,9 @@ void Tgraph::ResetGraphForNewDocument(int freeSounds) {
   doc.XAxisColor = 0;
   doc.YAxisColor = 0;
   if (GraphViewHooks.resetSpaceView) GraphViewHooks.resetSpaceView();
-  PointGuideShown = 0;
-  RightButtonDown = 0;
-  GuideBoxShown = 0;
+  mouse_->PointGuideShown = 0;
+  mouse_->RightButtonDown = 0;
+  mouse_->GuideBoxShown = 0;
   ResetAllSettings(freeSounds);
   UpdatePixelSize(1);
   navigator_.UpdateMenuState(1);
@@ -266,7 +264,7 @@ void Tgraph::SwitchTo3D() {
 void Tgraph::SwitchTo2D() {
   SetUI3D(false);
   ShowRangeInStatusBar();
-  GraphViewHooks.resetViewRange();
+  ResetViewRange();
   doc.BackgroundDirty = 1;
   UpdateArrowHints();
   navigator_.RebuildEquationList();
@@ -353,7 +351,7 @@ void Tgraph::RestoreGraphWindow(int width, int height) {
     }
     case 2:
       showMaximized();
-      if (settings.UnitSizeMode && GraphViewHooks.applyUnitSize) GraphViewHooks.applyUnitSize();
+      if (settings.UnitSizeMode) RangeFromUnitSize();
       break;
     default: break;
   }
@@ -361,6 +359,10 @@ void Tgraph::RestoreGraphWindow(int width, int height) {
   ShowPictureSizeInStatusBar();
   ShowRangeInStatusBar();
   DockGraphLeftOfNavigator();
+}
+
+void Tgraph::SetDrawingSize(int width, int height) {
+  resize(width + 2, height + kToolStripHeight + kStatusBarHeight + 2);
 }
 
 void Tgraph::RestoreCreationSize() {
@@ -472,10 +474,17 @@ void Tgraph::RangeFormBookkeeping() {
     graphAtFullSize_ = frameGeometry().width() >= area.width || TClientSize{width(), height()} == remembered_;
     if (graphAtFullSize_) {
       reopenRangeForm_ = false;
-      if (GraphViewHooks.closeRangeForm) GraphViewHooks.closeRangeForm();
+      if (RangeFormOpen()) {
+        rangeFormClosedForFullSize_ = true;
+        CloseRangeForm();
+      }
     }
   }
-  if (reopenRangeForm_ && GraphViewHooks.reopenRangeForm) GraphViewHooks.reopenRangeForm();
+  // Only the window this closed comes back.
+  if (reopenRangeForm_ && rangeFormClosedForFullSize_) {
+    rangeFormClosedForFullSize_ = false;
+    navigator_.zahyouClick();
+  }
   if (TClientSize{doc.GraphWidth, doc.GraphHeight} == initialDrawing_) reopenRangeForm_ = true;
   if (graphAtFullSize_ && width() < area.width) {
     graphAtFullSize_ = false;
