@@ -228,6 +228,7 @@ void GraphMouse::PlanePress(int x, int y) {
     window_.PictureChanged();
   }
   if (modes.SnapMode == 1) {
+    window_.HideDragHint();
     timer_.SetInterval(kFastInterval);
     timer_.Arm(job::DragReadouts);
   }

@@ -86,6 +86,13 @@ bool Tgraph::eventFilter(QObject* watched, QEvent* event) {
       for (; wheelDelta_ <= -120; wheelDelta_ += 120) mouse_->Wheel(-1);
       return true;
     }
+    case QEvent::Leave:
+      // What was shown beside the mouse goes with it.
+      if (modes.SnapMode == 2) {
+        HideDragHint();
+        HideInfo();
+      }
+      break;
     case QEvent::Hide:
     case QEvent::UngrabMouse: mouse_->Cancel(); break;
     default: break;
