@@ -129,6 +129,17 @@ BoundsResult RangeFormModel::ApplyPendingBounds() {
   return RangeEdited ? ApplyRangePanels() : BoundsResult::Applied;
 }
 
+BoundsResult RangeFormModel::ApplySizeAndBounds(const std::function<void(int, int)>& resize) {
+  const TBoundTexts typed = BoundTexts;
+  const uint8_t edited = RangeEdited;
+  resize(DrawingWidth, DrawingHeight);
+  if (edited) {
+    BoundTexts = typed;
+    RangeEdited = 1;
+  }
+  return ApplyPendingBounds();
+}
+
 bool RangeFormModel::EditDrawingSize(RangeAxis axis, const AskText& ask) {
   const bool x = axis == RangeAxis::X;
   int& size = x ? DrawingWidth : DrawingHeight;

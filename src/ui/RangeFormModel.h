@@ -65,6 +65,9 @@ class RangeFormModel {
   BoundsResult ApplyRangePanels();
   // ApplyRangePanels while a bound was edited.
   BoundsResult ApplyPendingBounds();
+  // "更新": the drawing takes the size of the size fields (resize), then the bounds typed
+  // apply; the redraw of the resize does not put the view's bounds over them.
+  BoundsResult ApplySizeAndBounds(const std::function<void(int width, int height)>& resize);
   // A click on a size field: the new width (height) is asked; false when cancelled.
   bool EditDrawingSize(RangeAxis axis, const AskText& ask);
 

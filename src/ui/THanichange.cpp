@@ -379,11 +379,12 @@ void THanichange::ChooseAxisColor(RangeAxis axis) {
 }
 
 void THanichange::henkousinClick() {
-  if (lpnavi) {
-    lpnavi->Graph().SetDrawingSize(model_.DrawingWidth, model_.DrawingHeight);
+  Report(model_.ApplySizeAndBounds([](int width, int height) {
+    if (!lpnavi) return;
+    lpnavi->Graph().SetDrawingSize(width, height);
     lpnavi->GraphLeftOfNavigator();
-  }
-  Report(model_.ApplyPendingBounds());
+  }));
+  ShowBounds();
   if (lpnavi) lpnavi->Graph().update();
 }
 
@@ -420,7 +421,8 @@ void THanichange::closeEvent(QCloseEvent* event) {
 // --- program-wide entry points ------------------------------------------------------------
 
 void ShowRangeForm(int left, int top) {
-  if (!Hanichange) new THanichange(lpnavi ? lpnavi->dialogs : nullptr);
+  // Owned by the graph window (not the navigator, which it disables), it goes with it.
+  if (!Hanichange) new THanichange(lpnavi ? lpnavi->dialogs : nullptr, lpnavi ? &lpnavi->Graph() : nullptr);
   modes.RangeFormFromNavigator = 1;
   Hanichange->move(left, top);
   Hanichange->show();
