@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "NavigatorFixture.h"
+#include "RedrawCountFixture.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TimerJobs.h"
 #include "formula/EvalHelpers.h"
@@ -18,12 +19,8 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Timer.h"
 #include "render/DrawToolkitMapping.h"
-#include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
-#include "render/RenderState.h"
-#include "support/GuiApp.h"
 #include "ui/GraphMouse.h"
-#include "ui/GraphViewHooks.h"
 #include "ui/NavigatorList.h"
 
 class MouseWindowSpy : public GraphMouseWindow {
@@ -71,16 +68,12 @@ class ChangeListSpy : public ParameterPanelHooks {
   }
 };
 
-class GraphMouseTest : public UiStateTest {
+class GraphMouseTest : public RedrawCountTest {
  protected:
   void SetUp() override {
-    EnsureGuiApp();
-    UiStateTest::SetUp();
-    ResetRenderState();
-    RedrawHooks = TRedrawHooks{};
+    RedrawCountTest::SetUp();
     RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++Composed(); };
-    RedrawHooks.refreshRangeForm = [] { ++Redrawn(); };
-    Composed() = Redrawn() = 0;
+    Composed() = 0;
     ParameterPanel().SetHooks(&macros);
     doc.GraphWidth = doc.GraphHeight = 500;
     SetView(-5, 5);
@@ -89,18 +82,11 @@ class GraphMouseTest : public UiStateTest {
   }
   void TearDown() override {
     mouse.reset();
-    GraphViewHooks = TGraphViewHooks{};
     ParameterPanel().SetHooks(nullptr);
-    RedrawHooks = TRedrawHooks{};
-    ResetRenderState();
-    UiStateTest::TearDown();
+    RedrawCountTest::TearDown();
   }
 
   static int& Composed() {
-    static int n = 0;
-    return n;
-  }
-  static int& Redrawn() {
     static int n = 0;
     return n;
   }
@@ -128,6 +114,14 @@ class GraphMouseTest : public UiStateTest {
     Extended v = 0;
     EXPECT_TRUE(DrawableValueOfText(text, v)) << text;
     return v;
+  }
+  // A point A at (1, 1), pressed on.
+  void PressOnPointA() {
+    AddTestPoint('A', {"1", "1"});
+    Ready();
+    Ink(Px(1), Py(1));
+    mouse->Move(Px(1), Py(1));
+    mouse->Press(GraphMouse::Button::Left, Px(1), Py(1));
   }
   // A press on (x, y) after the mouse came there, a drag to (x2, y2) with one timer tick,
   // and the release there.

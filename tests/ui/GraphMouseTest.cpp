@@ -120,11 +120,7 @@ TEST_F(GraphMouseTest, DraggingAPointRewritesItsTextsByClassAndTellsTheMacros) {
 }
 
 TEST_F(GraphMouseTest, ATickDrawsOnlyWhenTheMouseMoved) {
-  AddTestPoint('A', {"1", "1"});
-  Ready();
-  Ink(Px(1), Py(1));
-  mouse->Move(Px(1), Py(1));
-  mouse->Press(B::Left, Px(1), Py(1));
+  PressOnPointA();
   EXPECT_EQ(modes.SnapMode, 1);
   EXPECT_EQ(timer.JobCode, job::DragReadouts);
   EXPECT_EQ(timer.Interval(), kFastInterval);
@@ -145,11 +141,7 @@ TEST_F(GraphMouseTest, ATickDrawsOnlyWhenTheMouseMoved) {
 }
 
 TEST_F(GraphMouseTest, ALostGrabEndsTheDrag) {
-  AddTestPoint('A', {"1", "1"});
-  Ready();
-  Ink(Px(1), Py(1));
-  mouse->Move(Px(1), Py(1));
-  mouse->Press(B::Left, Px(1), Py(1));
+  PressOnPointA();
   mouse->Move(Px(3), Py(1));
   mouse->Cancel();
   EXPECT_EQ(modes.SnapMode, 2);
@@ -221,7 +213,7 @@ TEST_F(GraphMouseTest, ShiftingTheViewByDragging) {
   EXPECT_NEAR(doc.ViewRange.XMax, 4, 1e-9);
   EXPECT_NEAR(doc.ViewRange.YMin, -4.6L, 1e-9);
   EXPECT_NEAR(doc.ViewRange.YMax, 5.4L, 1e-9);
-  EXPECT_EQ(Redrawn(), 1);
+  EXPECT_EQ(Redraws(), 1);
   // The band is gone again.
   for (int y = 0; y < 500; y += 7)
     for (int x = 0; x < 500; x += 7) ASSERT_EQ(window.picture.Pixel(x, y), gfx::kWhite) << x << "," << y;
@@ -234,13 +226,13 @@ TEST_F(GraphMouseTest, ShiftingTheViewByDragging) {
   mouse->Move(200, 200);
   mouse->Release(B::Left, 200, 200);
   EXPECT_EQ(doc.ViewRange, kept);
-  EXPECT_EQ(Redrawn(), 1);
+  EXPECT_EQ(Redraws(), 1);
 }
 
 TEST_F(GraphMouseTest, ADoubleClickCentresTheView) {
   mouse->DoubleClick(B::Left, Px(2), Py(1));
   EXPECT_EQ(doc.ViewRange, (TViewRange{-3, 7, -4, 6}));
-  EXPECT_EQ(Redrawn(), 1);
+  EXPECT_EQ(Redraws(), 1);
 }
 
 TEST_F(GraphMouseTest, WithTheLabelEditorOpenThePressMovesTheLabel) {

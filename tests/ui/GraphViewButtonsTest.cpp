@@ -8,37 +8,19 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/Timer.h"
-#include "render/RedrawHooks.h"
-#include "render/RenderState.h"
-#include "support/GuiApp.h"
+#include "RedrawCountFixture.h"
 #include "ui/GraphViewHooks.h"
-#include "ui/UiStateFixture.h"
 
 namespace {
 
 constexpr Extended kPi = std::numbers::pi_v<Extended>;
 
-class GraphViewButtonsTest : public UiStateTest {
+class GraphViewButtonsTest : public RedrawCountTest {
  protected:
   void SetUp() override {
-    EnsureGuiApp();
-    UiStateTest::SetUp();
-    ResetRenderState();
-    RedrawHooks = TRedrawHooks{};
-    RedrawHooks.refreshRangeForm = [] { ++Redraws(); };
-    Redraws() = 0;
+    RedrawCountTest::SetUp();
     doc.GraphWidth = doc.GraphHeight = 200;
     timer.JobCode = job::StepAllParameters;
-  }
-  void TearDown() override {
-    RedrawHooks = TRedrawHooks{};
-    GraphViewHooks = TGraphViewHooks{};
-    ResetRenderState();
-    UiStateTest::TearDown();
-  }
-  static int& Redraws() {
-    static int n = 0;
-    return n;
   }
 
   platform::FakeTimerBackend* backend = new platform::FakeTimerBackend;

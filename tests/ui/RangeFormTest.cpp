@@ -8,6 +8,7 @@
 #include <deque>
 
 #include "ProgramWindowsFixture.h"
+#include "RedrawCountFixture.h"
 #include "WhenModal.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
@@ -27,25 +28,11 @@ namespace {
 
 // --- the window's logic ---------------------------------------------------------------------
 
-class RangeFormModelTest : public UiStateTest {
+class RangeFormModelTest : public RedrawCountTest {
  protected:
   void SetUp() override {
-    UiStateTest::SetUp();
-    RedrawHooks = TRedrawHooks{};
-    EnsureGuiApp();
-    ResetRenderState();
+    RedrawCountTest::SetUp();
     doc.GraphWidth = doc.GraphHeight = 40;
-    RedrawHooks.showRangeInStatusBar = [] { ++Redraws(); };
-    Redraws() = 0;
-  }
-  void TearDown() override {
-    RedrawHooks = TRedrawHooks{};
-    ResetRenderState();
-    UiStateTest::TearDown();
-  }
-  static int& Redraws() {
-    static int n = 0;
-    return n;
   }
   // Answers in turn; a cancel when they run out.
   RangeFormModel::AskText Answers(std::deque<std::string> answers) {
