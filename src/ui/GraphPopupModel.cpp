@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "formula/DocumentState.h"
-#include "ui/THanichange.h"
 #include "ui/NavigatorList.h"
+#include "ui/RangeForm.h"
 
 namespace {
 

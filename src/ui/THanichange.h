@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/RasterCanvas.h"
+#include "ui/RangeForm.h"
 #include "ui/RangeFormModel.h"
 
 class CanvasView;
@@ -89,13 +90,3 @@ class THanichange : public QWidget {
 
 // The window while it exists.
 extern THanichange* Hanichange;
-
-// "画面設定" in the plane: the window made on first use, placed and shown.
-void ShowRangeForm(int left, int top);
-bool RangeFormOpen();
-// Closes the window while it is open (its bounds applied as at any close).
-void CloseRangeForm();
-// While the window is open: the panels show the view and the drawing size.
-void RefreshRangeForm();
-// While the window is open: its buttons follow the settings.
-void SyncRangeFormButtons();

@@ -19,7 +19,6 @@
 #include "platform/Screen.h"
 #include "ui/GraphMouse.h"
 #include "ui/GraphWindowLogic.h"
-#include "ui/PlotPoint.h"
 
 class GraphPopupMenu;
 class GraphToolStrip;

@@ -12,6 +12,7 @@
 #include "ui/GraphPopupModel.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/PictureFiles.h"
+#include "ui/PlotPoint.h"
 #include "ui/Tclpanel.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"

@@ -32,7 +32,7 @@
 #include "ui/GraphWindowLogic.h"
 #include "ui/MenuWindowHooks.h"
 #include "ui/PictureFiles.h"
-#include "ui/THanichange.h"
+#include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlabeleditor.h"
 #include "ui/Tlpnavi.h"
