@@ -73,7 +73,7 @@ void GraphMouse::Press(Button button, int x, int y) {
   if (button == Button::Right) RightButtonDown = 1;
   if (ui.GraphMouseMode) {
     if (LabelDrag* labels = window_.Labels()) {
-      labels->Press(x, y, window_.Picture());
+      if (labels->Press(x, y, window_.Picture())) window_.HideDragHint();
       window_.PictureChanged();
     } else {
       modes.SnapMode = 2;

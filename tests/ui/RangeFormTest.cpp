@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -275,10 +276,12 @@ TEST_F(RangeFormWindowTest, BoundsAndSizeApplyOnUpdate) {
   EXPECT_EQ(w->BoundPanel(3)->text(), "8.000");
 }
 
-TEST_F(RangeFormWindowTest, TheCloseAppliesAndTheNextTickFreesTheWindow) {
+TEST_F(RangeFormWindowTest, TheCloseAppliesAndFreesTheWindowAfterwards) {
   w->Model().SetBoundText(0, "-7");
-  Click(w->Control("syuuryou"));
-  EXPECT_FALSE(w->isVisible());
+  const QPointer<THanichange> window = w;
+  QTest::mouseClick(w->Control("syuuryou"), Qt::LeftButton);
+  ASSERT_TRUE(window);  // not inside its own close
+  EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(doc.ViewRange.XMin, -7);
   EXPECT_TRUE(lpnavi->isEnabled());
   EXPECT_EQ(ui.SubFormOpen, 0);
