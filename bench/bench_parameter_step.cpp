@@ -1,19 +1,27 @@
-// links: animate benchmark
+// links: ui benchmark
 // One parameter step of the reference document (tools/ReferenceDocument.h: curves, figures
 // and points, part of them moving with a and b) at 800 x 600, as the parameter panel runs
 // it: the value stepped and rounded, the change list rebuilt, the moving layer composed
 // over the kept back bitmap.
 // Beside it, as the reference, the bare composition of the moving layer with the value
-// written directly, which is the floor the panel's own work sits on.
+// written directly, which is the floor the panel's own work sits on; and one step of a
+// mouse drag of the point B, on which the triangle ABC, its centroid and circumcentre,
+// the midpoint of BC, the circle, the arc, the Bezier curve and the angle mark are built:
+// its texts rewritten, the point recomputed, the moving layer composed. After the runs the
+// times are printed side by side.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "../tools/ReferenceDocument.h"
+#include "RunTimes.h"
 #include "animate/ParameterPanelModel.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
+#include "render/DrawToolkitMapping.h"
 #include "render/RedrawPipeline.h"
+#include "ui/GraphMouse.h"
 
 namespace {
 
@@ -57,4 +65,60 @@ void BM_ReferenceComposeOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_ReferenceComposeOnly)->Unit(benchmark::kMillisecond);
 
+// The graph window as far as the drag needs it: a picture and nothing shown.
+class NoWindow : public GraphMouseWindow {
+ public:
+  void ShowReadout(const std::string&) override {}
+  void RaiseNavigatorPanel() override {}
+  void ShowRange() override {}
+  void ShowDragHint(int, int, int, int) override {}
+  void HideDragHint() override {}
+  void ShowInfo(const std::string&, int, int, int, int) override {}
+  void HideInfo() override {}
+  void SetCursor(Cursor) override {}
+  void WarpCursor(int, int) override {}
+  gfx::Canvas& Picture() override { return picture_; }
+  void PictureChanged() override {}
+  bool DragShiftDown() override { return false; }
+  void ReleaseDragShift() override {}
+  void RebuildNavigatorList() override {}
+  void SaveContinuousFrame() override {}
+  LabelDrag* Labels() override { return nullptr; }
+
+ private:
+  gfx::RasterCanvas picture_{kWidth, kHeight};
+};
+
+// B is picked at (0.5, -3) and moved a pixel to and fro, each move one timer tick.
+void BM_PointDragStep(benchmark::State& state) {
+  Prepare();
+  NoWindow window;
+  TimerJobs timer;
+  GraphMouse mouse(window, timer);
+  const int x = WorldToScreenX(0.5L), y = WorldToScreenY(-3);
+  mouse.Move(x, y);
+  mouse.Press(GraphMouse::Button::Left, x, y);
+  if (modes.SnapMode != 1) state.SkipWithError("B was not picked");
+  int i = 0;
+  for (auto _ : state) {
+    mouse.Move(x + (++i % 2 ? 7 : 0), y - (i % 2 ? 5 : 0));
+    mouse.Tick();
+  }
+  mouse.Cancel();
+}
+BENCHMARK(BM_PointDragStep)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RunTimesReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const std::map<std::string, double>& t = reporter.Times();
+  std::printf("\n(800 x 600)        parameter step   point drag step   moving layer alone\n");
+  auto time = [&t](const char* name) { return t.count(name) ? t.at(name) : 0.0; };
+  std::printf("                   %11.2f ms   %12.2f ms   %15.2f ms\n", time("BM_PanelParameterStep"),
+              time("BM_PointDragStep"), time("BM_ReferenceComposeOnly"));
+  benchmark::Shutdown();
+  return 0;
+}

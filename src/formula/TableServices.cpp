@@ -29,14 +29,15 @@ Tfrec* ParsedRoot(const std::string& text) {
 
 }  // namespace
 
+TWorldPoint SnappedToGrid(int px, int py) {
+  const bool dense = doc.GridSettings.kind == 2;
+  return {SnapCoordinate(doc.ViewRange.XMin + px * doc.PixelSizeX, eng.XTickStep, doc.PixelSizeX, dense),
+          SnapCoordinate(doc.ViewRange.YMax - py * doc.PixelSizeY, eng.YTickStep, doc.PixelSizeY, dense)};
+}
+
 TWorldPoint SnapToGrid(int px, int py) {
-  TWorldPoint p{doc.ViewRange.XMin + px * doc.PixelSizeX, doc.ViewRange.YMax - py * doc.PixelSizeY};
-  if (modes.SnapMode == 1) {
-    const bool dense = doc.GridSettings.kind == 2;
-    p.x = SnapCoordinate(p.x, eng.XTickStep, doc.PixelSizeX, dense);
-    p.y = SnapCoordinate(p.y, eng.YTickStep, doc.PixelSizeY, dense);
-  }
-  return p;
+  if (modes.SnapMode == 1) return SnappedToGrid(px, py);
+  return {doc.ViewRange.XMin + px * doc.PixelSizeX, doc.ViewRange.YMax - py * doc.PixelSizeY};
 }
 
 void PanViewRange(int x1, int y1, int x2, int y2) {

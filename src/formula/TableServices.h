@@ -14,9 +14,10 @@ struct TWorldPoint {
   Extended x = 0, y = 0;
 };
 
-// The world point of a pixel of the drawing; while a point is dragged (SnapMode 1) each
-// coordinate within two pixels of a grid line (or of a half line of the dense grid) snaps
-// onto it.
+// The world point of a pixel of the drawing, each coordinate within two pixels of a grid
+// line (or of a half line of the dense grid) snapped onto it.
+TWorldPoint SnappedToGrid(int px, int py);
+// The world point of a pixel, snapped only while a point is dragged (SnapMode 1).
 TWorldPoint SnapToGrid(int px, int py);
 // Shifts the view by the drag from pixel (x1, y1) to (x2, y2).
 void PanViewRange(int x1, int y1, int x2, int y2);

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "formula/DocumentState.h"
-#include "ui/MenuWindowHooks.h"
 #include "ui/NavigatorList.h"
+#include "ui/RangeForm.h"
 
 namespace {
 
@@ -77,10 +77,6 @@ void UpdateAxisMenus(TGraphPopupView& v) {
 
 void FollowAxesShown() { doc.CoordinateReadoutShown = doc.XAxisShown && doc.YAxisShown; }
 
-void SyncRangeForm() {
-  if (MenuWindowHooks.syncRangeForm) MenuWindowHooks.syncRangeForm();
-}
-
 }  // namespace
 
 std::span<const TGraphPopupItem> GraphPopupItems() { return kItems; }
@@ -123,7 +119,7 @@ PopupEffect ChooseGraphPopupItem(std::string_view name) {
   if (name == "xshow" || name == "xhn" || name == "yshow" || name == "yhn") {
     if (name[0] == 'x') doc.XAxisShown = name == "xshow";
     else doc.YAxisShown = name == "yshow";
-    SyncRangeForm();
+    SyncRangeFormButtons();
     doc.BackgroundDirty = 1;
     FollowAxesShown();
     return PopupEffect::RedrawAll;
@@ -139,6 +135,6 @@ PopupEffect ChooseGraphPopupItem(std::string_view name) {
   else if (const int y = IndexOf(kYUnits, name); y >= 0) doc.YAxisUnit = static_cast<std::uint8_t>(y);
   else return PopupEffect::None;
   doc.BackgroundDirty = 1;
-  SyncRangeForm();
+  SyncRangeFormButtons();
   return PopupEffect::RedrawAll;
 }

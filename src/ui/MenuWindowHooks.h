@@ -1,8 +1,8 @@
 #pragma once
 // The windows the navigator's menus, its tool buttons and the graph's pop-up menu open
-// that are built beside this work: the calculus animations, the interval panel, the
-// view-settings windows. Each sets its hook when
-// it lands; while a hook is unset its menu item is there and choosing it does nothing.
+// that are built beside this work: the calculus animations and the interval panel. Each
+// sets its hook when it lands; while a hook is unset its menu item is there and choosing
+// it does nothing.
 struct TMenuWindowHooks {
   // The calculus menu's windows, opened after the timer stopped and CalculusActive set.
   void (*openMeanRate)() = nullptr;
@@ -14,10 +14,6 @@ struct TMenuWindowHooks {
   void (*closeTangentWindow)() = nullptr;
   // "区間設定": the panel placed and shown in interval mode.
   void (*showIntervalPanel)() = nullptr;
-  // "画面設定": the plane or space view-settings window, placed at (left, top).
-  void (*showScreenSettings)(int left, int top) = nullptr;
-  // A pop-up choice changed the axes or their units: an open view-settings window follows.
-  void (*syncRangeForm)() = nullptr;
 };
 
 extern TMenuWindowHooks MenuWindowHooks;

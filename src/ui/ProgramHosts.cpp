@@ -9,8 +9,8 @@
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/SpaceScene.h"
+#include "render/SpaceView.h"
 #include "ui/FormulaKeyboardAsk.h"
-#include "ui/GraphViewHooks.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -127,7 +127,7 @@ void ProgramFileHost::SetNavigatorScrollPosition(int position) {
 }
 
 void ProgramFileHost::NormalizeSpaceRange() {
-  if (GraphViewHooks.normalizeSpaceRange) GraphViewHooks.normalizeSpaceRange();
+  ::NormalizeSpaceRange();
 }
 
 void ProgramFileHost::RestoreGraphWindow(int width, int height) {
@@ -157,7 +157,7 @@ void ProgramFileHost::ShowRangeInStatusBar() {
 }
 
 void ProgramFileHost::UpdateCamera() {
-  if (GraphViewHooks.updateCamera) GraphViewHooks.updateCamera();
+  ::UpdateCamera();
 }
 
 void ProgramFileHost::PrepareRedraw() { ::PrepareRedraw(); }
@@ -213,7 +213,7 @@ void ProgramEntryFormHost::EnableGraphPopupMenu(bool enable) {
 }
 
 void ProgramEntryFormHost::SetPointGuideShown(bool shown) {
-  if (graph) graph->PointGuideShown = shown ? 1 : 0;
+  if (graph) graph->Mouse().PointGuideShown = shown ? 1 : 0;
 }
 
 int ProgramEntryFormHost::GetNavigatorLeft() { return graph ? graph->GetNavigatorLeft() : NavigatorLeft(); }

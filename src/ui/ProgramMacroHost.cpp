@@ -56,7 +56,7 @@ void ProgramMacroHost::RefreshNavigator() {
 // The blinks of wink are on the screen before the thread sleeps.
 void ProgramMacroHost::RedrawGraphs() {
   ::RedrawAll();
-  if (graph) graph->Picture()->repaint();
+  if (graph) graph->PictureWidget()->repaint();
 }
 
 void ProgramMacroHost::RefreshLabels() {

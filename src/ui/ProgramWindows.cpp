@@ -10,7 +10,6 @@
 #include "formula/DocumentState.h"
 #include "io/SoundSlots.h"
 #include "io/Tprinnavi.h"
-#include "ui/GraphViewHooks.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/ManualPages.h"
 #include "ui/MenuWindowHooks.h"
@@ -33,10 +32,6 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   Timer1().SetJobAction(job::Startup, [this] {
     if (graph) graph->ContinueStartup(arguments_);
   });
-  MenuWindowHooks.showScreenSettings = [](int left, int top) {
-    if (doc.Dimension == 3) ShowThanni3d(left, top);
-  };
-  GraphViewHooks.showSpaceDrawingSize = FollowSpaceDrawingSize;
 
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
@@ -66,8 +61,6 @@ ProgramWindows::~ProgramWindows() {
   SetPrintServices(nullptr, nullptr);
   SetSoundServices(nullptr, nullptr);
   delete hanni3d;
-  MenuWindowHooks.showScreenSettings = nullptr;
-  GraphViewHooks.showSpaceDrawingSize = nullptr;
   FreeAboutBox();
   labelEditor_.reset();
   macronavi_.reset();

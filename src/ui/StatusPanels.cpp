@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 StatusPanels::StatusPanels(std::vector<int> widths, QWidget* parent) : QWidget(parent) {
   for (int w : widths) panels_.push_back({QString(), w, false});
@@ -31,8 +32,10 @@ void StatusPanels::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), palette().window());
   int x = 0;
   for (const Panel& panel : panels_) {
-    const QRect r(x, 1, panel.width - 2, height() - 2);
-    if (panel.width > 2) {
+    // The last panel reaches to the bar's end.
+    const int w = &panel == &panels_.back() ? std::max(panel.width, width() - x) : panel.width;
+    const QRect r(x, 1, w - 2, height() - 2);
+    if (w > 2) {
       p.setPen(panel.raised ? Qt::white : Qt::gray);
       p.drawLine(r.topLeft(), r.topRight());
       p.drawLine(r.topLeft(), r.bottomLeft());

@@ -1,7 +1,6 @@
 #include "ui/Tgraph.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,16 +24,20 @@
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "render/SpaceView.h"
 #include "render/TickSteps.h"
+#include "render/ViewZoom2D.h"
 #include "ui/GraphPopupMenu.h"
 #include "ui/GraphToolStrip.h"
-#include "ui/GraphViewHooks.h"
+#include "ui/GraphViewButtons.h"
+#include "ui/LabelDrag.h"
+#include "ui/RangeForm.h"
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
 #include "ui/TAboutBox1.h"
+#include "ui/Thanni3d.h"
 #include "ui/Tlpnavi.h"
 #include "ui/Twarning.h"
-#include "ui/ViewButtons.h"
 
 TGraphFolders GraphFolders;
 Tgraph* graph = nullptr;
@@ -47,16 +50,12 @@ class GraphPicture : public QWidget {
   GraphPicture(const gfx::RasterCanvas& image, QWidget* parent) : QWidget(parent), image_(image) {
     setCursor(Qt::PointingHandCursor);
   }
-  std::function<void(QContextMenuEvent*)> contextMenu;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
     p.drawImage(event->rect().topLeft(), image_.Image(), event->rect());
-  }
-  void contextMenuEvent(QContextMenuEvent* event) override {
-    if (contextMenu) contextMenu(event);
   }
 
  private:
@@ -92,17 +91,15 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
   QPalette white = panel1_->palette();
   white.setColor(QPalette::Window, Qt::white);
   panel1_->setPalette(white);
-  auto* picture = new GraphPicture(image_, panel1_);
-  picture->contextMenu = [this, picture](QContextMenuEvent* event) {
-    ShowPopupMenu(event->globalPos(), event->pos().x(), event->pos().y());
-  };
-  graphpaint_ = picture;
+  graphpaint_ = new GraphPicture(image_, panel1_);
   popupMenu1_ = new GraphPopupMenu(this);
   popupMenu1_->chosen = [this](const std::string& name) { PopupItemChosen(name); };
   label6_ = new QLabel(QString::fromUtf8("ドラッグで移動出来ます"), panel1_);
   label7_ = new QLabel(panel1_);
-  label6_->hide();
-  label7_->hide();
+  for (QLabel* label : {label6_, label7_}) {
+    label->hide();
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
   statusBar_ = new StatusPanels({100, 50, 50}, this);
   statusBar_->setToolTip(QString::fromUtf8("クリックで整列・ダブルクリックで起動時のスタイル"));
   statusBar_->clicked = [this](int) { navigator_.ToolBar1Click(); };
@@ -111,24 +108,15 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
   statusBar_->released = [](int) { Timer1().SetEnabled(false); };
   connect(toolbar1_->Button("contBT"), &QToolButton::clicked, this, [this] { contBTClick(); });
   connect(toolbar1_->Button("hlpBt"), &QToolButton::clicked, this, [this] { hlpBtClick(); });
-  for (const TViewButton& b : kViewButtons) {
-    QToolButton* button = toolbar1_->Button(b.name);
-    const int code = b.code;
-    connect(button, &QToolButton::pressed, this, [code] { ViewButtonPress(code); });
-    connect(button, &QToolButton::released, this, [] { ViewButtonRelease(); });
-    connect(button, &QToolButton::clicked, this, [code] { ViewButtonClick(code); });
-  }
-  connect(toolbar1_->Button("origi"), &QToolButton::clicked, this, [] { ResetViewClick(); });
-  InstallViewButtonJobs(true);
   const char* widths[] = {"emphates", "emphatem", "emphatel"};
   for (int i = 0; i < 3; ++i)
     connect(toolbar1_->Button(widths[i]), &QToolButton::clicked, this, [this, i] { SetLineWidth(i + 1); });
   setMinimumSize(kMinClientWidth, kMinClientHeight);
+  ConnectMouse();
   FormCreate();
 }
 
 Tgraph::~Tgraph() {
-  InstallViewButtonJobs(false);
   if (RedrawHooks.copyBufferToGraph == CopyBufferHook) {
     RedrawHooks.copyBufferToGraph = nullptr;
     RedrawHooks.copyCanvasToGraph = nullptr;
@@ -216,10 +204,10 @@ void Tgraph::ResetGraphForNewDocument(int freeSounds) {
   doc.CoordinateSystem = 0;
   doc.XAxisColor = 0;
   doc.YAxisColor = 0;
-  if (GraphViewHooks.resetSpaceView) GraphViewHooks.resetSpaceView();
-  PointGuideShown = 0;
-  RightButtonDown = 0;
-  GuideBoxShown = 0;
+  ResetSpaceView();
+  mouse_->PointGuideShown = 0;
+  mouse_->RightButtonDown = 0;
+  mouse_->GuideBoxShown = 0;
   ResetAllSettings(freeSounds);
   UpdatePixelSize(1);
   navigator_.UpdateMenuState(1);
@@ -262,7 +250,7 @@ void Tgraph::SwitchTo3D() {
   ApplyFourThreeShape();
   const TViewRange& v = doc.ViewRange;
   doc.SpaceRange = (v.XMax - v.XMin) * 5 / 18;
-  if (GraphViewHooks.normalizeSpaceRange) GraphViewHooks.normalizeSpaceRange();
+  NormalizeSpaceRange();
   doc.CameraDistance = static_cast<int32_t>(rtl::Round(doc.SpaceRange * 40 / 3));
   ShowRangeInStatusBar();
   UpdatePixelSize(1);
@@ -280,7 +268,7 @@ void Tgraph::SwitchTo3D() {
 void Tgraph::SwitchTo2D() {
   SetUI3D(false);
   ShowRangeInStatusBar();
-  GraphViewHooks.resetViewRange();
+  ResetViewRange();
   doc.BackgroundDirty = 1;
   UpdateArrowHints();
   navigator_.RebuildEquationList();
@@ -367,7 +355,7 @@ void Tgraph::RestoreGraphWindow(int width, int height) {
     }
     case 2:
       showMaximized();
-      if (settings.UnitSizeMode && GraphViewHooks.applyUnitSize) GraphViewHooks.applyUnitSize();
+      if (settings.UnitSizeMode) RangeFromUnitSize();
       break;
     default: break;
   }
@@ -375,6 +363,10 @@ void Tgraph::RestoreGraphWindow(int width, int height) {
   ShowPictureSizeInStatusBar();
   ShowRangeInStatusBar();
   DockGraphLeftOfNavigator();
+}
+
+void Tgraph::SetDrawingSize(int width, int height) {
+  resize(width + 2, height + kToolStripHeight + kStatusBarHeight + 2);
 }
 
 void Tgraph::RestoreCreationSize() {
@@ -390,17 +382,6 @@ void Tgraph::RestoreStartSize() {
   UpdatePixelSize(1);
   ShowPictureSizeInStatusBar();
   DockGraphLeftOfNavigator();
-}
-
-void Tgraph::SetDrawingSize(int width, int height) {
-  if (isMaximized()) showNormal();
-  ResizeClient({width + 2, height + kToolStripHeight + kStatusBarHeight + 2});
-  doc.GraphWidth = width;
-  doc.GraphHeight = height;
-  RecreateBufferBitmaps();
-  ShowPictureSizeInStatusBar();
-  ShowRangeInStatusBar();
-  RedrawAll();
 }
 
 void Tgraph::SetRedrawOnResize(bool redraw) { redrawOnResize_ = redraw; }
@@ -487,7 +468,7 @@ void Tgraph::FormResize() {
   ShowRangeInStatusBar();
   if (redrawOnResize_) RedrawAll();
   navigator_.RebuildEquationList();
-  if (doc.Dimension == 3 && GraphViewHooks.showSpaceDrawingSize) GraphViewHooks.showSpaceDrawingSize(doc.GraphWidth);
+  if (doc.Dimension == 3) FollowSpaceDrawingSize(doc.GraphWidth);
   RangeFormBookkeeping();
 }
 
@@ -497,10 +478,17 @@ void Tgraph::RangeFormBookkeeping() {
     graphAtFullSize_ = frameGeometry().width() >= area.width || TClientSize{width(), height()} == remembered_;
     if (graphAtFullSize_) {
       reopenRangeForm_ = false;
-      if (GraphViewHooks.closeRangeForm) GraphViewHooks.closeRangeForm();
+      if (RangeFormOpen()) {
+        rangeFormClosedForFullSize_ = true;
+        CloseRangeForm();
+      }
     }
   }
-  if (reopenRangeForm_ && GraphViewHooks.reopenRangeForm) GraphViewHooks.reopenRangeForm();
+  // Only the window this closed comes back.
+  if (reopenRangeForm_ && rangeFormClosedForFullSize_) {
+    rangeFormClosedForFullSize_ = false;
+    navigator_.zahyouClick();
+  }
   if (TClientSize{doc.GraphWidth, doc.GraphHeight} == initialDrawing_) reopenRangeForm_ = true;
   if (graphAtFullSize_ && width() < area.width) {
     graphAtFullSize_ = false;

@@ -4,22 +4,27 @@
 // off-screen bitmaps' size, the folders beside the program, the new-document reset, the
 // plane/space switch, closing (which ends the program) and the start-up continuation. Its
 // pictures (files, serial frames, clipboard, background) and its pop-up menu are in
-// TgraphPictures.cpp; mouse work on the picture is added beside it.
+// TgraphPictures.cpp; the mouse on the picture goes to GraphMouse (TgraphMouse.cpp), the
+// view buttons to GraphViewButtons.
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/RasterCanvas.h"
 #include "platform/Screen.h"
+#include "ui/GraphMouse.h"
 #include "ui/GraphWindowLogic.h"
-#include "ui/PlotPoint.h"
 
 class GraphPopupMenu;
 class GraphToolStrip;
+class GraphViewButtons;
+class LabelDrag;
+class LabelEditorModel;
 class QLabel;
 class StatusPanels;
 class Tlpnavi;
@@ -35,7 +40,7 @@ struct TGraphFolders {
 };
 extern TGraphFolders GraphFolders;
 
-class Tgraph : public QWidget {
+class Tgraph : public QWidget, private GraphMouseWindow {
  public:
   Tgraph(const platform::Screen& screen, Tlpnavi& navigator);
   ~Tgraph() override;
@@ -85,10 +90,11 @@ class Tgraph : public QWidget {
   void RestoreStartSize();
   // The equation file's closing steps: the size by settings.GraphWindowMode.
   void RestoreGraphWindow(int width, int height);
+  // The view-settings window's "更新": the client made to hold a drawing of that size; the
+  // resize then recomputes the view as any resize does.
+  void SetDrawingSize(int width, int height);
   // settings.GraphWindowMode from the window's state and size.
   void RefreshGraphWindowMode();
-  // The drawing area width x height pixels, the window around it; then a redraw.
-  void SetDrawingSize(int width, int height);
   // While off, a resize recomputes the drawing but does not redraw (a file is loading).
   void SetRedrawOnResize(bool redraw);
   void DockGraphLeftOfNavigator();
@@ -102,10 +108,9 @@ class Tgraph : public QWidget {
   void EnableGraphEditing(bool enable);
   void SetPopupMenuEnabled(bool enabled) { popupMenuEnabled_ = enabled; }
   bool PopupMenuEnabled() const { return popupMenuEnabled_; }
-  // The guide lines of a point (space), switched off when the entry window closes.
-  std::uint8_t PointGuideShown = 0;
-  std::uint8_t RightButtonDown = 0;
-  std::uint8_t GuideBoxShown = 0;
+  // The mouse on the picture (its guide lines in space are switched off when the entry
+  // window closes).
+  GraphMouse& Mouse() { return *mouse_; }
 
   // --- pictures ---
   // "グラフをファイルに保存": the save dialog, then the picture in the name's format.
@@ -114,7 +119,7 @@ class Tgraph : public QWidget {
   // not be written.
   bool SaveGraphPicture(const std::filesystem::path& name, std::uint8_t format);
   // After a redraw that ends a change: the next numbered frame while serial saving is on.
-  void SaveContinuousFrame();
+  void SaveContinuousFrame() override;
   // The graph drawn anew onto a picture of the drawing's size, put on the clipboard.
   void CopyGraphAsMetafile();
   // The background dialog; true when a picture was loaded and is shown.
@@ -134,9 +139,8 @@ class Tgraph : public QWidget {
   void PopupItemChosen(const std::string& name);
   // "点をプロット" at the pixel of the last press.
   void pplotClick();
-  // The pixel of the last press on the drawing, and the space read-outs of the mouse.
+  // The pixel the pop-up menu was opened at.
   int MouseDownX = 0, MouseDownY = 0;
-  TSpaceReadout SpaceReadout;
 
   // --- line width, navigator, help ---
   void ShowLineWidthButton();
@@ -147,7 +151,7 @@ class Tgraph : public QWidget {
   // --- parts, for the program and tests ---
   GraphToolStrip* ToolStrip() const { return toolbar1_; }
   StatusPanels* StatusBar() const { return statusBar_; }
-  QWidget* Picture() const { return graphpaint_; }
+  QWidget* PictureWidget() const { return graphpaint_; }
   gfx::RasterCanvas& WindowImage() { return image_; }
   QLabel* Label6() const { return label6_; }
   QLabel* Label7() const { return label7_; }
@@ -156,8 +160,31 @@ class Tgraph : public QWidget {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // --- GraphMouseWindow (TgraphMouse.cpp) ---
+  void ShowReadout(const std::string& text) override;
+  void RaiseNavigatorPanel() override;
+  void ShowRange() override;
+  void ShowDragHint(int x, int y, int dx, int dy) override;
+  void HideDragHint() override;
+  void ShowInfo(const std::string& text, int x, int y, int dx, int dy) override;
+  void HideInfo() override;
+  void SetCursor(Cursor cursor) override;
+  void WarpCursor(int x, int y) override;
+  gfx::Canvas& Picture() override { return image_; }
+  void PictureChanged() override;
+  bool DragShiftDown() override;
+  void ReleaseDragShift() override;
+  void RebuildNavigatorList() override;
+  LabelDrag* Labels() override;
+  // The mouse events of the picture and the view buttons wired to their logic.
+  void ConnectMouse();
+  // A label beside (x, y) of the drawing, as far left of x where it would leave it.
+  void PlaceBeside(QLabel* label, int x, int y, int dx, int dy);
+
   void FormCreate();
   void FormShow();
   void FormResize();
@@ -178,6 +205,12 @@ class Tgraph : public QWidget {
   StatusPanels* statusBar_ = nullptr;
   GraphPopupMenu* popupMenu1_ = nullptr;
   gfx::RasterCanvas image_{1, 1};
+  std::unique_ptr<GraphMouse> mouse_;
+  std::unique_ptr<GraphViewButtons> viewButtons_;
+  std::unique_ptr<LabelDrag> labelDrag_;
+  LabelEditorModel* labelDragEditor_ = nullptr;
+  // The view-settings window was closed because the graph came to full size.
+  bool rangeFormClosedForFullSize_ = false;
 
   TClientSize remembered_;           // client size at creation
   TClientSize initialDrawing_;       // drawing size at creation
@@ -187,6 +220,7 @@ class Tgraph : public QWidget {
   bool redrawOnResize_ = true;
   bool graphAtFullSize_ = false;
   bool reopenRangeForm_ = false;
+  int wheelDelta_ = 0;
 };
 
 // The program's graph window while it exists.

@@ -12,6 +12,7 @@
 #include "ui/GraphPopupModel.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/PictureFiles.h"
+#include "ui/PlotPoint.h"
 #include "ui/Tclpanel.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
@@ -146,7 +147,8 @@ void Tgraph::pplotClick() {
   steps.openEntryWindow = [this](int entry, std::uint8_t mode) {
     return navigator_.OpenEntryWindow(entry, entry, mode, navigator_.Place().left + 4) == EntryWindowResult::Accepted;
   };
-  if (!PlotPointAt(MouseDownX, MouseDownY, SpaceReadout, steps)) return;
+  const TSpaceReadout readout{mouse_->ReadoutXText, mouse_->ReadoutYText, mouse_->ReadoutZText};
+  if (!PlotPointAt(MouseDownX, MouseDownY, readout, steps)) return;
   navigator_.RebuildEquationList();
   if (doc.Dimension == 3) {
     if (EntryDrawers.redrawSpaceScene) EntryDrawers.redrawSpaceScene();

@@ -29,11 +29,13 @@
 #include "platform/Sjis.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/RedrawPipeline.h"
-#include "ui/GraphViewHooks.h"
+#include "render/ViewZoom2D.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/MenuWindowHooks.h"
 #include "ui/PictureFiles.h"
+#include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
+#include "ui/Thanni3d.h"
 #include "ui/Tlabeleditor.h"
 #include "ui/Tlpnavi.h"
 #include "ui/Twarning.h"
@@ -44,10 +46,6 @@ int SaveStartingMode(int animationMode) {
 }
 
 namespace {
-
-void CloseRangeForm() {
-  if (GraphViewHooks.closeRangeForm) GraphViewHooks.closeRangeForm();
-}
 
 template <typename... Args>
 void CallHook(void (*hook)(Args...), Args... args) {
@@ -84,7 +82,7 @@ void Tlpnavi::ResetForNewFile() {
   if (settings.BackgroundShown) graph_->ClearBackgroundPicture();
   settings.CurrentFileName.clear();
   ResetDocument();
-  GraphViewHooks.resetViewRange();
+  ResetViewRange();
   ClearAfterImages(settings.AfterImageHistory);
   modes.AfterImageOn = 0;
   modes.LocusOn = 0;
@@ -278,9 +276,11 @@ void Tlpnavi::CalculusItemClick(int item) {
 }
 
 void Tlpnavi::zahyouClick() {
-  if (!MenuWindowHooks.showScreenSettings) return;
   Timer1().SetEnabled(false);
-  MenuWindowHooks.showScreenSettings(x(), y() + 40);
+  if (doc.Dimension != 3)
+    ShowRangeForm(x(), y() + 40);
+  else
+    ShowThanni3d(x(), y() + 40);
 }
 
 void Tlpnavi::printbtClick() { ShowPrintSettings(); }

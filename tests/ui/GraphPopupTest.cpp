@@ -8,7 +8,6 @@
 #include "support/GuiApp.h"
 #include "ui/GraphPopupMenu.h"
 #include "ui/GraphPopupModel.h"
-#include "ui/MenuWindowHooks.h"
 
 namespace {
 
@@ -90,17 +89,12 @@ TEST_F(GraphPopupTest, ChoosingAnItemChangesItsSettingAndAsksForTheRedraw) {
       {"zahyoNotshow", [] { return doc.Axes3DShown; }, 0},
       {"zahyoshow", [] { return doc.Axes3DShown; }, 1},
   };
-  static int syncs = 0;
-  syncs = 0;
-  MenuWindowHooks.syncRangeForm = [] { ++syncs; };
   for (const Case& c : cases) {
     doc.BackgroundDirty = 0;
     EXPECT_EQ(ChooseGraphPopupItem(c.item), PopupEffect::RedrawAll) << c.item;
     EXPECT_EQ(c.field(), c.value) << c.item;
     EXPECT_EQ(doc.BackgroundDirty, 1) << c.item;
   }
-  MenuWindowHooks.syncRangeForm = nullptr;
-  EXPECT_EQ(syncs, 15);                      // all but the space axes
   EXPECT_EQ(doc.CoordinateReadoutShown, 0);  // y hidden last
 
   EXPECT_EQ(ChooseGraphPopupItem("jikuShow"), PopupEffect::RedrawSpaceScene);

@@ -523,7 +523,6 @@ TEST_F(NavigatorCommandsTest, TheMemoSharesTheRoomWithTheListAndChangesPlace) {
 
 TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet) {
   const DocumentState kept = doc;
-  lpnavi->MenuItem("zahyou")->trigger();
   lpnavi->MenuItem("henkaritu")->trigger();
   QTest::mouseClick(lpnavi->ToolButton("intervalBT"), Qt::LeftButton);
   EXPECT_TRUE(doc == kept);
@@ -532,11 +531,9 @@ TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet)
   static std::vector<std::string> calls;
   calls.clear();
   MenuWindowHooks.openTangent = [] { calls.push_back("tangent"); };
-  MenuWindowHooks.showScreenSettings = [](int, int) { calls.push_back("screen"); };
   lpnavi->MenuItem("sessenval")->trigger();
   EXPECT_EQ(modes.CalculusActive, 1);
-  lpnavi->MenuItem("zahyou")->trigger();
-  EXPECT_EQ(calls, (std::vector<std::string>{"tangent", "screen"}));
+  EXPECT_EQ(calls, std::vector<std::string>{"tangent"});
 }
 
 TEST_F(NavigatorCommandsTest, SoundItemsShowForFilledSlotsAndPlayAndSaveTheirImage) {
