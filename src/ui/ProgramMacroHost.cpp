@@ -13,6 +13,8 @@
 #include "platform/EventPump.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
+#include "render/ViewZoom2D.h"
+#include "ui/GraphViewButtons.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -66,13 +68,9 @@ void ProgramMacroHost::RefreshLabels() {
     graph->CopyBufferToGraph(gfx::CopyMode::Copy);
 }
 
-// The view keeps its width and height around the new centre.
-void ProgramMacroHost::CentreView(Extended x, Extended y) {
-  TViewRange& v = doc.ViewRange;
-  const Extended halfWidth = (v.XMax - v.XMin) / 2, halfHeight = (v.YMax - v.YMin) / 2;
-  v = {x - halfWidth, x + halfWidth, y - halfHeight, y + halfHeight};
-  ::RedrawAll();
-}
+void ProgramMacroHost::ViewStep(int code) { ViewButtonStep(code); }
+
+void ProgramMacroHost::CentreView(Extended x, Extended y) { CentreViewOnAndRedraw(x, y); }
 
 std::filesystem::path ProgramMacroHost::DemoFolder() { return GraphFolders.Demo; }
 

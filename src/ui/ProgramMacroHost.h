@@ -2,7 +2,7 @@
 // The program's answers to what a running macro asks: the parameter panel and its timer,
 // the navigator, the graph window and the equation files. What belongs to work that is
 // not in the program yet does nothing here: the after-image and locus switches and their
-// erasing, and the view buttons' zoom and shift steps.
+// erasing.
 #include "animate/MacroHost.h"
 
 class ProgramMacroHost final : public MacroHost {
@@ -21,6 +21,7 @@ class ProgramMacroHost final : public MacroHost {
   void RefreshNavigator() override;
   void RedrawGraphs() override;
   void RefreshLabels() override;
+  void ViewStep(int code) override;
   void CentreView(Extended x, Extended y) override;
   std::filesystem::path DemoFolder() override;
   bool FileExists(const std::filesystem::path& file) override;

@@ -460,3 +460,18 @@ TEST_F(ProgramWindowsTest, AMacroMakesAndPlaysASound) {
   EXPECT_EQ(sound.played[0], doc.SoundStreams[3]);
   EXPECT_EQ(doc.SoundStreams[3].size(), 44u + 11025u * 2);
 }
+
+TEST_F(ProgramWindowsTest, AMacroZoomsShiftsAndCentresTheView) {
+  Start();
+  ShowAndTick();
+  doc.MacroLines = {"sub view() #1", "large 2", "rightshift 1", "end sub", "sub back() #2", "center(1,2)", "end sub"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  const TViewRange before = doc.ViewRange;
+  Macros().RunMacroProcedureByNumber(1);
+  const TViewRange& v = doc.ViewRange;
+  EXPECT_NEAR(v.XMax - v.XMin, (before.XMax - before.XMin) / 2, 1e-6);  // two steps of √2
+  EXPECT_GT(v.XMin + v.XMax, before.XMin + before.XMax);
+  Macros().RunMacroProcedureByNumber(2);
+  EXPECT_NEAR((v.XMin + v.XMax) / 2, 1, 1e-9);
+  EXPECT_NEAR((v.YMin + v.YMax) / 2, 2, 1e-9);
+}
