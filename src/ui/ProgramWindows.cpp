@@ -23,6 +23,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
   ParameterPanel().SetHooks(&panelHooks_);
+  InstallPanelRedrawHooks(true);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
@@ -66,6 +67,7 @@ ProgramWindows::~ProgramWindows() {
   SetManualPageOpener(nullptr);
   Macros().SetPump(nullptr);
   Macros().SetHost(nullptr);
+  InstallPanelRedrawHooks(false);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
   SetEquationFileHost(nullptr);
