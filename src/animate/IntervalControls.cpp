@@ -112,6 +112,8 @@ void IntervalControls::AskBounds() {
   timer.JobCode = job::Idle;
   if (AskBound(false) && AskBound(true)) {
     RefreshInterval();
+    // Only a held step button repeats; quick answers leave the timer still running.
+    timer.SetEnabled(false);
     timer.SetInterval(kReleasedInterval);
     timer.JobCode = job::IntervalStep;
     return;

@@ -78,6 +78,8 @@ TEST_F(IntervalTest, BoundsTypedAtTheFirstShowAreSwappedIntoOrder) {
   EXPECT_EQ(interval().Upper(), 2);
   EXPECT_EQ(timer.JobCode, job::IntervalStep);
   EXPECT_EQ(timer.Interval(), kReleasedInterval);
+  clock->advance(2000);  // answered without a tick between: no step follows
+  EXPECT_EQ(doc.IntervalLowerText, "1");
   EXPECT_EQ(interval().LowerPanelColor(), kPanelWhite);
 
   hooks.answers = {"5"};  // a click on the lower bound's panel
