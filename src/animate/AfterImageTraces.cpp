@@ -1,6 +1,5 @@
 #include "animate/AfterImageTraces.h"
 
-#include <array>
 #include <vector>
 
 #include "animate/AfterImageHistory.h"

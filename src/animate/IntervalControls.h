@@ -47,7 +47,6 @@ class IntervalControls {
   static bool MaxMinEnabled();
   static bool MaxMinShown();
   static bool TextBoxShown();
-  uint8_t ButtonKind() const { return buttonKind_; }
 
   // --- the layout ---
   // Panels "0.000", both signs "≦".
