@@ -28,6 +28,24 @@ void TValueChange::BuildIntervalLayout() {
   interval_.intervalpanel = new QWidget(this);
   Register("intervalpanel", interval_.intervalpanel);
 
+  // A step or move button: a click steps once, held down it repeats.
+  struct StepButton {
+    IntervalButton kind;
+    const char* name;
+    const char* hint;
+    Qt::ArrowType arrow;
+    int x, y, h;
+  };
+  auto makeStepButton = [&](QWidget* parent, const StepButton& step) {
+    QToolButton* b = MakeButton(parent, step.name, QString(), step.x, step.y, 40, step.h);
+    b->setArrowType(step.arrow);
+    b->setToolTip(QString::fromUtf8(step.hint));
+    const IntervalButton kind = step.kind;
+    connect(b, &QToolButton::pressed, this, [&controls, kind] { controls.StepButtonDown(kind); });
+    connect(b, &QToolButton::released, this, [&controls] { controls.StepButtonUp(); });
+    connect(b, &QToolButton::clicked, this, [&controls, kind] { controls.StepButtonClick(kind); });
+  };
+
   // One end of the interval: its group, bound panel, sign buttons and step buttons.
   auto buildEnd = [&](bool upper, int left) {
     auto* group = new QGroupBox(QString::fromUtf8(upper ? "区間の右端" : "区間の左端"), interval_.intervalpanel);
@@ -50,27 +68,10 @@ void TValueChange::BuildIntervalLayout() {
       (upper ? interval_.upperSigns : interval_.lowerSigns)[i] = sign;
     }
 
-    struct Step {
-      IntervalButton kind;
-      const char* name;
-      const char* hint;
-      Qt::ArrowType arrow;
-      int x;
-    } steps[2] = {
-        {upper ? kUpperMinus : kLowerMinus, upper ? "upperminus" : "lowerminus",
-         upper ? "区間の上限を減少" : "区間の下限を減少", Qt::LeftArrow, 6},
-        {upper ? kUpperPlus : kLowerPlus, upper ? "upperplus" : "lowerplus", upper ? "区間の上限を増加" : "区間の下限を増加",
-         Qt::RightArrow, 50},
-    };
-    for (const Step& step : steps) {
-      QToolButton* b = MakeButton(group, step.name, QString(), step.x, 46, 40, 22);
-      b->setArrowType(step.arrow);
-      b->setToolTip(QString::fromUtf8(step.hint));
-      const IntervalButton kind = step.kind;
-      connect(b, &QToolButton::pressed, this, [&controls, kind] { controls.StepButtonDown(kind); });
-      connect(b, &QToolButton::released, this, [&controls] { controls.StepButtonUp(); });
-      connect(b, &QToolButton::clicked, this, [&controls, kind] { controls.StepButtonClick(kind); });
-    }
+    makeStepButton(group, {upper ? kUpperMinus : kLowerMinus, upper ? "upperminus" : "lowerminus",
+                           upper ? "区間の上限を減少" : "区間の下限を減少", Qt::LeftArrow, 6, 46, 22});
+    makeStepButton(group, {upper ? kUpperPlus : kLowerPlus, upper ? "upperplus" : "lowerplus",
+                           upper ? "区間の上限を増加" : "区間の下限を増加", Qt::RightArrow, 50, 46, 22});
   };
   buildEnd(false, 2);
   buildEnd(true, 145);
@@ -93,23 +94,8 @@ void TValueChange::BuildIntervalLayout() {
   auto* move = new QGroupBox(QString::fromUtf8("区間移動"), interval_.hsettei);
   move->setGeometry(106, 0, 100, 44);
   Register("intervalidoo", move);
-  struct Move {
-    IntervalButton kind;
-    const char* name;
-    const char* hint;
-    Qt::ArrowType arrow;
-    int x;
-  } moves[2] = {{kMoveLeft, "LeftButton", "区間を左に移動", Qt::LeftArrow, 6},
-                {kMoveRight, "RightButton", "区間を右に移動", Qt::RightArrow, 52}};
-  for (const Move& m : moves) {
-    QToolButton* b = MakeButton(move, m.name, QString(), m.x, 18, 40, 20);
-    b->setArrowType(m.arrow);
-    b->setToolTip(QString::fromUtf8(m.hint));
-    const IntervalButton kind = m.kind;
-    connect(b, &QToolButton::pressed, this, [&controls, kind] { controls.StepButtonDown(kind); });
-    connect(b, &QToolButton::released, this, [&controls] { controls.StepButtonUp(); });
-    connect(b, &QToolButton::clicked, this, [&controls, kind] { controls.StepButtonClick(kind); });
-  }
+  makeStepButton(move, {kMoveLeft, "LeftButton", "区間を左に移動", Qt::LeftArrow, 6, 18, 20});
+  makeStepButton(move, {kMoveRight, "RightButton", "区間を右に移動", Qt::RightArrow, 52, 18, 20});
 
   QToolButton* release = MakeButton(interval_.hsettei, "Button1", QString::fromUtf8("区間解除"), 212, 10, 70, 28);
   connect(release, &QToolButton::clicked, this, [&controls] { controls.ReleaseInterval(); });
