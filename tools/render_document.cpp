@@ -1,4 +1,4 @@
-// links: render io
+// links: render io animate
 // Draws a document headlessly through the redraw pipeline and saves the picture the graph
 // window shows (the composite bitmap with the point names and labels written over it) as
 // a PNG file, to look at it:
@@ -20,6 +20,7 @@
 
 #include "../tools/ReferenceDocument.h"
 #include "../tools/SpaceReferenceDocument.h"
+#include "animate/ParameterPanelModel.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
@@ -176,6 +177,7 @@ int main(int argc, char** argv) {
   windowImage = &window;
   render.WindowImage = &window;
   RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
+  InstallPanelRedrawHooks(true);  // interval mode and the after-image history
   RedrawAll();
   if (!window.Image().save(QString::fromStdString(a.out), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", a.out.c_str());

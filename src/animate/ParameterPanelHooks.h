@@ -1,14 +1,20 @@
 #pragma once
 // What the parameter panel asks of windows and parts that live elsewhere. Every call is a
-// no-op until the program installs an implementation: the formula keyboard, the navigator
-// and the graph window sit above this library, the 3D renderer, interval mode,
-// after-images and macros are built on top of the panel. Tests install recording fakes.
+// no-op until the program installs an implementation: the formula keyboard, the navigator,
+// the graph window and the shared selector pictures sit above this library, the 3D
+// renderer and macros are built on top of the panel. Tests install recording fakes.
 // The plane picture goes through the redraw pipeline (ComposeGraph and its hooks).
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "platform/Canvas.h"
+
 struct TValueNode;
+namespace gfx {
+class RasterCanvas;
+}
 
 class ParameterPanelHooks {
  public:
@@ -43,24 +49,22 @@ class ParameterPanelHooks {
   // The folder of the demo documents (the last loaded or saved file's folder).
   virtual std::filesystem::path DemoFolder() { return {}; }
 
-  // --- after-images and loci ---
-  // Traces of this step into the back bitmap; true when something was drawn.
-  virtual bool DrawStepTraces() { return false; }
-  virtual void PushAfterImageSnapshot() {}
-  // The buttons follow AfterImageOn, LocusOn, the colour mode and the history.
-  virtual void UpdateAfterImageButtons() {}
-  virtual void UpdateEraseButton() {}
-  virtual void SavePointPositions() {}
+  // --- the graph window ---
+  // Its picture was drawn on directly (the interval): painted again.
+  virtual void UpdateGraphPicture() {}
+  // Its colour dialog: the colour chosen, or none when cancelled.
+  virtual std::optional<int32_t> ChooseColor(int32_t initial) { return std::nullopt; }
 
-  // --- interval mode (its refresh is the redraw pipeline's hook) ---
-  // The panel's interval layout (AnimationMode 1).
-  virtual void ShowIntervalLayout() {}
-  virtual void HideIntervalLayout() {}
-  // At every show: the interval colour and style selector drawn.
-  virtual void DrawIntervalSelector() {}
-  // At every show: bounds that use a parameter give that parameter a row.
-  virtual void CheckIntervalUsesParameter() {}
-  virtual void ResetIntervalControls() {}
+  // --- the interval's colour and style selector (the entry window's chooser in its
+  // interval form) ---
+  // Drawn with the style (1 band, 2 bound lines) and the colour; its picture, nil while
+  // there is none.
+  virtual void DrawIntervalSelector(int style, gfx::Color colour) {}
+  virtual const gfx::RasterCanvas* IntervalSelectorPicture() { return nullptr; }
+  // Pressed at (x, y): the button there drawn down. Released there: -1 no hit, 0 the
+  // colour swatch, 1 or 2 the style.
+  virtual void PressIntervalSelector(int x, int y, gfx::Color colour) {}
+  virtual int ReleaseIntervalSelector(int x, int y, gfx::Color colour) { return -1; }
 
   // --- macros ---
   // The handlers bound to the changed codes (the change list) run.

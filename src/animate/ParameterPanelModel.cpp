@@ -4,6 +4,9 @@
 #include <cfloat>
 #include <cmath>
 
+#include "animate/AfterImageHistory.h"
+#include "animate/AfterImageTraces.h"
+#include "animate/IntervalDrawing.h"
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
 #include "formula/Records.h"
@@ -11,6 +14,7 @@
 #include "platform/Sjis.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
+#include "render/RenderState.h"
 
 namespace {
 
@@ -69,6 +73,13 @@ void ParameterPanelModel::SetHooks(ParameterPanelHooks* hooks) { hooks_ = hooks 
 
 void ParameterPanelModel::Changed() {
   if (changed_) changed_();
+}
+
+void ParameterPanelModel::Close() {
+  if (close_)
+    close_();
+  else
+    FormClose();
 }
 
 bool ParameterPanelModel::Refused() const { return settings.MacroRunning != 0 || stepping_; }
@@ -157,10 +168,9 @@ void ParameterPanelModel::FormCreate() {
   timer_.AutoRepeatCount = 0;
   modes.AfterImageOn = 0;
   modes.LocusOn = 0;
-  hooks_->UpdateAfterImageButtons();
   settings.StepWidthItem = 2;
   StepWidth = kStepWidths[settings.StepWidthItem];
-  hooks_->ResetIntervalControls();
+  interval_.ResetControls();
   doc.ThetaInDegrees = 0;
   doc.OmegaInDegrees = 0;
   ShowParameterValues();
@@ -170,7 +180,6 @@ void ParameterPanelModel::FormCreate() {
 void ParameterPanelModel::ShowParameterForm() {
   if (doc.Dimension == 2 && modes.AnimationMode >= 2 && modes.AnimationMode <= 6) {
     modes.AfterImageOn = 0;
-    hooks_->UpdateAfterImageButtons();
     DrawBackgroundPicture();
     RedrawBackground();
     ComposeGraph(0);
@@ -179,9 +188,8 @@ void ParameterPanelModel::ShowParameterForm() {
 }
 
 void ParameterPanelModel::FormShow() {
-  hooks_->DrawIntervalSelector();
-  hooks_->UpdateAfterImageButtons();
-  hooks_->CheckIntervalUsesParameter();
+  hooks_->DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
+  interval_.IntervalUsesParameter();
   timer_.StopAutoRepeat();
   if (modes.AnimationMode == 0) {
     ShowParameterRows();
@@ -189,8 +197,8 @@ void ParameterPanelModel::FormShow() {
     caption_ = "区間設定";
     for (RowState& r : rows_) r.shown = false;
     layout_ = PanelLayout::Interval;
-    hooks_->ShowIntervalLayout();
     Changed();
+    interval_.ShowIntervalLayout();
   }
 }
 
@@ -214,17 +222,14 @@ bool ParameterPanelModel::FormClose() {
 
 void ParameterPanelModel::ShowParameterRows() {
   caption_ = "パラメ－タ変更/マクロナビ";
-  hooks_->HideIntervalLayout();
   ui.ValueTimerBusy = 1;
-  hooks_->UpdateAfterImageButtons();
-  hooks_->UpdateEraseButton();
   for (int row = 0; row < kParameterRowCount; ++row)
     rows_[row].shown = doc.ParameterUsed[kParameterRows[row].nodeCode] != 0;
   layout_ = PanelLayout::Parameters;
   StepWidth = kStepWidths[std::min<int>(settings.StepWidthItem, 4)];
   ShowParameterValues();
   ShowIncrements();
-  hooks_->SavePointPositions();
+  SavePointPositions();
   timer_.JobCode = job::StepAllParameters;
   Changed();
 }
@@ -266,10 +271,10 @@ void ParameterPanelModel::RedrawForParameters() {
       SaveContinuousFrame();
       return;
     }
-    traced = hooks_->DrawStepTraces();
+    traced = DrawStepTraces(BackCanvas());
     hooks_->ComposeSpaceParameterLayer();
   } else {
-    traced = hooks_->DrawStepTraces();
+    traced = DrawStepTraces(BackCanvas());
     if (!ui.HideDrawActive) {
       ComposeGraph(0);  // in interval mode it ends with the interval's refresh
       intervalRefreshed = doc.IntervalMode != 0;
@@ -279,7 +284,10 @@ void ParameterPanelModel::RedrawForParameters() {
     SaveContinuousFrame();
   else if (!intervalRefreshed)
     RefreshInterval();
-  if (traced) hooks_->PushAfterImageSnapshot();
+  if (traced) {
+    PushAfterImageSnapshot();
+    Changed();  // undo and erase follow the history
+  }
 }
 
 void ParameterPanelModel::RepaintGraphs() {
@@ -312,7 +320,7 @@ void ParameterPanelModel::PressValueButton(int code) {
   timer_.SetInterval(kReleasedInterval);
   timer_.Arm(code >= kAllUpCode ? job::StepAllParameters : job::StepOneParameter);
   RunStepGuarded(code);
-  hooks_->UpdateEraseButton();
+  afterImages_.UpdateEraseButton();
 }
 
 void ParameterPanelModel::ReleaseValueButton() { timer_.StopAutoRepeat(); }
@@ -393,4 +401,11 @@ void ParameterPanelModel::SetAngleUnit(bool degrees) {
 ParameterPanelModel& ParameterPanel() {
   static ParameterPanelModel panel(Timer1());
   return panel;
+}
+
+void InstallPanelRedrawHooks(bool install) {
+  void (*refresh)() = [] { ParameterPanel().Interval().RefreshInterval(); };
+  RedrawHooks.refreshInterval = install ? refresh : nullptr;
+  RedrawHooks.drawIntervalRegion = install ? DrawIntervalRegion : nullptr;
+  RedrawHooks.redrawAfterImages = install ? RedrawAfterImages : nullptr;
 }

@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "animate/AfterImageControls.h"
+#include "animate/IntervalControls.h"
 #include "animate/ParameterPanelHooks.h"
 #include "animate/ParameterRows.h"
 #include "animate/TimerJobs.h"
@@ -37,6 +39,16 @@ class ParameterPanelModel {
   TimerJobs& Timer() { return timer_; }
   // Called after every change of what the panel shows.
   void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+  // The window shows again what the panel holds.
+  void Changed();
+  // The window closes itself (what its close handler then decides is FormClose's); without
+  // a window FormClose alone runs.
+  void SetCloseHandler(std::function<void()> close) { close_ = std::move(close); }
+  void Close();
+
+  // The after-image and locus controls and interval mode, hosted by the panel.
+  AfterImageControls& AfterImages() { return afterImages_; }
+  IntervalControls& Interval() { return interval_; }
 
   // --- fields of the panel ---
   // The step width item and the angle units live in the program state, where the
@@ -115,12 +127,14 @@ class ParameterPanelModel {
   Extended& RowIncrement(int row);
   void WriteRadians(int row);
   bool Refused() const;
-  void Changed();
   void RunStepGuarded(int code);
 
   TimerJobs& timer_;
   ParameterPanelHooks* hooks_;
   std::function<void()> changed_;
+  std::function<void()> close_;
+  AfterImageControls afterImages_{*this};
+  IntervalControls interval_{*this};
   std::array<RowState, kParameterRowCount> rows_;
   std::string caption_ = "ﾊﾟﾗﾒ-ﾀ変更";
   PanelLayout layout_ = PanelLayout::None;
@@ -129,3 +143,7 @@ class ParameterPanelModel {
 
 // The panel of the program; its timer is Timer1().
 ParameterPanelModel& ParameterPanel();
+
+// The redraw pipeline's hooks of interval mode and the after-image replay, set to the
+// program's panel (install) or cleared.
+void InstallPanelRedrawHooks(bool install);

@@ -14,11 +14,17 @@
 
 #include "animate/MacroRuns.h"
 #include "animate/TMacronavi.h"
+#include "animate/ValueChangeWidgets.h"
 #include "formula/DocumentState.h"
 #include "platform/Color.h"
 #include "platform/EventPump.h"
 #include "platform/HelpPages.h"
 #include "platform/Sjis.h"
+
+using value_change::ClickPanel;
+using value_change::ColorName;
+using value_change::UiFont;
+using value_change::Utf8;
 
 namespace {
 
@@ -27,10 +33,13 @@ constexpr int kWidth = 286;
 constexpr int kGroupTop = 2, kGroupHeight = 42;
 constexpr int kLabelTop = 46, kLabelHeight = 20;  // labelpanel: the rows stack from its bottom
 constexpr int kRowHeight = 26;
-constexpr int kNaviHeight = 106;  // the help link and the macro group
+constexpr int kNaviHeight = 130;  // the after-image buttons, the help link and the macro group
+// The after-image and locus buttons in a row at the top.
+constexpr int kAfterImageRowTop = 4, kAfterImageButtonHeight = 22;
 // The macro group: stop, the editor button and the status in a row, then three rows of
 // three macro buttons.
-constexpr int kMacroRowTop = 30, kMacroButtonWidth = 92, kMacroButtonHeight = 22, kMacroRowStep = 24;
+constexpr int kMacroTop = 28;
+constexpr int kMacroRowTop = kMacroTop + 26, kMacroButtonWidth = 92, kMacroButtonHeight = 22, kMacroRowStep = 24;
 // Columns of a row.
 constexpr int kCaptionX = 2, kCaptionW = 28;
 constexpr int kUpX = 32, kDownX = 52, kArrowW = 19;
@@ -39,29 +48,6 @@ constexpr int kClearX = 158, kClearW = 18;
 constexpr int kIncX = 180, kIncW = 58;
 constexpr int kSpinX = 240, kSpinW = 16;
 constexpr int kNulX = 258, kNulW = 18;
-
-QFont UiFont(int pixels, bool bold = false) {
-  QFont f(QStringLiteral("IPAPGothic"));
-  f.setPixelSize(pixels);
-  f.setBold(bold);
-  return f;
-}
-
-QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-QString ColorName(uint32_t bgr) { return QColor::fromRgb(gfx::ToArgb(bgr)).name(); }
-
-// A panel that reacts to a click, as the value panels do.
-class ClickPanel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> clicked;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && clicked) clicked();
-  }
-};
 
 // The θ and ω rows tell the panel which of them the pop-up menu is for.
 class AngleRowPanel : public QFrame {
@@ -132,14 +118,17 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
 
   navipanel_ = new QWidget(this);
   Register("navipanel", navipanel_);
-  QToolButton* html = MakeButton(navipanel_, "Html", QStringLiteral("external link"), kWidth - 92, 4, 88, 22);
+  QToolButton* html = MakeButton(navipanel_, "Html", QStringLiteral("external link"), kWidth - 92, kMacroTop, 88, 22);
   connect(html, &QToolButton::clicked, this, [this] {
     platform::QtHelpPages pages;
     pages.open(model_.Hooks().DemoFolder() / "external.html");
   });
   BuildMacroGroup();
+  BuildAfterImageButtons();
+  BuildIntervalLayout();
 
   model_.SetChangedHandler([this] { Sync(); });
+  model_.SetCloseHandler([this] { close(); });
   model_.FormCreate();
   int left = x(), top = y();
   model_.Hooks().PlacePanel(true, height(), left, top);
@@ -151,6 +140,7 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
 
 TValueChange::~TValueChange() {
   model_.SetChangedHandler(nullptr);
+  model_.SetCloseHandler(nullptr);
   if (ValueChange == this) ValueChange = nullptr;
 }
 
@@ -240,12 +230,12 @@ void TValueChange::BuildRow(int row) {
 }
 
 void TValueChange::BuildMacroGroup() {
-  QToolButton* stop = MakeButton(navipanel_, "stop", QString::fromUtf8("中止"), 4, 4, 48, 22);
+  QToolButton* stop = MakeButton(navipanel_, "stop", QString::fromUtf8("中止"), 4, kMacroTop, 48, 22);
   connect(stop, &QToolButton::clicked, this, [] { Macros().StopMacro(); });
-  macroedit_ = MakeButton(navipanel_, "macroedit", QString::fromUtf8("編集"), 54, 4, 48, 22);
+  macroedit_ = MakeButton(navipanel_, "macroedit", QString::fromUtf8("編集"), 54, kMacroTop, 48, 22);
   connect(macroedit_, &QToolButton::clicked, this, [this] { macroeditcli(); });
   macroStatus_ = new QLabel(navipanel_);
-  macroStatus_->setGeometry(104, 4, kWidth - 200, 22);
+  macroStatus_->setGeometry(104, kMacroTop, kWidth - 200, 22);
   macroStatus_->hide();
   Register("macrostatus", macroStatus_);
   for (int n = 1; n <= 9; ++n) {
@@ -308,8 +298,65 @@ void TValueChange::macroeditcli() {
   Macronavi->ShowEditor();
 }
 
+void TValueChange::BuildAfterImageButtons() {
+  struct Spec {
+    QToolButton** button;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    int x, w;
+  } specs[] = {
+      {&zanBt_, "zanBt", "残像", "残像セット", 4, 44},
+      {&locusBt_, "locusBt", "軌跡", "点の軌跡セット", 50, 44},
+      {&undoBT_, "undoBT", "戻す", "残像を戻す", 96, 44},
+      {&eraseBT_, "eraseBT", "消去", "残像消去", 142, 44},
+      {&zancolor1_, "zancolor1", "濃", "残像を表示色に", 196, 28},
+      {&zancolor2_, "zancolor2", "淡", "残像を薄色に", 226, 28},
+  };
+  for (const Spec& b : specs) {
+    *b.button = MakeButton(navipanel_, b.name, QString::fromUtf8(b.caption), b.x, kAfterImageRowTop, b.w,
+                           kAfterImageButtonHeight);
+    (*b.button)->setToolTip(QString::fromUtf8(b.hint));
+    (*b.button)->setCheckable(b.button != &undoBT_);
+  }
+  AfterImageControls& controls = model_.AfterImages();
+  connect(zanBt_, &QToolButton::clicked, this, [this, &controls](bool down) {
+    if (!guard_) controls.ToggleAfterImage(down);
+  });
+  connect(locusBt_, &QToolButton::clicked, this, [this, &controls](bool down) {
+    if (!guard_) controls.ToggleLocus(down);
+  });
+  connect(eraseBT_, &QToolButton::clicked, this, [this, &controls] {
+    if (!guard_) controls.EraseAfterImages();
+  });
+  connect(undoBT_, &QToolButton::clicked, this, [this, &controls] {
+    if (!guard_) controls.Undo();
+  });
+  connect(zancolor1_, &QToolButton::clicked, this, [this, &controls] {
+    if (!guard_) controls.SetColorMode(0);
+  });
+  connect(zancolor2_, &QToolButton::clicked, this, [this, &controls] {
+    if (!guard_) controls.SetColorMode(1);
+  });
+}
+
+// The buttons show the switches, the history and the colour mode as they are.
+void TValueChange::SyncAfterImageButtons() {
+  zanBt_->setChecked(AfterImageControls::AfterImageDown());
+  locusBt_->setChecked(AfterImageControls::LocusDown());
+  eraseBT_->setChecked(AfterImageControls::EraseDown());
+  undoBT_->setVisible(AfterImageControls::UndoShown());
+  zancolor1_->setChecked(AfterImageControls::ColorMode() == 0);
+  zancolor2_->setChecked(AfterImageControls::ColorMode() == 1);
+}
+
 void TValueChange::ShowParameterForm() {
   model_.ShowParameterForm();
+  show();
+  raise();
+}
+
+void TValueChange::ShowIntervalPanel() {
   show();
   raise();
 }
@@ -364,10 +411,15 @@ void TValueChange::Sync() {
                                  .arg(ColorName(model_.IncrementColor(row)));
     if (w.increment->styleSheet() != incStyle) w.increment->setStyleSheet(incStyle);
   }
+  const bool intervalLayout = model_.Layout() == PanelLayout::Interval;
   const bool all = model_.Layout() == PanelLayout::Parameters && model_.AllButtonsShown();
   allUp_->setVisible(all);
   allDown_->setVisible(all);
+  SyncAfterImageButtons();
+  const int intervalBottom = SyncIntervalLayout(intervalLayout, kGroupTop + kGroupHeight + 2);
+  const int bottom = intervalLayout ? intervalBottom : y + kNaviHeight;
   navipanel_->setGeometry(0, y, kWidth, kNaviHeight);
-  if (height() != y + kNaviHeight || width() != kWidth) setFixedSize(kWidth, y + kNaviHeight);
+  if (navipanel_->isVisibleTo(this) == intervalLayout) navipanel_->setVisible(!intervalLayout);
+  if (height() != bottom || width() != kWidth) setFixedSize(kWidth, bottom);
   guard_ = wasGuarded;
 }

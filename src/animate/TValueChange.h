@@ -11,8 +11,10 @@
 #include "animate/ParameterPanelModel.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QMenu;
+class QRadioButton;
 class QToolButton;
 
 // The timer's backend is the program's to install (a QtTimerBackend into Timer1() at
@@ -26,6 +28,8 @@ class TValueChange : public QWidget {
 
   // Called by the navigator and the file reader: the parameter layout, shown.
   void ShowParameterForm();
+  // The navigator's "区間設定" (AnimationMode 1 set): the panel shown in interval mode.
+  void ShowIntervalPanel();
 
   // Components by name ("aupv", "valua", "sitaspin" ...) for tests and tools.
   QWidget* Component(const std::string& name) const;
@@ -68,6 +72,12 @@ class TValueChange : public QWidget {
   void Sync();
   void Register(const std::string& name, QWidget* widget);
   void BuildMacroGroup();
+  void BuildAfterImageButtons();
+  void SyncAfterImageButtons();
+  // The interval layout's three panels (TValueChangeInterval.cpp).
+  void BuildIntervalLayout();
+  // Shown (stacked from `top`) or hidden; their bottom.
+  int SyncIntervalLayout(bool shown, int top);
 
   ParameterPanelModel& model_;
   std::array<RowWidgets, kParameterRowCount> rows_{};
@@ -81,6 +91,28 @@ class TValueChange : public QWidget {
   std::array<std::string, 9> macroCaptions_{};
   QToolButton* macroedit_ = nullptr;
   QLabel* macroStatus_ = nullptr;
+  // The after-image and locus buttons.
+  QToolButton* zanBt_ = nullptr;
+  QToolButton* locusBt_ = nullptr;
+  QToolButton* eraseBT_ = nullptr;
+  QToolButton* undoBT_ = nullptr;
+  QToolButton* zancolor1_ = nullptr;
+  QToolButton* zancolor2_ = nullptr;
+  // Interval mode.
+  struct IntervalWidgets {
+    QWidget* intervalpanel = nullptr;
+    QWidget* hsettei = nullptr;
+    QWidget* intervalstpanel = nullptr;
+    QLabel* lower = nullptr;
+    QLabel* upper = nullptr;
+    QToolButton* lowerSigns[2] = {};  // "≦", "＜"
+    QToolButton* upperSigns[2] = {};
+    QRadioButton* maxMinOn = nullptr;
+    QRadioButton* maxMinOff = nullptr;
+    QWidget* maxMin = nullptr;
+    QCheckBox* texthyouji = nullptr;
+    QWidget* selector = nullptr;
+  } interval_;
   std::vector<std::pair<std::string, QWidget*>> components_;
   bool guard_ = false;  // the window sets its controls itself: no reactions
 };

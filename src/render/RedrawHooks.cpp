@@ -5,11 +5,13 @@
 
 TRedrawHooks RedrawHooks;
 
-void ShowDrawingProgress() {
+void ShowDrawingProgress() { ShowDrawingProgress(CompositeCanvas()); }
+
+void ShowDrawingProgress(gfx::Canvas& canvas) {
   if (!doc.IncrementalDisplay || !RedrawHooks.copyCanvasToGraph || settings.DrawToMetafile) return;
   // The window may let events through here; what they ask of the pipeline waits.
   const std::uint8_t outer = render.InsideWindowHook;
   render.InsideWindowHook = 1;
-  RedrawHooks.copyCanvasToGraph(CompositeCanvas());
+  RedrawHooks.copyCanvasToGraph(canvas);
   render.InsideWindowHook = outer;
 }

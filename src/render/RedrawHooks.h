@@ -28,6 +28,8 @@ struct TRedrawHooks {
 
 extern TRedrawHooks RedrawHooks;
 
-// While a file loads (IncrementalDisplay), the composite bitmap is shown after each curve.
-// A redraw asked for from inside the window's hook is deferred, not nested.
+// While a file loads (IncrementalDisplay), the composite bitmap is shown after each curve
+// (the given canvas, where the drawing goes elsewhere). A redraw asked for from inside the
+// window's hook is deferred, not nested.
 void ShowDrawingProgress();
+void ShowDrawingProgress(gfx::Canvas& canvas);

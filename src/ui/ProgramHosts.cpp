@@ -1,5 +1,6 @@
 #include "ui/ProgramHosts.h"
 
+#include "animate/AfterImageTraces.h"
 #include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
@@ -28,6 +29,10 @@ void ProgramShellHooks::RefreshNavigator() {
 
 void ProgramShellHooks::SetArrowHints(const std::string (&hints)[4]) {
   if (graph) graph->SetArrowHints(hints);
+}
+
+void ProgramShellHooks::SetIntervalTexts(const std::string& lower, const std::string& upper) {
+  ParameterPanel().Interval().SetBoundPanels(lower, upper);
 }
 
 void ProgramShellHooks::StopAnimationTimer() { Timer1().SetEnabled(false); }
@@ -68,6 +73,30 @@ void ProgramPanelHooks::ComposeSpaceParameterLayer() {
 }
 
 void ProgramPanelHooks::RedrawSurfaceScene() { ::RedrawSurfaceScene(); }
+
+void ProgramPanelHooks::UpdateGraphPicture() {
+  if (graph) graph->PictureWidget()->update();
+}
+
+std::optional<int32_t> ProgramPanelHooks::ChooseColor(int32_t initial) {
+  if (!graph || !graph->dialogs) return std::nullopt;
+  return graph->dialogs->chooseColor(initial);
+}
+
+// The chooser in its interval form (mode 1).
+void ProgramPanelHooks::DrawIntervalSelector(int style, gfx::Color colour) {
+  DrawColorStyleSelector(intervalSelector_, style, colour, 1);
+}
+
+const gfx::RasterCanvas* ProgramPanelHooks::IntervalSelectorPicture() { return &intervalSelector_.image; }
+
+void ProgramPanelHooks::PressIntervalSelector(int x, int y, gfx::Color colour) {
+  PressColorStyleButton(intervalSelector_, x, y, colour, 1);
+}
+
+int ProgramPanelHooks::ReleaseIntervalSelector(int x, int y, gfx::Color colour) {
+  return SelectColorStyleButton(intervalSelector_, x, y, colour, 1);
+}
 
 // --- equation files ---
 
@@ -168,6 +197,8 @@ void ProgramFileHost::PlaceParameterPanel() {
   ParameterPanel().Hooks().PlacePanel(false, ValueChange->height(), left, top);
   ValueChange->move(left, top);
 }
+
+void ProgramFileHost::SavePointPositions() { ::SavePointPositions(); }
 
 void ProgramFileHost::ShowParameterValues() { ParameterPanel().ShowParameterValues(); }
 

@@ -8,6 +8,7 @@
 #include "animate/ParameterPanelHooks.h"
 #include "formula/ShellHooks.h"
 #include "io/EquationFileHost.h"
+#include "ui/ColorStyleSelector.h"
 #include "ui/EntryFormHost.h"
 
 class ProgramShellHooks final : public ShellHooks {
@@ -16,6 +17,7 @@ class ProgramShellHooks final : public ShellHooks {
   void ShowParameterPanel() override;
   void RefreshNavigator() override;
   void SetArrowHints(const std::string (&hints)[4]) override;
+  void SetIntervalTexts(const std::string& lower, const std::string& upper) override;
   void StopAnimationTimer() override;
 };
 
@@ -30,6 +32,15 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   void RunMacroChangeHandlers(const TValueNode* changes) override;
   void ComposeSpaceParameterLayer() override;
   void RedrawSurfaceScene() override;
+  void UpdateGraphPicture() override;
+  std::optional<int32_t> ChooseColor(int32_t initial) override;
+  void DrawIntervalSelector(int style, gfx::Color colour) override;
+  const gfx::RasterCanvas* IntervalSelectorPicture() override;
+  void PressIntervalSelector(int x, int y, gfx::Color colour) override;
+  int ReleaseIntervalSelector(int x, int y, gfx::Color colour) override;
+
+ private:
+  ColorStyleSelector intervalSelector_;
 };
 
 class ProgramFileHost : public EquationFileHost {
@@ -58,6 +69,7 @@ class ProgramFileHost : public EquationFileHost {
   void UpdateCamera() override;
   void PrepareRedraw() override;
   void PlaceParameterPanel() override;
+  void SavePointPositions() override;
   void ShowParameterValues() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;

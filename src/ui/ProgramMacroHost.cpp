@@ -49,7 +49,13 @@ void ProgramMacroHost::ShowMacroStatus(bool visible, const std::string& text) {
   if (ValueChange) ValueChange->ShowMacroStatus(visible, text);
 }
 
-void ProgramMacroHost::UpdateEraseButton() { ParameterPanel().Hooks().UpdateEraseButton(); }
+void ProgramMacroHost::SetAfterImage(bool on) { ParameterPanel().AfterImages().ToggleAfterImage(on); }
+
+void ProgramMacroHost::SetLocus(bool on) { ParameterPanel().AfterImages().ToggleLocus(on); }
+
+void ProgramMacroHost::EraseAfterImages() { ParameterPanel().AfterImages().EraseAfterImages(); }
+
+void ProgramMacroHost::UpdateEraseButton() { ParameterPanel().AfterImages().UpdateEraseButton(); }
 
 void ProgramMacroHost::RefreshNavigator() {
   if (lpnavi) lpnavi->RebuildEquationList();

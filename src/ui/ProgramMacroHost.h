@@ -1,8 +1,7 @@
 #pragma once
 // The program's answers to what a running macro asks: the parameter panel and its timer,
-// the navigator, the graph window and the equation files. What belongs to work that is
-// not in the program yet does nothing here: the after-image and locus switches and their
-// erasing.
+// its after-image and locus controls, the navigator, the graph window and the equation
+// files.
 #include "animate/MacroHost.h"
 
 class ProgramMacroHost final : public MacroHost {
@@ -17,6 +16,9 @@ class ProgramMacroHost final : public MacroHost {
   void SetMacroButtonsEnabled(bool enabled) override;
   void ReleaseMacroButtons() override;
   void ShowMacroStatus(bool visible, const std::string& text) override;
+  void SetAfterImage(bool on) override;
+  void SetLocus(bool on) override;
+  void EraseAfterImages() override;
   void UpdateEraseButton() override;
   void RefreshNavigator() override;
   void RedrawGraphs() override;

@@ -26,6 +26,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
   ParameterPanel().SetHooks(&panelHooks_);
+  InstallPanelRedrawHooks(true);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
@@ -70,6 +71,7 @@ ProgramWindows::~ProgramWindows() {
   SetManualPageOpener(nullptr);
   Macros().SetPump(nullptr);
   Macros().SetHost(nullptr);
+  InstallPanelRedrawHooks(false);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
   SetEquationFileHost(nullptr);

@@ -275,7 +275,7 @@ void Tlpnavi::ResetDocument() {
   LayoutMemoPanel();
   settings.UnitSizeMode = 1;
   doc.IntervalMode = 0;
-  doc.IntervalColor = 0xFFFF;
+  doc.IntervalColor = 0x0045FF;
   doc.IntervalStyle = 1;
   settings.XTickDensity = 0;
   settings.YTickDensity = 0;
@@ -409,13 +409,7 @@ EntryWindowResult Tlpnavi::OpenEntryWindow(int entry, int maxIndex, std::uint8_t
   return ui.InputCancelled ? EntryWindowResult::Cancelled : EntryWindowResult::Accepted;
 }
 
-void Tlpnavi::EraseAfterImages() {
-  ClearAfterImages(settings.AfterImageHistory);
-  modes.AfterImageOn = 0;
-  modes.LocusOn = 0;
-  doc.BackgroundDirty = 1;
-  ::RedrawAll();
-}
+void Tlpnavi::EraseAfterImages() { ParameterPanel().AfterImages().EraseAfterImages(); }
 
 void Tlpnavi::RedrawAll() { ::RedrawAll(); }
 

@@ -255,15 +255,15 @@ void Tlpnavi::paraBTClick() {
 }
 
 void Tlpnavi::intervalBTClick() {
-  if (!MenuWindowHooks.showIntervalPanel) return;
-  if (ValueChange) ValueChange->showNormal();
+  if (!ValueChange) return;
+  ValueChange->showNormal();
   modes.PreviousAnimationMode = modes.AnimationMode;
-  if (ValueChange) ValueChange->hide();
+  ValueChange->hide();
   EraseAfterImages();
   doc.BackgroundDirty = 1;
   modes.AnimationMode = 1;
   RedrawAll();
-  MenuWindowHooks.showIntervalPanel();
+  ValueChange->ShowIntervalPanel();
 }
 
 void Tlpnavi::CalculusItemClick(int item) {

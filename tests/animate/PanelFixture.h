@@ -125,6 +125,20 @@ struct PanelTest : StateTest {
     ClearUsageFlags();
     RecomputeParameterUsage();
   }
+  // Point A given by the coordinate texts (CP932), after the other kinds.
+  Tfuncprop& AddPointA(const std::string& x, const std::string& y) {
+    Tfuncprop& e = doc.FigureTable[++doc.EntryCount];
+    InitFuncprop(e, kKindPoint);
+    e.texts[0] = x;
+    e.texts[1] = y;
+    e.letter = 1;
+    e.color = 0x0000FF;
+    e.penWidth = 1;
+    ++doc.KindCounts[kKindPoint];
+    ClearUsageFlags();
+    RecomputeParameterUsage();
+    return e;
+  }
   void UseParameters(const std::string& letters) {
     for (char c : letters) doc.ParameterUsed[NodeCodeOfLetter(c)] = 1;
     UpdateParametersInUse();

@@ -165,4 +165,59 @@ TEST_F(WindowTest, TheMacroGroupRunsTheTaggedProceduresAndStopsThem) {
   EXPECT_EQ(Label("macrostatus")->text(), QString::fromUtf8("データ2 に録音中"));
 }
 
+TEST_F(WindowTest, TheAfterImageButtonsFollowTheSwitchesAndTheHistory) {
+  AddExplicit("a*x");
+  window->ShowParameterForm();
+  EXPECT_TRUE(Visible("zanBt"));
+  EXPECT_FALSE(Visible("undoBT"));
+  EXPECT_TRUE(Button("eraseBT")->isChecked());
+  Button("zanBt")->click();
+  EXPECT_EQ(modes.AfterImageOn, 1);
+  EXPECT_TRUE(Button("zanBt")->isChecked());
+  EXPECT_TRUE(Visible("undoBT"));
+  EXPECT_FALSE(Button("eraseBT")->isChecked());
+  emit Button("aupv")->pressed();
+  emit Button("aupv")->released();
+  ASSERT_NE(settings.AfterImageHistory->older, nullptr);
+  Button("undoBT")->click();
+  EXPECT_EQ(settings.AfterImageHistory->older, nullptr);
+  EXPECT_EQ(Label("valua")->text(), QStringLiteral("1.000"));
+  Button("zancolor2")->click();
+  EXPECT_EQ(settings.AfterImageColorMode, 1);
+  EXPECT_FALSE(Button("zancolor1")->isChecked());
+  Button("eraseBT")->click();
+  EXPECT_EQ(settings.AfterImageHistory, nullptr);
+  EXPECT_FALSE(Button("zanBt")->isChecked());
+  EXPECT_FALSE(Visible("undoBT"));
+}
+
+TEST_F(WindowTest, TheIntervalLayoutShowsAndStepsTheBounds) {
+  AddExplicit("x^2");
+  doc.IntervalMode = 1;
+  doc.IntervalLowerText = "0";
+  doc.IntervalUpperText = "1";
+  modes.AnimationMode = 1;
+  window->ShowIntervalPanel();
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("区間設定"));
+  for (const char* shown : {"intervalpanel", "hsettei", "intervalstpanel", "texthyouji", "lower1", "uper1"})
+    EXPECT_TRUE(Visible(shown)) << shown;
+  for (const char* hidden : {"navipanel", "allupv", "lower2"}) EXPECT_FALSE(Visible(hidden)) << hidden;
+  EXPECT_EQ(Label("intervallower")->text(), QStringLiteral("0"));
+  emit Button("lowerplus")->clicked();
+  EXPECT_EQ(Label("intervallower")->text(), QStringLiteral("0.100"));
+  EXPECT_EQ(Label("intervalupper")->text(), QStringLiteral("1.000"));
+  Button("uper1")->click();
+  EXPECT_TRUE(Visible("uper2"));
+  EXPECT_FALSE(Visible("uper1"));
+  auto radios = window->Component("MaxMIn")->findChildren<QRadioButton*>();
+  ASSERT_EQ(radios.size(), 2);
+  radios[1]->setChecked(true);  // "off"
+  EXPECT_EQ(modes.IntervalMaxMinShown, 0);
+  EXPECT_FALSE(Visible("texthyouji"));
+  Button("Button1")->click();  // the interval released: the parameter layout stays
+  EXPECT_EQ(doc.IntervalMode, 0);
+  EXPECT_TRUE(Visible("navipanel"));
+  EXPECT_FALSE(Visible("intervalpanel"));
+}
+
 }  // namespace

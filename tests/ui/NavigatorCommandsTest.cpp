@@ -15,6 +15,8 @@
 
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
+#include "animate/TValueChange.h"
+#include "formula/Records.h"
 #include "WhenModal.h"
 #include "formula/FigureTable.h"
 #include "io/EquationFileCommands.h"
@@ -524,7 +526,6 @@ TEST_F(NavigatorCommandsTest, TheMemoSharesTheRoomWithTheListAndChangesPlace) {
 TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet) {
   const DocumentState kept = doc;
   lpnavi->MenuItem("henkaritu")->trigger();
-  QTest::mouseClick(lpnavi->ToolButton("intervalBT"), Qt::LeftButton);
   EXPECT_TRUE(doc == kept);
   EXPECT_EQ(modes.CalculusActive, 0);
 
@@ -534,6 +535,21 @@ TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet)
   lpnavi->MenuItem("sessenval")->trigger();
   EXPECT_EQ(modes.CalculusActive, 1);
   EXPECT_EQ(calls, std::vector<std::string>{"tangent"});
+}
+
+TEST_F(NavigatorCommandsTest, TheIntervalButtonShowsThePanelInIntervalMode) {
+  TValueNode* tail = nullptr;
+  AppendValueNode(tail, 1, 2);
+  settings.AfterImageHistory = PushAfterImage(nullptr, 0);
+  modes.AfterImageOn = 1;
+  QTest::mouseClick(lpnavi->ToolButton("intervalBT"), Qt::LeftButton);
+  EXPECT_EQ(settings.AfterImageHistory, nullptr);
+  EXPECT_EQ(modes.AfterImageOn, 0);
+  EXPECT_EQ(modes.AnimationMode, 1);
+  EXPECT_TRUE(windows->Panel().isVisible());
+  EXPECT_EQ(windows->Panel().windowTitle(), QString::fromUtf8("区間設定"));
+  EXPECT_EQ(doc.IntervalMode, 1);
+  EXPECT_EQ(Timer1().JobCode, job::IntervalEntry);  // the bounds are asked on the next tick
 }
 
 TEST_F(NavigatorCommandsTest, SoundItemsShowForFilledSlotsAndPlayAndSaveTheirImage) {

@@ -16,6 +16,7 @@
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
 #include "WhenModal.h"
+#include "animate/AfterImageHistory.h"
 #include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TMacronavi.h"
@@ -27,6 +28,7 @@
 #include "platform/PrinterService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
+#include "render/DrawToolkit.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/TickSteps.h"
@@ -448,6 +450,26 @@ TEST_F(ProgramWindowsTest, ThePrintedGraphHasTheLabelsAndTheWindowKeepsThem) {
   EXPECT_EQ(doc.GraphWidth, width);
   EXPECT_EQ(doc.GraphHeight, height);
   EXPECT_EQ(labelPixels(graph->WindowImage().Image(), 1), onScreen);
+}
+
+TEST_F(ProgramWindowsTest, TheAfterImageDemoReplaysAndAMacroStartsANewHistory) {
+  Start();
+  ShowAndTick();
+  const EquationFileResult loaded = LoadEquationFile(LP_SOURCE_DIR "/data/demo/afterimage_locus.lpw");
+  ASSERT_TRUE(loaded.ok) << loaded.message;
+  EXPECT_EQ(AfterImageSnapshotCount(), 18);
+  // The vertex at a = -2 is still on the picture (red), though a is 2 now.
+  const int x = WorldToScreenX(-2), y = WorldToScreenY(-2);
+  EXPECT_EQ(graph->WindowImage().Pixel(x, y), gfx::Color{0x0000FF});
+  EXPECT_TRUE(windows->Panel().Component("undoBT")->isVisibleTo(&windows->Panel()));
+
+  doc.MacroLines = {"sub go() #1", "cls", "afimageon", "locuson", "for a=0 to 1 step 0.5", "draw", "next a", "end sub"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  Macros().RunMacroProcedureByNumber(1);
+  EXPECT_EQ(AfterImageSnapshotCount(), 5);  // the two switches and three draws
+  EXPECT_EQ(modes.AfterImageOn, 1);
+  EXPECT_EQ(modes.LocusOn, 1);
+  EXPECT_NE(graph->WindowImage().Pixel(x, y), gfx::Color{0x0000FF});
 }
 
 TEST_F(ProgramWindowsTest, AMacroMakesAndPlaysASound) {
