@@ -15,6 +15,7 @@
 #include "animate/MacroRuns.h"
 #include "animate/TMacronavi.h"
 #include "formula/DocumentState.h"
+#include "platform/ClickLabel.h"
 #include "platform/Color.h"
 #include "platform/EventPump.h"
 #include "platform/HelpPages.h"
@@ -50,18 +51,6 @@ QFont UiFont(int pixels, bool bold = false) {
 QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 QString ColorName(uint32_t bgr) { return QColor::fromRgb(gfx::ToArgb(bgr)).name(); }
-
-// A panel that reacts to a click, as the value panels do.
-class ClickPanel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> clicked;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && clicked) clicked();
-  }
-};
 
 // The θ and ω rows tell the panel which of them the pop-up menu is for.
 class AngleRowPanel : public QFrame {
@@ -203,7 +192,7 @@ void TValueChange::BuildRow(int row) {
   down->setArrowType(Qt::DownArrow);
   HoldButton(down, p.upCode + 14);
 
-  auto* value = new ClickPanel(panel);
+  auto* value = new ClickLabel(panel);
   value->setGeometry(kValueX, 2, kValueW, kRowHeight - 4);
   value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
