@@ -99,7 +99,8 @@ void TangentModel::FormShow(bool resumeSavedPoint) {
   ComputeRange(f_.get(), df_.get());
   xP_ = range_.start;
   const Extended saved = anim.TangentPauseValue;
-  if (resumeSavedPoint && range_.found && saved >= range_.start && saved <= range_.end &&
+  // A file keeps P's place together with the graph of the rate.
+  if (resumeSavedPoint && settings.TangentAfterImage && range_.found && saved >= range_.start && saved <= range_.end &&
       EvaluateTangentPoint(f_.get(), df_.get(), saved).defined)
     xP_ = saved;
   PlacePoint();

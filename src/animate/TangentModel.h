@@ -53,8 +53,9 @@ class TangentModel {
   // closed, the graph's drag-shift button disabled.
   void OpenTangentNavi();
   // The window is shown: P placed at the start of its range and drawn. `resumeSavedPoint`
-  // (a file saved during the animation, with P's place) puts P back there when it lies in
-  // the range.
+  // (a file saved during the animation is being loaded) puts P back where the file left it
+  // when the file kept that place (it does with the graph of the rate) and it lies in the
+  // range.
   void FormShow(bool resumeSavedPoint = false);
   // The window closes: trees released, the graph and the parameter panel back,
   // AnimationMode 6, the graph redrawn. Freeing the window is the window's.

@@ -148,9 +148,9 @@ void Tdtangent::Sync() {
   autoRight_->setChecked(move == TangentMove::Right);
   stop_->setChecked(move == TangentMove::Stopped);
   const bool moves = model_.MovesEnabled();
-  for (QWidget* w : {static_cast<QWidget*>(autoLeft_), static_cast<QWidget*>(autoRight_),
-                     static_cast<QWidget*>(stepLeft_), static_cast<QWidget*>(stepRight_),
-                     static_cast<QWidget*>(xValue_)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(autoLeft_), static_cast<QWidget*>(autoRight_), static_cast<QWidget*>(stepLeft_),
+        static_cast<QWidget*>(stepRight_), static_cast<QWidget*>(xValue_)})
     w->setEnabled(moves);
   derivativeShown_->setChecked(settings.TangentAfterImage != 0);
   valuesShown_->setChecked(modes.TangentTextShown != 0);

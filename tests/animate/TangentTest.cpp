@@ -29,8 +29,8 @@ TEST(TangentStepWidth, IsThePixelSizeToOneShortDecimal) {
     EXPECT_NEAR(static_cast<double>(TangentStepWidth(r.pixel)), static_cast<double>(r.dx),
                 static_cast<double>(r.dx) * 1e-12)
         << static_cast<double>(r.pixel);
-  for (Extended bad : {0.0L, -0.02L, std::numeric_limits<Extended>::infinity(),
-                       std::numeric_limits<Extended>::quiet_NaN()})
+  for (Extended bad :
+       {0.0L, -0.02L, std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::quiet_NaN()})
     EXPECT_EQ(TangentStepWidth(bad), 0) << static_cast<double>(bad);
 }
 
