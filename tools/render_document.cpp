@@ -1,4 +1,4 @@
-// links: render io
+// links: render io animate
 // Draws a document headlessly through the redraw pipeline and saves the picture the graph
 // window shows (the composite bitmap with the point names and labels written over it) as
 // a PNG file, to look at it:
@@ -7,7 +7,8 @@
 // the given size (800 x 600 by default); without it the reference document built in code
 // is drawn. A file that does not load ends the tool with the reader's message. --space
 // draws the space reference document (600 x 600 unless a size is given), or the surfaces
-// z = f1 (and f2).
+// z = f1 (and f2). A file saved during the tangent animation is drawn with P, its tangent
+// and its values as the animation shows it.
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -20,6 +21,7 @@
 
 #include "../tools/ReferenceDocument.h"
 #include "../tools/SpaceReferenceDocument.h"
+#include "animate/TangentModel.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
@@ -98,11 +100,14 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
 }
 
 // What the graph window does for the reader of a space file: the range kept to its steps,
-// the camera brought up to date.
-struct SpaceViewFileHost : EquationFileHost {
+// the camera brought up to date; and whether the file opens the tangent animation.
+struct ToolFileHost : EquationFileHost {
+  bool tangent = false;
   void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
   void UpdateCamera() override { ::UpdateCamera(); }
+  void OpenTangentNavi() override { tangent = true; }
 };
+ToolFileHost host;
 
 // The equation file as the program opens it, then drawn at the given size with the
 // file's own view.
@@ -113,7 +118,6 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ResetSpaceView();
   doc.GraphWidth = w;
   doc.GraphHeight = h;
-  static SpaceViewFileHost host;
   SetEquationFileHost(&host);
   const EquationFileResult result = LoadEquationFile(file);
   if (!result.ok) {
@@ -128,7 +132,7 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ClearUsageFlags();
   RecomputeParameterUsage();
   doc.IncrementalDisplay = 0;
-  modes.AnimationMode = 0;
+  modes.AnimationMode = host.tangent ? 5 : 0;
   RecreateBufferBitmaps();
   return true;
 }
@@ -176,6 +180,10 @@ int main(int argc, char** argv) {
   windowImage = &window;
   render.WindowImage = &window;
   RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
+  if (host.tangent) {
+    Tangent().OpenTangentNavi();
+    Tangent().FormShow(true);
+  }
   RedrawAll();
   if (!window.Image().save(QString::fromStdString(a.out), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", a.out.c_str());
