@@ -7,7 +7,8 @@
 // the given size (800 x 600 by default); without it the reference document built in code
 // is drawn. A file that does not load ends the tool with the reader's message. --space
 // draws the space reference document (600 x 600 unless a size is given), or the surfaces
-// z = f1 (and f2).
+// z = f1 (and f2). A file saved during the tangent animation is drawn with P, its tangent
+// and its values as the animation shows it.
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -21,6 +22,7 @@
 #include "../tools/ReferenceDocument.h"
 #include "../tools/SpaceReferenceDocument.h"
 #include "animate/ParameterPanelModel.h"
+#include "animate/TangentModel.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
@@ -99,11 +101,14 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
 }
 
 // What the graph window does for the reader of a space file: the range kept to its steps,
-// the camera brought up to date.
-struct SpaceViewFileHost : EquationFileHost {
+// the camera brought up to date; and whether the file opens the tangent animation.
+struct ToolFileHost : EquationFileHost {
+  bool tangent = false;
   void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
   void UpdateCamera() override { ::UpdateCamera(); }
+  void OpenTangentNavi() override { tangent = true; }
 };
+ToolFileHost host;
 
 // The equation file as the program opens it, then drawn at the given size with the
 // file's own view.
@@ -114,7 +119,6 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ResetSpaceView();
   doc.GraphWidth = w;
   doc.GraphHeight = h;
-  static SpaceViewFileHost host;
   SetEquationFileHost(&host);
   const EquationFileResult result = LoadEquationFile(file);
   if (!result.ok) {
@@ -129,7 +133,7 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ClearUsageFlags();
   RecomputeParameterUsage();
   doc.IncrementalDisplay = 0;
-  modes.AnimationMode = 0;
+  modes.AnimationMode = host.tangent ? 5 : 0;
   RecreateBufferBitmaps();
   return true;
 }
@@ -178,6 +182,10 @@ int main(int argc, char** argv) {
   render.WindowImage = &window;
   RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
   InstallPanelRedrawHooks(true);  // interval mode and the after-image history
+  if (host.tangent) {
+    Tangent().OpenTangentNavi();
+    Tangent().FormShow(true);
+  }
   RedrawAll();
   if (!window.Image().save(QString::fromStdString(a.out), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", a.out.c_str());

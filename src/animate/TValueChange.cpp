@@ -16,6 +16,7 @@
 #include "animate/TMacronavi.h"
 #include "animate/ValueChangeWidgets.h"
 #include "formula/DocumentState.h"
+#include "platform/ClickLabel.h"
 #include "platform/Color.h"
 #include "platform/EventPump.h"
 #include "platform/HelpPages.h"
@@ -193,7 +194,7 @@ void TValueChange::BuildRow(int row) {
   down->setArrowType(Qt::DownArrow);
   HoldButton(down, p.upCode + 14);
 
-  auto* value = new ClickPanel(panel);
+  auto* value = new ClickLabel(panel);
   value->setGeometry(kValueX, 2, kValueW, kRowHeight - 4);
   value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,9 +1,12 @@
 #include "ui/ProgramHosts.h"
 
+#include <QToolButton>
+
 #include "animate/AfterImageTraces.h"
 #include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
+#include "animate/Tdtangent.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/Dialogs.h"
@@ -12,6 +15,7 @@
 #include "render/SpaceScene.h"
 #include "render/SpaceView.h"
 #include "ui/FormulaKeyboardAsk.h"
+#include "ui/GraphToolStrip.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -200,6 +204,9 @@ void ProgramFileHost::PlaceParameterPanel() {
 
 void ProgramFileHost::SavePointPositions() { ::SavePointPositions(); }
 
+// P goes back where the file left it when the file kept its place.
+void ProgramFileHost::OpenTangentNavi() { ::OpenTangentNavi(graph, true); }
+
 void ProgramFileHost::ShowParameterValues() { ParameterPanel().ShowParameterValues(); }
 
 void ProgramFileHost::RefreshGraphControls() {
@@ -251,4 +258,45 @@ int ProgramEntryFormHost::GetNavigatorLeft() { return graph ? graph->GetNavigato
 
 void ProgramEntryFormHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
+}
+
+// --- the tangent animation ---
+
+bool ProgramTangentHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+  return AskOnFormulaKeyboard(caption, kind, text, top, right);
+}
+
+std::optional<int32_t> ProgramTangentHooks::ChooseColor(int32_t initial) {
+  if (!lpnavi || !lpnavi->dialogs) return std::nullopt;
+  return lpnavi->dialogs->chooseColor(initial);
+}
+
+void ProgramTangentHooks::EnableGraphEditing(bool enable) {
+  if (!graph) return;
+  graph->EnableGraphEditing(enable);
+  if (enable) graph->PictureWidget()->setEnabled(true);
+}
+
+void ProgramTangentHooks::EnableDragShift(bool enable) {
+  if (graph) graph->ToolStrip()->Button("dragshiftBT")->setEnabled(enable);
+}
+
+void ProgramTangentHooks::CloseParameterPanel() {
+  if (ValueChange) ValueChange->close();
+}
+
+void ProgramTangentHooks::HideParameterPanel() {
+  if (ValueChange) ValueChange->hide();
+}
+
+void ProgramTangentHooks::ShowParameterPanel() {
+  if (lpnavi) lpnavi->paraBTClick();
+}
+
+// Beside the graph below the navigator's memo; near the top of the screen beside a low
+// graph window.
+void ProgramTangentHooks::PlaceWindow(int height, int& left, int& top) {
+  if (!graph) return;
+  left = graph->GetNavigatorLeft();
+  top = graph->frameGeometry().height() < 480 ? 400 - height : graph->GetAnimationFormTop();
 }

@@ -2,10 +2,11 @@
 // The program's answers to what the libraries below the windows ask of them: the shell
 // hooks of the formula engine, the equation file's host, and the parameter panel's hooks
 // that the navigator and the graph window answer (the formula keyboard, the navigator,
-// the panel's place and the demo folder), and what the entry window asks of the navigator,
-// the graph window and the panel. They reach the windows through the program's
+// the panel's place and the demo folder), what the entry window asks of the navigator,
+// the graph window and the panel, and what the tangent animation asks of them. They reach the windows through the program's
 // window variables (graph, lpnavi, ValueChange).
 #include "animate/ParameterPanelHooks.h"
+#include "animate/TangentHooks.h"
 #include "formula/ShellHooks.h"
 #include "io/EquationFileHost.h"
 #include "ui/ColorStyleSelector.h"
@@ -70,6 +71,7 @@ class ProgramFileHost : public EquationFileHost {
   void PrepareRedraw() override;
   void PlaceParameterPanel() override;
   void SavePointPositions() override;
+  void OpenTangentNavi() override;
   void ShowParameterValues() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;
@@ -89,4 +91,16 @@ class ProgramEntryFormHost final : public EntryFormHost {
   void SetPointGuideShown(bool shown) override;
   int GetNavigatorLeft() override;
   void HideParameterPanel() override;
+};
+
+class ProgramTangentHooks final : public TangentHooks {
+ public:
+  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
+  std::optional<int32_t> ChooseColor(int32_t initial) override;
+  void EnableGraphEditing(bool enable) override;
+  void EnableDragShift(bool enable) override;
+  void CloseParameterPanel() override;
+  void HideParameterPanel() override;
+  void ShowParameterPanel() override;
+  void PlaceWindow(int height, int& left, int& top) override;
 };

@@ -6,6 +6,7 @@
 #include "animate/ParameterPanelModel.h"
 #include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
+#include "animate/TangentModel.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "io/SoundSlots.h"
@@ -29,6 +30,8 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   InstallPanelRedrawHooks(true);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
+  Tangent().SetHooks(&tangentHooks_);
+  Tangent().SetPump(&tangentPump_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
   Timer1().SetJobAction(job::Startup, [this] {
     if (graph) graph->ContinueStartup(arguments_);
@@ -69,6 +72,8 @@ ProgramWindows::~ProgramWindows() {
   dialogs_.setParent(nullptr);
   delete lpnavi;
   SetManualPageOpener(nullptr);
+  Tangent().SetPump(nullptr);
+  Tangent().SetHooks(nullptr);
   Macros().SetPump(nullptr);
   Macros().SetHost(nullptr);
   InstallPanelRedrawHooks(false);

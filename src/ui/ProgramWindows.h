@@ -46,7 +46,9 @@ class ProgramWindows {
   ProgramFileHost fileHost_;
   ProgramEntryFormHost entryHost_;
   ProgramMacroHost macroHost_;
+  ProgramTangentHooks tangentHooks_;
   platform::QtEventPump macroPump_;
+  platform::QtEventPump tangentPump_;
   platform::QtDialogs dialogs_;
   platform::QtHelpPages helpPages_;
   platform::QtClipboard clipboard_;

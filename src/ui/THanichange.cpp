@@ -26,7 +26,7 @@
 #include "platform/Sjis.h"
 #include "render/RedrawHooks.h"
 #include "ui/CanvasView.h"
-#include "ui/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "ui/CoordinateSelector.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/Tgraph.h"

@@ -21,7 +21,7 @@
 #include "platform/EventPump.h"
 #include "platform/SjisQt.h"
 #include "ui/CanvasView.h"
-#include "ui/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "ui/FigureToolPicture.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "render/DrawToolkitOutput.h"
 #include "render/LabelDrawing.h"
 #include "render/LfontDialog.h"
-#include "ui/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/ManualPages.h"
 #include "ui/Tlpnavi.h"

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "animate/TValueChange.h"
+#include "animate/Tdtangent.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
@@ -58,7 +59,7 @@ void CallHook(void (*hook)(Args...), Args... args) {
 
 void Tlpnavi::alldeleteClick() {
   if (ShowWarning(3)) {
-    if (modes.AnimationMode == 5) CallHook(MenuWindowHooks.closeTangentWindow);
+    if (modes.AnimationMode == 5) CloseTangentNavi();
     graph_->RestoreStartSize();
     ResetParameterInterval();
     modes.OutputColorMode = 0;
@@ -108,6 +109,7 @@ void Tlpnavi::OpenEquationFile(const std::filesystem::path& folder) {
   if (!name) return;
   if (!DocumentIsUntouched() && !ShowWarning(12)) return;
   CallHook(MenuWindowHooks.closeCalculusWindows);
+  CloseTangentNavi();
   ResetParameterInterval();
   const EquationFileResult result = LoadEquationFile(*name);
   if (!result.ok && !result.message.empty()) dialogs->showMessage(result.message);
@@ -267,7 +269,7 @@ void Tlpnavi::intervalBTClick() {
 }
 
 void Tlpnavi::CalculusItemClick(int item) {
-  void (*const windows[])() = {MenuWindowHooks.openMeanRate, MenuWindowHooks.openTangent,
+  void (*const windows[])() = {MenuWindowHooks.openMeanRate, [] { OpenTangentNavi(graph); },
                                MenuWindowHooks.openRiemannSums, MenuWindowHooks.openIntegral};
   if (ui.SubFormOpen || item < 0 || item > 3 || !windows[item]) return;
   Timer1().SetEnabled(false);

@@ -531,10 +531,10 @@ TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet)
 
   static std::vector<std::string> calls;
   calls.clear();
-  MenuWindowHooks.openTangent = [] { calls.push_back("tangent"); };
-  lpnavi->MenuItem("sessenval")->trigger();
+  MenuWindowHooks.openRiemannSums = [] { calls.push_back("riemann"); };
+  lpnavi->MenuItem("kubuninteg")->trigger();
   EXPECT_EQ(modes.CalculusActive, 1);
-  EXPECT_EQ(calls, std::vector<std::string>{"tangent"});
+  EXPECT_EQ(calls, std::vector<std::string>{"riemann"});
 }
 
 TEST_F(NavigatorCommandsTest, TheIntervalButtonShowsThePanelInIntervalMode) {

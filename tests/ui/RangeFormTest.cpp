@@ -18,7 +18,7 @@
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "ui/CanvasView.h"
-#include "ui/ClickLabel.h"
+#include "platform/ClickLabel.h"
 #include "ui/CoordinateSelector.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/RangeFormModel.h"

@@ -16,7 +16,7 @@ class ClickLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
     QLabel::mouseReleaseEvent(event);
-    if (isEnabled() && rect().contains(event->position().toPoint()) && clicked) clicked();
+    if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()) && clicked) clicked();
   }
   bool event(QEvent* event) override {
     if (event->type() == QEvent::ToolTip && hint) {
