@@ -5,6 +5,7 @@
 // the panel's place and the demo folder), and what the entry window asks of the navigator,
 // the graph window and the panel. They reach the windows through the program's
 // window variables (graph, lpnavi, ValueChange).
+#include "animate/CalculusWindowHooks.h"
 #include "animate/ParameterPanelHooks.h"
 #include "formula/ShellHooks.h"
 #include "io/EquationFileHost.h"
@@ -59,10 +60,26 @@ class ProgramFileHost : public EquationFileHost {
   void PrepareRedraw() override;
   void PlaceParameterPanel() override;
   void ShowParameterValues() override;
+  void OpenMeanRateNavi() override;
+  void OpenRiemannSumNavi() override;
+  void OpenIntegralTheoremNavi() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;
   void ReportDeferredLoadFailure(const std::string& message) override;
   void RunMacroOnload() override;
+};
+
+class ProgramCalculusHooks final : public CalculusWindowHooks {
+ public:
+  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
+  void PlaceWindow(int& left, int& top) override;
+  void EnableGraphEditing(bool enable) override;
+  void EnableGraphWindow(bool enable) override;
+  void EnableNavigator() override;
+  void HideParameterPanel() override;
+  void PresentGraphPicture() override;
+  bool ChooseColour(int32_t& colour) override;
+  void ShowMessage(const std::string& utf8) override;
 };
 
 class ProgramEntryFormHost final : public EntryFormHost {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "animate/CalculusWindows.h"
 #include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TMacronavi.h"
@@ -25,6 +26,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetShellHooks(&shellHooks_);
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
+  SetCalculusWindowHooks(&calculusHooks_);
   ParameterPanel().SetHooks(&panelHooks_);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
@@ -58,6 +60,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
 ProgramWindows::~ProgramWindows() {
   Timer1().SetEnabled(false);
   Timer1().SetJobAction(job::Startup, nullptr);
+  FreeCalculusWindow();
   SetPrintServices(nullptr, nullptr);
   SetSoundServices(nullptr, nullptr);
   delete hanni3d;
@@ -72,6 +75,7 @@ ProgramWindows::~ProgramWindows() {
   Macros().SetHost(nullptr);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
+  SetCalculusWindowHooks(nullptr);
   SetEquationFileHost(nullptr);
   SetShellHooks(nullptr);
 }

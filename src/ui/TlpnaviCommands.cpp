@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include "animate/CalculusWindows.h"
 #include "animate/TValueChange.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
@@ -107,7 +108,8 @@ void Tlpnavi::OpenEquationFile(const std::filesystem::path& folder) {
   const std::optional<std::filesystem::path> name = dialogs->openFile(request);
   if (!name) return;
   if (!DocumentIsUntouched() && !ShowWarning(12)) return;
-  CallHook(MenuWindowHooks.closeCalculusWindows);
+  CloseCalculusWindow();
+  CallHook(MenuWindowHooks.closeTangentWindow);
   ResetParameterInterval();
   const EquationFileResult result = LoadEquationFile(*name);
   if (!result.ok && !result.message.empty()) dialogs->showMessage(result.message);
@@ -267,8 +269,8 @@ void Tlpnavi::intervalBTClick() {
 }
 
 void Tlpnavi::CalculusItemClick(int item) {
-  void (*const windows[])() = {MenuWindowHooks.openMeanRate, MenuWindowHooks.openTangent,
-                               MenuWindowHooks.openRiemannSums, MenuWindowHooks.openIntegral};
+  void (*const windows[])() = {OpenMeanRateNavi, MenuWindowHooks.openTangent, OpenRiemannSumNavi,
+                               OpenIntegralTheoremNavi};
   if (ui.SubFormOpen || item < 0 || item > 3 || !windows[item]) return;
   Timer1().SetEnabled(false);
   modes.CalculusActive = 1;
