@@ -1,10 +1,11 @@
-// links: render io
+// links: render io animate
 // Draws a document headlessly through the redraw pipeline and saves the picture the graph
 // window shows (the composite bitmap with the point names and labels written over it) as
 // a PNG file, to look at it:
 //   render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...] [--space[=f1[;f2]]]
 // FILE.lpw is read by the program's equation-file reader and drawn with its own view at
-// the given size (800 x 600 by default); without it the reference document built in code
+// the given size (800 x 600 by default), a file saved during a calculus animation with
+// that animation's picture and value box (the integral with the theorem's lines); without it the reference document built in code
 // is drawn. A file that does not load ends the tool with the reader's message. --space
 // draws the space reference document (600 x 600 unless a size is given), or the surfaces
 // z = f1 (and f2).
@@ -15,11 +16,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "../tools/ReferenceDocument.h"
 #include "../tools/SpaceReferenceDocument.h"
+#include "animate/CalculusWindowModel.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
@@ -98,11 +102,16 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
 }
 
 // What the graph window does for the reader of a space file: the range kept to its steps,
-// the camera brought up to date.
+// the camera brought up to date; and which calculus animation the file was saved in.
 struct SpaceViewFileHost : EquationFileHost {
   void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
   void UpdateCamera() override { ::UpdateCamera(); }
+  void OpenMeanRateNavi() override { calculus = CalculusSet::MeanRate; }
+  void OpenRiemannSumNavi() override { calculus = CalculusSet::Riemann; }
+  void OpenIntegralTheoremNavi() override { calculus = CalculusSet::Integral; }
+  std::optional<CalculusSet> calculus;
 };
+SpaceViewFileHost host;
 
 // The equation file as the program opens it, then drawn at the given size with the
 // file's own view.
@@ -113,7 +122,6 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ResetSpaceView();
   doc.GraphWidth = w;
   doc.GraphHeight = h;
-  static SpaceViewFileHost host;
   SetEquationFileHost(&host);
   const EquationFileResult result = LoadEquationFile(file);
   if (!result.ok) {
@@ -128,7 +136,7 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ClearUsageFlags();
   RecomputeParameterUsage();
   doc.IncrementalDisplay = 0;
-  modes.AnimationMode = 0;
+  if (!host.calculus) modes.AnimationMode = 0;
   RecreateBufferBitmaps();
   return true;
 }
@@ -176,7 +184,16 @@ int main(int argc, char** argv) {
   windowImage = &window;
   render.WindowImage = &window;
   RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
-  RedrawAll();
+  // The calculus window takes the saved animation up and paints it.
+  platform::QtEventPump pump;
+  std::unique_ptr<CalculusWindowModel> calculus;
+  if (host.calculus) {
+    calculus = std::make_unique<CalculusWindowModel>(*host.calculus, Timer1(), pump);
+    calculus->FormShow();
+    if (*host.calculus == CalculusSet::Integral) calculus->TheoremClick(true);
+  } else {
+    RedrawAll();
+  }
   if (!window.Image().save(QString::fromStdString(a.out), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", a.out.c_str());
     return 1;

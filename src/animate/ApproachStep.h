@@ -16,6 +16,6 @@ inline constexpr Extended kApproachFinalDistance = 0.001L;
 
 ApproachResult ApproachStep(Extended p, Extended& q);
 
-// With automatic enlargement the view zooms in about the moving point instead of moving
-// it while the distance is below a twentieth of the view's width.
+// With automatic enlargement the view zooms in instead of moving the point while the
+// distance is below a twentieth of the view's width.
 bool ApproachWantsEnlargement(Extended viewWidth, Extended p, Extended q);

@@ -85,7 +85,9 @@ void CalculusWindowModel::ApproachTick() {
   if (AutoLarge && ApproachWantsEnlargement(v.XMax - v.XMin, p, q)) {
     timer_.SetEnabled(false);
     const bool last = std::fabs(q - p) < kApproachStopDistance;
-    if (Enlarge(q)) {
+    // About the fixed point, which keeps its place in the view; about the moving one,
+    // both would drift out of sight within a few enlargements.
+    if (Enlarge(p)) {
       if (last) {
         EndAnimation();
         return;

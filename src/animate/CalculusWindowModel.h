@@ -138,8 +138,8 @@ class CalculusWindowModel {
   void MovePoint(uint8_t code);
   void StepDivisionsOnce(bool increase);
   void EndAnimation();
-  // Zooms in about the moving point and shows the new view through the zoom frame; false
-  // when the window closed or the animation was stopped meanwhile.
+  // Zooms in about the point (x, f(x)) and shows the new view through the zoom frame;
+  // false when the window closed or the animation was stopped meanwhile.
   bool Enlarge(Extended x);
   bool ZoomFrame();
   // The value box of the set over the window's picture (or on the print picture).

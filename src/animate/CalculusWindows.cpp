@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "animate/CalculusDrawing.h"
 #include "animate/Tintegnavi.h"
 #include "formula/DocumentState.h"
 #include "render/RedrawPipeline.h"
@@ -19,6 +20,7 @@ void Open(CalculusSet set, uint8_t animationMode) {
   if (set == CalculusSet::Riemann) ui.SubFormOpen = 1;
   PrepareRedraw();
   RedrawToBackBitmap();
+  RefreshGraphPicture();
   window = new Tintegnavi(set, Timer1(), pump, hooks);
   int left = window->x(), top = window->y();
   if (hooks) hooks->PlaceWindow(left, top);
