@@ -42,6 +42,8 @@ void CloseCalculusWindow() {
 
 bool CalculusWindowOpen() { return window && window->isVisible(); }
 
+Tintegnavi* CalculusWindow() { return window; }
+
 void FreeCalculusWindow() { delete window; }
 
 void SetCalculusWindowHooks(CalculusWindowHooks* h) { hooks = h; }
