@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -16,6 +17,8 @@
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
 #include "WhenModal.h"
+#include "animate/CalculusWindows.h"
+#include "animate/Tintegnavi.h"
 #include "formula/FigureTable.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
@@ -523,7 +526,6 @@ TEST_F(NavigatorCommandsTest, TheMemoSharesTheRoomWithTheListAndChangesPlace) {
 
 TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet) {
   const DocumentState kept = doc;
-  lpnavi->MenuItem("henkaritu")->trigger();
   QTest::mouseClick(lpnavi->ToolButton("intervalBT"), Qt::LeftButton);
   EXPECT_TRUE(doc == kept);
   EXPECT_EQ(modes.CalculusActive, 0);
@@ -534,6 +536,28 @@ TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet)
   lpnavi->MenuItem("sessenval")->trigger();
   EXPECT_EQ(modes.CalculusActive, 1);
   EXPECT_EQ(calls, std::vector<std::string>{"tangent"});
+}
+
+TEST_F(NavigatorCommandsTest, TheCalculusMenuOpensTheMeanRateOfChange) {
+  AddTestEntry(kKindExplicit, {"x^2"});
+  lpnavi->RebuildEquationList();
+  const TViewRange view = doc.ViewRange;
+  lpnavi->MenuItem("henkaritu")->trigger();
+  ASSERT_TRUE(CalculusWindowOpen());
+  EXPECT_EQ(modes.AnimationMode, 3);
+  EXPECT_EQ(modes.CalculusActive, 1);
+  EXPECT_EQ(CalculusWindow()->x(), graph->x() + graph->frameGeometry().width());
+  AnswerKeyboard("点Ａのｘ座標の入力", "1");
+  AnswerKeyboard("点Ｂのｘ座標の入力", "2");
+  ASSERT_TRUE(timer->advanceToNextTick());
+  EXPECT_EQ(static_cast<QLabel*>(CalculusWindow()->Component("heilabel"))->text(), "3.0000");
+  // The value box on the graph: light yellow at its corner.
+  EXPECT_EQ(Drawing().pixelColor(7, 20), QColor(0xFF, 0xFF, 0xD2));
+  CalculusWindow()->close();
+  EXPECT_EQ(modes.AnimationMode, 6);
+  EXPECT_EQ(modes.CalculusActive, 0);
+  EXPECT_EQ(doc.ViewRange, view);
+  EXPECT_NE(Drawing().pixelColor(7, 20), QColor(0xFF, 0xFF, 0xD2));
 }
 
 TEST_F(NavigatorCommandsTest, SoundItemsShowForFilledSlotsAndPlayAndSaveTheirImage) {
