@@ -5,10 +5,10 @@
 //   render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...] [--space[=f1[;f2]]]
 // FILE.lpw is read by the program's equation-file reader and drawn with its own view at
 // the given size (800 x 600 by default), a file saved during a calculus animation with
-// that animation's picture and value box (the integral with the theorem's lines); without it the reference document built in code
-// is drawn. A file that does not load ends the tool with the reader's message. --space
-// draws the space reference document (600 x 600 unless a size is given), or the surfaces
-// z = f1 (and f2).
+// that animation's picture and value box (the integral with the theorem's lines);
+// without it the reference document built in code is drawn. A file that does not load
+// ends the tool with the reader's message. --space draws the space reference document
+// (600 x 600 unless a size is given), or the surfaces z = f1 (and f2).
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>

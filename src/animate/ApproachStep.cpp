@@ -13,6 +13,4 @@ ApproachResult ApproachStep(Extended p, Extended& q) {
   return ApproachResult::Ended;
 }
 
-bool ApproachWantsEnlargement(Extended viewWidth, Extended p, Extended q) {
-  return viewWidth / 20 > std::fabs(q - p);
-}
+bool ApproachWantsEnlargement(Extended viewWidth, Extended p, Extended q) { return viewWidth / 20 > std::fabs(q - p); }

@@ -66,7 +66,12 @@ void CalculusWindowModel::DivisionDown(bool increase) {
 
 void CalculusWindowModel::DivisionUp() { timer_.StopAutoRepeat(); }
 
-void CalculusWindowModel::DecreaseHover() { timer_.SetEnabled(false); }
+void CalculusWindowModel::DecreaseHover() {
+  if (StartDown)
+    EndAnimation();
+  else
+    timer_.SetEnabled(false);
+}
 
 void CalculusWindowModel::DivisionTick() { StepDivisionsOnce(increasing_); }
 

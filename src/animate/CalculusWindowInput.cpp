@@ -1,4 +1,7 @@
 // The calculus window's questions: the points A and B, the bounds a and b.
+#include <functional>
+#include <string>
+
 #include "animate/CalculusDrawing.h"
 #include "animate/CalculusTexts.h"
 #include "animate/CalculusWindowModel.h"
@@ -16,24 +19,28 @@ constexpr int kBoundKeyboardTop = 90, kBoundKeyboardRight = 60;
 
 }  // namespace
 
-bool CalculusWindowModel::AskPoint(bool b) {
-  Panel& panel = b ? Bx : Ax;
+bool CalculusWindowModel::AskValue(Panel& panel, const char* caption, int top, int right,
+                                   const std::function<bool(Extended)>& accepts, Extended& x, Extended& y) {
   panel.colour = kValuePanelAsking;
   Changed();
   std::string text = panel.text;
-  Extended x = 0, y = 0;
   for (;;) {
-    const bool answered = Hooks().AskText(b ? "点Ｂのｘ座標の入力" : "点Ａのｘ座標の入力", kCalculusKeyboardKind, text,
-                                          Top + kPointKeyboardTop, Right - kPointKeyboardRight);
+    const bool answered = Hooks().AskText(caption, kCalculusKeyboardKind, text, top, right);
     if (closed_) return false;
-    if (!answered) {
-      panel.colour = kValuePanelWhite;
-      Changed();
-      return false;
-    }
-    if (EvaluateInputText(text, x) && f_->At(x, y)) break;
+    if (answered && !(EvaluateInputText(text, x) && f_->At(x, y) && (!accepts || accepts(x)))) continue;
+    panel.colour = kValuePanelWhite;
+    if (answered) panel.text = text;
+    Changed();
+    return answered;
   }
-  panel.colour = kValuePanelWhite;
+}
+
+bool CalculusWindowModel::AskPoint(bool b) {
+  Panel& panel = b ? Bx : Ax;
+  Extended x = 0, y = 0;
+  if (!AskValue(panel, b ? "点Ｂのｘ座標の入力" : "点Ａのｘ座標の入力", Top + kPointKeyboardTop,
+                Right - kPointKeyboardRight, nullptr, x, y))
+    return false;
   (b ? anim.MeanRateStart : anim.MeanRateA) = x;
   panel.text = XValueText(x);
   (b ? By : Ay).text = YValueText(y);
@@ -75,26 +82,12 @@ void CalculusWindowModel::AskPointClick(bool b) {
 
 bool CalculusWindowModel::AskBound(bool upper, bool keepOrder) {
   Panel& panel = upper ? Upper : Lower;
-  panel.colour = kValuePanelAsking;
-  Changed();
-  std::string text = panel.text;
   Extended x = 0, y = 0;
-  for (;;) {
-    const bool answered = Hooks().AskText(upper ? "区間の上限" : "区間の下限", kCalculusKeyboardKind, text,
-                                          Top + kBoundKeyboardTop, Right - kBoundKeyboardRight);
-    if (closed_) return false;
-    if (!answered) {
-      panel.colour = kValuePanelWhite;
-      Changed();
-      return false;
-    }
-    if (!EvaluateInputText(text, x) || !f_->At(x, y)) continue;
-    if (keepOrder && (upper ? !(anim.IntegralA < x) : !(x < anim.IntegralB))) continue;
-    break;
-  }
-  panel.colour = kValuePanelWhite;
-  panel.text = text;
-  anim.IntegralTexts[LowerTextIndex() + (upper ? 1 : 0)] = text;
+  const auto inOrder = [upper](Extended v) { return upper ? anim.IntegralA < v : v < anim.IntegralB; };
+  if (!AskValue(panel, upper ? "区間の上限" : "区間の下限", Top + kBoundKeyboardTop, Right - kBoundKeyboardRight,
+                keepOrder ? std::function<bool(Extended)>(inOrder) : nullptr, x, y))
+    return false;
+  anim.IntegralTexts[LowerTextIndex() + (upper ? 1 : 0)] = panel.text;
   (upper ? anim.IntegralB : anim.IntegralA) = x;
   if (set_ == CalculusSet::Integral && !upper) {
     CentreViewOn(x, y);

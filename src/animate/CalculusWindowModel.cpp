@@ -87,8 +87,8 @@ CalculusWindowModel::~CalculusWindowModel() {
   DisposeViewHistory(history_);
   if (current != this) return;  // a newer window took the jobs over
   current = nullptr;
-  for (uint8_t code : {job::CalculusInput, job::RiemannStep, job::MeanRateInput, job::MeanRateStep,
-                       job::MeanRateMove, job::IntegralStep})
+  for (uint8_t code : {job::CalculusInput, job::RiemannStep, job::MeanRateInput, job::MeanRateStep, job::MeanRateMove,
+                       job::IntegralStep})
     timer_.SetJobAction(code, nullptr);
   ViewZoomHooks.animationPoint = nullptr;
 }
@@ -103,9 +103,7 @@ const std::string& CalculusWindowModel::SumText(int kind) const { return anim.Ri
 
 Extended& CalculusWindowModel::Fixed() { return set_ == CalculusSet::MeanRate ? anim.MeanRateA : anim.IntegralA; }
 
-Extended& CalculusWindowModel::Moving() {
-  return set_ == CalculusSet::MeanRate ? anim.MeanRateStart : anim.IntegralB;
-}
+Extended& CalculusWindowModel::Moving() { return set_ == CalculusSet::MeanRate ? anim.MeanRateStart : anim.IntegralB; }
 
 // ---- show and close ----
 

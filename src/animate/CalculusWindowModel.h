@@ -121,16 +121,20 @@ class CalculusWindowModel {
   bool AnimationPoint(Extended& x, Extended& y);
 
   // ---- timer jobs (public for the window's tests) ----
-  void PointInput();       // 11
-  void BoundInput();       // 5
-  void ApproachTick();     // 12, 16
-  void MoveTick();         // 13
-  void DivisionTick();     // 6
+  void PointInput();    // 11
+  void BoundInput();    // 5
+  void ApproachTick();  // 12, 16
+  void MoveTick();      // 13
+  void DivisionTick();  // 6
 
  private:
   void Changed();
   CalculusWindowHooks& Hooks() { return *hooks_; }
-  // Inputs (CalculusWindowInput.cpp).
+  // Inputs (CalculusWindowInput.cpp). AskValue asks with the panel highlighted until the
+  // answer has a value where f is defined that `accepts` takes (any, when empty); the
+  // panel keeps the text. False when cancelled, or when the window closed meanwhile.
+  bool AskValue(Panel& panel, const char* caption, int top, int right, const std::function<bool(Extended)>& accepts,
+                Extended& x, Extended& y);
   bool AskPoint(bool b);
   bool AskBound(bool upper, bool keepOrder);
   void ShowMeanRateTexts(Extended fa, Extended fb);

@@ -34,9 +34,11 @@ void ShadeArea(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended b) {
     Tfrec* lower = NewNumberNode(2, a);
     Tfrec* upper = NewNumberNode(2, b);
     const Tfrec* curve = f.Tree();
-    FillRelation(canvas, "(x>a)(x<b)(y>0)(y<c)", {{node::VarA, lower}, {node::VariableCode('b'), upper}, {node::VariableCode('c'), curve}},
+    FillRelation(canvas, "(x>a)(x<b)(y>0)(y<c)",
+                 {{node::VarA, lower}, {node::VariableCode('b'), upper}, {node::VariableCode('c'), curve}},
                  OutputColor(SignColour(1)));
-    FillRelation(canvas, "(x>a)(x<b)(y<0)(y>c)", {{node::VarA, lower}, {node::VariableCode('b'), upper}, {node::VariableCode('c'), curve}},
+    FillRelation(canvas, "(x>a)(x<b)(y<0)(y>c)",
+                 {{node::VarA, lower}, {node::VariableCode('b'), upper}, {node::VariableCode('c'), curve}},
                  OutputColor(SignColour(-1)));
     DisposeTree(lower);
     DisposeTree(upper);

@@ -61,7 +61,8 @@ void DrawMeanRateValueBox(gfx::Canvas& canvas, const std::string& slope) {
   canvas.brush.style = gfx::BrushStyle::Clear;
   int x = left;
   const int fractionTop = top + lineHeight * 3 / 2;
-  MarkupTree tree = LayoutMathLabel(canvas, x, fractionTop + lineHeight, 0, 0, kQuotientMarkup, fontHeight, fractionTop);
+  MarkupTree tree =
+      LayoutMathLabel(canvas, x, fractionTop + lineHeight, 0, 0, kQuotientMarkup, fontHeight, fractionTop);
   DrawLabelTree(canvas, tree.get(), 0, 0);
   canvas.TextOut(x, fractionTop + lineHeight * 3 / 4, equals);
   canvas.brush = box;

@@ -61,8 +61,11 @@ void DrawTrapezoid(gfx::Canvas& canvas, const RiemannPiece& p) {
 struct Parabola {
   Extended middle, half, a2, a1, a0;
   explicit Parabola(const RiemannPiece& p)
-      : middle((p.l + p.r) / 2), half((p.r - p.l) / 2), a2((p.atLeft - 2 * p.atMiddle + p.atRight) / 2),
-        a1((p.atRight - p.atLeft) / 2), a0(p.atMiddle) {}
+      : middle((p.l + p.r) / 2),
+        half((p.r - p.l) / 2),
+        a2((p.atLeft - 2 * p.atMiddle + p.atRight) / 2),
+        a1((p.atRight - p.atLeft) / 2),
+        a0(p.atMiddle) {}
   Extended At(Extended x) const {
     const Extended u = (x - middle) / half;
     return (a2 * u + a1) * u + a0;
@@ -146,7 +149,8 @@ Tfrec* JoinPieces(std::vector<Tfrec*> trees) {
   if (trees.empty()) return nullptr;
   while (trees.size() > 1) {
     std::vector<Tfrec*> joined;
-    for (size_t i = 0; i + 1 < trees.size(); i += 2) joined.push_back(NewBinaryNode(node::Sum, trees[i], trees[i + 1], 2));
+    for (size_t i = 0; i + 1 < trees.size(); i += 2)
+      joined.push_back(NewBinaryNode(node::Sum, trees[i], trees[i + 1], 2));
     if (trees.size() % 2) joined.push_back(trees.back());
     trees.swap(joined);
   }

@@ -6,7 +6,7 @@
 #include "formula/EvalHelpers.h"
 #include "platform/Runtime.h"
 
-const char* const kSumCaptions[kSumKinds + 1] = {"",       "最大和", "最小和", "台形和",
+const char* const kSumCaptions[kSumKinds + 1] = {"",          "最大和", "最小和", "台形和",
                                                  "simpson和", "左端和", "右端和", "中点和"};
 
 std::optional<int32_t> StepDivisions(int32_t n, bool increase) {
@@ -68,8 +68,7 @@ bool EvaluatePiece(EntryFunction& f, int kind, Extended l, Extended r, Extended 
       if (!f.At(l, piece.atLeft) || !f.At(r, piece.atRight) || !f.At(m, piece.atMiddle)) return false;
       piece.value = SimpsonPanel(piece.atLeft, piece.atMiddle, piece.atRight, w);
       return true;
-    default:
-      return false;
+    default: return false;
   }
   piece.value = piece.height * w;
   return true;

@@ -37,10 +37,10 @@ void ShowPanel(QLabel* label, const CalculusWindowModel::Panel& panel) {
   label->setStyleSheet(QStringLiteral("background:%1").arg(ColourName(panel.colour)));
 }
 
-constexpr const char* kSumButtons[kSumKinds + 1] = {"",         "MaxButton",  "minButton",  "polizButton",
+constexpr const char* kSumButtons[kSumKinds + 1] = {"",           "MaxButton",  "minButton",  "polizButton",
                                                     "sympButton", "lsumButton", "rsumButton", "msumButton"};
-constexpr const char* kSumPanels[kSumKinds + 1] = {"", "SumMax", "sumMin", "polizoid", "shymp", "leftsum", "rightsum",
-                                                   "midlesum"};
+constexpr const char* kSumPanels[kSumKinds + 1] = {"",      "SumMax",  "sumMin",   "polizoid",
+                                                   "shymp", "leftsum", "rightsum", "midlesum"};
 constexpr const char* kCaptions[3] = {"平均変化率の意味", "区分求積", "定積分・基本定理"};
 
 }  // namespace
@@ -161,7 +161,9 @@ QWidget* Tintegnavi::BuildMeanRatePanel() {
   grid->addWidget(Caption("平均変化率"), 4, 0, 1, 2);
   grid->addWidget(ValuePanel("heilabel"), 4, 2);
   grid->addWidget(Caption("直線AB"), 5, 0, 1, 2);
-  grid->addWidget(ValuePanel("linecolor", [this] { model_->LineColourClick(); }, "直線AB変えます"), 5, 2);
+  grid->addWidget(ValuePanel(
+                      "linecolor", [this] { model_->LineColourClick(); }, "直線AB変えます"),
+                  5, 2);
   auto* moves = new QHBoxLayout;
   const struct {
     const char* name;

@@ -70,9 +70,9 @@ TEST_F(CalculusMath, DivisionSteps) {
     int n;
     bool up;
     int after;
-  } cases[] = {{19, true, 20},   {20, true, 22},   {99, true, 109},  {100, true, 110}, {150, true, 170},
-               {25, true, 27},   {45, true, 49},   {250, true, 270}, {450, true, 490}, {2, false, 2},
-               {3, false, 2},    {20, false, 18},  {100, false, 90}, {9990, false, 8990}};
+  } cases[] = {{19, true, 20}, {20, true, 22},  {99, true, 109},  {100, true, 110},   {150, true, 170},
+               {25, true, 27}, {45, true, 49},  {250, true, 270}, {450, true, 490},   {2, false, 2},
+               {3, false, 2},  {20, false, 18}, {100, false, 90}, {9990, false, 8990}};
   for (const Case& c : cases) {
     const std::optional<int32_t> n = StepDivisions(c.n, c.up);
     ASSERT_TRUE(n) << c.n;
@@ -115,7 +115,8 @@ TEST_F(CalculusMath, LastPieceEndsAtTheUpperBound) {
   EntryFunction f(sj("x"));
   std::vector<RiemannPiece> pieces;
   Extended sum;
-  ASSERT_TRUE(WalkRiemannPieces(f, kSumLeft, 0, 1, 3, 0.01L, [&](const RiemannPiece& p) { pieces.push_back(p); }, sum));
+  ASSERT_TRUE(WalkRiemannPieces(
+      f, kSumLeft, 0, 1, 3, 0.01L, [&](const RiemannPiece& p) { pieces.push_back(p); }, sum));
   ASSERT_EQ(pieces.size(), 3u);
   EXPECT_EQ(pieces[0].l, 0);
   EXPECT_EQ(pieces[1].l, pieces[0].r);
@@ -134,7 +135,8 @@ TEST_F(CalculusMath, UndefinedPartOfTheIntervalStopsTheSum) {
   EntryFunction f(sj("sqrt(1-x)"));
   std::vector<Extended> lefts;
   Extended sum = 99;
-  EXPECT_FALSE(WalkRiemannPieces(f, kSumLeft, 0, 2, 4, 0.01L, [&](const RiemannPiece& p) { lefts.push_back(p.l); }, sum));
+  EXPECT_FALSE(WalkRiemannPieces(
+      f, kSumLeft, 0, 2, 4, 0.01L, [&](const RiemannPiece& p) { lefts.push_back(p.l); }, sum));
   EXPECT_EQ(lefts, (std::vector<Extended>{0, 0.5L, 1}));
   EXPECT_EQ(Fixed4(sum), Fixed4(0.5L * (1 + std::sqrt(0.5L))));
   IntegralValues v;
@@ -149,7 +151,7 @@ TEST_F(CalculusMath, DefiniteIntegralTexts) {
     Extended a, b;
     const char* S;
   } cases[] = {
-      {"x^2", 0, 1, "0.3333333"},   {"x", 0, 1, "0.5000000"},         {"x^2", 0, 2, "2.6666667"},
+      {"x^2", 0, 1, "0.3333333"},     {"x", 0, 1, "0.5000000"},    {"x^2", 0, 2, "2.6666667"},
       {"x", 0.3L, 1.1L, "0.5600000"}, {"x^3", -1, 1, "0.0000000"},
   };
   for (const Case& c : cases) {

@@ -59,7 +59,7 @@ TEST_F(CalculusTest, PointQuestionsRepeatUntilFIsDefinedAndACancelClosesTheWindo
   clock->advanceToNextTick();
   EXPECT_EQ(hooks.asked.size(), 4u);
   EXPECT_EQ(model->Slope, "********");  // A and B at the same x
-  model->AskPointClick(true);  // cancelled: nothing changes
+  model->AskPointClick(true);           // cancelled: nothing changes
   EXPECT_EQ(model->Bx.text, "4.0000");
   EXPECT_EQ(model->Bx.colour, kValuePanelWhite);
   EXPECT_TRUE(model);
