@@ -128,7 +128,6 @@ void CalculusWindowModel::FormShow() {
   modes.PreviousAnimationMode = modes.AnimationMode;
   Hooks().EnableGraphEditing(false);
   Hooks().HideParameterPanel();
-  open_ = true;
   modes.AnimationMode = AnimationModeOf(set_);
   uint8_t& started = StartedFlag(set_);
   bool restored = false;
@@ -189,7 +188,6 @@ void CalculusWindowModel::FormClose() {
   if (closed_) return;
   closed_ = true;
   DisposeViewHistory(history_);
-  open_ = false;
   modes.AfterImageOn = 0;
   timer_.SetEnabled(false);
   timer_.SetInterval(kFastInterval);

@@ -13,7 +13,6 @@
 // Closing the window while one of its own steps waits (in the zoom frame's pauses, or a
 // question on the keyboard) leaves that step to return without touching anything; the
 // function's tree goes with this object, which is freed once no nested loop is open.
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -167,7 +166,7 @@ class CalculusWindowModel {
   std::function<void()> changed_, closeRequest_, free_;
   std::unique_ptr<EntryFunction> f_;
   TViewHistoryNode* history_ = nullptr;
-  bool open_ = false, closed_ = false;
+  bool closed_ = false;
   bool lastInputCancelled_ = false;
   bool zoomFramePending_ = false;
   uint8_t moveCode_ = kMoveARight;

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr gfx::Color kValueTextColour = 0xFF0000;
+// The run from A and the rise to B.
+constexpr gfx::Color kRunColour = 0xC0C0C0;
+constexpr gfx::Color kRiseColour = 0xFFFF00;
 constexpr const char* kQuotientMarkup = "\\frac{ y_b - y_a}{ x_b - x_a}";
 
 void Guide(gfx::Canvas& canvas, gfx::Color colour, Extended x1, Extended y1, Extended x2, Extended y2) {

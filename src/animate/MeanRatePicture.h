@@ -8,10 +8,6 @@
 #include "platform/Canvas.h"
 #include "platform/Extended.h"
 
-inline constexpr gfx::Color kSecantColour = 0x0265F9;
-inline constexpr gfx::Color kRunColour = 0xC0C0C0;
-inline constexpr gfx::Color kRiseColour = 0xFFFF00;
-
 // On the canvas (the composite bitmap): false, with the back layer and axes alone, when f
 // is undefined at A or at B. fa and fb receive f(A) and f(B).
 bool PaintMeanRatePicture(gfx::Canvas& canvas, EntryFunction& f, Extended xa, Extended xb, gfx::Color secantColour,
