@@ -4,11 +4,12 @@
 // a PNG file, to look at it:
 //   render_document [FILE.lpw] [OUT.png] [WIDTH HEIGHT] [a=value ...] [--space[=f1[;f2]]]
 // FILE.lpw is read by the program's equation-file reader and drawn with its own view at
-// the given size (800 x 600 by default); without it the reference document built in code
-// is drawn. A file that does not load ends the tool with the reader's message. --space
-// draws the space reference document (600 x 600 unless a size is given), or the surfaces
-// z = f1 (and f2). A file saved during the tangent animation is drawn with P, its tangent
-// and its values as the animation shows it.
+// the given size (800 x 600 by default), a file saved during a calculus animation with
+// that animation's picture and value box (the integral with the theorem's lines, the
+// tangent with P, its tangent and its values); without it the reference document built in
+// code is drawn. A file that does not load ends the tool with the reader's message.
+// --space draws the space reference document (600 x 600 unless a size is given), or the
+// surfaces z = f1 (and f2).
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -16,11 +17,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "../tools/ReferenceDocument.h"
 #include "../tools/SpaceReferenceDocument.h"
+#include "animate/CalculusWindowModel.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TangentModel.h"
 #include "formula/UsageScan.h"
@@ -101,12 +105,16 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
 }
 
 // What the graph window does for the reader of a space file: the range kept to its steps,
-// the camera brought up to date; and whether the file opens the tangent animation.
+// the camera brought up to date; and which calculus animation the file was saved in.
 struct ToolFileHost : EquationFileHost {
-  bool tangent = false;
   void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
   void UpdateCamera() override { ::UpdateCamera(); }
   void OpenTangentNavi() override { tangent = true; }
+  void OpenMeanRateNavi() override { calculus = CalculusSet::MeanRate; }
+  void OpenRiemannSumNavi() override { calculus = CalculusSet::Riemann; }
+  void OpenIntegralTheoremNavi() override { calculus = CalculusSet::Integral; }
+  bool tangent = false;
+  std::optional<CalculusSet> calculus;
 };
 ToolFileHost host;
 
@@ -133,7 +141,10 @@ bool LoadDocument(const std::string& file, int w, int h) {
   ClearUsageFlags();
   RecomputeParameterUsage();
   doc.IncrementalDisplay = 0;
-  modes.AnimationMode = host.tangent ? 5 : 0;
+  if (host.tangent)
+    modes.AnimationMode = 5;
+  else if (!host.calculus)
+    modes.AnimationMode = 0;
   RecreateBufferBitmaps();
   return true;
 }
@@ -182,11 +193,20 @@ int main(int argc, char** argv) {
   render.WindowImage = &window;
   RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
   InstallPanelRedrawHooks(true);  // interval mode and the after-image history
-  if (host.tangent) {
-    Tangent().OpenTangentNavi();
-    Tangent().FormShow(true);
+  // A calculus window takes the saved animation up and paints it.
+  platform::QtEventPump pump;
+  std::unique_ptr<CalculusWindowModel> calculus;
+  if (host.calculus) {
+    calculus = std::make_unique<CalculusWindowModel>(*host.calculus, Timer1(), pump);
+    calculus->FormShow();
+    if (*host.calculus == CalculusSet::Integral) calculus->TheoremClick(true);
+  } else {
+    if (host.tangent) {
+      Tangent().OpenTangentNavi();
+      Tangent().FormShow(true);
+    }
+    RedrawAll();
   }
-  RedrawAll();
   if (!window.Image().save(QString::fromStdString(a.out), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", a.out.c_str());
     return 1;

@@ -8,9 +8,15 @@
 #include "platform/Extended.h"
 #include "platform/OneBased.h"
 
+// The most pieces a Riemann sum is cut into: each repaint walks every piece.
+inline constexpr int32_t kMaxRiemannDivisions = 10000;
+
 struct AnimationState {
   // Mean rate of change: the x of A and of B.
   Extended MeanRateA = 0, MeanRateStart = 0;
+  // The interval [a, b] of the Riemann sums and of the definite integral, in full
+  // precision (their texts are what was typed, or b as shown while it moves).
+  Extended IntegralA = 0, IntegralB = 1;
   // Bound texts as typed (CP932): 1, 2 the Riemann sums' lower and upper bound, 3, 4 the
   // definite integral's.
   OneBased<std::string, 1, 4> IntegralTexts;

@@ -182,7 +182,7 @@ Extended SimpsonOverPair(Tfrec* pair, int64_t panels, Extended lower, Extended u
       const Extended fh = sample(hi, drawable);
       if (drawable) {
         const Extended fm = sample(mid, drawable);
-        if (drawable) sum += (fl + 4 * fm + fh) * w / 6;
+        if (drawable) sum += SimpsonPanel(fl, fm, fh, w);
       }
     }
     if (!eng.EvalOK) return sum;

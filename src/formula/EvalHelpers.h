@@ -37,6 +37,10 @@ bool NonZeroInView(Tfrec*& tree, int axis);
 // values. n must lie in 1..MaxSimpsonPanels (EvalOK 0 otherwise); a panel with an
 // undefined sample counts 0, an error ends the sum.
 inline constexpr int64_t MaxSimpsonPanels = 100000;
+// Simpson's rule on one panel of width w from the values at its ends and its middle.
+inline Extended SimpsonPanel(Extended atLow, Extended atMiddle, Extended atHigh, Extended w) {
+  return (atLow + 4 * atMiddle + atHigh) * w / 6;
+}
 Extended SimpsonIntegral(Tfrec* pair, int64_t n, Extended lower, Extended upper);
 
 // The maxima and minima of the function of x on [lower, upper], walking the sign of its

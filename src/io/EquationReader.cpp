@@ -474,7 +474,9 @@ void ReadStartingMode(LineReader& in, EquationReadContext& c) {
     case kStartRiemann:
       anim.IntegralTexts[1] = in.TakeText();
       anim.IntegralTexts[2] = in.TakeText();
-      anim.RiemannDivisions = std::max(2, in.TakeInt32());
+      // A count beyond the window's limit is refused like any other value out of range.
+      anim.RiemannDivisions = static_cast<int32_t>(
+          std::max<int64_t>(2, in.TakeInt(std::numeric_limits<int32_t>::min(), kMaxRiemannDivisions)));
       settings.RiemannSumKind = static_cast<uint8_t>(in.TakeInt(0, 7));
       if (v > 502)
         for (int kind = 1; kind <= 4; ++kind) anim.RiemannSumTexts[kind] = in.TakeText();

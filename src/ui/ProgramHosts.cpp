@@ -3,6 +3,7 @@
 #include <QToolButton>
 
 #include "animate/AfterImageTraces.h"
+#include "animate/CalculusWindows.h"
 #include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
@@ -209,6 +210,12 @@ void ProgramFileHost::OpenTangentNavi() { ::OpenTangentNavi(graph, true); }
 
 void ProgramFileHost::ShowParameterValues() { ParameterPanel().ShowParameterValues(); }
 
+void ProgramFileHost::OpenMeanRateNavi() { ::OpenMeanRateNavi(); }
+
+void ProgramFileHost::OpenRiemannSumNavi() { ::OpenRiemannSumNavi(); }
+
+void ProgramFileHost::OpenIntegralTheoremNavi() { ::OpenIntegralTheoremNavi(); }
+
 void ProgramFileHost::RefreshGraphControls() {
   if (!graph) return;
   graph->SetUI3D(doc.Dimension == 3);
@@ -225,6 +232,50 @@ void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
 }
 
 void ProgramFileHost::RunMacroOnload() { Macros().RunMacroOnload(); }
+
+// --- the calculus window ---
+
+bool ProgramCalculusHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+  return AskOnFormulaKeyboard(caption, kind, text, top, right);
+}
+
+void ProgramCalculusHooks::PlaceWindow(int& left, int& top) {
+  if (!graph) return;
+  left = graph->x() + graph->frameGeometry().width();
+  top = graph->y();
+}
+
+void ProgramCalculusHooks::EnableGraphEditing(bool enable) {
+  if (graph) graph->EnableGraphEditing(enable);
+}
+
+void ProgramCalculusHooks::EnableGraphWindow(bool enable) {
+  if (graph) graph->setEnabled(enable);
+}
+
+void ProgramCalculusHooks::EnableNavigator() {
+  if (lpnavi) lpnavi->setEnabled(true);
+}
+
+void ProgramCalculusHooks::HideParameterPanel() {
+  if (ValueChange) ValueChange->hide();
+}
+
+void ProgramCalculusHooks::PresentGraphPicture() {
+  if (graph) graph->PictureWidget()->repaint();
+}
+
+bool ProgramCalculusHooks::ChooseColour(int32_t& colour) {
+  if (!graph || !graph->dialogs) return false;
+  const std::optional<int32_t> chosen = graph->dialogs->chooseColor(colour);
+  if (!chosen) return false;
+  colour = *chosen;
+  return true;
+}
+
+void ProgramCalculusHooks::ShowMessage(const std::string& utf8) {
+  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
+}
 
 // --- the entry window ---
 

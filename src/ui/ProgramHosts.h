@@ -5,6 +5,7 @@
 // the panel's place and the demo folder), what the entry window asks of the navigator,
 // the graph window and the panel, and what the tangent animation asks of them. They reach the windows through the program's
 // window variables (graph, lpnavi, ValueChange).
+#include "animate/CalculusWindowHooks.h"
 #include "animate/ParameterPanelHooks.h"
 #include "animate/TangentHooks.h"
 #include "formula/ShellHooks.h"
@@ -73,10 +74,26 @@ class ProgramFileHost : public EquationFileHost {
   void SavePointPositions() override;
   void OpenTangentNavi() override;
   void ShowParameterValues() override;
+  void OpenMeanRateNavi() override;
+  void OpenRiemannSumNavi() override;
+  void OpenIntegralTheoremNavi() override;
   void RefreshGraphControls() override;
   void CompileMacro() override;
   void ReportDeferredLoadFailure(const std::string& message) override;
   void RunMacroOnload() override;
+};
+
+class ProgramCalculusHooks final : public CalculusWindowHooks {
+ public:
+  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
+  void PlaceWindow(int& left, int& top) override;
+  void EnableGraphEditing(bool enable) override;
+  void EnableGraphWindow(bool enable) override;
+  void EnableNavigator() override;
+  void HideParameterPanel() override;
+  void PresentGraphPicture() override;
+  bool ChooseColour(int32_t& colour) override;
+  void ShowMessage(const std::string& utf8) override;
 };
 
 class ProgramEntryFormHost final : public EntryFormHost {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "animate/CalculusWindows.h"
 #include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TMacronavi.h"
@@ -13,7 +14,6 @@
 #include "io/Tprinnavi.h"
 #include "ui/GraphWindowLogic.h"
 #include "ui/ManualPages.h"
-#include "ui/MenuWindowHooks.h"
 #include "ui/TAboutBox1.h"
 #include "ui/Tgraph.h"
 #include "ui/Thanni3d.h"
@@ -26,6 +26,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetShellHooks(&shellHooks_);
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
+  SetCalculusWindowHooks(&calculusHooks_);
   ParameterPanel().SetHooks(&panelHooks_);
   InstallPanelRedrawHooks(true);
   Macros().SetHost(&macroHost_);
@@ -62,6 +63,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
 ProgramWindows::~ProgramWindows() {
   Timer1().SetEnabled(false);
   Timer1().SetJobAction(job::Startup, nullptr);
+  FreeCalculusWindow();
   SetPrintServices(nullptr, nullptr);
   SetSoundServices(nullptr, nullptr);
   delete hanni3d;
@@ -79,6 +81,7 @@ ProgramWindows::~ProgramWindows() {
   InstallPanelRedrawHooks(false);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
+  SetCalculusWindowHooks(nullptr);
   SetEquationFileHost(nullptr);
   SetShellHooks(nullptr);
 }

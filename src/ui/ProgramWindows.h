@@ -45,6 +45,7 @@ class ProgramWindows {
   ProgramPanelHooks panelHooks_;
   ProgramFileHost fileHost_;
   ProgramEntryFormHost entryHost_;
+  ProgramCalculusHooks calculusHooks_;
   ProgramMacroHost macroHost_;
   ProgramTangentHooks tangentHooks_;
   platform::QtEventPump macroPump_;

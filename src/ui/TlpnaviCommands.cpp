@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include "animate/CalculusWindows.h"
 #include "animate/TValueChange.h"
 #include "animate/Tdtangent.h"
 #include "animate/TimerJobs.h"
@@ -32,7 +33,6 @@
 #include "render/RedrawPipeline.h"
 #include "render/ViewZoom2D.h"
 #include "ui/GraphWindowLogic.h"
-#include "ui/MenuWindowHooks.h"
 #include "ui/PictureFiles.h"
 #include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
@@ -45,15 +45,6 @@ int SaveStartingMode(int animationMode) {
   constexpr int kModes[] = {5, 6, 3, 1, 4, 2, 0};
   return animationMode >= 0 && animationMode <= 6 ? kModes[animationMode] : 0;
 }
-
-namespace {
-
-template <typename... Args>
-void CallHook(void (*hook)(Args...), Args... args) {
-  if (hook) hook(args...);
-}
-
-}  // namespace
 
 // --- documents ---
 
@@ -108,7 +99,7 @@ void Tlpnavi::OpenEquationFile(const std::filesystem::path& folder) {
   const std::optional<std::filesystem::path> name = dialogs->openFile(request);
   if (!name) return;
   if (!DocumentIsUntouched() && !ShowWarning(12)) return;
-  CallHook(MenuWindowHooks.closeCalculusWindows);
+  CloseCalculusWindow();
   CloseTangentNavi();
   ResetParameterInterval();
   const EquationFileResult result = LoadEquationFile(*name);
@@ -269,9 +260,9 @@ void Tlpnavi::intervalBTClick() {
 }
 
 void Tlpnavi::CalculusItemClick(int item) {
-  void (*const windows[])() = {MenuWindowHooks.openMeanRate, [] { OpenTangentNavi(graph); },
-                               MenuWindowHooks.openRiemannSums, MenuWindowHooks.openIntegral};
-  if (ui.SubFormOpen || item < 0 || item > 3 || !windows[item]) return;
+  void (*const windows[])() = {OpenMeanRateNavi, [] { OpenTangentNavi(graph); }, OpenRiemannSumNavi,
+                               OpenIntegralTheoremNavi};
+  if (ui.SubFormOpen || item < 0 || item > 3) return;
   Timer1().SetEnabled(false);
   modes.CalculusActive = 1;
   windows[item]();

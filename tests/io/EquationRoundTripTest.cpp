@@ -4,6 +4,7 @@
 
 #include "FakeFileHost.h"
 #include "SampleDocuments.h"
+#include "formula/AnimationState.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
 #include "platform/Runtime.h"
@@ -68,6 +69,23 @@ TEST_F(EquationRoundTripTest, EveryStartingModeKeepsItsState) {
     ASSERT_TRUE(LoadEquationFileBytes(kName, first).ok);
     EXPECT_EQ(WriteEquationFile(mode), first);
   }
+}
+
+TEST_F(EquationRoundTripTest, ADivisionCountBeyondTheLimitIsRefused) {
+  sample::BuildPlaneDocument(host);
+  anim.IntegralTexts = {{"0", "1", "", ""}};
+  anim.RiemannDivisions = kMaxRiemannDivisions;
+  const std::string atLimit = WriteEquationFile(kStartRiemann);
+  ASSERT_TRUE(LoadEquationFileBytes(kName, atLimit).ok);
+  EXPECT_EQ(anim.RiemannDivisions, kMaxRiemannDivisions);
+  const std::string count = "\r\n" + rtl::IntToStr(kMaxRiemannDivisions) + "\r\n";
+  std::string beyond = atLimit;
+  const size_t at = beyond.find(count);
+  ASSERT_NE(at, std::string::npos);
+  beyond.replace(at, count.size(), "\r\n" + rtl::IntToStr(kMaxRiemannDivisions + 1) + "\r\n");
+  const EquationFileResult result = LoadEquationFileBytes(kName, beyond);
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message.find("10000"), std::string::npos) << result.message;
 }
 
 // Every cut of a saved file, at every byte, is refused: a cut inside the header as no

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,10 +16,12 @@
 
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
-#include "animate/TValueChange.h"
-#include "formula/Records.h"
 #include "WhenModal.h"
+#include "animate/CalculusWindows.h"
+#include "animate/TValueChange.h"
+#include "animate/Tintegnavi.h"
 #include "formula/FigureTable.h"
+#include "formula/Records.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
 #include "io/WaveSynthesis.h"
@@ -29,7 +32,6 @@
 #include "render/RedrawPipeline.h"
 #include "ui/CanvasView.h"
 #include "ui/GraphPopupMenu.h"
-#include "ui/MenuWindowHooks.h"
 #include "ui/PalettePainter.h"
 #include "ui/PictureFiles.h"
 #include "ui/StatusPanels.h"
@@ -79,7 +81,6 @@ class NavigatorCommandsTest : public ProgramWindowsTest {
     ShowAndTick();
   }
   void TearDown() override {
-    MenuWindowHooks = TMenuWindowHooks{};
     SerialSave = TSerialSaving{};
     ProgramWindowsTest::TearDown();
   }
@@ -523,20 +524,6 @@ TEST_F(NavigatorCommandsTest, TheMemoSharesTheRoomWithTheListAndChangesPlace) {
   EXPECT_EQ(lpnavi->StatusBar()->PanelWidth(1), 0);
 }
 
-TEST_F(NavigatorCommandsTest, ItemsOfWindowsNotHereDoNothingUntilTheirHookIsSet) {
-  const DocumentState kept = doc;
-  lpnavi->MenuItem("henkaritu")->trigger();
-  EXPECT_TRUE(doc == kept);
-  EXPECT_EQ(modes.CalculusActive, 0);
-
-  static std::vector<std::string> calls;
-  calls.clear();
-  MenuWindowHooks.openRiemannSums = [] { calls.push_back("riemann"); };
-  lpnavi->MenuItem("kubuninteg")->trigger();
-  EXPECT_EQ(modes.CalculusActive, 1);
-  EXPECT_EQ(calls, std::vector<std::string>{"riemann"});
-}
-
 TEST_F(NavigatorCommandsTest, TheIntervalButtonShowsThePanelInIntervalMode) {
   TValueNode* tail = nullptr;
   AppendValueNode(tail, 1, 2);
@@ -550,6 +537,28 @@ TEST_F(NavigatorCommandsTest, TheIntervalButtonShowsThePanelInIntervalMode) {
   EXPECT_EQ(windows->Panel().windowTitle(), QString::fromUtf8("区間設定"));
   EXPECT_EQ(doc.IntervalMode, 1);
   EXPECT_EQ(Timer1().JobCode, job::IntervalEntry);  // the bounds are asked on the next tick
+}
+
+TEST_F(NavigatorCommandsTest, TheCalculusMenuOpensTheMeanRateOfChange) {
+  AddTestEntry(kKindExplicit, {"x^2"});
+  lpnavi->RebuildEquationList();
+  const TViewRange view = doc.ViewRange;
+  lpnavi->MenuItem("henkaritu")->trigger();
+  ASSERT_TRUE(CalculusWindowOpen());
+  EXPECT_EQ(modes.AnimationMode, 3);
+  EXPECT_EQ(modes.CalculusActive, 1);
+  EXPECT_EQ(CalculusWindow()->x(), graph->x() + graph->frameGeometry().width());
+  AnswerKeyboard("点Ａのｘ座標の入力", "1");
+  AnswerKeyboard("点Ｂのｘ座標の入力", "2");
+  ASSERT_TRUE(timer->advanceToNextTick());
+  EXPECT_EQ(static_cast<QLabel*>(CalculusWindow()->Component("heilabel"))->text(), "3.0000");
+  // The value box on the graph: light yellow at its corner.
+  EXPECT_EQ(Drawing().pixelColor(7, 20), QColor(0xFF, 0xFF, 0xD2));
+  CalculusWindow()->close();
+  EXPECT_EQ(modes.AnimationMode, 6);
+  EXPECT_EQ(modes.CalculusActive, 0);
+  EXPECT_EQ(doc.ViewRange, view);
+  EXPECT_NE(Drawing().pixelColor(7, 20), QColor(0xFF, 0xFF, 0xD2));
 }
 
 TEST_F(NavigatorCommandsTest, SoundItemsShowForFilledSlotsAndPlayAndSaveTheirImage) {

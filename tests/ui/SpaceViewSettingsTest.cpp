@@ -14,7 +14,6 @@
 #include "platform/Sjis.h"
 #include "render/SpaceFixture.h"
 #include "render/SurfaceGrid.h"
-#include "ui/MenuWindowHooks.h"
 #include "ui/ProgramWindowsFixture.h"
 #include "ui/SpaceViewSettingsModel.h"
 #include "ui/Thanni3d.h"

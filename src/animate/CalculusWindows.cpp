@@ -1,0 +1,49 @@
+#include "animate/CalculusWindows.h"
+
+#include <QPointer>
+
+#include "animate/CalculusDrawing.h"
+#include "animate/Tintegnavi.h"
+#include "formula/DocumentState.h"
+#include "render/RedrawPipeline.h"
+
+namespace {
+
+QPointer<Tintegnavi> window;
+CalculusWindowHooks* hooks = nullptr;
+platform::QtEventPump pump;
+
+void Open(CalculusSet set, uint8_t animationMode) {
+  CloseCalculusWindow();
+  modes.AfterImageOn = 0;
+  modes.AnimationMode = animationMode;
+  if (set == CalculusSet::Riemann) ui.SubFormOpen = 1;
+  PrepareRedraw();
+  RedrawToBackBitmap();
+  RefreshGraphPicture();
+  window = new Tintegnavi(set, Timer1(), pump, hooks);
+  int left = window->x(), top = window->y();
+  if (hooks) hooks->PlaceWindow(left, top);
+  window->move(left, top);
+  Timer1().SetInterval(kReleasedInterval);
+  window->show();
+  window->raise();
+}
+
+}  // namespace
+
+void OpenMeanRateNavi() { Open(CalculusSet::MeanRate, 3); }
+void OpenRiemannSumNavi() { Open(CalculusSet::Riemann, 2); }
+void OpenIntegralTheoremNavi() { Open(CalculusSet::Integral, 4); }
+
+void CloseCalculusWindow() {
+  if (CalculusWindowOpen()) window->close();
+}
+
+bool CalculusWindowOpen() { return window && window->isVisible(); }
+
+Tintegnavi* CalculusWindow() { return window; }
+
+void FreeCalculusWindow() { delete window; }
+
+void SetCalculusWindowHooks(CalculusWindowHooks* h) { hooks = h; }

@@ -1,3 +1,0 @@
-#include "ui/MenuWindowHooks.h"
-
-TMenuWindowHooks MenuWindowHooks;
