@@ -6,6 +6,7 @@ uint64_t nodesMade = 0;
 
 Tfrec* MakeNode(int32_t code) {
   ++nodesMade;
+  NoteTreeEdit();
   Tfrec* n = new Tfrec;
   n->code = code;
   return n;
@@ -26,6 +27,7 @@ void CopyFields(const Tfrec* from, Tfrec* to) {
 }  // namespace
 
 uint64_t TreeNodesMade() { return nodesMade; }
+
 
 Tfrec* NewBinaryNode(int32_t code, Tfrec* left, Tfrec* right, int mode) {
   if (mode == 1) return nullptr;
@@ -105,6 +107,7 @@ void DisposeTree(Tfrec*& tree) {
   // is visited a bounded number of times and no stack is needed.
   Tfrec* n = tree;
   tree = nullptr;
+  if (n) NoteTreeEdit();
   while (n) {
     if (Tfrec* l = n->left) {
       n->left = l->right;

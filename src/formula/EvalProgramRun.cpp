@@ -1,0 +1,435 @@
+// Running a compiled program (EvalProgram.h).
+#include <cstdlib>
+#include <cstring>
+
+#include "formula/DocumentState.h"
+#include "formula/EvalProgram.h"
+#include "formula/EvaluatorRules.h"
+
+namespace evaluator {
+
+namespace {
+
+// An operand as the rules see it: its validity and crossings, its relation mark and the
+// value it had before this run. No operand has an exact fraction: a run that meets one
+// below the root is left to the recursive evaluator.
+struct Operand {
+  uint8_t valid, zeroCrossed, poleCrossed;
+  static constexpr uint8_t exact = 0;
+  static constexpr int32_t num = 1, den = 1;
+  uint8_t hasRelation;
+  const Extended& prevValue;
+  const Tfrec* node;
+};
+
+[[maybe_unused]] const Tfrec* TreeOf(const Operand* o) { return o->node; }
+
+// The node an instruction computes, as the rules see it: its previous value and validity
+// from the tree, its new crossings and exact fraction.
+struct Computed {
+  int32_t code;
+  const Extended& prevValue;
+  uint8_t valid;
+  uint8_t zeroCrossed = 0, poleCrossed = 0, exact = 0;
+  int32_t num = 1, den = 1;
+};
+
+constexpr ValueFlags Defined{1, 0, 0};
+
+// A run: the two values on top of the stack are its own fields, kept in registers, since
+// the run is inlined whole into RunProgram; besides them what it keeps for the tree.
+class Run {
+ public:
+  Run(Program& p, Tfrec* root, const EvalPoint& at)
+      : p_(p), root_(root), coordinates_{&at.x, &at.y, &at.z}, written_(p.written.data()) {}
+
+  [[gnu::always_inline]] Extended Go(bool& ran) {
+    const uint8_t lineContinues = eng.LineContinues, validityChanged = eng.ValidityChanged;
+    eng.EvalOK = 1;
+    const Instruction* const begin = p_.code.data();
+    const Instruction* const end = begin + p_.code.size();
+    for (const Instruction* in = begin; in != end; ++in) {
+      if (in->shortPath && Short(*in)) continue;
+      switch (in->op) {
+        case Op::Hold:
+          below_ = top_;
+          belowFlags_ = topFlags_;
+          break;
+        case Op::Push:
+          p_.deepValues[deep_] = below_;
+          p_.deepFlags[deep_] = belowFlags_;
+          ++deep_;
+          below_ = top_;
+          belowFlags_ = topFlags_;
+          break;
+        case Op::Pop:
+          --deep_;
+          below_ = p_.deepValues[deep_];
+          belowFlags_ = p_.deepFlags[deep_];
+          break;
+        case Op::Guard:
+          if (Skip(*in)) in = begin + in->skipTo - 1;
+          break;
+        default:
+          ByRules(*in);
+          break;
+      }
+    }
+    ran = eng.EvalOK && !faultPending;
+    if (!ran) {
+      eng.LineContinues = lineContinues;
+      eng.ValidityChanged = validityChanged;
+      faultPending = false;
+      return 0;
+    }
+    Commit();
+    eng.EvalDrawable = root_->valid;
+    return top_;
+  }
+
+ private:
+  // ---- operands ----
+
+  // A coordinate is an error when it is not a number, and compares its sign with its
+  // previous value's where that is read.
+  [[gnu::always_inline]] ValueFlags CoordinateFlags(const Source& s) {
+    const Extended& c = *coordinates_[s.axis];
+    ValueFlags f = Defined;
+    if (!StoredFinite(c)) eng.EvalOK = 0;
+    if (s.crossing && StoredSign(s.node->value) * StoredSign(c) <= 0) f.zeroCrossed = 1;
+    if (s.slot >= 0) {
+      CopyExtended(p_.keptValues[s.slot], c);
+      Written(s.slot, 1);
+    }
+    return f;
+  }
+
+  // A term c*x^n, x^n, c*x or (c*x)^n, computed by Multiply's and Power's common cases.
+  // Their rare cases (a power of 0, which is exact, and an overflow) are left to the
+  // recursive evaluator.
+  [[gnu::always_inline]] Extended TermValue(const Source& s) {
+    const Extended& x = *coordinates_[s.axis];
+    if (!StoredFinite(x)) eng.EvalOK = 0;
+    Extended v;
+    if (!s.powered) {
+      v = s.constant * x;
+    } else if (s.coefficientInside) {
+      const Extended base = s.constant * x;
+      if (base == 0) eng.EvalOK = 0;
+      v = WholePower(base, s.exponent);
+    } else {
+      if (x == 0) eng.EvalOK = 0;
+      v = WholePower(x, s.exponent);
+      if (s.hasCoefficient) v = s.constant * v;
+    }
+    if (!xmath::IsFinite(v)) eng.EvalOK = 0;
+    return v;
+  }
+
+  template <From K>
+  [[gnu::always_inline]] Extended ValueOf(const Source& s) {
+    if constexpr (K == From::Top) return top_;
+    if constexpr (K == From::Below) return below_;
+    if constexpr (K == From::Constant) return s.constant;
+    if constexpr (K == From::Coordinate) return *coordinates_[s.axis];
+    if constexpr (K == From::Term) return TermValue(s);
+  }
+
+  template <From K>
+  [[gnu::always_inline]] ValueFlags FlagsOf(const Source& s) {
+    if constexpr (K == From::Top) return topFlags_;
+    if constexpr (K == From::Below) return belowFlags_;
+    if constexpr (K == From::Constant) {
+      if (s.slot >= 0) Keep(s.slot, s.constant, 1);
+      return Defined;
+    }
+    if constexpr (K == From::Coordinate) return CoordinateFlags(s);
+    if constexpr (K == From::Term) return Defined;
+  }
+
+  // Any operand.
+  [[gnu::always_inline]] Extended ValueOf(const Source& s) {
+    switch (s.from) {
+      case From::Top: return top_;
+      case From::Below: return below_;
+      case From::Constant: return s.constant;
+      case From::Coordinate: return *coordinates_[s.axis];
+      case From::Term: return TermValue(s);
+      case From::Long: return *s.longValue;
+      default: return *s.floatValue;
+    }
+  }
+
+  [[gnu::always_inline]] Operand OperandOf(const Source& s, Extended v) {
+    ValueFlags f;
+    switch (s.from) {
+      case From::Top: f = topFlags_; break;
+      case From::Below: f = belowFlags_; break;
+      case From::Coordinate: f = CoordinateFlags(s); break;
+      case From::Term: f = Defined; break;
+      default:
+        f = Defined;
+        // t and the parameters that are not numbers are an error, as in the recursive
+        // evaluator.
+        if (s.checked && !xmath::IsFinite(v)) eng.EvalOK = 0;
+        if (s.slot >= 0) Keep(s.slot, v, 1);
+        break;
+    }
+    return Operand{f.valid, f.zeroCrossed, f.poleCrossed, s.hasRelation, s.node->value, s.node};
+  }
+
+  // ---- the short paths ----
+
+  [[gnu::always_inline]] void Done(const Instruction& in, Extended result, ValueFlags flags) {
+    topFlags_ = flags;
+    if (in.slot >= 0) Keep(in.slot, result, flags.valid);
+    top_ = result;
+  }
+
+  // AddOrSubtract's common case: defined operands without poles.
+  [[gnu::always_inline]] bool SumOf(const Instruction& in, Extended L, ValueFlags lf, Extended R, ValueFlags rf) {
+    if (!(lf.valid & rf.valid) || (lf.poleCrossed | rf.poleCrossed)) return false;
+    const Extended result = in.subtract ? L - R : L + R;
+    if (!xmath::IsFinite(result)) return false;
+    uint8_t zero = 0;
+    if (in.crossing && StoredSign(in.node->value) * SignOf(result) <= 0) zero = 1;
+    Done(in, result, ValueFlags{1, zero, 0});
+    return true;
+  }
+
+  // Multiply's common case.
+  [[gnu::always_inline]] bool ProductOf(const Instruction& in, Extended L, ValueFlags lf, Extended R,
+                                        ValueFlags rf) {
+    const Extended result = L * R;
+    if (!xmath::IsFinite(result)) return false;
+    const uint8_t zero = lf.zeroCrossed | rf.zeroCrossed;
+    Done(in, result,
+         ValueFlags{static_cast<uint8_t>(lf.valid & rf.valid), zero,
+                    static_cast<uint8_t>((lf.poleCrossed | rf.poleCrossed) & !zero)});
+    return true;
+  }
+
+  // Divide's common case.
+  [[gnu::always_inline]] bool QuotientOf(const Instruction& in, Extended L, ValueFlags lf, Extended R,
+                                         ValueFlags rf) {
+    if (R == 0) return false;
+    const Extended result = L / R;
+    if (!xmath::IsFinite(result)) return false;
+    ValueFlags out{static_cast<uint8_t>(lf.valid & rf.valid), 0, 0};
+    QuotientFlags(&out, &lf, &rf);
+    Done(in, result, out);
+    return true;
+  }
+
+  // Power's common case: a whole exponent from 1 to 99999 of a base that is not 0.
+  [[gnu::always_inline]] bool PowerOf(const Instruction& in, Extended L, ValueFlags lf) {
+    if (L == 0) return false;
+    const Extended result = WholePower(L, in.exponent);
+    if (!xmath::IsFinite(result)) return false;
+    Done(in, result, lf);
+    return true;
+  }
+
+  template <Fast F, From L, From R>
+  [[gnu::always_inline]] bool ShortOf(const Instruction& in) {
+    const ValueFlags rf = FlagsOf<R>(in.right);
+    if constexpr (F == Fast::Negate) {
+      if (!rf.valid) return false;
+      Done(in, -ValueOf<R>(in.right), rf);
+      return true;
+    } else if constexpr (F == Fast::Power) {
+      const ValueFlags lf = FlagsOf<L>(in.left);
+      return PowerOf(in, ValueOf<L>(in.left), lf);
+    } else {
+      const ValueFlags lf = FlagsOf<L>(in.left);
+      const Extended lv = ValueOf<L>(in.left), rv = ValueOf<R>(in.right);
+      if constexpr (F == Fast::Sum) return SumOf(in, lv, lf, rv, rf);
+      if constexpr (F == Fast::Product) return ProductOf(in, lv, lf, rv, rf);
+      if constexpr (F == Fast::Quotient) return QuotientOf(in, lv, lf, rv, rf);
+    }
+  }
+
+  // The short path of the instruction; false when it does not apply.
+  [[gnu::always_inline]] bool Short(const Instruction& in) {
+#define EVAL_SHORT(F, L, R) \
+  case ShortPath(Fast::F, From::L, From::R): return ShortOf<Fast::F, From::L, From::R>(in);
+#define EVAL_SHORT_BINARY(F)                                                                                    \
+  EVAL_SHORT(F, Top, Constant)                                                                                  \
+  EVAL_SHORT(F, Top, Coordinate) EVAL_SHORT(F, Top, Below) EVAL_SHORT(F, Constant, Top)                         \
+  EVAL_SHORT(F, Coordinate, Top) EVAL_SHORT(F, Constant, Coordinate) EVAL_SHORT(F, Coordinate, Constant)        \
+  EVAL_SHORT(F, Coordinate, Coordinate) EVAL_SHORT(F, Constant, Constant)
+#define EVAL_SHORT_TERMS                                                                                        \
+  EVAL_SHORT(Sum, Top, Term)                                                                                    \
+  EVAL_SHORT(Sum, Term, Top) EVAL_SHORT(Sum, Term, Term) EVAL_SHORT(Sum, Term, Constant)                        \
+  EVAL_SHORT(Sum, Constant, Term) EVAL_SHORT(Sum, Term, Coordinate) EVAL_SHORT(Sum, Coordinate, Term)
+    switch (in.shortPath) {
+      EVAL_SHORT_BINARY(Sum)
+      EVAL_SHORT_TERMS
+      EVAL_SHORT_BINARY(Product)
+      EVAL_SHORT_BINARY(Quotient)
+      EVAL_SHORT(Power, Top, Constant)
+      EVAL_SHORT(Power, Coordinate, Constant)
+      EVAL_SHORT(Negate, Top, Top)
+      EVAL_SHORT(Negate, Top, Coordinate)
+      default: return false;
+    }
+#undef EVAL_SHORT_TERMS
+#undef EVAL_SHORT_BINARY
+#undef EVAL_SHORT
+  }
+
+  // ---- the rules ----
+
+  // An instruction that computes a node by its operator's rules.
+  [[gnu::always_inline]] void ByRules(const Instruction& in) {
+    const Extended R = ValueOf(in.right);
+    const Operand r = OperandOf(in.right, R);
+    Computed t{in.code, in.node->value, in.node->valid};
+    uint8_t v = 1;
+    Extended result;
+    if (in.op == Op::Unary) {
+      result = Unary(&t, &r, R, v);
+      // An undefined result is the recursive evaluator's fault to report.
+      if (!xmath::IsFinite(result)) eng.EvalOK = 0;
+    } else if (in.op == Op::Factorial) {
+      result = Factorial(&r, R, v);
+    } else if (in.op == Op::Leaf) {
+      top_ = R;
+      topFlags_ = ValueFlags{1, r.zeroCrossed, 0};
+      return;
+    } else {
+      const Extended L = ValueOf(in.left);
+      const Operand l = OperandOf(in.left, L);
+      result = Combine(&t, &l, &r, L, R, v);
+    }
+    topFlags_ = ValueFlags{v, t.zeroCrossed, t.poleCrossed};
+    // An exact fraction is kept for the root's fields; below the root the recursive
+    // evaluator carries it on.
+    if (t.exact) {
+      if (in.node == root_)
+        exact_ = RootFraction(t);
+      else
+        eng.EvalOK = 0;
+    }
+    if (in.slot >= 0) Keep(in.slot, result, v);
+    top_ = result;
+  }
+
+  // Exactness is given up beyond the limit (figure formulas are off already).
+  static TFraction RootFraction(const Computed& t) {
+    const bool small = std::llabs(t.num) <= 10000 && std::llabs(t.den) <= 10000;
+    return TFraction{static_cast<uint8_t>(small ? 1 : 0), t.num, t.den};
+  }
+
+  // A product whose right operand is undefined is undefined without its left operand, and
+  // its right operand reads 0 from now on. False when the product is defined.
+  [[gnu::always_inline]] bool Skip(const Instruction& in) {
+    if (topFlags_.valid) return false;
+    if (in.rightSlot >= 0) p_.keptValues[in.rightSlot] = 0;
+    if (in.node == root_)
+      rootSkipped_ = true;
+    else if (in.slot >= 0)
+      Keep(in.slot, 0, 0);
+    top_ = 0;
+    topFlags_ = ValueFlags{0};
+    return true;
+  }
+
+  // ---- what the run keeps for the tree ----
+
+  [[gnu::always_inline]] void Keep(int32_t slot, Extended value, uint8_t valid) {
+    p_.keptValues[slot] = value;
+    Written(slot, valid);
+  }
+
+  [[gnu::always_inline]] void Written(int32_t slot, uint8_t valid) {
+    p_.keptValidity[slot] = valid;
+    written_[count_++] = slot;
+  }
+
+  // Writes what the run kept into the tree, and the root's fields.
+  [[gnu::always_inline]] void Commit() {
+    for (int32_t i = 0; i < count_; ++i) {
+      const int32_t slot = written_[i];
+      const evaluator::Keep& k = p_.keeps[slot];
+      if (k.value) CopyExtended(k.node->value, p_.keptValues[slot]);
+      if (k.valid) k.node->valid = p_.keptValidity[slot];
+    }
+    Tfrec* root = root_;
+    if (rootSkipped_) {
+      root->value = 0;
+      root->valid = 0;
+    } else {
+      CopyExtended(root->prevValue, root->value);
+      root->value = top_;
+      root->valid = topFlags_.valid;
+    }
+    root->zeroCrossed = topFlags_.zeroCrossed;
+    root->poleCrossed = topFlags_.poleCrossed;
+    root->exact = exact_.exact;
+    root->num = exact_.num;
+    root->den = exact_.den;
+  }
+
+  // Set by the first instruction (top) and by the first Hold (below).
+  Extended top_, below_;
+  ValueFlags topFlags_, belowFlags_;
+  Program& p_;
+  Tfrec* root_;
+  const Extended* coordinates_[3];
+  int32_t* written_;
+  int32_t count_ = 0;
+  size_t deep_ = 0;
+  bool rootSkipped_ = false;
+  TFraction exact_{0, 1, 1};
+};
+
+// The same 80-bit value, bit for bit.
+inline bool SameBits(const Extended& a, const Extended& b) {
+  uint64_t am, bm;
+  uint16_t ae, be;
+  std::memcpy(&am, &a, 8);
+  std::memcpy(&bm, &b, 8);
+  std::memcpy(&ae, reinterpret_cast<const char*>(&a) + 8, 2);
+  std::memcpy(&be, reinterpret_cast<const char*>(&b) + 8, 2);
+  return am == bm && ae == be;
+}
+
+bool ShapeMatches(const Program& p) {
+  for (const ShapeCheck& c : p.shape) {
+    const Tfrec* t = c.node;
+    if (t->left != c.left || t->right != c.right || t->code != c.code) return false;
+    if (c.constant && !SameBits(t->value, c.value)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Program* ProgramAfterChanges(Tfrec* root) {
+  ProgramCache& cache = root->program;
+  if (cache.program) {
+    Program* p = cache.program;
+    const uint64_t edits = TreeEdits();
+    if (ShapeMatches(*p)) {
+      p->checkedAt = edits;
+      return p;
+    }
+    // Changed in place since it was compiled.
+    cache.Drop();
+  } else if (cache.evaluations == ProgramCache::Unsupported) {
+    return nullptr;
+  } else if (cache.evaluations++ == 0) {
+    // A tree evaluated once is not worth compiling.
+    return nullptr;
+  }
+  cache.program = CompileProgram(root);
+  if (!cache.program) cache.evaluations = ProgramCache::Unsupported;
+  return cache.program;
+}
+
+Extended RunProgram(Program& program, Tfrec* root, const EvalPoint& at, bool& ran) {
+  return Run(program, root, at).Go(ran);
+}
+
+}  // namespace evaluator
