@@ -97,11 +97,21 @@ class Run {
     ValueFlags f = Defined;
     if (!StoredFinite(c)) eng.EvalOK = 0;
     if (s.crossing && StoredSign(s.node->value) * StoredSign(c) <= 0) f.zeroCrossed = 1;
-    if (s.slot >= 0) {
-      CopyExtended(p_.keptValues[s.slot], c);
-      Written(s.slot, 1);
-    }
     return f;
+  }
+
+  // Keeps a leaf operand's value for the tree, where a later evaluation reads it.
+  template <From K>
+  [[gnu::always_inline]] void KeepLeaf(const Source& s) {
+    if constexpr (K == From::Constant || K == From::Coordinate) {
+      if (s.slot < 0) return;
+      if constexpr (K == From::Constant)
+        Keep(s.slot, s.constant, 1);
+      else {
+        CopyExtended(p_.keptValues[s.slot], *coordinates_[s.axis]);
+        Written(s.slot, 1);
+      }
+    }
   }
 
   // A term c*x^n, x^n, c*x or (c*x)^n, computed by Multiply's and Power's common cases.
@@ -139,10 +149,7 @@ class Run {
   [[gnu::always_inline]] ValueFlags FlagsOf(const Source& s) {
     if constexpr (K == From::Top) return topFlags_;
     if constexpr (K == From::Below) return belowFlags_;
-    if constexpr (K == From::Constant) {
-      if (s.slot >= 0) Keep(s.slot, s.constant, 1);
-      return Defined;
-    }
+    if constexpr (K == From::Constant) return Defined;
     if constexpr (K == From::Coordinate) return CoordinateFlags(s);
     if constexpr (K == From::Term) return Defined;
   }
@@ -165,7 +172,10 @@ class Run {
     switch (s.from) {
       case From::Top: f = topFlags_; break;
       case From::Below: f = belowFlags_; break;
-      case From::Coordinate: f = CoordinateFlags(s); break;
+      case From::Coordinate:
+        f = CoordinateFlags(s);
+        KeepLeaf<From::Coordinate>(s);
+        break;
       case From::Term: f = Defined; break;
       default:
         f = Defined;
@@ -230,23 +240,29 @@ class Run {
     return true;
   }
 
+  // The short path; its leaf operands are kept once it has succeeded.
   template <Fast F, From L, From R>
   [[gnu::always_inline]] bool ShortOf(const Instruction& in) {
     const ValueFlags rf = FlagsOf<R>(in.right);
+    bool done;
     if constexpr (F == Fast::Negate) {
-      if (!rf.valid) return false;
-      Done(in, -ValueOf<R>(in.right), rf);
-      return true;
+      done = rf.valid;
+      if (done) Done(in, -ValueOf<R>(in.right), rf);
     } else if constexpr (F == Fast::Power) {
       const ValueFlags lf = FlagsOf<L>(in.left);
-      return PowerOf(in, ValueOf<L>(in.left), lf);
+      done = PowerOf(in, ValueOf<L>(in.left), lf);
     } else {
       const ValueFlags lf = FlagsOf<L>(in.left);
       const Extended lv = ValueOf<L>(in.left), rv = ValueOf<R>(in.right);
-      if constexpr (F == Fast::Sum) return SumOf(in, lv, lf, rv, rf);
-      if constexpr (F == Fast::Product) return ProductOf(in, lv, lf, rv, rf);
-      if constexpr (F == Fast::Quotient) return QuotientOf(in, lv, lf, rv, rf);
+      if constexpr (F == Fast::Sum) done = SumOf(in, lv, lf, rv, rf);
+      if constexpr (F == Fast::Product) done = ProductOf(in, lv, lf, rv, rf);
+      if constexpr (F == Fast::Quotient) done = QuotientOf(in, lv, lf, rv, rf);
     }
+    if (done) {
+      KeepLeaf<L>(in.left);
+      KeepLeaf<R>(in.right);
+    }
+    return done;
   }
 
   // The short path of the instruction; false when it does not apply.
