@@ -62,10 +62,17 @@ enum class Op : uint8_t {
   Binary,      // the other operators of two operands
   Unary,       // the functions and the unary minus
   Factorial,
-  Hold,        // below := top
-  Push,        // the value below goes deeper; below := top
-  Pop,         // below := the value deeper down
   Guard,       // a product whose right operand (top) is undefined skips its left one
+};
+
+// How an instruction moves the stack besides its own result. The first instruction of a
+// left operand holds the right operand computed before it; the instruction that uses both
+// takes the held one back.
+enum class Stacking : uint8_t {
+  None,
+  Hold,  // before: below := top
+  Push,  // before: the value below goes deeper; below := top
+  Pop,   // after: below := the value deeper down
 };
 
 // The commonest instructions, run by a short path of their own while their operands are
@@ -79,6 +86,7 @@ enum class Fast : uint8_t {
   Quotient,
   Power,     // by a whole number from 1 to 99999
   Negate,
+  Relation,  // the comparisons, "and" and "or"
 };
 
 // The short path and its operands in one number, for the run's choice.
@@ -91,12 +99,15 @@ struct Instruction {
   uint16_t shortPath = 0;  // ShortPath of the instruction, 0 when it has none
   bool subtract = false;   // a difference
   bool crossing = false;   // the node's zero crossing is read
+  bool plain = false;      // both operands are defined and cross no pole, whatever the point
+  Stacking stacking = Stacking::None;
   int32_t code = 0;
   int64_t exponent = 0;    // the whole exponent of a fast power
   Tfrec* node = nullptr;
   int32_t slot = -1;       // where the node's value and validity are kept, -1 when not
   int32_t skipTo = 0;      // Guard: the instruction after the product
   int32_t rightSlot = -1;  // Guard: the slot of the product's right operand
+  int32_t skipSlots[2] = {0, 0};  // Guard: the slots of the product's left operand
   Source left, right;
 };
 
@@ -118,11 +129,15 @@ struct ShapeCheck {
   Extended value = 0;
 };
 
-// The state of a value on the stack besides the value itself.
-struct ValueFlags {
-  uint8_t valid = 1;
-  uint8_t zeroCrossed = 0;
-  uint8_t poleCrossed = 0;
+// The state of a value on the stack besides the value itself: its validity and its
+// crossings, as bits.
+using Flags = uint8_t;
+inline constexpr Flags Valid = 1, ZeroCrossed = 2, PoleCrossed = 4;
+
+// A value set aside during a run: kept for the tree, or held deeper in the stack.
+struct Stored {
+  Extended value = 0;
+  Flags flags = Valid;
 };
 
 struct Program {
@@ -131,11 +146,9 @@ struct Program {
   std::vector<Keep> keeps;        // by slot
   uint64_t checkedAt = 0;         // TreeEdits() when the shape was last checked
   // Storage for a run, sized when compiled: nothing is allocated while a program runs.
-  std::vector<Extended> keptValues;
-  std::vector<uint8_t> keptValidity;
-  std::vector<int32_t> written;  // the slots a run has filled
-  std::vector<Extended> deepValues;
-  std::vector<ValueFlags> deepFlags;
+  std::vector<Stored> kept;       // by slot: the value and validity kept for the tree
+  std::vector<const int32_t*> skipped;  // the slot ranges a run has skipped, one per guard
+  std::vector<Stored> deep;       // the stack below its top two values
 };
 
 // ProgramOf when trees may have changed since the program was last checked, or the tree
@@ -152,10 +165,5 @@ inline Program* ProgramOf(Tfrec* root) {
 
 // Compiles the tree; nullptr when it holds a node that programs do not cover.
 Program* CompileProgram(Tfrec* root);
-
-// Runs the program at the point and returns EvaluateTree's result; the tree and the
-// evaluation flags are left as the recursive evaluator leaves them. `ran` is false when the
-// run met what it leaves to the recursive evaluator: nothing has changed then.
-Extended RunProgram(Program& program, Tfrec* root, const EvalPoint& at, bool& ran);
 
 }  // namespace evaluator

@@ -1,5 +1,4 @@
 // Compiling an expression tree into a program (EvalProgram.h).
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -134,17 +133,15 @@ bool IsWholeExponent(const Tfrec* t) {
   return e >= 1 && e < 100000 && e == static_cast<Extended>(static_cast<int64_t>(e));
 }
 
-// What a subtree can do, found before it is compiled.
-struct Facts {
-  bool pole = false;      // its root can report a pole crossing
-  bool relation = false;  // it holds a relation
-};
-
+// What a subtree can do, found before it is compiled and noted on its root: whether the
+// root can report a pole crossing, and whether the subtree holds a relation.
 class TreeFacts {
  public:
-  explicit TreeFacts(const Tfrec* root) {
+  explicit TreeFacts(Tfrec* root) {
     // Post-order by a loop: operands before the node.
-    std::vector<std::pair<const Tfrec*, bool>> stack{{root, false}};
+    std::vector<std::pair<Tfrec*, bool>> stack;
+    stack.reserve(64);
+    stack.push_back({root, false});
     while (!stack.empty()) {
       auto [t, visited] = stack.back();
       stack.pop_back();
@@ -155,28 +152,33 @@ class TreeFacts {
         stack.push_back({t->right, false});
         continue;
       }
-      facts_[t] = Of(t);
+      t->program.facts = Of(t);
+      ++nodes;
     }
   }
 
-  const Facts& operator[](const Tfrec* t) const { return facts_.at(t); }
-  bool Pole(const Tfrec* t) const { return t && (*this)[t].pole; }
-  bool Relation(const Tfrec* t) const { return t && (*this)[t].relation; }
+  size_t nodes = 0;
+
+  static bool Pole(const Tfrec* t) { return t && (t->program.facts & PoleBit); }
+  static bool Relation(const Tfrec* t) { return t && (t->program.facts & RelationBit); }
 
  private:
-  Facts Of(const Tfrec* t) const {
-    Facts f;
-    f.relation = node::IsRelation(t->code) || Relation(t->left) || Relation(t->right);
+  static constexpr uint8_t PoleBit = 1, RelationBit = 2;
+
+  static uint8_t Of(const Tfrec* t) {
+    const bool relation = node::IsRelation(t->code) || Relation(t->left) || Relation(t->right);
     const bool operandPole = Pole(t->left) || Pole(t->right);
-    if (!t->left && !t->right) return f;
-    if (!t->left) {
+    bool pole = false;
+    if (!t->left && !t->right) {
+      pole = false;
+    } else if (!t->left) {
       switch (t->code) {
         case node::Tan:
         case node::Sec:
         case node::Cosec:
         case node::Cotan:
         case node::Log:
-        case node::Artanh: f.pole = true; break;
+        case node::Artanh: pole = true; break;
         case node::Negate:
         case node::Identity:
         case node::Sqrt:
@@ -187,23 +189,21 @@ class TreeFacts {
         case node::Int:
         case node::Intc:
         case node::Frac:
-        case node::Exp: f.pole = operandPole; break;
+        case node::Exp: pole = operandPole; break;
         default: break;
       }
-      return f;
+    } else {
+      switch (t->code) {
+        case node::Sum:
+        case node::Difference:
+        case node::Product: pole = operandPole; break;
+        case node::Quotient: pole = true; break;  // a denominator crossing zero
+        case node::Power: pole = IsPositiveNumber(t->right) ? Pole(t->left) : true; break;
+        default: break;
+      }
     }
-    switch (t->code) {
-      case node::Sum:
-      case node::Difference:
-      case node::Product: f.pole = operandPole; break;
-      case node::Quotient: f.pole = true; break;  // a denominator crossing zero
-      case node::Power: f.pole = IsPositiveNumber(t->right) ? Pole(t->left) : true; break;
-      default: break;
-    }
-    return f;
+    return static_cast<uint8_t>((pole ? PoleBit : 0) | (relation ? RelationBit : 0));
   }
-
-  std::unordered_map<const Tfrec*, Facts> facts_;
 };
 
 Crossings CrossingsOfOperand(const Tfrec* parent, Shape shape, Crossings p, bool isLeft, const TreeFacts& facts) {
@@ -345,6 +345,7 @@ uint16_t ShortPathOf(const Instruction& in) {
     case Op::Sum: fast = Fast::Sum; break;
     case Op::Product: fast = Fast::Product; break;
     case Op::Quotient: fast = Fast::Quotient; break;
+    case Op::Relation: fast = Fast::Relation; break;
     case Op::Power: {
       // A whole exponent from 1 to 99999, written as a number, of the top or a coordinate.
       const Extended e = r.constant;
@@ -366,17 +367,18 @@ uint16_t ShortPathOf(const Instruction& in) {
 
 class Compiler {
  public:
-  explicit Compiler(Tfrec* root) : root_(root), facts_(root) {}
+  explicit Compiler(Tfrec* root) : root_(root), facts_(root) {
+    program_.code.reserve(2 * facts_.nodes);
+    program_.shape.reserve(facts_.nodes);
+    program_.keeps.reserve(facts_.nodes);
+  }
 
   Program* Run() {
     if (!Emit()) return nullptr;
     Program* p = new Program(std::move(program_));
-    p->keptValues.resize(p->keeps.size());
-    p->keptValidity.resize(p->keeps.size());
-    p->written.resize(p->keeps.size());
-    const size_t deep = maxHeld_ > 1 ? maxHeld_ - 1 : 0;
-    p->deepValues.resize(deep);
-    p->deepFlags.resize(deep);
+    p->kept.resize(p->keeps.size());
+    p->skipped.resize(guards_);
+    p->deep.resize(maxHeld_ > 1 ? maxHeld_ - 1 : 0);
     p->checkedAt = TreeEdits();
     return p;
   }
@@ -454,6 +456,13 @@ class Compiler {
     return leaf;
   }
 
+  // An operand that is always defined and crosses no pole: a leaf, a term, or a subtree
+  // without relations and poles.
+  static bool Plain(const Source& s) {
+    if (s.from != From::Top && s.from != From::Below) return true;
+    return !TreeFacts::Relation(s.node) && !TreeFacts::Pole(s.node);
+  }
+
   // An operand that is on the stack.
   static Source Stacked(From from, const Tfrec* t) {
     Source s;
@@ -473,16 +482,12 @@ class Compiler {
     in.right = right;
     in.subtract = in.code == node::Difference;
     in.crossing = f.crossings.zero;
+    in.plain = Plain(left) && Plain(right);
     in.shortPath = ShortPathOf(in);
     if (in.op == Op::Power && in.shortPath) in.exponent = static_cast<int64_t>(in.right.constant);
+    in.stacking = std::exchange(stacking_, Stacking::None);
     program_.code.push_back(in);
     return program_.code.back();
-  }
-
-  void AddStackOp(Op op) {
-    Instruction in;
-    in.op = op;
-    program_.code.push_back(in);
   }
 
   // A product whose right operand may be undefined skips its left one then.
@@ -494,28 +499,36 @@ class Compiler {
     in.node = f.node;
     in.slot = f.slot;
     in.rightSlot = f.childSlot;
+    in.skipSlots[0] = static_cast<int32_t>(program_.keeps.size());
     program_.code.push_back(in);
+    ++guards_;
   }
 
+  // The next instruction, the first of a left operand, holds the value on top.
   void Hold() {
-    AddStackOp(held_ == 0 ? Op::Hold : Op::Push);
+    stacking_ = held_ == 0 ? Stacking::Hold : Stacking::Push;
     ++held_;
     if (held_ > maxHeld_) maxHeld_ = held_;
   }
 
+  // The instruction just added took the held value back.
   void Release() {
     --held_;
-    if (held_ > 0) AddStackOp(Op::Pop);
+    if (held_ > 0) program_.code.back().stacking = Stacking::Pop;
   }
 
   void Finish(Frame& f) {
-    if (f.guard >= 0) program_.code[f.guard].skipTo = static_cast<int32_t>(program_.code.size());
+    if (f.guard < 0) return;
+    Instruction& guard = program_.code[f.guard];
+    guard.skipTo = static_cast<int32_t>(program_.code.size());
+    guard.skipSlots[1] = static_cast<int32_t>(program_.keeps.size());
   }
 
   // Post-order, right operand first, as the recursive evaluator visits the nodes; by a
   // loop, so that a deep tree does not become a deep recursion.
   bool Emit() {
     std::vector<Frame> frames;
+    frames.reserve(32);
     size_t nodes = 0;
     auto visit = [&](Tfrec* t, const Frame* parent, bool isLeft) {
       const Shape shape = ShapeOf(t);
@@ -621,6 +634,8 @@ class Compiler {
   Program program_;
   int held_ = 0;
   int maxHeld_ = 0;
+  size_t guards_ = 0;
+  Stacking stacking_ = Stacking::None;
 };
 
 }  // namespace

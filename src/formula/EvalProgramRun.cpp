@@ -1,9 +1,10 @@
-// Running a compiled program (EvalProgram.h).
+// Running a compiled program (EvalProgram.h), and EvaluateTree, which runs one.
 #include <cstdlib>
 #include <cstring>
 
 #include "formula/DocumentState.h"
 #include "formula/EvalProgram.h"
+#include "formula/Evaluator.h"
 #include "formula/EvaluatorRules.h"
 
 namespace evaluator {
@@ -34,14 +35,28 @@ struct Computed {
   int32_t num = 1, den = 1;
 };
 
-constexpr ValueFlags Defined{1, 0, 0};
+// The bits of flags taken apart for the rules.
+struct FlagFields {
+  explicit FlagFields(Flags f)
+      : valid(f & Valid), zeroCrossed((f & ZeroCrossed) != 0), poleCrossed((f & PoleCrossed) != 0) {}
+  uint8_t valid, zeroCrossed, poleCrossed;
+};
+
+inline Flags FlagsOf(uint8_t valid, uint8_t zero, uint8_t pole) {
+  return static_cast<Flags>((valid ? Valid : 0) | (zero ? ZeroCrossed : 0) | (pole ? PoleCrossed : 0));
+}
+
+inline Operand OperandOf(Flags f, const Source& s) {
+  const FlagFields b(f);
+  return Operand{b.valid, b.zeroCrossed, b.poleCrossed, s.hasRelation, s.node->value, s.node};
+}
 
 // A run: the two values on top of the stack are its own fields, kept in registers, since
 // the run is inlined whole into RunProgram; besides them what it keeps for the tree.
 class Run {
  public:
   Run(Program& p, Tfrec* root, const EvalPoint& at)
-      : p_(p), root_(root), coordinates_{&at.x, &at.y, &at.z}, written_(p.written.data()) {}
+      : p_(p), root_(root), coordinates_{&at.x, &at.y, &at.z} {}
 
   [[gnu::always_inline]] Extended Go(bool& ran) {
     const uint8_t lineContinues = eng.LineContinues, validityChanged = eng.ValidityChanged;
@@ -49,30 +64,26 @@ class Run {
     const Instruction* const begin = p_.code.data();
     const Instruction* const end = begin + p_.code.size();
     for (const Instruction* in = begin; in != end; ++in) {
-      if (in->shortPath && Short(*in)) continue;
-      switch (in->op) {
-        case Op::Hold:
-          below_ = top_;
-          belowFlags_ = topFlags_;
-          break;
-        case Op::Push:
-          p_.deepValues[deep_] = below_;
-          p_.deepFlags[deep_] = belowFlags_;
-          ++deep_;
-          below_ = top_;
-          belowFlags_ = topFlags_;
-          break;
-        case Op::Pop:
-          --deep_;
-          below_ = p_.deepValues[deep_];
-          belowFlags_ = p_.deepFlags[deep_];
-          break;
-        case Op::Guard:
+      const Stacking stacking = in->stacking;
+      if (stacking == Stacking::Hold) {
+        below_ = top_;
+        belowFlags_ = topFlags_;
+      } else if (stacking == Stacking::Push) {
+        p_.deep[deep_++] = Stored{below_, belowFlags_};
+        below_ = top_;
+        belowFlags_ = topFlags_;
+      }
+      if (!in->shortPath || !Short(*in)) {
+        if (in->op == Op::Guard) {
           if (Skip(*in)) in = begin + in->skipTo - 1;
-          break;
-        default:
-          ByRules(*in);
-          break;
+          continue;
+        }
+        ByRules(*in);
+      }
+      if (stacking == Stacking::Pop) {
+        --deep_;
+        below_ = p_.deep[deep_].value;
+        belowFlags_ = p_.deep[deep_].flags;
       }
     }
     ran = eng.EvalOK && !faultPending;
@@ -92,12 +103,11 @@ class Run {
 
   // A coordinate is an error when it is not a number, and compares its sign with its
   // previous value's where that is read.
-  [[gnu::always_inline]] ValueFlags CoordinateFlags(const Source& s) {
+  [[gnu::always_inline]] Flags CoordinateFlags(const Source& s) {
     const Extended& c = *coordinates_[s.axis];
-    ValueFlags f = Defined;
     if (!StoredFinite(c)) eng.EvalOK = 0;
-    if (s.crossing && StoredSign(s.node->value) * StoredSign(c) <= 0) f.zeroCrossed = 1;
-    return f;
+    if (s.crossing && StoredSign(s.node->value) * StoredSign(c) <= 0) return Valid | ZeroCrossed;
+    return Valid;
   }
 
   // Keeps a leaf operand's value for the tree, where a later evaluation reads it.
@@ -108,8 +118,8 @@ class Run {
       if constexpr (K == From::Constant)
         Keep(s.slot, s.constant, 1);
       else {
-        CopyExtended(p_.keptValues[s.slot], *coordinates_[s.axis]);
-        Written(s.slot, 1);
+        CopyExtended(p_.kept[s.slot].value, *coordinates_[s.axis]);
+        p_.kept[s.slot].flags = Valid;
       }
     }
   }
@@ -125,10 +135,10 @@ class Run {
       v = s.constant * x;
     } else if (s.coefficientInside) {
       const Extended base = s.constant * x;
-      if (base == 0) eng.EvalOK = 0;
+      if (base == 0) eng.EvalOK = 0;  // exact
       v = WholePower(base, s.exponent);
     } else {
-      if (x == 0) eng.EvalOK = 0;
+      if (StoredSign(x) == 0) eng.EvalOK = 0;  // exact
       v = WholePower(x, s.exponent);
       if (s.hasCoefficient) v = s.constant * v;
     }
@@ -146,12 +156,11 @@ class Run {
   }
 
   template <From K>
-  [[gnu::always_inline]] ValueFlags FlagsOf(const Source& s) {
+  [[gnu::always_inline]] Flags FlagsFrom(const Source& s) {
     if constexpr (K == From::Top) return topFlags_;
     if constexpr (K == From::Below) return belowFlags_;
-    if constexpr (K == From::Constant) return Defined;
+    if constexpr (K == From::Constant || K == From::Term) return Valid;
     if constexpr (K == From::Coordinate) return CoordinateFlags(s);
-    if constexpr (K == From::Term) return Defined;
   }
 
   // Any operand.
@@ -167,8 +176,8 @@ class Run {
     }
   }
 
-  [[gnu::always_inline]] Operand OperandOf(const Source& s, Extended v) {
-    ValueFlags f;
+  [[gnu::always_inline]] Operand AnyOperand(const Source& s, Extended v) {
+    Flags f = Valid;
     switch (s.from) {
       case From::Top: f = topFlags_; break;
       case From::Below: f = belowFlags_; break;
@@ -176,63 +185,82 @@ class Run {
         f = CoordinateFlags(s);
         KeepLeaf<From::Coordinate>(s);
         break;
-      case From::Term: f = Defined; break;
+      case From::Term: break;
       default:
-        f = Defined;
         // t and the parameters that are not numbers are an error, as in the recursive
         // evaluator.
         if (s.checked && !xmath::IsFinite(v)) eng.EvalOK = 0;
         if (s.slot >= 0) Keep(s.slot, v, 1);
         break;
     }
-    return Operand{f.valid, f.zeroCrossed, f.poleCrossed, s.hasRelation, s.node->value, s.node};
+    return OperandOf(f, s);
   }
 
   // ---- the short paths ----
 
-  [[gnu::always_inline]] void Done(const Instruction& in, Extended result, ValueFlags flags) {
+  [[gnu::always_inline]] void Done(const Instruction& in, Extended result, Flags flags) {
     topFlags_ = flags;
-    if (in.slot >= 0) Keep(in.slot, result, flags.valid);
+    if (in.slot >= 0) Keep(in.slot, result, flags & Valid);
     top_ = result;
   }
 
   // AddOrSubtract's common case: defined operands without poles.
-  [[gnu::always_inline]] bool SumOf(const Instruction& in, Extended L, ValueFlags lf, Extended R, ValueFlags rf) {
-    if (!(lf.valid & rf.valid) || (lf.poleCrossed | rf.poleCrossed)) return false;
-    const Extended result = in.subtract ? L - R : L + R;
+  // AddOrSubtract's common case: operands without poles.
+  [[gnu::always_inline]] bool SumOf(const Instruction& in, Extended L, Flags lf, Extended R, Flags rf) {
+    Extended result;
+    uint8_t v = 1;
+    if (in.plain) {
+      result = in.subtract ? L - R : L + R;
+    } else {
+      if ((lf | rf) & PoleCrossed) return false;
+      struct Validity {
+        uint8_t valid, hasRelation;
+      } l{static_cast<uint8_t>(lf & Valid), in.left.hasRelation}, r{static_cast<uint8_t>(rf & Valid),
+                                                                     in.right.hasRelation};
+      result = SumOrDifference(in.subtract, &l, &r, L, R, v);
+    }
     if (!xmath::IsFinite(result)) return false;
-    uint8_t zero = 0;
-    if (in.crossing && StoredSign(in.node->value) * SignOf(result) <= 0) zero = 1;
-    Done(in, result, ValueFlags{1, zero, 0});
+    Flags f = v ? Valid : 0;
+    if (in.crossing && StoredSign(in.node->value) * SignOf(result) <= 0) f |= ZeroCrossed;
+    Done(in, result, f);
+    return true;
+  }
+
+  // A comparison, "and" or "or" by its rule.
+  [[gnu::always_inline]] bool RelationOf(const Instruction& in, Extended L, Flags lf, Extended R, Flags rf) {
+    const Operand l = OperandOf(lf, in.left), r = OperandOf(rf, in.right);
+    Computed t{in.code, in.node->value, in.node->valid};
+    uint8_t v = 1;
+    const Extended result = Relation(&t, &l, &r, L, R, v);
+    Done(in, result, v ? Valid : 0);
     return true;
   }
 
   // Multiply's common case.
-  [[gnu::always_inline]] bool ProductOf(const Instruction& in, Extended L, ValueFlags lf, Extended R,
-                                        ValueFlags rf) {
+  [[gnu::always_inline]] bool ProductOf(const Instruction& in, Extended L, Flags lf, Extended R, Flags rf) {
     const Extended result = L * R;
     if (!xmath::IsFinite(result)) return false;
-    const uint8_t zero = lf.zeroCrossed | rf.zeroCrossed;
-    Done(in, result,
-         ValueFlags{static_cast<uint8_t>(lf.valid & rf.valid), zero,
-                    static_cast<uint8_t>((lf.poleCrossed | rf.poleCrossed) & !zero)});
+    const Flags both = lf | rf;
+    Flags f = (lf & rf & Valid) | (both & ZeroCrossed);
+    if (!(both & ZeroCrossed)) f |= both & PoleCrossed;
+    Done(in, result, f);
     return true;
   }
 
   // Divide's common case.
-  [[gnu::always_inline]] bool QuotientOf(const Instruction& in, Extended L, ValueFlags lf, Extended R,
-                                         ValueFlags rf) {
+  [[gnu::always_inline]] bool QuotientOf(const Instruction& in, Extended L, Flags lf, Extended R, Flags rf) {
     if (R == 0) return false;
     const Extended result = L / R;
     if (!xmath::IsFinite(result)) return false;
-    ValueFlags out{static_cast<uint8_t>(lf.valid & rf.valid), 0, 0};
-    QuotientFlags(&out, &lf, &rf);
-    Done(in, result, out);
+    const FlagFields l(lf), r(rf);
+    FlagFields out(lf & rf & Valid);
+    QuotientFlags(&out, &l, &r);
+    Done(in, result, FlagsOf(out.valid, out.zeroCrossed, out.poleCrossed));
     return true;
   }
 
   // Power's common case: a whole exponent from 1 to 99999 of a base that is not 0.
-  [[gnu::always_inline]] bool PowerOf(const Instruction& in, Extended L, ValueFlags lf) {
+  [[gnu::always_inline]] bool PowerOf(const Instruction& in, Extended L, Flags lf) {
     if (L == 0) return false;
     const Extended result = WholePower(L, in.exponent);
     if (!xmath::IsFinite(result)) return false;
@@ -243,18 +271,19 @@ class Run {
   // The short path; its leaf operands are kept once it has succeeded.
   template <Fast F, From L, From R>
   [[gnu::always_inline]] bool ShortOf(const Instruction& in) {
-    const ValueFlags rf = FlagsOf<R>(in.right);
+    const Flags rf = FlagsFrom<R>(in.right);
     bool done;
     if constexpr (F == Fast::Negate) {
-      done = rf.valid;
+      done = rf & Valid;
       if (done) Done(in, -ValueOf<R>(in.right), rf);
     } else if constexpr (F == Fast::Power) {
-      const ValueFlags lf = FlagsOf<L>(in.left);
+      const Flags lf = FlagsFrom<L>(in.left);
       done = PowerOf(in, ValueOf<L>(in.left), lf);
     } else {
-      const ValueFlags lf = FlagsOf<L>(in.left);
+      const Flags lf = FlagsFrom<L>(in.left);
       const Extended lv = ValueOf<L>(in.left), rv = ValueOf<R>(in.right);
       if constexpr (F == Fast::Sum) done = SumOf(in, lv, lf, rv, rf);
+      if constexpr (F == Fast::Relation) done = RelationOf(in, lv, lf, rv, rf);
       if constexpr (F == Fast::Product) done = ProductOf(in, lv, lf, rv, rf);
       if constexpr (F == Fast::Quotient) done = QuotientOf(in, lv, lf, rv, rf);
     }
@@ -283,6 +312,7 @@ class Run {
       EVAL_SHORT_TERMS
       EVAL_SHORT_BINARY(Product)
       EVAL_SHORT_BINARY(Quotient)
+      EVAL_SHORT_BINARY(Relation)
       EVAL_SHORT(Power, Top, Constant)
       EVAL_SHORT(Power, Coordinate, Constant)
       EVAL_SHORT(Negate, Top, Top)
@@ -299,7 +329,7 @@ class Run {
   // An instruction that computes a node by its operator's rules.
   [[gnu::always_inline]] void ByRules(const Instruction& in) {
     const Extended R = ValueOf(in.right);
-    const Operand r = OperandOf(in.right, R);
+    const Operand r = AnyOperand(in.right, R);
     Computed t{in.code, in.node->value, in.node->valid};
     uint8_t v = 1;
     Extended result;
@@ -311,14 +341,14 @@ class Run {
       result = Factorial(&r, R, v);
     } else if (in.op == Op::Leaf) {
       top_ = R;
-      topFlags_ = ValueFlags{1, r.zeroCrossed, 0};
+      topFlags_ = FlagsOf(1, r.zeroCrossed, 0);
       return;
     } else {
       const Extended L = ValueOf(in.left);
-      const Operand l = OperandOf(in.left, L);
+      const Operand l = AnyOperand(in.left, L);
       result = Combine(&t, &l, &r, L, R, v);
     }
-    topFlags_ = ValueFlags{v, t.zeroCrossed, t.poleCrossed};
+    topFlags_ = FlagsOf(v, t.zeroCrossed, t.poleCrossed);
     // An exact fraction is kept for the root's fields; below the root the recursive
     // evaluator carries it on.
     if (t.exact) {
@@ -340,36 +370,41 @@ class Run {
   // A product whose right operand is undefined is undefined without its left operand, and
   // its right operand reads 0 from now on. False when the product is defined.
   [[gnu::always_inline]] bool Skip(const Instruction& in) {
-    if (topFlags_.valid) return false;
-    if (in.rightSlot >= 0) p_.keptValues[in.rightSlot] = 0;
+    if (topFlags_ & Valid) return false;
+    p_.skipped[skips_++] = in.skipSlots;
+    if (in.rightSlot >= 0) p_.kept[in.rightSlot].value = 0;
     if (in.node == root_)
       rootSkipped_ = true;
     else if (in.slot >= 0)
       Keep(in.slot, 0, 0);
     top_ = 0;
-    topFlags_ = ValueFlags{0};
+    topFlags_ = 0;
     return true;
   }
 
   // ---- what the run keeps for the tree ----
 
   [[gnu::always_inline]] void Keep(int32_t slot, Extended value, uint8_t valid) {
-    p_.keptValues[slot] = value;
-    Written(slot, valid);
+    p_.kept[slot].value = value;
+    p_.kept[slot].flags = valid;
   }
 
-  [[gnu::always_inline]] void Written(int32_t slot, uint8_t valid) {
-    p_.keptValidity[slot] = valid;
-    written_[count_++] = slot;
+  bool Skipped(int32_t slot) const {
+    for (size_t i = 0; i < skips_; ++i)
+      if (slot >= p_.skipped[i][0] && slot < p_.skipped[i][1]) return true;
+    return false;
   }
 
-  // Writes what the run kept into the tree, and the root's fields.
+  // Writes what the run kept into the tree, and the root's fields. Every slot was filled,
+  // but those of the left operands of products that were skipped.
   [[gnu::always_inline]] void Commit() {
-    for (int32_t i = 0; i < count_; ++i) {
-      const int32_t slot = written_[i];
+    const int32_t slots = static_cast<int32_t>(p_.keeps.size());
+    for (int32_t slot = 0; slot < slots; ++slot) {
+      if (skips_ && Skipped(slot)) continue;
       const evaluator::Keep& k = p_.keeps[slot];
-      if (k.value) CopyExtended(k.node->value, p_.keptValues[slot]);
-      if (k.valid) k.node->valid = p_.keptValidity[slot];
+      const Stored& kept = p_.kept[slot];
+      if (k.value) CopyExtended(k.node->value, kept.value);
+      if (k.valid) k.node->valid = kept.flags & Valid;
     }
     Tfrec* root = root_;
     if (rootSkipped_) {
@@ -378,10 +413,10 @@ class Run {
     } else {
       CopyExtended(root->prevValue, root->value);
       root->value = top_;
-      root->valid = topFlags_.valid;
+      root->valid = topFlags_ & Valid;
     }
-    root->zeroCrossed = topFlags_.zeroCrossed;
-    root->poleCrossed = topFlags_.poleCrossed;
+    root->zeroCrossed = (topFlags_ & ZeroCrossed) != 0;
+    root->poleCrossed = (topFlags_ & PoleCrossed) != 0;
     root->exact = exact_.exact;
     root->num = exact_.num;
     root->den = exact_.den;
@@ -389,12 +424,11 @@ class Run {
 
   // Set by the first instruction (top) and by the first Hold (below).
   Extended top_, below_;
-  ValueFlags topFlags_, belowFlags_;
+  Flags topFlags_ = Valid, belowFlags_ = Valid;
   Program& p_;
   Tfrec* root_;
   const Extended* coordinates_[3];
-  int32_t* written_;
-  int32_t count_ = 0;
+  size_t skips_ = 0;
   size_t deep_ = 0;
   bool rootSkipped_ = false;
   TFraction exact_{0, 1, 1};
@@ -444,8 +478,24 @@ Program* ProgramAfterChanges(Tfrec* root) {
   return cache.program;
 }
 
-Extended RunProgram(Program& program, Tfrec* root, const EvalPoint& at, bool& ran) {
-  return Run(program, root, at).Go(ran);
-}
-
 }  // namespace evaluator
+
+using namespace evaluator;
+
+Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
+  if (!tree) return 0;
+  const EvalPoint at{x, y, z};
+  // A tree evaluated again and again runs as a compiled program; exact fractions of figure
+  // formulas are left to the recursive evaluator.
+  if (!eng.UseFigureFormulas) {
+    if (Program* program = ProgramOf(tree)) {
+      bool ran;
+      const Extended result = Run(*program, tree, at).Go(ran);
+      if (ran) {
+        StorePoint(at);
+        return result;
+      }
+    }
+  }
+  return EvaluateRecursively(tree, at);
+}

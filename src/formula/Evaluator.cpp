@@ -9,7 +9,6 @@
 
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
-#include "formula/EvalProgram.h"
 #include "formula/EvaluatorCore.h"
 #include "formula/EvaluatorMath.h"
 #include "formula/EvaluatorRules.h"
@@ -479,24 +478,6 @@ Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
     return 0;
   }
   return result;
-}
-
-Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
-  if (!tree) return 0;
-  const EvalPoint at{x, y, z};
-  // A tree evaluated again and again runs as a compiled program; exact fractions of figure
-  // formulas are left to the recursive evaluator.
-  if (!eng.UseFigureFormulas) {
-    if (Program* program = ProgramOf(tree)) {
-      bool ran;
-      const Extended result = RunProgram(*program, tree, at, ran);
-      if (ran) {
-        StorePoint(at);
-        return result;
-      }
-    }
-  }
-  return EvaluateRecursively(tree, at);
 }
 
 Extended EvaluateTreeRecursively(Tfrec*& tree, Extended x, Extended y, Extended z) {

@@ -29,6 +29,8 @@ class ProgramCache {
   evaluator::Program* program = nullptr;
   // Evaluations of the tree before it was compiled, or Unsupported when it cannot be.
   uint8_t evaluations = 0;
+  // What the compiler found out about the node, while its tree is compiled.
+  uint8_t facts = 0;
   static constexpr uint8_t Unsupported = 0xFF;
 
  private:
