@@ -99,7 +99,7 @@ struct Instruction {
   uint16_t shortPath = 0;  // ShortPath of the instruction, 0 when it has none
   bool subtract = false;   // a difference
   bool crossing = false;   // the node's zero crossing is read
-  bool plain = false;      // both operands are defined and cross no pole, whatever the point
+  bool defined = false;    // both operands are defined whatever the point
   Stacking stacking = Stacking::None;
   int32_t code = 0;
   int64_t exponent = 0;    // the whole exponent of a fast power

@@ -456,11 +456,10 @@ class Compiler {
     return leaf;
   }
 
-  // An operand that is always defined and crosses no pole: a leaf, a term, or a subtree
-  // without relations and poles.
-  static bool Plain(const Source& s) {
+  // An operand that is always defined: a leaf, a term, or a subtree without relations.
+  static bool Defined(const Source& s) {
     if (s.from != From::Top && s.from != From::Below) return true;
-    return !TreeFacts::Relation(s.node) && !TreeFacts::Pole(s.node);
+    return !TreeFacts::Relation(s.node);
   }
 
   // An operand that is on the stack.
@@ -482,7 +481,7 @@ class Compiler {
     in.right = right;
     in.subtract = in.code == node::Difference;
     in.crossing = f.crossings.zero;
-    in.plain = Plain(left) && Plain(right);
+    in.defined = Defined(left) && Defined(right);
     in.shortPath = ShortPathOf(in);
     if (in.op == Op::Power && in.shortPath) in.exponent = static_cast<int64_t>(in.right.constant);
     in.stacking = std::exchange(stacking_, Stacking::None);

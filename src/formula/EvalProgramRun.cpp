@@ -207,12 +207,12 @@ class Run {
   // AddOrSubtract's common case: defined operands without poles.
   // AddOrSubtract's common case: operands without poles.
   [[gnu::always_inline]] bool SumOf(const Instruction& in, Extended L, Flags lf, Extended R, Flags rf) {
+    if ((lf | rf) & PoleCrossed) return false;
     Extended result;
     uint8_t v = 1;
-    if (in.plain) {
+    if (in.defined) {
       result = in.subtract ? L - R : L + R;
     } else {
-      if ((lf | rf) & PoleCrossed) return false;
       struct Validity {
         uint8_t valid, hasRelation;
       } l{static_cast<uint8_t>(lf & Valid), in.left.hasRelation}, r{static_cast<uint8_t>(rf & Valid),
@@ -252,10 +252,10 @@ class Run {
     if (R == 0) return false;
     const Extended result = L / R;
     if (!xmath::IsFinite(result)) return false;
-    const FlagFields l(lf), r(rf);
-    FlagFields out(lf & rf & Valid);
-    QuotientFlags(&out, &l, &r);
-    Done(in, result, FlagsOf(out.valid, out.zeroCrossed, out.poleCrossed));
+    const QuotientCrossings c =
+        CrossingsOfQuotient(lf & ZeroCrossed, lf & PoleCrossed, rf & ZeroCrossed, rf & PoleCrossed);
+    if (c.jump) eng.LineContinues = 1;
+    Done(in, result, FlagsOf(lf & rf & Valid, c.zero, c.pole));
     return true;
   }
 

@@ -144,24 +144,36 @@ template <class Node, class Left, class Right>
   return result;
 }
 
+// The crossings of a quotient from its operands', and whether the line breaks there.
+struct QuotientCrossings {
+  bool zero = false, pole = false, jump = false;
+};
+
+inline QuotientCrossings CrossingsOfQuotient(bool leftZero, bool leftPole, bool rightZero, bool rightPole) {
+  QuotientCrossings c;
+  if (leftPole) {
+    c.jump = true;
+    c.pole = !rightPole;
+  } else if (rightPole) {
+    c.zero = c.jump = true;
+  } else if (leftZero) {
+    if (rightZero)
+      c.jump = true;
+    else
+      c.zero = true;
+  } else if (rightZero) {
+    c.pole = c.jump = true;
+  }
+  return c;
+}
+
 // Flags of a quotient from its operands'.
 template <class Node, class Left, class Right>
 inline void QuotientFlags(Node* t, const Left* l, const Right* r) {
-  if (l->poleCrossed) {
-    eng.LineContinues = 1;
-    t->poleCrossed = !r->poleCrossed;
-  } else if (r->poleCrossed) {
-    t->zeroCrossed = 1;
-    eng.LineContinues = 1;
-  } else if (l->zeroCrossed) {
-    if (r->zeroCrossed)
-      eng.LineContinues = 1;
-    else
-      t->zeroCrossed = 1;
-  } else if (r->zeroCrossed) {
-    t->poleCrossed = 1;
-    eng.LineContinues = 1;
-  }
+  const QuotientCrossings c = CrossingsOfQuotient(l->zeroCrossed, l->poleCrossed, r->zeroCrossed, r->poleCrossed);
+  if (c.zero) t->zeroCrossed = 1;
+  if (c.pole) t->poleCrossed = 1;
+  if (c.jump) eng.LineContinues = 1;
 }
 
 template <class Node, class Left, class Right>
