@@ -205,12 +205,12 @@ template <class Node, class Left, class Right>
   return result;
 }
 
-// base^n, inline for the squares and cubes of formulas (a call would pass the base through
-// memory), with the products in the order PowerPositiveInt forms them.
+// base^n for a whole n from 1 to 99999, inline (a call would pass the base through memory),
+// with the products in the order PowerPositiveInt forms them.
 inline Extended WholePower(Extended base, int64_t n) {
   if (n == 2) return base * base;
   if (n == 3) return base * (base * base);
-  return PowerPositiveInt(base, static_cast<Extended>(n));
+  return PowerBySquaring(base, n);
 }
 
 // Flags of a power from its base: copied, or swapped for a negative exponent.
