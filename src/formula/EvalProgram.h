@@ -27,6 +27,7 @@ enum class From : uint8_t {
   Constant,    // a number held by the instruction
   Coordinate,  // x, y or z
   Term,        // a term of a polynomial in a coordinate: c*x^n, x^n, c*x or (c*x)^n
+  Binomial,    // a sum or difference of two numbers, coordinates or terms (Program::binomials)
   Long,        // an 80-bit variable (t, an integration variable)
   Float,       // a single-precision one (a parameter cell, a tick step)
 };
@@ -48,6 +49,17 @@ struct Source {
   bool powered = false;
   bool coefficientInside = false;
   int64_t exponent = 1;
+  int32_t binomial = -1;  // Binomial: its index in Program::binomials
+};
+
+// A sum or difference of two operands read in place, itself read in place by a product or
+// a quotient. Its value and validity are kept for the tree as an instruction's are.
+struct Binomial {
+  Source left, right;
+  bool subtract = false;
+  bool crossing = false;  // its zero crossing is read
+  int32_t slot = -1;
+  const Tfrec* node = nullptr;
 };
 
 // What an instruction does. "top" is the value on top of the stack, "below" the one under
@@ -144,6 +156,7 @@ struct Program {
   std::vector<Instruction> code;
   std::vector<ShapeCheck> shape;  // parents before their children
   std::vector<Keep> keeps;        // by slot
+  std::vector<Binomial> binomials;
   uint64_t checkedAt = 0;         // TreeEdits() when the shape was last checked
   // Storage for a run, sized when compiled: nothing is allocated while a program runs.
   std::vector<Stored> kept;       // by slot: the value and validity kept for the tree

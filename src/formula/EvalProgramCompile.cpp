@@ -360,8 +360,10 @@ uint16_t ShortPathOf(const Instruction& in) {
     default: return 0;
   }
   if (!IsShortOperand(l.from) || !IsShortOperand(r.from)) return 0;
-  // Terms are operands of sums only.
+  // Terms are operands of sums only, binomials of products and quotients.
   if (fast != Fast::Sum && (l.from == From::Term || r.from == From::Term)) return 0;
+  if (fast != Fast::Product && fast != Fast::Quotient && (l.from == From::Binomial || r.from == From::Binomial))
+    return 0;
   return ShortPath(fast, l.from, r.from);
 }
 
@@ -417,13 +419,27 @@ class Compiler {
     return static_cast<int32_t>(program_.keeps.size() - 1);
   }
 
-  // Whether the operand `t` of the frame's node is read in place: a leaf, or a term of a
-  // sum or a difference.
+  // An operand of a sum that a sum reads in place: a number, a coordinate or a term.
+  static bool SumOperand(const Tfrec* t) {
+    Source s;
+    return (ReadLeaf(t, s) && (s.from == From::Constant || s.from == From::Coordinate)) || ReadTerm(t, s);
+  }
+
+  // A sum or difference of two such operands.
+  static bool IsBinomial(const Tfrec* t) {
+    return t && (t->code == node::Sum || t->code == node::Difference) && t->left && t->right &&
+           SumOperand(t->left) && SumOperand(t->right);
+  }
+
+  // Whether the operand `t` of the frame's node is read in place: a leaf, a term of a sum,
+  // or a binomial of a product or a quotient.
   static bool InPlace(const Tfrec* t, const Frame& f) {
     if (IsOperandLeaf(t)) return true;
+    if (f.shape != Shape::Binary) return false;
+    const int32_t code = f.node->code;
     Source unused;
-    return f.shape == Shape::Binary && (f.node->code == node::Sum || f.node->code == node::Difference) &&
-           ReadTerm(t, unused);
+    if (code == node::Sum || code == node::Difference) return ReadTerm(t, unused);
+    return (code == node::Product || code == node::Quotient) && IsBinomial(t);
   }
 
   void CheckSubtree(const Tfrec* t) {
@@ -436,6 +452,7 @@ class Compiler {
   // The operand `t` of the frame's node, read in place.
   Source InPlaceFor(Tfrec* t, const Frame& f, bool isLeft) {
     Source leaf;
+    if (IsBinomial(t) && f.node->code != node::Sum && f.node->code != node::Difference) return BinomialFor(t, f, isLeft);
     if (!IsOperandLeaf(t)) {
       CheckSubtree(t);
       ReadTerm(t, leaf);
@@ -454,6 +471,27 @@ class Compiler {
       leaf.slot = static_cast<int32_t>(program_.keeps.size() - 1);
     }
     return leaf;
+  }
+
+  // A binomial operand: its node is kept as an instruction's, its operands as a sum's.
+  Source BinomialFor(Tfrec* t, const Frame& f, bool isLeft) {
+    Check(t);
+    const Crossings c = CrossingsOfOperand(f.node, f.shape, f.crossings, isLeft, facts_);
+    Binomial b;
+    b.node = t;
+    b.subtract = t->code == node::Difference;
+    b.crossing = c.zero;
+    b.slot = SlotFor(t, Shape::Binary, c, &f);
+    const Frame self{t, Shape::Binary, c};
+    b.right = InPlaceFor(t->right, self, false);
+    b.left = InPlaceFor(t->left, self, true);
+    Source s;
+    s.from = From::Binomial;
+    s.node = t;
+    s.hasRelation = t->hasRelation;
+    s.binomial = static_cast<int32_t>(program_.binomials.size());
+    program_.binomials.push_back(b);
+    return s;
   }
 
   // An operand that is always defined: a leaf, a term, or a subtree without relations.

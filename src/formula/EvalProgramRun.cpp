@@ -146,6 +146,27 @@ class Run {
     return v;
   }
 
+  // A number, coordinate or term read by a binomial.
+  [[gnu::always_inline]] Extended SumOperandValue(const Source& s) {
+    if (s.from == From::Constant) return s.constant;
+    if (s.from == From::Term) return TermValue(s);
+    CoordinateFlags(s);
+    return *coordinates_[s.axis];
+  }
+
+  // A binomial, by AddOrSubtract's common case: its operands are defined and cross no pole,
+  // and an overflow is an error. Its value is kept at once.
+  [[gnu::always_inline]] Extended BinomialValue(const Source& s, Flags& flags) {
+    const Binomial& b = p_.binomials[s.binomial];
+    const Extended R = SumOperandValue(b.right), L = SumOperandValue(b.left);
+    const Extended v = b.subtract ? L - R : L + R;
+    if (!xmath::IsFinite(v)) eng.EvalOK = 0;
+    flags = Valid;
+    if (b.crossing && StoredSign(b.node->value) * SignOf(v) <= 0) flags |= ZeroCrossed;
+    if (b.slot >= 0) Keep(b.slot, v, 1);
+    return v;
+  }
+
   template <From K>
   [[gnu::always_inline]] Extended ValueOf(const Source& s) {
     if constexpr (K == From::Top) return top_;
@@ -153,6 +174,17 @@ class Run {
     if constexpr (K == From::Constant) return s.constant;
     if constexpr (K == From::Coordinate) return *coordinates_[s.axis];
     if constexpr (K == From::Term) return TermValue(s);
+  }
+
+  // An operand's value and flags at once.
+  template <From K>
+  [[gnu::always_inline]] Extended Fetch(const Source& s, Flags& flags) {
+    if constexpr (K == From::Binomial) {
+      return BinomialValue(s, flags);
+    } else {
+      flags = FlagsFrom<K>(s);
+      return ValueOf<K>(s);
+    }
   }
 
   template <From K>
@@ -171,6 +203,10 @@ class Run {
       case From::Constant: return s.constant;
       case From::Coordinate: return *coordinates_[s.axis];
       case From::Term: return TermValue(s);
+      case From::Binomial: {
+        Flags unused;
+        return BinomialValue(s, unused);
+      }
       case From::Long: return *s.longValue;
       default: return *s.floatValue;
     }
@@ -186,6 +222,12 @@ class Run {
         KeepLeaf<From::Coordinate>(s);
         break;
       case From::Term: break;
+      case From::Binomial: {
+        // Its value was just computed; only its crossing is read again.
+        const Binomial& b = p_.binomials[s.binomial];
+        if (b.crossing && StoredSign(b.node->value) * SignOf(v) <= 0) f |= ZeroCrossed;
+        break;
+      }
       default:
         // t and the parameters that are not numbers are an error, as in the recursive
         // evaluator.
@@ -271,17 +313,18 @@ class Run {
   // The short path; its leaf operands are kept once it has succeeded.
   template <Fast F, From L, From R>
   [[gnu::always_inline]] bool ShortOf(const Instruction& in) {
-    const Flags rf = FlagsFrom<R>(in.right);
     bool done;
     if constexpr (F == Fast::Negate) {
+      const Flags rf = FlagsFrom<R>(in.right);
       done = rf & Valid;
       if (done) Done(in, -ValueOf<R>(in.right), rf);
     } else if constexpr (F == Fast::Power) {
       const Flags lf = FlagsFrom<L>(in.left);
       done = PowerOf(in, ValueOf<L>(in.left), lf);
     } else {
-      const Flags lf = FlagsFrom<L>(in.left);
-      const Extended lv = ValueOf<L>(in.left), rv = ValueOf<R>(in.right);
+      Flags lf, rf;
+      const Extended rv = Fetch<R>(in.right, rf);
+      const Extended lv = Fetch<L>(in.left, lf);
       if constexpr (F == Fast::Sum) done = SumOf(in, lv, lf, rv, rf);
       if constexpr (F == Fast::Relation) done = RelationOf(in, lv, lf, rv, rf);
       if constexpr (F == Fast::Product) done = ProductOf(in, lv, lf, rv, rf);
@@ -307,11 +350,17 @@ class Run {
   EVAL_SHORT(Sum, Top, Term)                                                                                    \
   EVAL_SHORT(Sum, Term, Top) EVAL_SHORT(Sum, Term, Term) EVAL_SHORT(Sum, Term, Constant)                        \
   EVAL_SHORT(Sum, Constant, Term) EVAL_SHORT(Sum, Term, Coordinate) EVAL_SHORT(Sum, Coordinate, Term)
+#define EVAL_SHORT_BINOMIALS(F)                                                                                 \
+  EVAL_SHORT(F, Binomial, Binomial)                                                                             \
+  EVAL_SHORT(F, Binomial, Top) EVAL_SHORT(F, Top, Binomial) EVAL_SHORT(F, Coordinate, Binomial)                 \
+  EVAL_SHORT(F, Constant, Binomial) EVAL_SHORT(F, Binomial, Coordinate) EVAL_SHORT(F, Binomial, Constant)
     switch (in.shortPath) {
       EVAL_SHORT_BINARY(Sum)
       EVAL_SHORT_TERMS
       EVAL_SHORT_BINARY(Product)
       EVAL_SHORT_BINARY(Quotient)
+      EVAL_SHORT_BINOMIALS(Product)
+      EVAL_SHORT_BINOMIALS(Quotient)
       EVAL_SHORT_BINARY(Relation)
       EVAL_SHORT(Power, Top, Constant)
       EVAL_SHORT(Power, Coordinate, Constant)
@@ -319,6 +368,7 @@ class Run {
       EVAL_SHORT(Negate, Top, Coordinate)
       default: return false;
     }
+#undef EVAL_SHORT_BINOMIALS
 #undef EVAL_SHORT_TERMS
 #undef EVAL_SHORT_BINARY
 #undef EVAL_SHORT

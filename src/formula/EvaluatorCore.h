@@ -28,14 +28,14 @@ inline constexpr Extended EulerNumber = 2.71828182845904523536028747135266250L;
 // Exactness is kept only for small integers and is dropped beyond this part size.
 inline constexpr Extended ExactLimit = 10000;
 
-inline int SignOf(Extended v) { return (v > 0) - (v < 0); }
+[[gnu::always_inline]] inline int SignOf(Extended v) { return (v > 0) - (v < 0); }
 
 // Copies an 80-bit value as bytes: x87 loads and stores of the 80-bit format are slow.
-inline void CopyExtended(Extended& to, const Extended& from) { std::memcpy(&to, &from, 10); }
+[[gnu::always_inline]] inline void CopyExtended(Extended& to, const Extended& from) { std::memcpy(&to, &from, 10); }
 
 // A whole value as an integer, in the default rounding mode: a C cast would switch the
 // x87 control word to truncation and back, which stalls.
-inline int64_t WholeToInt(Extended v) {
+[[gnu::always_inline]] inline int64_t WholeToInt(Extended v) {
   int64_t out;
   asm("fistpll %0" : "=m"(out) : "t"(v) : "st");
   return out;
@@ -43,7 +43,7 @@ inline int64_t WholeToInt(Extended v) {
 
 // SignOf of a value in memory, read from its bytes without loading it: the 64-bit
 // significand is 0 only for zero, and the sign is the top bit of the last byte.
-inline int StoredSign(const Extended& v) {
+[[gnu::always_inline]] inline int StoredSign(const Extended& v) {
   uint64_t significand;
   unsigned char top;
   std::memcpy(&significand, &v, 8);
@@ -53,7 +53,7 @@ inline int StoredSign(const Extended& v) {
 }
 
 // A value in memory is neither infinite nor NaN: its exponent field is not all ones.
-inline bool StoredFinite(const Extended& v) {
+[[gnu::always_inline]] inline bool StoredFinite(const Extended& v) {
   uint16_t signAndExponent;
   std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + 8, 2);
   return (signAndExponent & 0x7FFF) != 0x7FFF;

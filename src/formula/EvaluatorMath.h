@@ -14,7 +14,7 @@
 namespace xmath {
 
 // Neither infinite nor NaN, without loading an 80-bit constant from memory.
-inline bool IsFinite(Extended v) { return v - v == 0; }
+[[gnu::always_inline]] inline bool IsFinite(Extended v) { return v - v == 0; }
 
 namespace detail {
 

@@ -27,13 +27,13 @@ namespace evaluator {
 inline const Tfrec* TreeOf(const Tfrec* t) { return t; }
 
 // Adding 1.5 * 2^63 rounds a value below 2^62 to an integer (the default rounding mode).
-inline bool IsIntegral(Extended v) {
+[[gnu::always_inline]] inline bool IsIntegral(Extended v) {
   constexpr Extended shift = 0x1.8p63L;
   return (v + shift) - shift == v;
 }
 
 // IsSmallInteger without a library call: a whole value below 100000 in magnitude.
-inline bool IsSmallWhole(Extended v) { return std::fabs(v) < 100000 && IsIntegral(v); }
+[[gnu::always_inline]] inline bool IsSmallWhole(Extended v) { return std::fabs(v) < 100000 && IsIntegral(v); }
 
 template <class Operand>
 TFraction FractionOf(const Operand* t) {
@@ -58,7 +58,7 @@ void SetExact(Node* t, const TFraction& f) {
 // The value and validity of a sum or a difference. Between two relations "+" and "-" mean
 // the union of the regions.
 template <class Left, class Right>
-inline Extended SumOrDifference(bool subtract, const Left* l, const Right* r, Extended L, Extended R, uint8_t& v) {
+[[gnu::always_inline]] inline Extended SumOrDifference(bool subtract, const Left* l, const Right* r, Extended L, Extended R, uint8_t& v) {
   const bool lv = l->valid, rv = r->valid;
   v = (l->hasRelation && r->hasRelation) ? (lv || rv) : (lv && rv);
   if (!lv && !rv) {
@@ -149,7 +149,7 @@ struct QuotientCrossings {
   bool zero = false, pole = false, jump = false;
 };
 
-inline QuotientCrossings CrossingsOfQuotient(bool leftZero, bool leftPole, bool rightZero, bool rightPole) {
+[[gnu::always_inline]] inline QuotientCrossings CrossingsOfQuotient(bool leftZero, bool leftPole, bool rightZero, bool rightPole) {
   QuotientCrossings c;
   if (leftPole) {
     c.jump = true;
@@ -207,7 +207,7 @@ template <class Node, class Left, class Right>
 
 // base^n for a whole n from 1 to 99999, inline (a call would pass the base through memory),
 // with the products in the order PowerPositiveInt forms them.
-inline Extended WholePower(Extended base, int64_t n) {
+[[gnu::always_inline]] inline Extended WholePower(Extended base, int64_t n) {
   if (n == 2) return base * base;
   if (n == 3) return base * (base * base);
   return PowerBySquaring(base, n);

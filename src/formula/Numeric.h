@@ -37,7 +37,7 @@ bool PointInView(Extended x, Extended y);
 Extended PowerPositiveInt(Extended base, Extended n);
 // base raised to count >= 0 by squaring, the products in PowerPositiveInt's order: the same
 // value as repeated multiplication wherever that is exact, and at most 63 steps.
-inline Extended PowerBySquaring(Extended base, int64_t count) {
+[[gnu::always_inline]] inline Extended PowerBySquaring(Extended base, int64_t count) {
   Extended result = 1;
   Extended factor = base;
   while (count > 0) {
