@@ -472,8 +472,7 @@ class Run {
     root->den = exact_.den;
   }
 
-  // Set by the first instruction (top) and by the first Hold (below).
-  Extended top_, below_;
+  Extended top_ = 0, below_ = 0;
   Flags topFlags_ = Valid, belowFlags_ = Valid;
   Program& p_;
   Tfrec* root_;
