@@ -133,6 +133,23 @@ bool IsWholeExponent(const Tfrec* t) {
   return e >= 1 && e < 100000 && e == static_cast<Extended>(static_cast<int64_t>(e));
 }
 
+// Unary functions whose crossings are their operand's.
+bool KeepsCrossings(int code) {
+  switch (code) {
+    case node::Negate:
+    case node::Identity:
+    case node::Sqrt:
+    case node::Abs:
+    case node::Gaus:
+    case node::Round:
+    case node::Roundc:
+    case node::Int:
+    case node::Intc:
+    case node::Frac: return true;
+    default: return false;
+  }
+}
+
 // What a subtree can do, found before it is compiled and noted on its root: whether the
 // root can report a pole crossing, and whether the subtree holds a relation.
 class TreeFacts {
@@ -179,18 +196,8 @@ class TreeFacts {
         case node::Cotan:
         case node::Log:
         case node::Artanh: pole = true; break;
-        case node::Negate:
-        case node::Identity:
-        case node::Sqrt:
-        case node::Abs:
-        case node::Gaus:
-        case node::Round:
-        case node::Roundc:
-        case node::Int:
-        case node::Intc:
-        case node::Frac:
         case node::Exp: pole = operandPole; break;
-        default: break;
+        default: pole = KeepsCrossings(t->code) && operandPole; break;
       }
     } else {
       switch (t->code) {
@@ -211,19 +218,9 @@ Crossings CrossingsOfOperand(const Tfrec* parent, Shape shape, Crossings p, bool
   if (shape == Shape::Factorial) return none;
   if (shape == Shape::Unary) {
     switch (parent->code) {
-      case node::Negate:
-      case node::Identity:
-      case node::Sqrt:
-      case node::Abs:
-      case node::Gaus:
-      case node::Round:
-      case node::Roundc:
-      case node::Int:
-      case node::Intc:
-      case node::Frac: return p;
       case node::Exp: return Crossings{false, p.pole};
       case node::Log: return (p.zero || p.pole) ? all : none;
-      default: return none;
+      default: return KeepsCrossings(parent->code) ? p : none;
     }
   }
   switch (parent->code) {

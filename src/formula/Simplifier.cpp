@@ -75,8 +75,9 @@ void SetNumber(Tfrec*& slot, int mode, Extended value) {
   if (slot->code == node::Number && !slot->left && !slot->right) {
     slot->value = slot->prevValue = value;
     NoteTreeEdit();
-  } else
+  } else {
     ReplaceByNumber(slot, mode, value);
+  }
 }
 
 void RefreshRelationFlag(Tfrec* t) {

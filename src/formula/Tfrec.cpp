@@ -28,7 +28,6 @@ void CopyFields(const Tfrec* from, Tfrec* to) {
 
 uint64_t TreeNodesMade() { return nodesMade; }
 
-
 Tfrec* NewBinaryNode(int32_t code, Tfrec* left, Tfrec* right, int mode) {
   if (mode == 1) return nullptr;
   Tfrec* n = MakeNode(code);
