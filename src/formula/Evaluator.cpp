@@ -1,5 +1,5 @@
-// The recursive core of the evaluator: the node protocol, operators, relations, powers and
-// the leaves, and the outer routines around it.
+// The recursive core of the evaluator: the node protocol and the leaves, and the outer
+// routines around it.
 #include "formula/Evaluator.h"
 
 #include "formula/ConstructedPoints.h"
@@ -10,8 +10,8 @@
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/EvaluatorCore.h"
-#include "formula/EvaluatorFunctions.h"
 #include "formula/EvaluatorMath.h"
+#include "formula/EvaluatorRules.h"
 #include "formula/Fraction.h"
 #include "formula/Numeric.h"
 #include "formula/Parser.h"
@@ -26,21 +26,7 @@ namespace evaluator {
 
 namespace {
 
-bool faultPending = false;
 uint64_t randomState = 0x9E3779B97F4A7C15ull;
-
-// Exactness is kept only for small integers and is dropped beyond this part size.
-constexpr Extended ExactLimit = 10000;
-constexpr Extended EulerNumber = 2.71828182845904523536028747135266250L;
-
-// Adding 1.5 * 2^63 rounds a value below 2^62 to an integer (the default rounding mode).
-inline bool IsIntegral(Extended v) {
-  constexpr Extended shift = 0x1.8p63L;
-  return (v + shift) - shift == v;
-}
-
-// IsSmallInteger without a library call: a whole value below 100000 in magnitude.
-inline bool IsSmallWhole(Extended v) { return std::fabs(v) < 100000 && IsIntegral(v); }
 
 // Single-precision cell of the parameter letters by variable code 10001..10022; 0 for e.
 struct CellTable {
@@ -53,15 +39,6 @@ struct CellTable {
   }
 };
 const CellTable cellTable;
-
-TFraction FractionOf(const Tfrec* t) { return TFraction{t->exact, t->num, t->den}; }
-
-void SetExact(Tfrec* t, const TFraction& f) {
-  if (!IsExactFraction(f)) return;
-  t->exact = 1;
-  t->num = f.num;
-  t->den = f.den;
-}
 
 // A small integer value is exact (while exact fractions are kept).
 [[gnu::always_inline]] inline void SetExactInteger(Tfrec* t, Extended result) {
@@ -88,291 +65,6 @@ void SetExact(Tfrec* t, const TFraction& f) {
   t->valid = 0;
   t->value = 0;
   return 0;
-}
-
-// ---- operators --------------------------------------------------------------------------
-//
-// Each operator combines its operands at once and handles the common case inline; the rare
-// cases (an undefined operand, an overflow, exact fractions, poles on both sides) go to a
-// routine of their own that reads the operands back from their nodes, which hold them. An
-// 80-bit value kept across branches or calls would go to memory and back, which is slow.
-
-[[gnu::noinline]] Extended AddOrSubtractRare(Tfrec* t, const Tfrec* l, const Tfrec* r, uint8_t& v) {
-  const Extended L = l->value, R = r->value;
-  const bool subtract = t->code == node::Difference;
-  const bool lv = l->valid, rv = r->valid;
-  // Between two relations "+" and "-" mean the union of the regions.
-  v = (l->hasRelation && r->hasRelation) ? (lv || rv) : (lv && rv);
-  Extended result;
-  if (!lv && !rv) {
-    v = 0;
-    result = 0;
-  } else if (!rv) {
-    result = L;
-  } else if (!lv) {
-    result = subtract ? -R : R;
-  } else {
-    result = subtract ? L - R : L + R;
-    if (!xmath::IsFinite(result)) {
-      eng.EvalOK = 0;
-      return Huge * SignOf(L);
-    }
-    if (l->exact && r->exact) {
-      TFraction f;
-      FractionAddSub(FractionOf(l), FractionOf(r), subtract ? 1 : 0, f);
-      SetExact(t, f);
-    }
-  }
-  t->poleCrossed = l->poleCrossed | r->poleCrossed;
-  if (!subtract) {
-    if (t->poleCrossed) eng.LineContinues = 1;
-    if (l->poleCrossed && r->poleCrossed && SignOf(L) * SignOf(R) < 0 &&
-        std::fabs(L + R) < 1 / doc.PixelSizeX) {
-      t->poleCrossed = 0;
-      eng.LineContinues = 0;
-    } else if (StoredSign(t->prevValue) * SignOf(result) <= 0) {
-      t->zeroCrossed = 1;
-    }
-  } else {
-    if (l->poleCrossed && r->poleCrossed && SignOf(L) == SignOf(R) &&
-        std::fabs(t->prevValue - result) < 1 / doc.PixelSizeX)
-      t->poleCrossed = 0;
-    else if (StoredSign(t->prevValue) * SignOf(result) <= 0)
-      t->zeroCrossed = 1;
-  }
-  return result;
-}
-
-[[gnu::always_inline]] inline Extended AddOrSubtract(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                                     uint8_t& v) {
-  const Extended result = t->code == node::Difference ? L - R : L + R;
-  const bool common = l->valid && r->valid && !(l->exact && r->exact) && !(l->poleCrossed | r->poleCrossed);
-  if (!common || !xmath::IsFinite(result)) return AddOrSubtractRare(t, l, r, v);
-  v = 1;
-  if (StoredSign(t->prevValue) * SignOf(result) <= 0) t->zeroCrossed = 1;
-  return result;
-}
-
-[[gnu::noinline]] Extended MultiplyRare(Tfrec* t, const Tfrec* l, const Tfrec* r) {
-  const Extended L = l->value, R = r->value;
-  const Extended result = L * R;
-  if (!xmath::IsFinite(result)) {
-    eng.EvalOK = 0;
-    return Huge * (SignOf(L) * SignOf(R));
-  }
-  t->zeroCrossed = l->zeroCrossed | r->zeroCrossed;
-  t->poleCrossed = l->poleCrossed | r->poleCrossed;
-  if (t->zeroCrossed && t->poleCrossed) t->poleCrossed = 0;
-  TFraction f;
-  FractionMulDiv(FractionOf(l), FractionOf(r), 0, f);
-  SetExact(t, f);
-  return result;
-}
-
-[[gnu::always_inline]] inline Extended Multiply(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                                uint8_t& v) {
-  const Extended result = L * R;
-  v = l->valid && r->valid;
-  if ((l->exact && r->exact) || !xmath::IsFinite(result)) return MultiplyRare(t, l, r);
-  t->zeroCrossed = l->zeroCrossed | r->zeroCrossed;
-  t->poleCrossed = (l->poleCrossed | r->poleCrossed) & !t->zeroCrossed;
-  return result;
-}
-
-// Flags of a quotient from its operands'.
-inline void QuotientFlags(Tfrec* t, const Tfrec* l, const Tfrec* r) {
-  if (l->poleCrossed) {
-    eng.LineContinues = 1;
-    t->poleCrossed = !r->poleCrossed;
-  } else if (r->poleCrossed) {
-    t->zeroCrossed = 1;
-    eng.LineContinues = 1;
-  } else if (l->zeroCrossed) {
-    if (r->zeroCrossed)
-      eng.LineContinues = 1;
-    else
-      t->zeroCrossed = 1;
-  } else if (r->zeroCrossed) {
-    t->poleCrossed = 1;
-    eng.LineContinues = 1;
-  }
-}
-
-[[gnu::noinline]] Extended DivideRare(Tfrec* t, const Tfrec* l, const Tfrec* r) {
-  const Extended L = l->value, R = r->value;
-  if (R == 0) {
-    eng.EvalOK = 0;
-    eng.LineContinues = 1;
-    return 0;
-  }
-  const Extended result = L / R;
-  if (!xmath::IsFinite(result)) return RaiseFault();
-  QuotientFlags(t, l, r);
-  if (l->exact && r->exact) {
-    TFraction f;
-    FractionMulDiv(FractionOf(l), FractionOf(r), 1, f);
-    SetExact(t, f);
-  }
-  return result;
-}
-
-[[gnu::always_inline]] inline Extended Divide(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                              uint8_t& v) {
-  v = l->valid && r->valid;
-  if (R == 0) return DivideRare(t, l, r);
-  const Extended result = L / R;
-  if ((l->exact && r->exact) || !xmath::IsFinite(result)) return DivideRare(t, l, r);
-  QuotientFlags(t, l, r);
-  return result;
-}
-
-// base^n, inline for the squares and cubes of formulas (a call would pass the base through
-// memory), with the products in the order PowerPositiveInt forms them.
-inline Extended WholePower(Extended base, int64_t n) {
-  if (n == 2) return base * base;
-  if (n == 3) return base * (base * base);
-  return PowerPositiveInt(base, static_cast<Extended>(n));
-}
-
-// Flags of a power from its base: copied, or swapped for a negative exponent.
-void PowerFlags(Tfrec* t, const Tfrec* base, bool swapped) {
-  if (swapped) {
-    t->poleCrossed = base->zeroCrossed;
-    t->zeroCrossed = base->poleCrossed;
-    if (t->poleCrossed) eng.LineContinues = 1;
-  } else {
-    t->zeroCrossed = base->zeroCrossed;
-    t->poleCrossed = base->poleCrossed;
-  }
-}
-
-// |value|^n as an exact fraction part, or -1 beyond the fraction limit.
-int64_t ExactPower(int64_t value, int64_t n) {
-  int64_t result = 1;
-  for (int64_t k = 0; k < n; ++k) {
-    result *= value;
-    if (std::llabs(result) > kFractionLimit) return -1;
-  }
-  return result;
-}
-
-void ExactIntegerPower(Tfrec* t, const Tfrec* base, int64_t n) {
-  if (!base->exact) return;
-  const bool reciprocal = n < 0;
-  const int64_t m = reciprocal ? -n : n;
-  const int64_t num = ExactPower(std::llabs(base->num), m);
-  const int64_t den = ExactPower(base->den, m);
-  if (num < 0 || den < 0) return;
-  const int64_t sign = (base->num < 0 && (m & 1)) ? -1 : 1;
-  SetExact(t, reciprocal ? MakeFraction(sign * den, num) : MakeFraction(sign * num, den));
-}
-
-[[gnu::noinline]] Extended PowerRare(Tfrec* t, const Tfrec* l, const Tfrec* r) {
-  const Extended L = l->value, R = r->value;
-  if (IsSmallWhole(R)) {
-    const int64_t n = WholeToInt(R);
-    if (n < 0) {
-      PowerFlags(t, l, true);
-      if (L == 0) {
-        t->poleCrossed = 1;
-        eng.LineContinues = 1;
-        eng.EvalOK = 0;
-        return 0;
-      }
-      const Extended p = WholePower(L, -n);
-      if (!xmath::IsFinite(p) || p == 0) return RaiseFault();
-      if (l->exact) ExactIntegerPower(t, l, n);
-      const Extended reciprocal = 1 / p;
-      return xmath::IsFinite(reciprocal) ? reciprocal : RaiseFault();
-    }
-    if (n == 0) {
-      SetExact(t, MakeFraction(1, 1));
-      return 1;
-    }
-    PowerFlags(t, l, false);
-    if (L == 0) {
-      t->zeroCrossed = 1;
-      SetExact(t, MakeFraction(0, 1));
-      return 0;
-    }
-    const Extended p = WholePower(L, n);
-    if (!xmath::IsFinite(p)) return RaiseFault();
-    if (l->exact) ExactIntegerPower(t, l, n);
-    return p;
-  }
-  if (L < 0) {
-    // Only odd roots of a negative base are real: the exponent must be written as a
-    // quotient of integers with an odd denominator, possibly negated (-2/3 reads as
-    // -(2/3)).
-    const Tfrec* e = r;
-    while (e->code == node::Negate && e->right) e = e->right;
-    if (!IsIntegerFraction(e)) {
-      eng.EvalOK = 0;
-      return 0;
-    }
-    const Extended numerator = NumberNodeValue(e->left);
-    const Extended denominator = NumberNodeValue(e->right);
-    if (IsEven(denominator)) {
-      eng.EvalOK = 0;
-      return 0;
-    }
-    PowerFlags(t, l, R < 0);
-    const Extended p = PowerReal(L, R);
-    return IsEven(numerator) ? p : -p;
-  }
-  if (L == 0) {
-    if (R > 0) {
-      t->zeroCrossed = 1;
-      return 0;
-    }
-    t->poleCrossed = 1;
-    eng.LineContinues = 1;
-    eng.EvalOK = 0;
-    return 0;
-  }
-  PowerFlags(t, l, false);
-  return PowerReal(L, R);
-}
-
-[[gnu::always_inline]] inline Extended Power(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                             uint8_t& v) {
-  // An undefined base or exponent leaves the power undefined, as it does every other
-  // operator.
-  v = l->valid && r->valid;
-  // The common case inline: a whole exponent from 1 to 99999 of a base that is not 0 and
-  // carries no exact fraction.
-  if (R > 0 && R < 100000 && IsIntegral(R) && L != 0 && !l->exact) {
-    PowerFlags(t, l, false);
-    const Extended p = WholePower(L, WholeToInt(R));
-    return xmath::IsFinite(p) ? p : RaiseFault();
-  }
-  return PowerRare(t, l, r);
-}
-
-// ---- relations --------------------------------------------------------------------------
-
-[[gnu::always_inline]] inline Extended Relation(Tfrec* t, const Tfrec* l, const Tfrec* r, Extended L, Extended R,
-                                                uint8_t& v) {
-  // Compared at once. The sign of L - R is that of the comparison (0 where L - R is NaN).
-  const bool greater = L > R, less = L < R, equal = L == R, atLeast = L >= R, atMost = L <= R;
-  const bool both = l->valid && r->valid;
-  bool truth;
-  switch (t->code) {
-    case node::Greater: truth = both && greater; break;
-    case node::Less: truth = both && less; break;
-    case node::Equal:
-      truth = both && (equal || (eng.PlotMode && SignOf(l->prevValue - r->prevValue) * (greater - less) < 0));
-      break;
-    case node::GreaterEqual: truth = both && atLeast; break;
-    case node::LessEqual: truth = both && atMost; break;
-    case node::NotEqual: truth = both && !equal; break;
-    case node::And: truth = both; break;
-    case node::Or: truth = l->valid || r->valid; break;
-    default: truth = false; break;
-  }
-  if (t->code != node::And && t->code != node::Or && t->valid != truth) eng.ValidityChanged = 1;
-  v = truth;
-  return truth ? 1 : 0;
 }
 
 // ---- leaves -----------------------------------------------------------------------------
@@ -486,81 +178,6 @@ Extended Extremum(Tfrec* t, const EvalPoint& at) {
   return result;
 }
 
-// ---- the node protocol ------------------------------------------------------------------
-
-// The operators of two operands. Every rule gives a finite value or raises the fault.
-[[gnu::always_inline]] inline Extended Combine(Tfrec* t, Tfrec* l, Tfrec* r, Extended L, Extended R, uint8_t& v) {
-  const int32_t code = t->code;
-  // The arithmetic operators, the common case, before the other codes.
-  if (code == node::Sum || code == node::Difference) return AddOrSubtract(t, l, r, L, R, v);
-  if (code == node::Product) return Multiply(t, l, r, L, R, v);
-  if (code == node::Quotient) return Divide(t, l, r, L, R, v);
-  if (code == node::Power) return Power(t, l, r, L, R, v);
-  if (node::IsRelation(code)) return Relation(t, l, r, L, R, v);
-  switch (code) {
-    case node::Combinations:
-      v = l->valid && r->valid;
-      return Combinations(L, R);
-    case node::Permutations:
-      v = l->valid && r->valid;
-      return Permutations(L, R);
-    case node::Max:
-      v = l->valid && r->valid;
-      return R >= L ? R : L;
-    case node::Min:
-      v = l->valid && r->valid;
-      return R >= L ? L : R;
-    case node::IndexRangeI:
-      // The index range of a Sum evaluated on its own.
-      doc.VariableValues.cells[cellTable.cell[node::VarI - node::VariableBase]] = 1;
-      return 1;
-    case node::LogBase:
-      // log_L R, for trees that keep the written form.
-      v = l->valid && r->valid;
-      if (L <= 0 || R <= 0) {
-        eng.EvalOK = 0;
-        return 0;
-      }
-      if (L == 1) {
-        eng.EvalOK = 0;
-        eng.LineContinues = 1;
-        return 0;
-      }
-      return xmath::Log(R) / xmath::Log(L);
-    default:
-      return 0;
-  }
-}
-
-[[gnu::always_inline]] inline Extended Unary(Tfrec* t, const Tfrec* r, Extended R, uint8_t& v) {
-  v = r->valid;
-  if (!v) return 0;
-  switch (t->code) {
-    case node::Negate:
-      t->zeroCrossed = r->zeroCrossed;
-      t->poleCrossed = r->poleCrossed;
-      if (r->exact) SetExact(t, MakeFraction(-int64_t{r->num}, r->den));
-      return -R;
-    case node::Identity:
-      t->zeroCrossed = r->zeroCrossed;
-      t->poleCrossed = r->poleCrossed;
-      if (r->exact) SetExact(t, FractionOf(r));
-      return R;
-    default:
-      return EvaluateFunction(t, r, R);
-  }
-}
-
-Extended Factorial(Tfrec* t, const Tfrec* l, Extended L, uint8_t& v) {
-  v = l->valid;
-  if (L < 0) {
-    eng.EvalOK = 0;
-    return 0;
-  }
-  if (L == 0) return 1;
-  return Permutations(L, L);
-}
-
 }  // namespace
 
 Extended RaiseFault() {
@@ -569,7 +186,7 @@ Extended RaiseFault() {
   return 0;
 }
 
-bool FaultPending() { return faultPending; }
+void SetIndexCellToOne() { doc.VariableValues.cells[cellTable.cell[node::VarI - node::VariableBase]] = 1; }
 
 void RefreshPoint(int n, const EvalPoint& at) {
   StorePoint(at);
@@ -678,7 +295,7 @@ inline bool IsFunctionCode(int32_t code) {
   if (!eng.EvalOK) return Invalid(t);
   CopyExtended(t->prevValue, t->value);
   uint8_t v = 1;
-  const Extended result = Factorial(t, l, L, v);
+  const Extended result = Factorial(l, L, v);
   if (eng.EvalOK) Store(t, result, v);
   return result;
 }
@@ -863,9 +480,14 @@ Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
   return result;
 }
 
-Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
+Extended EvaluateTreeRecursively(Tfrec*& tree, Extended x, Extended y, Extended z) {
   if (!tree) return 0;
-  const EvalPoint at{x, y, z};
+  return EvaluateRecursively(tree, EvalPoint{x, y, z});
+}
+
+namespace evaluator {
+
+Extended EvaluateRecursively(Tfrec* tree, const EvalPoint& at) {
   Extended result = 0;
   bool faulted;
   try {
@@ -889,6 +511,8 @@ Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
   }
   return result;
 }
+
+}  // namespace evaluator
 
 namespace {
 

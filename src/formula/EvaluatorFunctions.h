@@ -1,7 +1,7 @@
 #pragma once
 // The evaluator's one-argument functions, with their domain errors and the zero, pole and
-// jump flags the curve samplers read. Included by the evaluator's core only, which inlines
-// them: an 80-bit argument passed to a call goes through memory.
+// jump flags the curve samplers read. Part of the evaluator's rules (EvaluatorRules.h), and
+// inlined: an 80-bit argument passed to a call goes through memory.
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
@@ -22,7 +22,8 @@ constexpr Extended ExpClamp = 4932;
 // exp below the smallest normal value gives this denormal constant.
 constexpr Extended ExpUnderflow = 3e-4932L;
 
-inline void CopyFlags(Tfrec* t, const Tfrec* operand) {
+template <class Node, class Operand>
+inline void CopyFlags(Node* t, const Operand* operand) {
   t->zeroCrossed = operand->zeroCrossed;
   t->poleCrossed = operand->poleCrossed;
 }
@@ -32,7 +33,8 @@ inline Extended DomainError() {
   return 0;
 }
 
-inline void MarkPole(Tfrec* t) {
+template <class Node>
+inline void MarkPole(Node* t) {
   t->poleCrossed = 1;
   eng.LineContinues = 1;
 }
@@ -43,7 +45,8 @@ inline Extended HyperbolicCosine(Extended x) { return (xmath::Exp(x) + xmath::Ex
 
 // The sign of sin (or cos) of the operand's previous value, with the argument reduced again.
 // The operand is read from its node: an 80-bit argument would pass through memory anyway.
-[[gnu::noinline]] inline int ReducedPreviousSign(const Tfrec* operand, bool sine) {
+template <class Operand>
+[[gnu::noinline]] int ReducedPreviousSign(const Operand* operand, bool sine) {
   int sinSign, cosSign;
   xmath::SinCosSigns(operand->prevValue, sinSign, cosSign);
   return sine ? sinSign : cosSign;
@@ -53,7 +56,8 @@ inline Extended HyperbolicCosine(Extended x) { return (xmath::Exp(x) + xmath::Ex
 // stored exactly that function of exactly that value, so its previous value has the sign;
 // only otherwise is the argument reduced again. Asked before the function is computed, so
 // that its value is not held across a call.
-inline int PreviousSign(const Tfrec* t, const Tfrec* operand, bool sine) {
+template <class Node, class Operand>
+inline int PreviousSign(const Node* t, const Operand* operand, bool sine) {
   if (t->valid) return StoredSign(t->prevValue);
   return ReducedPreviousSign(operand, sine);
 }
@@ -62,7 +66,8 @@ inline int PreviousSign(const Tfrec* t, const Tfrec* operand, bool sine) {
 
 // The value of a one-argument function (codes 8 to 34, 41, 42) of the operand value R;
 // sets the node's flags, `LineContinues` and, on a domain error, `EvalOK`.
-[[gnu::always_inline]] inline Extended EvaluateFunction(Tfrec* t, const Tfrec* operand, Extended R) {
+template <class Node, class Operand>
+[[gnu::always_inline]] inline Extended EvaluateFunction(Node* t, const Operand* operand, Extended R) {
   using namespace functions;
   const Extended prev = operand->prevValue;
   switch (t->code) {

@@ -14,7 +14,7 @@
 namespace xmath {
 
 // Neither infinite nor NaN, without loading an 80-bit constant from memory.
-inline bool IsFinite(Extended v) { return v - v == 0; }
+[[gnu::always_inline]] inline bool IsFinite(Extended v) { return v - v == 0; }
 
 namespace detail {
 
@@ -50,7 +50,7 @@ inline constexpr double C8 = 1.0 / 40320, C10 = -1.0 / 3628800, C12 = 1.0 / 4790
 
 // Estrin's scheme: the terms are grouped so that their products can be computed side by
 // side rather than one after another.
-inline Extended SinKernel(Extended x) {
+[[gnu::always_inline]] inline Extended SinKernel(Extended x) {
   const Extended z = x * x;
   const Extended z2 = z * z;
   const Extended z4 = z2 * z2;
@@ -62,7 +62,7 @@ inline Extended SinKernel(Extended x) {
   return x + (x * z) * q;
 }
 
-inline Extended CosKernel(Extended x) {
+[[gnu::always_inline]] inline Extended CosKernel(Extended x) {
   const Extended z = x * x;
   const Extended z2 = z * z;
   const Extended z4 = z2 * z2;
@@ -81,7 +81,7 @@ inline Extended CosKernel(Extended x) {
 // default mode) and leaves that integer in the low bits of the mantissa.
 inline constexpr double RoundingShift = 0x1.8p63;
 
-inline Extended RoundToInteger(Extended t, uint64_t& lowBits) {
+[[gnu::always_inline]] inline Extended RoundToInteger(Extended t, uint64_t& lowBits) {
   const Extended shifted = t + RoundingShift;
   uint64_t mantissa;
   std::memcpy(&mantissa, &shifted, sizeof mantissa);
@@ -90,7 +90,7 @@ inline Extended RoundToInteger(Extended t, uint64_t& lowBits) {
 }
 
 // x = k * pi/2 + r with |r| <= pi/4 (a little more at the rounding boundary).
-inline Extended Reduce(Extended x, unsigned& quadrant) {
+[[gnu::always_inline]] inline Extended Reduce(Extended x, unsigned& quadrant) {
   uint64_t bits;
   const Extended k = RoundToInteger(x * TwoOverPi, bits);
   quadrant = static_cast<unsigned>(bits) & 3;
@@ -100,7 +100,7 @@ inline Extended Reduce(Extended x, unsigned& quadrant) {
 }  // namespace detail
 
 // sin and cos of the same argument.
-inline void SinCos(Extended x, Extended& s, Extended& c) {
+[[gnu::always_inline]] inline void SinCos(Extended x, Extended& s, Extended& c) {
   if (std::fabs(x) <= detail::QuarterPi) {
     s = detail::SinKernel(x);
     c = detail::CosKernel(x);
@@ -122,7 +122,7 @@ inline void SinCos(Extended x, Extended& s, Extended& c) {
   }
 }
 
-inline Extended Sin(Extended x) {
+[[gnu::always_inline]] inline Extended Sin(Extended x) {
   if (std::fabs(x) <= detail::QuarterPi) return detail::SinKernel(x);
   if (!(std::fabs(x) < detail::ReductionLimit)) return std::sin(x);
   unsigned q;
@@ -135,7 +135,7 @@ inline Extended Sin(Extended x) {
   }
 }
 
-inline Extended Cos(Extended x) {
+[[gnu::always_inline]] inline Extended Cos(Extended x) {
   if (std::fabs(x) <= detail::QuarterPi) return detail::CosKernel(x);
   if (!(std::fabs(x) < detail::ReductionLimit)) return std::cos(x);
   unsigned q;
@@ -150,7 +150,7 @@ inline Extended Cos(Extended x) {
 
 // The signs (-1, 0, 1) of sin x and cos x without computing them: the quadrant and the sign
 // of the reduced argument decide, exactly as they decide the signs of Sin and Cos.
-inline void SinCosSigns(Extended x, int& sinSign, int& cosSign) {
+[[gnu::always_inline]] inline void SinCosSigns(Extended x, int& sinSign, int& cosSign) {
   if (!(std::fabs(x) < detail::ReductionLimit)) {
     const Extended s = std::sin(x), c = std::cos(x);
     sinSign = (s > 0) - (s < 0);
@@ -170,7 +170,7 @@ inline void SinCosSigns(Extended x, int& sinSign, int& cosSign) {
 
 // e^x: x = k ln 2 + r, e^x = 2^k * 2^(r log2 e). Overflow gives +inf, underflow 0 or a
 // subnormal, as the library function.
-inline Extended Exp(Extended x) {
+[[gnu::always_inline]] inline Extended Exp(Extended x) {
   if (!(std::fabs(x) < 11000)) return std::exp(x);
   uint64_t bits;
   const Extended k = detail::RoundToInteger(x * detail::Log2EApprox, bits);
@@ -183,7 +183,7 @@ inline Extended Exp(Extended x) {
 }
 
 // Natural logarithm of x > 0.
-inline Extended Log(Extended x) {
+[[gnu::always_inline]] inline Extended Log(Extended x) {
   if (!(x > 0) || !IsFinite(x)) return std::log(x);
   Extended out;
   asm("fldln2\n\tfxch %%st(1)\n\tfyl2x" : "=t"(out) : "0"(x) : "st(1)");
@@ -191,7 +191,7 @@ inline Extended Log(Extended x) {
 }
 
 // Arc tangent.
-inline Extended Atan(Extended x) {
+[[gnu::always_inline]] inline Extended Atan(Extended x) {
   if (!IsFinite(x)) return std::atan(x);
   Extended out;
   asm("fld1\n\tfpatan" : "=t"(out) : "0"(x) : "st(1)");

@@ -80,15 +80,7 @@ Extended PowerPositiveInt(Extended base, Extended n) {
   // By squaring: the same value as repeated multiplication wherever that is exact, and at
   // most 63 steps however large n is. Products of an integer base are integers already, so
   // cutting them to their integer part would change nothing.
-  int64_t count = IsSmallInteger(n) ? static_cast<int64_t>(n) : rtl::Round(n);
-  Extended result = 1;
-  Extended factor = base;
-  while (count > 0) {
-    if (count & 1) result *= factor;
-    count >>= 1;
-    if (count > 0) factor *= factor;
-  }
-  return result;
+  return PowerBySquaring(base, IsSmallInteger(n) ? static_cast<int64_t>(n) : rtl::Round(n));
 }
 
 Extended PowerInt(Extended base, Extended n) {

@@ -35,6 +35,18 @@ bool PointInView(Extended x, Extended y);
 // base multiplied by itself round(n) times (1 when round(n) <= 0); cut to its integer part
 // when base and n are both small integers.
 Extended PowerPositiveInt(Extended base, Extended n);
+// base raised to count >= 0 by squaring, the products in PowerPositiveInt's order: the same
+// value as repeated multiplication wherever that is exact, and at most 63 steps.
+[[gnu::always_inline]] inline Extended PowerBySquaring(Extended base, int64_t count) {
+  Extended result = 1;
+  Extended factor = base;
+  while (count > 0) {
+    if (count & 1) result *= factor;
+    count >>= 1;
+    if (count > 0) factor *= factor;
+  }
+  return result;
+}
 // PowerPositiveInt for n >= 0, else its reciprocal for -n.
 Extended PowerInt(Extended base, Extended n);
 // |base| ^ exponent. Exact where base and exponent are small integers; on overflow or an

@@ -72,10 +72,12 @@ void ReplaceByChild(Tfrec*& node, Tfrec*& child) { Replace(node, Detach(child));
 void ReplaceByNumber(Tfrec*& node, int mode, Extended value) { Replace(node, NewNumberNode(mode, value)); }
 
 void SetNumber(Tfrec*& slot, int mode, Extended value) {
-  if (slot->code == node::Number && !slot->left && !slot->right)
+  if (slot->code == node::Number && !slot->left && !slot->right) {
     slot->value = slot->prevValue = value;
-  else
+    NoteTreeEdit();
+  } else {
     ReplaceByNumber(slot, mode, value);
+  }
 }
 
 void RefreshRelationFlag(Tfrec* t) {
@@ -293,6 +295,7 @@ void ReduceFractionNode(Tfrec*& node, int mode) {
 }
 
 void NegateTree(Tfrec*& tree) {
+  NoteTreeEdit();
   // Down the left operands of sums and differences, flipping each operator.
   Tfrec** slot = &tree;
   while (*slot && ((*slot)->code == node::Sum || (*slot)->code == node::Difference) && (*slot)->left) {

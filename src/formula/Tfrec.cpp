@@ -6,6 +6,7 @@ uint64_t nodesMade = 0;
 
 Tfrec* MakeNode(int32_t code) {
   ++nodesMade;
+  NoteTreeEdit();
   Tfrec* n = new Tfrec;
   n->code = code;
   return n;
@@ -105,6 +106,7 @@ void DisposeTree(Tfrec*& tree) {
   // is visited a bounded number of times and no stack is needed.
   Tfrec* n = tree;
   tree = nullptr;
+  if (n) NoteTreeEdit();
   while (n) {
     if (Tfrec* l = n->left) {
       n->left = l->right;

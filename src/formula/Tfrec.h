@@ -6,6 +6,37 @@
 
 #include "platform/Extended.h"
 
+namespace evaluator {
+struct Program;
+}
+
+// The compiled form of a tree that is evaluated again and again, kept on its root by the
+// evaluator and released with the node. A copy of a node starts without one.
+class ProgramCache {
+ public:
+  ProgramCache() = default;
+  ProgramCache(const ProgramCache&) noexcept {}
+  ProgramCache& operator=(const ProgramCache&) noexcept {
+    Drop();
+    evaluations = 0;
+    return *this;
+  }
+  ~ProgramCache() { Drop(); }
+  void Drop() {
+    if (program) Release();
+  }
+
+  evaluator::Program* program = nullptr;
+  // Evaluations of the tree before it was compiled, or Unsupported when it cannot be.
+  uint8_t evaluations = 0;
+  // What the compiler found out about the node, while its tree is compiled.
+  uint8_t facts = 0;
+  static constexpr uint8_t Unsupported = 0xFF;
+
+ private:
+  void Release();
+};
+
 struct Tfrec {
   int32_t code = 0;
   Extended value = 0;
@@ -20,6 +51,7 @@ struct Tfrec {
   int32_t den = 1;
   Tfrec* left = nullptr;
   Tfrec* right = nullptr;
+  ProgramCache program;  // used by the evaluator only
 };
 
 // Node codes. Operators 1..5 are the positions in "^/*-+@)", relations the negated digit
@@ -162,3 +194,10 @@ void DisposeTree(Tfrec*& tree);
 
 // Nodes made since the program started (for the parser's size budget).
 uint64_t TreeNodesMade();
+
+// Changes to trees since the program started: nodes made, trees released, and changes made
+// in place, which their authors report with NoteTreeEdit. A compiled program checks the
+// shape of its tree again after any change.
+inline uint64_t treeEditCount = 0;
+inline uint64_t TreeEdits() { return treeEditCount; }
+inline void NoteTreeEdit() { ++treeEditCount; }

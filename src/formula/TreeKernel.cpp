@@ -20,6 +20,7 @@ bool TreeHasRelation(const Tfrec* tree) {
 }
 
 void ReplaceNodeKind(Tfrec* tree, int32_t oldCode, int32_t newCode) {
+  NoteTreeEdit();
   for (; tree; tree = tree->left) {
     if (tree->code == oldCode) tree->code = newCode;
     ReplaceNodeKind(tree->right, oldCode, newCode);
@@ -40,6 +41,7 @@ bool IsFunctionVariable(int32_t k) {
 }  // namespace
 
 void ShiftFunctionVariables(Tfrec* tree, int32_t from, int32_t to) {
+  NoteTreeEdit();
   for (; tree; tree = tree->left) {
     if (IsFunctionVariable(tree->code - node::VariableBase - from)) tree->code += to - from;
     ShiftFunctionVariables(tree->right, from, to);
