@@ -261,7 +261,9 @@ TEST_F(NavigatorCommandsTest, TheGraphIsSavedInTheFormatOfItsName) {
     back.LoadFromFile(QFile::decodeName(Path(name).c_str()));
     const QImage image = back.Graphic()->Image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(image.size(), QSize(doc.GraphWidth, doc.GraphHeight)) << name;
-    if (std::string(name).find(".jpg") == std::string::npos) EXPECT_TRUE(image == shown) << name;
+    if (std::string(name).find(".jpg") == std::string::npos) {
+      EXPECT_TRUE(image == shown) << name;
+    }
   }
   EXPECT_EQ(modes.OutputColorMode, 1);
   EXPECT_EQ(LastFileDialog().file.folder, Path("pics.v2"));
