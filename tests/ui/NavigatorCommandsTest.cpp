@@ -189,15 +189,17 @@ TEST_F(NavigatorCommandsTest, TheDemoCommandStartsInTheDemoFolderBesideTheProgra
   EXPECT_EQ(LastFileDialog().file.folder, "/somewhere/else");
 }
 
-// The demos double as fixtures: each opens without a message (its macro compiles) and
-// every entry it shows is seen on the graph at the program's own size: hiding it changes
-// the picture.
+// The demos double as fixtures: each opens without a message (its macro compiles), every
+// entry it shows is seen on the graph at the program's own size (hiding it changes the
+// picture), and the demo folder's page lists it.
 TEST_F(NavigatorCommandsTest, EveryDemoDocumentLoadsWithoutAMessageAndEachEntryDraws) {
+  const std::string demoPage = Read(kDemoFolder / "external.html");
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kDemoFolder)) {
     if (entry.path().extension() != ".lpw") continue;
     ++files;
     SCOPED_TRACE(entry.path().filename().string());
+    EXPECT_NE(demoPage.find("<b>" + entry.path().filename().string() + "</b>"), std::string::npos);
     const EquationFileResult result = LoadEquationFile(entry.path());
     EXPECT_TRUE(result.ok) << result.message;
     EXPECT_TRUE(result.message.empty());
