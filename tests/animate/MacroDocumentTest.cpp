@@ -1,10 +1,27 @@
+#include <algorithm>
+#include <cstdlib>
+
 #include "MacroFixture.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
+#include "io/WaveSynthesis.h"
 
 namespace {
 
-const std::filesystem::path kDemo = std::filesystem::path(LP_SOURCE_DIR) / "tests/animate/fixtures/macro_amplitude.lpw";
+const std::filesystem::path kDemoFolder = std::filesystem::path(LP_SOURCE_DIR) / "data/demo";
+
+// Makes the sounds a macro asks for, besides logging the request.
+struct SoundMakingHost : LoggingMacroHost {
+  void MakeWave(const Tfrec* formula, bool append, int slot, float seconds) override {
+    LoggingMacroHost::MakeWave(formula, append, slot, seconds);
+    ::MakeWave(formula, append ? 1 : 0, slot, seconds);
+  }
+};
+
+int16_t Sample(int slot, size_t i) {
+  const std::vector<uint8_t>& image = doc.SoundStreams[slot];
+  return static_cast<int16_t>(image[44 + 2 * i] | image[45 + 2 * i] << 8);
+}
 
 TEST_F(MacroTest, AMacroTextSurvivesTheEquationFileAndStillCompiles) {
   SetMacro("// 動かす\n"
@@ -27,7 +44,7 @@ TEST_F(MacroTest, AMacroTextSurvivesTheEquationFileAndStillCompiles) {
 }
 
 TEST_F(MacroTest, TheDemoDocumentAnimatesItsGraph) {
-  ASSERT_TRUE(LoadEquationFile(kDemo).ok);
+  ASSERT_TRUE(LoadEquationFile(kDemoFolder / "macro_amplitude.lpw").ok);
   ASSERT_TRUE(macros.CompileMacro());
   EXPECT_EQ(host.buttons[0], sj("動かす"));
   EXPECT_EQ(host.buttons[1], sj("戻す"));
@@ -51,6 +68,35 @@ TEST_F(MacroTest, TheDemoDocumentAnimatesItsGraph) {
   macros.RunMacroChangeHandlers(change);
   DisposeValueList(change);
   EXPECT_EQ(doc.FigureTable[2].shown, 0);
+}
+
+// Each button of the sound demo makes its sound and plays it; the beats of 440 Hz and
+// 444 Hz are loud at the start and silent a quarter of a beat (1/8 s) later.
+TEST_F(MacroTest, TheSoundDemoMakesItsSoundsAndPlaysThem) {
+  SoundMakingHost sound;
+  macros.SetHost(&sound);
+  ASSERT_TRUE(LoadEquationFile(kDemoFolder / "sound.lpw").ok);
+  ASSERT_TRUE(macros.CompileMacro()) << (sound.messages.empty() ? "" : sound.messages.back());
+  EXPECT_EQ(sound.buttons[0], "440Hz");
+  EXPECT_EQ(sound.buttons[1], sj("うなり"));
+  EXPECT_EQ(sound.buttons[2], sj("和音"));
+  const float seconds[] = {2, 3, 2};
+  for (int n = 1; n <= 3; ++n) {
+    sound.log.clear();
+    macros.RunMacroProcedureByNumber(n);
+    EXPECT_EQ(sound.Count("wave " + std::to_string(n) + " new " + rtl::FloatToStr(seconds[n - 1])), 1) << n;
+    EXPECT_EQ(sound.Count("play " + std::to_string(n)), 1) << n;
+    ASSERT_TRUE(doc.SoundPresent[n]) << n;
+    EXPECT_EQ(doc.SoundStreams[n].size(), 44 + 2 * static_cast<size_t>(seconds[n - 1] * kWaveRate)) << n;
+  }
+  auto loudest = [](size_t from, size_t to) {
+    int m = 0;
+    for (size_t i = from; i < to; ++i) m = std::max(m, std::abs(static_cast<int>(Sample(2, i))));
+    return m;
+  };
+  EXPECT_GT(loudest(0, 100), 8000);
+  EXPECT_LT(loudest(kWaveRate / 8 - 25, kWaveRate / 8 + 25), 1000);
+  macros.SetHost(&host);
 }
 
 }  // namespace
