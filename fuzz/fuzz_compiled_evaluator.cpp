@@ -15,6 +15,7 @@
 #include <string>
 
 #include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
 #include "formula/Evaluator.h"
 #include "formula/EvaluatorCore.h"
 #include "formula/Parser.h"
@@ -23,6 +24,9 @@
 #include "platform/Sjis.h"
 
 namespace {
+
+// Evaluations a nested form may spend per evaluation of the whole formula.
+constexpr int64_t kInnerWork = 100000;
 
 // Reads the input as a stream of choices; past its end every choice is 0.
 class Choices {
@@ -303,13 +307,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         MarkTreeValid(compiled);
         MarkTreeValid(reference);
       }
+      // Each evaluation gets the same small budget for nested forms, so that both spend
+      // alike and an input stays quick.
       Prepare(s, hooks);
-      // Now and then the compiled tree is evaluated by the recursive evaluator too.
-      const Extended a = action == 1 ? EvaluateTreeRecursively(compiled, s.point[0], s.point[1], s.point[2])
-                                     : EvaluateTree(compiled, s.point[0], s.point[1], s.point[2]);
+      Extended a;
+      {
+        InnerWorkSession work(kInnerWork);
+        // Now and then the compiled tree is evaluated by the recursive evaluator too.
+        a = action == 1 ? EvaluateTreeRecursively(compiled, s.point[0], s.point[1], s.point[2])
+                        : EvaluateTree(compiled, s.point[0], s.point[1], s.point[2]);
+      }
       const Outcome byProgram = Capture(a, compiled, hooks);
       Prepare(s, hooks);
-      const Extended b = EvaluateTreeRecursively(reference, s.point[0], s.point[1], s.point[2]);
+      Extended b;
+      {
+        InnerWorkSession work(kInnerWork);
+        b = EvaluateTreeRecursively(reference, s.point[0], s.point[1], s.point[2]);
+      }
       const Outcome byRecursion = Capture(b, reference, hooks);
       Check(Same(byProgram, byRecursion));
     }

@@ -10,6 +10,7 @@
 
 #include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
 #include "formula/Evaluator.h"
 #include "formula/Parser.h"
 #include "formula/TreeText.h"
@@ -80,6 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   eng.PlotMode = (options >> 2) & 1;
   for (int n = 1; n <= 5; ++n) doc.DefinedConstantDirty[n] = 1;
 
+  // Nested integrals and extrema share one small budget for the whole input.
+  InnerWorkSession work(500000);
   static const Extended points[][3] = {{-1.5L, 0.5L, 0}, {0, 0, 0}, {0.7L, -2, 1}, {1e3L, 1e-3L, -7}};
   Tfrec* tree = ParseExpression(text, 3);
   for (const auto& p : points) {

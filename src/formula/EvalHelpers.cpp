@@ -1,5 +1,6 @@
 #include "formula/EvalHelpers.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "formula/Differentiate.h"
@@ -14,29 +15,33 @@
 namespace {
 
 // The evaluations that integrals, extrema and zero tests spend inside one another, counted
-// from the outermost one: nested forms multiply their samples, and a formula must not be
-// able to freeze the program.
+// from the outermost one (or from the start of a work session): nested forms multiply
+// their samples, and a formula must not be able to freeze the program.
 constexpr int64_t MaxInnerEvaluations = 4000000;
+
+struct InnerBudget {
+  int depth = 0;  // forms open inside one another
+  int sessions = 0;
+  int64_t used = 0;
+  int64_t limit = MaxInnerEvaluations;
+};
+InnerBudget budget;
 
 class InnerWork {
  public:
   InnerWork() {
-    if (depth_++ == 0) used_ = 0;
+    if (budget.depth++ == 0 && budget.sessions == 0) budget.used = 0;
   }
-  ~InnerWork() { --depth_; }
+  ~InnerWork() { --budget.depth; }
   InnerWork(const InnerWork&) = delete;
   InnerWork& operator=(const InnerWork&) = delete;
   // Claims n more evaluations; false (EvalOK 0) once the budget is spent.
   static bool Take(int64_t n) {
-    used_ += n;
-    if (used_ <= MaxInnerEvaluations) return true;
+    budget.used += n;
+    if (budget.used <= budget.limit) return true;
     eng.EvalOK = 0;
     return false;
   }
-
- private:
-  static inline int depth_ = 0;
-  static inline int64_t used_ = 0;
 };
 
 struct TreeHolder {
@@ -51,6 +56,16 @@ Extended CurrentValue(Tfrec*& tree, Extended x, Extended y, Extended z, bool& dr
 }
 
 }  // namespace
+
+InnerWorkSession::InnerWorkSession(int64_t limit) : keptLimit_(budget.limit) {
+  if (budget.sessions++ == 0) budget.used = 0;
+  budget.limit = std::min(budget.limit, limit);
+}
+
+InnerWorkSession::~InnerWorkSession() {
+  --budget.sessions;
+  budget.limit = keptLimit_;
+}
 
 Extended EvaluateAtX(Tfrec*& tree, int asY, Extended v) {
   const TVariableValues& values = doc.VariableValues;

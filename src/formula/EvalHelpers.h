@@ -10,6 +10,21 @@
 #include "formula/Tfrec.h"
 #include "platform/Extended.h"
 
+// Integrals, extrema and zero tests spend at most a fixed number of evaluations of their
+// functions, counted from the outermost form. While a session lives, every form evaluated
+// shares one count from the session's start, at most `limit`: a curve whose every sample
+// holds a nested form then costs what one such form may, not that times its samples.
+class InnerWorkSession {
+ public:
+  explicit InnerWorkSession(int64_t limit = 4000000);
+  ~InnerWorkSession();
+  InnerWorkSession(const InnerWorkSession&) = delete;
+  InnerWorkSession& operator=(const InnerWorkSession&) = delete;
+
+ private:
+  int64_t keptLimit_;
+};
+
 // asY = 1: the tree at y = v. Otherwise at x = v, where v is first turned into 10^v when
 // the x axis is logarithmic (coordinate systems 3 and 4); systems above 4 give 0. The other
 // coordinates are the current ones of doc.VariableValues.

@@ -1,6 +1,7 @@
 #include "render/EntryDrawers.h"
 
 #include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
 #include "render/ExplicitCurves.h"
 #include "render/Figures.h"
 #include "render/ParametricCurves.h"
@@ -62,6 +63,7 @@ void DrawSpaceRecord(gfx::Canvas& canvas, int index, bool afterImage) {
   if (!IsDrawnEntry(index)) return;
   const Tfuncprop& entry = doc.FigureTable[index];
   const TVariableValues saved = doc.VariableValues;
+  InnerWorkSession work;
   if (entry.kind == kKindParametric && EntryDrawers.spaceCurve) {
     EntryDrawers.spaceCurve(canvas, index);
   } else if (entry.kind == kKindFigure) {
@@ -109,6 +111,7 @@ void DrawEquationRecord(gfx::Canvas& canvas, int index) {
   const PlaneEntryDrawer draw = PlaneDrawerOfKind(entry.kind);
   if (!draw) return;
   const TVariableValues saved = doc.VariableValues;
+  InnerWorkSession work;
   draw(canvas, entry);
   doc.VariableValues = saved;
 }

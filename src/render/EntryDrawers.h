@@ -49,7 +49,8 @@ TEntryDrawers DefaultEntryDrawers();
 
 // Draws entry `index` (1-based) of the figure table on the canvas: nothing when it is
 // hidden or out of range; the whole variable block is restored afterwards, because the
-// drawers set x, y and t while they sample.
+// drawers set x, y and t while they sample. The nested integrals and extrema of all its
+// samples share one budget, so one entry cannot freeze the redraw.
 void DrawEquationRecord(gfx::Canvas& canvas, int index);
 // The same for a space entry, by kind and figure type, with the point guides while they
 // are shown.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formula/DocumentState.h"
+#include "formula/EvalHelpers.h"
 #include "formula/Evaluator.h"
 #include "formula/Parser.h"
 #include "formula/TreeOps.h"
@@ -146,6 +147,7 @@ void ComputeSurfaceGrids() {
     return;
   // Sampling sets x, y and the summation variables; the document keeps its values.
   const TVariableValues saved = doc.VariableValues;
+  InnerWorkSession work;
   ++generation;
   sampledValid = SampleSurface(1, doc.SurfaceGrid1, n, in.octant);
   if (sampledValid && HasSecondSurface()) SampleSurface(2, doc.SurfaceGrid2, n, in.octant);

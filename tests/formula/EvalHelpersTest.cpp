@@ -60,6 +60,25 @@ TEST_F(EvalHelpersTest, SimpsonsRule) {
   EXPECT_EQ(eng.EvalOK, 0);
 }
 
+TEST_F(EvalHelpersTest, ASessionSharesOneBudgetAmongItsForms) {
+  // 100000 panels cost 300000 evaluations: alone every integral may spend them.
+  const auto integral = [this] { return Simpson("∫[0,1](x)dx", 100000, 0, 1); };
+  for (int i = 0; i < 3; ++i) EXPECT_NEAR(static_cast<double>(integral()), 0.5, 1e-15);
+  {
+    InnerWorkSession work(500000);
+    EXPECT_NEAR(static_cast<double>(integral()), 0.5, 1e-15);
+    EXPECT_EQ(eng.EvalOK, 1);
+    EXPECT_EQ(integral(), 0);  // the session's budget is spent
+    EXPECT_EQ(eng.EvalOK, 0);
+    {
+      InnerWorkSession inner(10000000);  // an inner session neither refills nor widens it
+      EXPECT_EQ(integral(), 0);
+    }
+  }
+  EXPECT_NEAR(static_cast<double>(integral()), 0.5, 1e-15);
+  EXPECT_EQ(eng.EvalOK, 1);
+}
+
 TEST_F(EvalHelpersTest, SimpsonBindsItsOwnVariable) {
   // The outer x stays x; the integration variable takes the samples.
   doc.VariableValues.X = 2;
