@@ -152,7 +152,8 @@ int64_t Round(Extended v) {
   if (v >= kInt64Limit || v <= -kInt64Limit) return Saturate(v);
   return std::llrint(v);
 }
-int64_t Trunc(Extended v) { return Saturate(std::trunc(v)); }
+// The conversion itself truncates toward zero; truncl first would only cost a call.
+int64_t Trunc(Extended v) { return Saturate(v); }
 Extended RoundToEven(Extended v) { return std::nearbyint(v); }
 
 std::string FloatToStrPrec(Extended v, int precision) {
