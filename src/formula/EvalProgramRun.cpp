@@ -1,4 +1,5 @@
 // Running a compiled program (EvalProgram.h), and EvaluateTree, which runs one.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -439,18 +440,19 @@ class Run {
     p_.kept[slot].flags = valid;
   }
 
-  bool Skipped(int32_t slot) const {
-    for (size_t i = 0; i < skips_; ++i)
-      if (slot >= p_.skipped[i][0] && slot < p_.skipped[i][1]) return true;
-    return false;
-  }
-
   // Writes what the run kept into the tree, and the root's fields. Every slot was filled,
-  // but those of the left operands of products that were skipped.
+  // but those of the left operands of products that were skipped. The skipped ranges are
+  // walked in the order of their first slots beside the slots, so a large tree with many
+  // skipped products commits in one pass.
   [[gnu::always_inline]] void Commit() {
     const int32_t slots = static_cast<int32_t>(p_.keeps.size());
+    const auto first = p_.skipped.begin(), last = first + static_cast<std::ptrdiff_t>(skips_);
+    if (skips_ > 1) std::sort(first, last, [](const int32_t* a, const int32_t* b) { return a[0] < b[0]; });
+    auto next = first;
+    int32_t skippedUpTo = 0;  // slots below this one lie in a skipped range
     for (int32_t slot = 0; slot < slots; ++slot) {
-      if (skips_ && Skipped(slot)) continue;
+      for (; next != last && (*next)[0] <= slot; ++next) skippedUpTo = std::max(skippedUpTo, (*next)[1]);
+      if (slot < skippedUpTo) continue;
       const evaluator::Keep& k = p_.keeps[slot];
       const Stored& kept = p_.kept[slot];
       if (k.value) CopyExtended(k.node->value, kept.value);
