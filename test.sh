@@ -33,6 +33,7 @@ echo "== fuzz targets"
 declare -A fuzz_runs=(
   [fuzz_equation_reader]=70000 [fuzz_evaluator]=90000 [fuzz_parser]=150000
   [fuzz_plane_drawing]=14000 [fuzz_png]=35000 [fuzz_simplifier]=160000
+  [fuzz_compiled_evaluator]=6000 [fuzz_label_markup]=20000 [fuzz_macro_compiler]=40000
 )
 # The same inputs cover the same code only at the same addresses: without address
 # randomisation where the machine allows it.
