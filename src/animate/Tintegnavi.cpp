@@ -45,7 +45,7 @@ constexpr const char* kCaptions[3] = {"平均変化率の意味", "区分求積"
 
 }  // namespace
 
-Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusWindowHooks* hooks)
+Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks)
     : QWidget(nullptr, Qt::Tool), model_(std::make_unique<CalculusWindowModel>(set, timer, pump)) {
   setObjectName(QStringLiteral("integnavi"));
   setWindowTitle(Utf8(kCaptions[static_cast<int>(set)]));

@@ -19,7 +19,7 @@ class QToolButton;
 
 class Tintegnavi : public QWidget {
  public:
-  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusWindowHooks* hooks);
+  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks);
   ~Tintegnavi() override;
 
   CalculusWindowModel& Model() { return *model_; }

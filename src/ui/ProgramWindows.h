@@ -47,7 +47,6 @@ class ProgramWindows {
   ProgramEntryFormHost entryHost_;
   ProgramCalculusHooks calculusHooks_;
   ProgramMacroHost macroHost_;
-  ProgramTangentHooks tangentHooks_;
   platform::QtEventPump macroPump_;
   platform::QtEventPump tangentPump_;
   platform::QtDialogs dialogs_;
