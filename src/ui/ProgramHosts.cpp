@@ -160,9 +160,7 @@ void ProgramFileHost::SetNavigatorScrollPosition(int position) {
   if (lpnavi) lpnavi->SetScrollPosition(position);
 }
 
-void ProgramFileHost::NormalizeSpaceRange() {
-  ::NormalizeSpaceRange();
-}
+void ProgramFileHost::NormalizeSpaceRange() { ::NormalizeSpaceRange(); }
 
 void ProgramFileHost::RestoreGraphWindow(int width, int height) {
   if (graph) graph->RestoreGraphWindow(width, height);
@@ -188,10 +186,6 @@ void ProgramFileHost::EnableGraphWindow() {
 
 void ProgramFileHost::ShowRangeInStatusBar() {
   if (graph) graph->ShowRangeInStatusBar();
-}
-
-void ProgramFileHost::UpdateCamera() {
-  ::UpdateCamera();
 }
 
 void ProgramFileHost::PrepareRedraw() { ::PrepareRedraw(); }

@@ -68,7 +68,6 @@ class ProgramFileHost : public EquationFileHost {
   void EnableCalculusMenu(bool enable) override;
   void EnableGraphWindow() override;
   void ShowRangeInStatusBar() override;
-  void UpdateCamera() override;
   void PrepareRedraw() override;
   void PlaceParameterPanel() override;
   void SavePointPositions() override;
