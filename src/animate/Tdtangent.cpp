@@ -193,5 +193,3 @@ void OpenTangentNavi(QWidget* owner, bool fromFile) {
 void CloseTangentNavi() {
   if (window && window->isVisible()) window->close();
 }
-
-Tdtangent* TangentWindow() { return window; }

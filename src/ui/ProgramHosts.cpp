@@ -277,9 +277,7 @@ void ProgramCalculusHooks::ShowMessage(const std::string& utf8) {
 }
 
 void ProgramCalculusHooks::EnableGraphEditing(bool enable) {
-  if (!graph) return;
-  graph->EnableGraphEditing(enable);
-  if (enable) graph->PictureWidget()->setEnabled(true);
+  if (graph) graph->EnableGraphEditing(enable);
 }
 
 void ProgramCalculusHooks::EnableGraphWindow(bool enable) {

@@ -36,7 +36,6 @@ class ProgramWindows {
   void Show();
 
   TValueChange& Panel() { return *panel_; }
-  TMacronavi& MacroEditor() { return *macronavi_; }
 
  private:
   const platform::Screen& screen_;
