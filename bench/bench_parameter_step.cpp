@@ -94,7 +94,8 @@ void BM_PointDragStep(benchmark::State& state) {
   if (modes.SnapMode != 1) state.SkipWithError("B was not picked");
   int i = 0;
   for (auto _ : state) {
-    mouse.Move(x + (++i % 2 ? 7 : 0), y - (i % 2 ? 5 : 0));
+    const bool away = ++i % 2;
+    mouse.Move(x + (away ? 7 : 0), y - (away ? 5 : 0));
     mouse.Tick();
   }
   mouse.Cancel();
