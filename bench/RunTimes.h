@@ -1,7 +1,7 @@
 #pragma once
 // A console reporter that also keeps the real time of every benchmark by its name: the run
 // itself, or the median of its repetitions; in the run's time unit. The programs print
-// their ratios from it after the runs.
+// their ratios from it after the runs (RunBenchmarks).
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -22,3 +22,12 @@ class RunTimesReporter : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, double> times_;
 };
+
+// Runs the benchmarks the command line selects, reported on the console; their times by
+// name.
+inline std::map<std::string, double> RunBenchmarks(int* argc, char** argv) {
+  benchmark::Initialize(argc, argv);
+  RunTimesReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  return reporter.Times();
+}

@@ -11,10 +11,10 @@
 // times are printed side by side.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdio>
 
 #include "../tools/ReferenceDocument.h"
+#include "BenchApp.h"
 #include "RunTimes.h"
 #include "animate/ParameterPanelModel.h"
 #include "formula/UsageScan.h"
@@ -28,14 +28,7 @@ namespace {
 constexpr int kWidth = 800, kHeight = 600;
 
 void Prepare() {
-  if (!QCoreApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_parameter_step";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-  }
+  EnsureGuiApp();
   reference_document::Build(kWidth, kHeight);
   ClearUsageFlags();
   RecomputeParameterUsage();
@@ -101,7 +94,8 @@ void BM_PointDragStep(benchmark::State& state) {
   if (modes.SnapMode != 1) state.SkipWithError("B was not picked");
   int i = 0;
   for (auto _ : state) {
-    mouse.Move(x + (++i % 2 ? 7 : 0), y - (i % 2 ? 5 : 0));
+    const bool away = ++i % 2;
+    mouse.Move(x + (away ? 7 : 0), y - (away ? 5 : 0));
     mouse.Tick();
   }
   mouse.Cancel();
@@ -111,10 +105,7 @@ BENCHMARK(BM_PointDragStep)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RunTimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const std::map<std::string, double>& t = reporter.Times();
+  const std::map<std::string, double> t = RunBenchmarks(&argc, argv);
   std::printf("\n(800 x 600)        parameter step   point drag step   moving layer alone\n");
   auto time = [&t](const char* name) { return t.count(name) ? t.at(name) : 0.0; };
   std::printf("                   %11.2f ms   %12.2f ms   %15.2f ms\n", time("BM_PanelParameterStep"),

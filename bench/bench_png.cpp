@@ -221,10 +221,7 @@ int main(int argc, char** argv) {
       reg("Spng/decode/" + tail, DecodeSpng);
     }
   }
-  benchmark::Initialize(&argc, argv);
-  RunTimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  PrintRatios(reporter.Times());
+  PrintRatios(RunBenchmarks(&argc, argv));
   benchmark::Shutdown();
   return 0;
 }

@@ -11,7 +11,6 @@
 // runs the ratios are printed.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchApp.h"
 #include "../tools/ReferenceDocument.h"
 #include "MarchingSquares.h"
 #include "RunTimes.h"
@@ -35,18 +35,8 @@ namespace {
 constexpr int kWidth = 800, kHeight = 600;
 constexpr double kPi = std::numbers::pi;
 
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_redraw";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
-
 void Prepare() {
-  EnsureApp();
+  EnsureGuiApp();
   reference_document::Build(kWidth, kHeight);
 }
 
@@ -252,7 +242,7 @@ void DrawPlainMovingLayer(QPainter& p, double a, double b) {
 }
 
 void BM_ReferencePlainRedraw(benchmark::State& state) {
-  EnsureApp();
+  EnsureGuiApp();
   QImage back(kWidth, kHeight, QImage::Format_RGB32), composite(kWidth, kHeight, QImage::Format_RGB32);
   int i = 0;
   for (auto _ : state) {
@@ -273,7 +263,7 @@ void BM_ReferencePlainRedraw(benchmark::State& state) {
 BENCHMARK(BM_ReferencePlainRedraw)->Unit(benchmark::kMillisecond);
 
 void BM_ReferencePlainStep(benchmark::State& state) {
-  EnsureApp();
+  EnsureGuiApp();
   QImage back(kWidth, kHeight, QImage::Format_RGB32), composite(kWidth, kHeight, QImage::Format_RGB32);
   back.fill(Qt::white);
   int i = 0;
@@ -299,12 +289,10 @@ void PrintRatio(const std::map<std::string, double>& times, const char* what, co
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RunTimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const std::map<std::string, double> times = RunBenchmarks(&argc, argv);
   std::printf("\n%-18s %11s %11s %7s\n", "(800 x 600)", "ours", "QPainter", "ratio");
-  PrintRatio(reporter.Times(), "parameter step", "BM_ParameterStep", "BM_ReferencePlainStep");
-  PrintRatio(reporter.Times(), "whole redraw", "BM_RedrawAll", "BM_ReferencePlainRedraw");
+  PrintRatio(times, "parameter step", "BM_ParameterStep", "BM_ReferencePlainStep");
+  PrintRatio(times, "whole redraw", "BM_RedrawAll", "BM_ReferencePlainRedraw");
   benchmark::Shutdown();
   return 0;
 }

@@ -7,7 +7,6 @@
 // polygons in the same order, shaded by the same angle rule.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "../tools/SpaceReferenceDocument.h"
+#include "BenchApp.h"
 #include "formula/Parser.h"
 #include "render/RedrawPipeline.h"
 #include "render/SpaceView.h"
@@ -28,18 +28,8 @@ namespace {
 constexpr int kSize = 600, kDivisions = 200;
 constexpr Extended kTurn = 3.14159265358979323846L / 80;
 
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_surfaces";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
-
 void Prepare() {
-  EnsureApp();
+  EnsureGuiApp();
   space_reference_document::Build(kSize, kSize, space_reference_document::kSurfaces, kDivisions);
 }
 

@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -17,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchApp.h"
 #include "MarchingSquares.h"
 #include "RunTimes.h"
 #include "formula/DocumentState.h"
@@ -42,18 +42,8 @@ const Relation kRelations[] = {
     {"waves", "sin(x)+cos(y)=0.5", "sin(x)+cos(y)-0.5"},
 };
 
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_trace";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
-
 void PrepareView() {
-  EnsureApp();
+  EnsureGuiApp();
   ResetMiscSettings();
   ResetAllSettings(0);
   doc.GraphWidth = kWidth;
@@ -84,7 +74,7 @@ void Trace(benchmark::State& state, int index) {
 }
 
 void MarchingSquares(benchmark::State& state, int index, int cell) {
-  EnsureApp();
+  EnsureGuiApp();
   double x = 0, y = 0;
   mu::Parser parser;
   parser.DefineVar("x", &x);
@@ -128,10 +118,7 @@ BENCHMARK(BM_SquaresPixelsWaves)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RunTimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const std::map<std::string, double>& t = reporter.Times();
+  const std::map<std::string, double> t = RunBenchmarks(&argc, argv);
   std::printf("\n%-20s %9s %21s %21s\n", "(800 x 600, ms)", "traced", "squares, 10-px cells", "squares, pixels");
   for (const Relation& r : kRelations) {
     const std::string name = std::string(r.name) == "folium" ? "Folium" : "Waves";

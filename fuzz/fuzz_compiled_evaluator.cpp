@@ -9,11 +9,11 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/Evaluator.h"
@@ -153,13 +153,6 @@ class TimerHooks : public ShellHooks {
   int stops = 0;
 };
 
-void PlacePoint(int n, Extended x, Extended y, Extended z) {
-  doc.PointLetterUsage[n].exists = 1;
-  TSpacePoint p;
-  p.x = x, p.y = y, p.z = z;
-  doc.PointSequences[n] = {p};
-}
-
 void SetUpDocument() {
   ResetMiscSettings();
   ResetAllSettings(0);
@@ -278,10 +271,6 @@ Outcome Capture(Extended result, const Tfrec* root, const TimerHooks& hooks) {
     o.den = root->den;
   }
   return o;
-}
-
-void Check(bool condition) {
-  if (!condition) std::abort();
 }
 
 }  // namespace

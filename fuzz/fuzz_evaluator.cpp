@@ -5,9 +5,9 @@
 // picks plane or space, figure formulas and plot mode.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -16,13 +16,6 @@
 #include "formula/TreeText.h"
 
 namespace {
-
-void PlacePoint(int n, Extended x, Extended y, Extended z) {
-  doc.PointLetterUsage[n].exists = 1;
-  TSpacePoint p;
-  p.x = x, p.y = y, p.z = z;
-  doc.PointSequences[n] = {p};
-}
 
 void SetUpDocument() {
   ResetMiscSettings();
@@ -47,10 +40,6 @@ void SetUpDocument() {
   doc.EntryCount = 2;
   doc.KindCounts[kKindExplicit] = 1;
   doc.KindCounts[kKindFigure] = 1;
-}
-
-void Check(bool condition) {
-  if (!condition) std::abort();
 }
 
 // A printed text parses, where it is within the parser's limits: a text shorter than the

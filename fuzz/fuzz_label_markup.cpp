@@ -5,10 +5,10 @@
 // was asked for, and measuring gives the width the layout reached.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "formula/DocumentState.h"
 #include "platform/RecordingCanvas.h"
 #include "render/LabelDrawing.h"
@@ -17,10 +17,6 @@
 #include "render/MathLabel.h"
 
 namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 }  // namespace
 

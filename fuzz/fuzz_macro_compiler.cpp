@@ -5,10 +5,10 @@
 // released again.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "animate/MacroCompiler.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
@@ -40,10 +40,6 @@ void SetUpDocument() {
   AddEntry(kKindPoint, 255, "2", 2);  // B, along y only
   doc.FigureTable[6].dragClass = 3;
   doc.LabelCount = 2;
-}
-
-void Check(bool condition) {
-  if (!condition) std::abort();
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 // space, figure formulas and the usage scan.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "formula/DocumentState.h"
 #include "formula/Normalise.h"
 #include "formula/Parser.h"
@@ -36,10 +36,6 @@ void SetUpDocument() {
   doc.EntryCount = 2;
   doc.KindCounts[kKindExplicit] = 1;
   doc.KindCounts[kKindPoint] = 1;
-}
-
-void Check(bool condition) {
-  if (!condition) std::abort();
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 // heads and markers stand a little beyond the point they belong to).
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "formula/DocumentState.h"
 #include "platform/RecordingCanvas.h"
 #include "render/Axes.h"
@@ -22,10 +22,6 @@ namespace {
 
 constexpr int kSize = 200;
 constexpr int kReach = 32000 + 1000;
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 bool WithinReach(const gfx::Point& p) {
   return p.x >= -kReach && p.x <= kReach && p.y >= -kReach && p.y <= kReach;

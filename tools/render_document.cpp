@@ -104,11 +104,10 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   return true;
 }
 
-// What the graph window does for the reader of a space file: the range kept to its steps,
-// the camera brought up to date; and which calculus animation the file was saved in.
+// What the graph window does for the reader of a space file: the range kept to its steps;
+// and which calculus animation the file was saved in.
 struct ToolFileHost : EquationFileHost {
   void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
-  void UpdateCamera() override { ::UpdateCamera(); }
   void OpenTangentNavi() override { tangent = true; }
   void OpenMeanRateNavi() override { calculus = CalculusSet::MeanRate; }
   void OpenRiemannSumNavi() override { calculus = CalculusSet::Riemann; }

@@ -1,6 +1,7 @@
 #include "animate/CalculusWindowModel.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "animate/CalculusDrawing.h"
 #include "animate/CalculusTexts.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-CalculusWindowHooks noHooks;
+CalculusHooks noHooks;
 CalculusWindowModel* current = nullptr;
 
 void PaintMeanRateHook(gfx::Canvas& canvas) {
@@ -93,7 +94,7 @@ CalculusWindowModel::~CalculusWindowModel() {
   ViewZoomHooks.animationPoint = nullptr;
 }
 
-void CalculusWindowModel::SetHooks(CalculusWindowHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
+void CalculusWindowModel::SetHooks(CalculusHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
 
 void CalculusWindowModel::Changed() {
   if (changed_) changed_();
@@ -326,9 +327,9 @@ void CalculusWindowModel::RedoClick() {
 }
 
 void CalculusWindowModel::LineColourClick() {
-  int32_t colour = static_cast<int32_t>(SecantColour);
-  if (!Hooks().ChooseColour(colour) || closed_) return;
-  SecantColour = static_cast<gfx::Color>(colour);
+  const std::optional<int32_t> chosen = Hooks().ChooseColor(static_cast<int32_t>(SecantColour));
+  if (!chosen || closed_) return;
+  SecantColour = static_cast<gfx::Color>(*chosen);
   Repaint();
 }
 

@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "animate/CalculusWindowHooks.h"
+#include "animate/CalculusHooks.h"
 #include "animate/DefiniteIntegral.h"
 #include "animate/EntryFunction.h"
 #include "animate/TimerJobs.h"
@@ -48,7 +48,7 @@ class CalculusWindowModel {
   CalculusWindowModel& operator=(const CalculusWindowModel&) = delete;
 
   // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(CalculusWindowHooks* hooks);
+  void SetHooks(CalculusHooks* hooks);
   // After every change of what the window shows.
   void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
   // The window closes itself (a cancelled first question); its close handler calls
@@ -128,7 +128,7 @@ class CalculusWindowModel {
 
  private:
   void Changed();
-  CalculusWindowHooks& Hooks() { return *hooks_; }
+  CalculusHooks& Hooks() { return *hooks_; }
   // Inputs (CalculusWindowInput.cpp). AskValue asks with the panel highlighted until the
   // answer has a value where f is defined that `accepts` takes (any, when empty); the
   // panel keeps the text. False when cancelled, or when the window closed meanwhile.
@@ -162,7 +162,7 @@ class CalculusWindowModel {
   CalculusSet set_;
   TimerJobs& timer_;
   platform::EventPump& pump_;
-  CalculusWindowHooks* hooks_;
+  CalculusHooks* hooks_;
   std::function<void()> changed_, closeRequest_, free_;
   std::unique_ptr<EntryFunction> f_;
   TViewHistoryNode* history_ = nullptr;

@@ -10,7 +10,7 @@
 namespace {
 
 QPointer<Tintegnavi> window;
-CalculusWindowHooks* hooks = nullptr;
+CalculusHooks* hooks = nullptr;
 platform::QtEventPump pump;
 
 void Open(CalculusSet set, uint8_t animationMode) {
@@ -23,7 +23,7 @@ void Open(CalculusSet set, uint8_t animationMode) {
   RefreshGraphPicture();
   window = new Tintegnavi(set, Timer1(), pump, hooks);
   int left = window->x(), top = window->y();
-  if (hooks) hooks->PlaceWindow(left, top);
+  if (hooks) hooks->PlaceCalculusWindow(left, top);
   window->move(left, top);
   Timer1().SetInterval(kReleasedInterval);
   window->show();
@@ -46,4 +46,4 @@ Tintegnavi* CalculusWindow() { return window; }
 
 void FreeCalculusWindow() { delete window; }
 
-void SetCalculusWindowHooks(CalculusWindowHooks* h) { hooks = h; }
+void SetCalculusWindowHooks(CalculusHooks* h) { hooks = h; }

@@ -1,9 +1,11 @@
 #pragma once
 // What the parameter panel asks of windows and parts that live elsewhere. Every call is a
 // no-op until the program installs an implementation: the formula keyboard, the navigator,
-// the graph window and the shared selector pictures sit above this library, the 3D
-// renderer and macros are built on top of the panel. Tests install recording fakes.
-// The plane picture goes through the redraw pipeline (ComposeGraph and its hooks).
+// the graph window and the shared selector pictures sit above this library, and macros
+// run on top of the panel. The space pictures come through here too, so that the panel's
+// steps run without the space scene and tests see which of them a step drew. Tests
+// install recording fakes. The plane picture goes through the redraw pipeline
+// (ComposeGraph and its hooks).
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -27,7 +29,7 @@ class ParameterPanelHooks {
     return false;
   }
 
-  // --- the 3D renderer (the plane goes through the redraw pipeline) ---
+  // --- the space pictures (the plane goes through the redraw pipeline) ---
   // Space: the back bitmap onto the composite, the axes (pass 2), every space curve,
   // figure and point over it (the defined values and points recomputed first), the
   // composite copied to the window.

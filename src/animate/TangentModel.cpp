@@ -18,7 +18,7 @@
 
 namespace {
 
-TangentHooks noHooks;
+CalculusHooks noHooks;
 
 // The model the redraw pipeline paints mode 5 with.
 TangentModel* painter = nullptr;
@@ -69,7 +69,7 @@ TangentModel::~TangentModel() {
   }
 }
 
-void TangentModel::SetHooks(TangentHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
+void TangentModel::SetHooks(CalculusHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
 
 void TangentModel::Changed() {
   if (changed_) changed_();

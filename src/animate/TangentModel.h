@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-#include "animate/TangentHooks.h"
+#include "animate/CalculusHooks.h"
 #include "animate/TangentMath.h"
 #include "animate/TimerJobs.h"
 #include "formula/ParserReader.h"
@@ -40,8 +40,8 @@ class TangentModel {
   TangentModel& operator=(const TangentModel&) = delete;
 
   // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(TangentHooks* hooks);
-  TangentHooks& Hooks() { return *hooks_; }
+  void SetHooks(CalculusHooks* hooks);
+  CalculusHooks& Hooks() { return *hooks_; }
   // What runs pending events and sleeps while P is drawn; nullptr neither pumps nor sleeps.
   void SetPump(platform::EventPump* pump) { pump_ = pump; }
   TimerJobs& Timer() { return timer_; }
@@ -117,7 +117,7 @@ class TangentModel {
   void Changed();
 
   TimerJobs& timer_;
-  TangentHooks* hooks_;
+  CalculusHooks* hooks_;
   platform::EventPump* pump_ = nullptr;
   std::function<void()> changed_;
 

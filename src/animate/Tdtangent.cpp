@@ -184,7 +184,7 @@ void OpenTangentNavi(QWidget* owner, bool fromFile) {
   window = new Tdtangent(model, owner);
   if (fromFile) window->ResumeSavedPoint();
   int left = window->x(), top = window->y();
-  model.Hooks().PlaceWindow(window->frameGeometry().height(), left, top);
+  model.Hooks().PlaceTangentWindow(window->frameGeometry().height(), left, top);
   window->move(left, top);
   window->show();
   window->raise();
@@ -193,5 +193,3 @@ void OpenTangentNavi(QWidget* owner, bool fromFile) {
 void CloseTangentNavi() {
   if (window && window->isVisible()) window->close();
 }
-
-Tdtangent* TangentWindow() { return window; }

@@ -60,5 +60,3 @@ class Tdtangent : public QWidget {
 void OpenTangentNavi(QWidget* owner, bool fromFile = false);
 // Closes the window while it is open.
 void CloseTangentNavi();
-// The window while it exists (closed windows wait for their free).
-Tdtangent* TangentWindow();

@@ -45,7 +45,7 @@ constexpr const char* kCaptions[3] = {"平均変化率の意味", "区分求積"
 
 }  // namespace
 
-Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusWindowHooks* hooks)
+Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks)
     : QWidget(nullptr, Qt::Tool), model_(std::make_unique<CalculusWindowModel>(set, timer, pump)) {
   setObjectName(QStringLiteral("integnavi"));
   setWindowTitle(Utf8(kCaptions[static_cast<int>(set)]));
@@ -84,6 +84,14 @@ Tintegnavi::~Tintegnavi() { model_->SetChangedHandler(nullptr); }
 void Tintegnavi::Register(const std::string& name, QWidget* widget) {
   widget->setObjectName(QString::fromStdString(name));
   components_[name] = widget;
+}
+
+QGridLayout* Tintegnavi::GridPanel(const std::string& name) {
+  auto* panel = new QWidget;
+  Register(name, panel);
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 0, 0, 0);
+  return grid;
 }
 
 QWidget* Tintegnavi::Component(const std::string& name) const {
@@ -143,10 +151,7 @@ bool Tintegnavi::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* Tintegnavi::BuildMeanRatePanel() {
-  auto* panel = new QWidget;
-  Register("heikinpanel", panel);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = GridPanel("heikinpanel");
   grid->addWidget(Caption("x"), 0, 1, Qt::AlignCenter);
   grid->addWidget(Caption("y"), 0, 2, Qt::AlignCenter);
   grid->addWidget(Caption("A"), 1, 0);
@@ -185,14 +190,11 @@ QWidget* Tintegnavi::BuildMeanRatePanel() {
   grid->addLayout(moves, 6, 0, 1, 3);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(2, 1);
-  return panel;
+  return grid->parentWidget();
 }
 
 QWidget* Tintegnavi::BuildRiemannPanel() {
-  auto* panel = new QWidget;
-  Register("kubunpanel", panel);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = GridPanel("kubunpanel");
   grid->addWidget(ValuePanel("integmin", [this] { model_->AskBoundClick(false); }), 0, 0);
   grid->addWidget(Caption("≦ x ≦"), 0, 1, Qt::AlignCenter);
   grid->addWidget(ValuePanel("integmax", [this] { model_->AskBoundClick(true); }), 0, 2);
@@ -212,7 +214,7 @@ QWidget* Tintegnavi::BuildRiemannPanel() {
   dec->setMouseTracking(true);
   dec->installEventFilter(this);
   grid->addLayout(steps, 1, 2);
-  auto* group = new QButtonGroup(panel);
+  auto* group = new QButtonGroup(grid->parentWidget());
   group->setExclusive(true);
   for (int kind = 1; kind <= kSumKinds; ++kind) {
     QToolButton* button = Button(kSumButtons[kind], Utf8(kSumCaptions[kind]));
@@ -224,17 +226,14 @@ QWidget* Tintegnavi::BuildRiemannPanel() {
   }
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(2, 1);
-  return panel;
+  return grid->parentWidget();
 }
 
 QWidget* Tintegnavi::BuildIntegralPanels() {
   auto* both = new QWidget;
   auto* column = new QVBoxLayout(both);
   column->setContentsMargins(0, 0, 0, 0);
-  auto* first = new QWidget;
-  Register("integ2Panel2", first);
-  auto* grid = new QGridLayout(first);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = GridPanel("integ2Panel2");
   grid->addWidget(Caption("下限"), 0, 0);
   grid->addWidget(ValuePanel("intega", [this] { model_->AskBoundClick(false); }), 0, 1);
   grid->addWidget(Caption("上限"), 1, 0);
@@ -248,26 +247,20 @@ QWidget* Tintegnavi::BuildIntegralPanels() {
   });
   grid->addWidget(theorem, 3, 0, 1, 2);
   grid->setColumnStretch(1, 1);
-  column->addWidget(first);
-  auto* second = new QWidget;
-  Register("integ2panel", second);
-  auto* lines = new QGridLayout(second);
-  lines->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(grid->parentWidget());
+  QGridLayout* lines = GridPanel("integ2panel");
   const char* rows[][2] = {{"h = b - a", "valuh"}, {"S / h", "integmean"}, {"max", "maxyvalue"}, {"min", "minyvalue"}};
   for (int i = 0; i < 4; ++i) {
     lines->addWidget(Caption(rows[i][0]), i, 0);
     lines->addWidget(ValuePanel(rows[i][1]), i, 1);
   }
   lines->setColumnStretch(1, 1);
-  column->addWidget(second);
+  column->addWidget(lines->parentWidget());
   return both;
 }
 
 QWidget* Tintegnavi::BuildOperationPanel() {
-  auto* panel = new QWidget;
-  Register("sousapanel", panel);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = GridPanel("sousapanel");
   QToolButton* start = Button("lstart", QStringLiteral("Start"));
   start->setCheckable(true);
   connect(start, &QToolButton::clicked, this, [this](bool down) { model_->StartClick(down); });
@@ -281,7 +274,7 @@ QWidget* Tintegnavi::BuildOperationPanel() {
   QCheckBox* large = Check("autolarge", "自動拡大");
   connect(large, &QCheckBox::clicked, this, [this](bool on) { model_->AutoLargeClick(on); });
   grid->addWidget(large, 1, 1, 1, 2);
-  return panel;
+  return grid->parentWidget();
 }
 
 void Tintegnavi::LayoutPanels() {

@@ -14,12 +14,13 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QToolButton;
 
 class Tintegnavi : public QWidget {
  public:
-  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusWindowHooks* hooks);
+  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks);
   ~Tintegnavi() override;
 
   CalculusWindowModel& Model() { return *model_; }
@@ -41,6 +42,8 @@ class Tintegnavi : public QWidget {
   QToolButton* Button(const std::string& name, const QString& caption, const char* hint = nullptr);
   QCheckBox* Check(const std::string& name, const char* caption, const char* hint = nullptr);
   void Register(const std::string& name, QWidget* widget);
+  // A panel registered under the name, laid out on a grid without margins.
+  QGridLayout* GridPanel(const std::string& name);
   void Sync();
   void LayoutPanels();
 

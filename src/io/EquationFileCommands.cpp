@@ -20,6 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Runtime.h"
+#include "render/SpaceView.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ void RestoreSpaceDocument(int startingMode) {
   host.LayoutMemoPanel();
   UpdateArrowHints();
   host.RebuildEquationList();
-  host.UpdateCamera();
+  UpdateCamera();
   host.ShowRangeInStatusBar();
   host.PlaceParameterPanel();
   if (startingMode == kStartAfterImages) {

@@ -58,7 +58,6 @@ class EquationFileHost {
   virtual void EnableCalculusMenu(bool enable) {}
   virtual void EnableGraphWindow() {}
   virtual void ShowRangeInStatusBar() {}
-  virtual void UpdateCamera() {}
   virtual void PrepareRedraw() {}
   virtual void PlaceParameterPanel() {}
   virtual void OpenMeanRateNavi() {}

@@ -54,9 +54,8 @@ class ParametricSampler {
   }
 
   void Run(Extended t0, Extended t1, Extended step) {
-    const Extended span = std::fabs(t1 - t0);
     const Extended s = t1 > t0 ? 1 : -1;
-    const Extended finest = span / kMaxParametricSamples;
+    const Extended finest = FinestParameterStep(t0, t1);
     const Extended fine = std::max(step, finest);
     // Across an undefined stretch the walk goes faster, until the curve is defined again.
     const Extended pixel = std::hypot(doc.PixelSizeX, doc.PixelSizeY);
@@ -64,10 +63,7 @@ class ParametricSampler {
     bool undefinedRun = false;
     Sample prev = Evaluate(t0);
     for (Extended t = t0; t != t1;) {
-      Extended next = t + s * (undefinedRun ? coarse : fine);
-      // The last step ends exactly at t1; a step below the resolution of t goes there too.
-      if (s > 0 ? next > t1 : next < t1) next = t1;
-      if (next == t) next = t1;
+      const Extended next = NextParameter(t, s * (undefinedRun ? coarse : fine), t1);
       const Sample cur = Evaluate(next);
       undefinedRun = !prev.ok && !cur.ok;
       Visit(prev, cur);
@@ -202,6 +198,14 @@ void DrawSampled(gfx::Canvas& canvas, const Tfuncprop& entry) {
 }
 
 }  // namespace
+
+Extended FinestParameterStep(Extended t0, Extended t1) { return std::fabs(t1 - t0) / kMaxParametricSamples; }
+
+Extended NextParameter(Extended t, Extended step, Extended t1) {
+  const Extended next = t + step;
+  if (step > 0 ? next > t1 : next < t1) return t1;
+  return next == t ? t1 : next;
+}
 
 void DrawParametricCurve(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (doc.CoordinateSystem > 1) return;

@@ -1,8 +1,8 @@
 #pragma once
 // What the redraw pipeline calls in the windows and animations built over the renderer
-// (graph window, view settings, labels, interval mode, after-images, calculus
-// animations). Each sets its hook when it is created; an unset hook does nothing, so the
-// renderer draws the same bitmaps with or without them.
+// (graph window, view settings, interval mode, after-images, calculus animations). Each
+// sets its hook when it is created; an unset hook does nothing, so the renderer draws the
+// same bitmaps with or without them.
 #include "platform/Canvas.h"
 
 struct TRedrawHooks {

@@ -28,10 +28,7 @@ class SpaceCurveSampler {
   void Run(Extended t0, Extended t1, Extended step) {
     Sample prev = Evaluate(t0);
     for (Extended t = t0; t != t1;) {
-      Extended next = t + step;
-      // The last step ends exactly at t1; a step below the resolution of t goes there too.
-      if (step > 0 ? next > t1 : next < t1) next = t1;
-      if (next == t) next = t1;
+      const Extended next = NextParameter(t, step, t1);
       const Sample cur = Evaluate(next);
       Visit(prev, cur);
       prev = cur;
@@ -87,7 +84,7 @@ void DrawSampled(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (!DrawableValueOfText(entry.stepText, step) || !(step > 0)) return;
   if (!DrawableValueOfText(entry.texts[2], t0) || !DrawableValueOfText(entry.texts[3], t1) || t0 == t1) return;
   // No more steps than a plane curve may take.
-  step = std::max(step, std::fabs(t1 - t0) / kMaxParametricSamples);
+  step = std::max(step, FinestParameterStep(t0, t1));
   if (t1 < t0) step = -step;
   Tfrec* trees[3] = {};
   bool parsed = true;

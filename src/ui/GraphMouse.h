@@ -108,7 +108,6 @@ class GraphMouse {
   void DragRadius(Tfuncprop& circle);
   void DragPoint(int entry);
   void ShowDraggedPoint(const TSpacePoint& p);
-  void FinishPlaneDrag();
   void ShiftBand(int x, int y);
   void ShiftPreview(int x, int y);
   // --- space ---

@@ -69,6 +69,12 @@ bool IsAddRow(const TListRow& row) {
 // The single points there would be with this row's point.
 int SinglePoints(const TListRow& row) { return CountSinglePointFigures() + (IsAddRow(row) ? 1 : 0); }
 
+// The triangle's centres, and the foot and the mirror image on a line given by two points:
+// offered alike in the plane and in space.
+void ShowTriangleItems(std::set<std::string>& s) {
+  s.insert({"centres", "jyusin", "gaisin", "naisin", "suisin", "bousin", "P9csin", "suiasi1", "sentaisyou1"});
+}
+
 void ShowPlanePoints(std::set<std::string>& s, int n) {
   const int circles = ListCircleFigures(), lines = ListLineFigures();
   s.insert({"pntseqgroup", "pntseq", "coodipoint"});
@@ -82,17 +88,17 @@ void ShowPlanePoints(std::set<std::string>& s, int n) {
     if (circles >= 2) s.insert({"ciclcross", "kyuosetten", "kyuosetten1", "kyuosetten2", "kyuosetten3", "kyuosetten4"});
     if (lines >= 2) s.insert("lnlnkot2");
   }
-  if (n >= 4)
-    s.insert({"centres", "jyusin", "gaisin", "naisin", "suisin", "bousin", "P9csin", "suiasi1", "sentaisyou1"});
+  if (n >= 4) ShowTriangleItems(s);
   if (n >= 5) s.insert("lnlnkot1");
 }
 
 void ShowSpacePoints(std::set<std::string>& s, int n) {
   const int spheres = ListCircleFigures(), planes = CollectFiguresOfKind(1);
   if (n > 2) s.insert("senbunten");
-  if (n > 3)
-    s.insert({"housenp", "kaitenln", "centres", "jyusin", "gaisin", "naisin", "suisin", "bousin", "P9csin", "suiasi1",
-              "sentaisyou1"});
+  if (n > 3) {
+    s.insert({"housenp", "kaitenln"});
+    ShowTriangleItems(s);
+  }
   if (n > 4) s.insert({"suiasi3D3P", "centres3d", "jyusi3d", "gai3d", "nai3d", "bou3d"});
   if (n > 5) s.insert("lnplkouten");
   if (spheres) {

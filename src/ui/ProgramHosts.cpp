@@ -160,9 +160,7 @@ void ProgramFileHost::SetNavigatorScrollPosition(int position) {
   if (lpnavi) lpnavi->SetScrollPosition(position);
 }
 
-void ProgramFileHost::NormalizeSpaceRange() {
-  ::NormalizeSpaceRange();
-}
+void ProgramFileHost::NormalizeSpaceRange() { ::NormalizeSpaceRange(); }
 
 void ProgramFileHost::RestoreGraphWindow(int width, int height) {
   if (graph) graph->RestoreGraphWindow(width, height);
@@ -188,10 +186,6 @@ void ProgramFileHost::EnableGraphWindow() {
 
 void ProgramFileHost::ShowRangeInStatusBar() {
   if (graph) graph->ShowRangeInStatusBar();
-}
-
-void ProgramFileHost::UpdateCamera() {
-  ::UpdateCamera();
 }
 
 void ProgramFileHost::PrepareRedraw() { ::PrepareRedraw(); }
@@ -233,50 +227,6 @@ void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
 
 void ProgramFileHost::RunMacroOnload() { Macros().RunMacroOnload(); }
 
-// --- the calculus window ---
-
-bool ProgramCalculusHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
-  return AskOnFormulaKeyboard(caption, kind, text, top, right);
-}
-
-void ProgramCalculusHooks::PlaceWindow(int& left, int& top) {
-  if (!graph) return;
-  left = graph->x() + graph->frameGeometry().width();
-  top = graph->y();
-}
-
-void ProgramCalculusHooks::EnableGraphEditing(bool enable) {
-  if (graph) graph->EnableGraphEditing(enable);
-}
-
-void ProgramCalculusHooks::EnableGraphWindow(bool enable) {
-  if (graph) graph->setEnabled(enable);
-}
-
-void ProgramCalculusHooks::EnableNavigator() {
-  if (lpnavi) lpnavi->setEnabled(true);
-}
-
-void ProgramCalculusHooks::HideParameterPanel() {
-  if (ValueChange) ValueChange->hide();
-}
-
-void ProgramCalculusHooks::PresentGraphPicture() {
-  if (graph) graph->PictureWidget()->repaint();
-}
-
-bool ProgramCalculusHooks::ChooseColour(int32_t& colour) {
-  if (!graph || !graph->dialogs) return false;
-  const std::optional<int32_t> chosen = graph->dialogs->chooseColor(colour);
-  if (!chosen) return false;
-  colour = *chosen;
-  return true;
-}
-
-void ProgramCalculusHooks::ShowMessage(const std::string& utf8) {
-  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
-}
-
 // --- the entry window ---
 
 int ProgramEntryFormHost::NavigatorLeft() { return lpnavi ? lpnavi->x() : 0; }
@@ -311,42 +261,62 @@ void ProgramEntryFormHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
-// --- the tangent animation ---
+// --- the calculus and tangent windows ---
 
-bool ProgramTangentHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+bool ProgramCalculusHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
   return AskOnFormulaKeyboard(caption, kind, text, top, right);
 }
 
-std::optional<int32_t> ProgramTangentHooks::ChooseColor(int32_t initial) {
-  if (!lpnavi || !lpnavi->dialogs) return std::nullopt;
-  return lpnavi->dialogs->chooseColor(initial);
+std::optional<int32_t> ProgramCalculusHooks::ChooseColor(int32_t initial) {
+  if (!graph || !graph->dialogs) return std::nullopt;
+  return graph->dialogs->chooseColor(initial);
 }
 
-void ProgramTangentHooks::EnableGraphEditing(bool enable) {
-  if (!graph) return;
-  graph->EnableGraphEditing(enable);
-  if (enable) graph->PictureWidget()->setEnabled(true);
+void ProgramCalculusHooks::ShowMessage(const std::string& utf8) {
+  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
 }
 
-void ProgramTangentHooks::EnableDragShift(bool enable) {
+void ProgramCalculusHooks::EnableGraphEditing(bool enable) {
+  if (graph) graph->EnableGraphEditing(enable);
+}
+
+void ProgramCalculusHooks::EnableGraphWindow(bool enable) {
+  if (graph) graph->setEnabled(enable);
+}
+
+void ProgramCalculusHooks::EnableDragShift(bool enable) {
   if (graph) graph->ToolStrip()->Button("dragshiftBT")->setEnabled(enable);
 }
 
-void ProgramTangentHooks::CloseParameterPanel() {
+void ProgramCalculusHooks::EnableNavigator() {
+  if (lpnavi) lpnavi->setEnabled(true);
+}
+
+void ProgramCalculusHooks::PresentGraphPicture() {
+  if (graph) graph->PictureWidget()->repaint();
+}
+
+void ProgramCalculusHooks::CloseParameterPanel() {
   if (ValueChange) ValueChange->close();
 }
 
-void ProgramTangentHooks::HideParameterPanel() {
+void ProgramCalculusHooks::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
-void ProgramTangentHooks::ShowParameterPanel() {
+void ProgramCalculusHooks::ShowParameterPanel() {
   if (lpnavi) lpnavi->paraBTClick();
+}
+
+void ProgramCalculusHooks::PlaceCalculusWindow(int& left, int& top) {
+  if (!graph) return;
+  left = graph->x() + graph->frameGeometry().width();
+  top = graph->y();
 }
 
 // Beside the graph below the navigator's memo; near the top of the screen beside a low
 // graph window.
-void ProgramTangentHooks::PlaceWindow(int height, int& left, int& top) {
+void ProgramCalculusHooks::PlaceTangentWindow(int height, int& left, int& top) {
   if (!graph) return;
   left = graph->GetNavigatorLeft();
   top = graph->frameGeometry().height() < 480 ? 400 - height : graph->GetAnimationFormTop();

@@ -3,11 +3,11 @@
 // hooks of the formula engine, the equation file's host, and the parameter panel's hooks
 // that the navigator and the graph window answer (the formula keyboard, the navigator,
 // the panel's place and the demo folder), what the entry window asks of the navigator,
-// the graph window and the panel, and what the tangent animation asks of them. They reach the windows through the program's
-// window variables (graph, lpnavi, ValueChange).
-#include "animate/CalculusWindowHooks.h"
+// the graph window and the panel, and what the calculus and tangent windows ask of them.
+// They reach the windows through the program's window variables (graph, lpnavi,
+// ValueChange).
+#include "animate/CalculusHooks.h"
 #include "animate/ParameterPanelHooks.h"
-#include "animate/TangentHooks.h"
 #include "formula/ShellHooks.h"
 #include "io/EquationFileHost.h"
 #include "ui/ColorStyleSelector.h"
@@ -68,7 +68,6 @@ class ProgramFileHost : public EquationFileHost {
   void EnableCalculusMenu(bool enable) override;
   void EnableGraphWindow() override;
   void ShowRangeInStatusBar() override;
-  void UpdateCamera() override;
   void PrepareRedraw() override;
   void PlaceParameterPanel() override;
   void SavePointPositions() override;
@@ -83,17 +82,21 @@ class ProgramFileHost : public EquationFileHost {
   void RunMacroOnload() override;
 };
 
-class ProgramCalculusHooks final : public CalculusWindowHooks {
+class ProgramCalculusHooks final : public CalculusHooks {
  public:
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
-  void PlaceWindow(int& left, int& top) override;
+  std::optional<int32_t> ChooseColor(int32_t initial) override;
+  void ShowMessage(const std::string& utf8) override;
   void EnableGraphEditing(bool enable) override;
   void EnableGraphWindow(bool enable) override;
+  void EnableDragShift(bool enable) override;
   void EnableNavigator() override;
-  void HideParameterPanel() override;
   void PresentGraphPicture() override;
-  bool ChooseColour(int32_t& colour) override;
-  void ShowMessage(const std::string& utf8) override;
+  void CloseParameterPanel() override;
+  void HideParameterPanel() override;
+  void ShowParameterPanel() override;
+  void PlaceCalculusWindow(int& left, int& top) override;
+  void PlaceTangentWindow(int height, int& left, int& top) override;
 };
 
 class ProgramEntryFormHost final : public EntryFormHost {
@@ -108,16 +111,4 @@ class ProgramEntryFormHost final : public EntryFormHost {
   void SetPointGuideShown(bool shown) override;
   int GetNavigatorLeft() override;
   void HideParameterPanel() override;
-};
-
-class ProgramTangentHooks final : public TangentHooks {
- public:
-  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
-  std::optional<int32_t> ChooseColor(int32_t initial) override;
-  void EnableGraphEditing(bool enable) override;
-  void EnableDragShift(bool enable) override;
-  void CloseParameterPanel() override;
-  void HideParameterPanel() override;
-  void ShowParameterPanel() override;
-  void PlaceWindow(int height, int& left, int& top) override;
 };

@@ -11,7 +11,6 @@
 #include "io/WaveSynthesis.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
-#include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/ViewZoom2D.h"
 #include "ui/GraphViewButtons.h"
@@ -68,8 +67,8 @@ void ProgramMacroHost::RedrawGraphs() {
 }
 
 void ProgramMacroHost::RefreshLabels() {
-  if (doc.IntervalMode && RedrawHooks.refreshInterval)
-    RedrawHooks.refreshInterval();
+  if (doc.IntervalMode)
+    ParameterPanel().Interval().RefreshInterval();
   else if (graph)
     graph->CopyBufferToGraph(gfx::CopyMode::Copy);
 }

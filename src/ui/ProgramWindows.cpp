@@ -31,7 +31,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   InstallPanelRedrawHooks(true);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
-  Tangent().SetHooks(&tangentHooks_);
+  Tangent().SetHooks(&calculusHooks_);
   Tangent().SetPump(&tangentPump_);
   SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
   Timer1().SetJobAction(job::Startup, [this] {

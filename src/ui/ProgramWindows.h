@@ -36,7 +36,6 @@ class ProgramWindows {
   void Show();
 
   TValueChange& Panel() { return *panel_; }
-  TMacronavi& MacroEditor() { return *macronavi_; }
 
  private:
   const platform::Screen& screen_;
@@ -47,7 +46,6 @@ class ProgramWindows {
   ProgramEntryFormHost entryHost_;
   ProgramCalculusHooks calculusHooks_;
   ProgramMacroHost macroHost_;
-  ProgramTangentHooks tangentHooks_;
   platform::QtEventPump macroPump_;
   platform::QtEventPump tangentPump_;
   platform::QtDialogs dialogs_;

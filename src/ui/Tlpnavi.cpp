@@ -15,9 +15,9 @@
 #include <iterator>
 
 #include "animate/ParameterPanelModel.h"
+#include "animate/TValueChange.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
-#include "formula/ShellHooks.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Sjis.h"
@@ -417,7 +417,9 @@ void Tlpnavi::RedrawSpaceScene() {
   if (EntryDrawers.redrawSpaceScene) EntryDrawers.redrawSpaceScene();
 }
 
-void Tlpnavi::ShowParameterPanel() { Shell().ShowParameterPanel(); }
+void Tlpnavi::ShowParameterPanel() {
+  if (ValueChange) ValueChange->ShowParameterForm();
+}
 
 void Tlpnavi::RecompileMacro() {
   if (compileMacro) compileMacro();

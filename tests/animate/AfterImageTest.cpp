@@ -165,7 +165,7 @@ TEST_F(AfterImageTest, LocusSegmentsAreDrawnWhereEitherEndIsInView) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ResetProgramStateForTest();
-    MakeDrawingArea();
+    MakeBareDrawingArea(kSize);
     AddPointA(c.pxText, "0");
     modes.LocusOn = 1;
     TSpacePoint& q = doc.PreviousPointPositions[1];
@@ -208,7 +208,7 @@ TEST_F(AfterImageTest, TheHistorySurvivesASaveAndALoad) {
   ASSERT_EQ(saved.size(), 5u);
   const std::string file = WriteEquationFile(kStartAfterImages);
   ResetProgramStateForTest();
-  MakeDrawingArea();
+  MakeBareDrawingArea(kSize);
   const EquationFileResult result = LoadEquationFileBytes("/nonexistent/history.lpw", file);
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(Snapshots(), saved);

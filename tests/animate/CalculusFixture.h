@@ -7,79 +7,32 @@
 #include <deque>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "AnimationFixture.h"
 #include "animate/CalculusWindowModel.h"
 #include "formula/AnimationState.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
 #include "platform/EventPump.h"
-#include "platform/RasterCanvas.h"
 #include "platform/Sjis.h"
-#include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
-#include "render/RenderState.h"
 #include "render/ViewZoom2D.h"
-#include "support/StateFixture.h"
 
-struct RecordingCalculusHooks : CalculusWindowHooks {
-  std::deque<std::string> answers;  // UTF-8; an empty queue cancels
-  std::vector<std::string> asked;   // captions
-  std::vector<std::string> messages;
-  int presented = 0;
-  bool graphEnabled = true, editing = true;
-
-  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
-    asked.push_back(caption);
-    if (answers.empty()) return false;
-    text = sj(answers.front());
-    answers.pop_front();
-    return true;
-  }
-  void EnableGraphEditing(bool enable) override { editing = enable; }
-  void EnableGraphWindow(bool enable) override { graphEnabled = enable; }
-  void PresentGraphPicture() override { ++presented; }
-  void ShowMessage(const std::string& utf8) override { messages.push_back(utf8); }
-};
-
-struct CalculusTest : StateTest {
-  TRedrawHooks savedRedrawHooks;
+struct CalculusTest : AnimationTest {
   TViewZoomHooks savedZoomHooks;
-  TimerJobs timer;
-  platform::FakeTimerBackend* clock = nullptr;
   platform::FakeEventPump pump;
   RecordingCalculusHooks hooks;
   std::unique_ptr<CalculusWindowModel> model;
-  std::unique_ptr<gfx::RasterCanvas> picture;
-  static inline CalculusTest* self = nullptr;
 
   void SetUp() override {
-    StateTest::SetUp();
-    savedRedrawHooks = RedrawHooks;
+    AnimationTest::SetUp();
     savedZoomHooks = ViewZoomHooks;
-    ResetRenderState();
-    doc.GraphWidth = doc.GraphHeight = 200;
-    UpdatePixelSize(1);
-    RecreateBufferBitmaps();
-    picture = std::make_unique<gfx::RasterCanvas>(200, 200);
-    render.WindowImage = picture.get();
-    self = this;
-    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode mode) {
-      const gfx::Rect all{0, 0, 200, 200};
-      self->picture->CopyRect(all, CompositeCanvas(), all, mode);
-    };
-    auto backend = std::make_unique<platform::FakeTimerBackend>();
-    clock = backend.get();
-    timer.SetBackend(std::move(backend));
+    MakeDrawingArea(200);
+    ShowGraphIn(200);
   }
   void TearDown() override {
     model.reset();
-    platform::RunDeferredActions();
-    RedrawHooks = savedRedrawHooks;
     ViewZoomHooks = savedZoomHooks;
-    ResetRenderState();
-    self = nullptr;
-    StateTest::TearDown();
+    AnimationTest::TearDown();
   }
 
   void AddExplicit(const std::string& text) {
@@ -97,12 +50,5 @@ struct CalculusTest : StateTest {
     model->SetCloseRequest([this] { model->FormClose(); });
     model->SetFreeAction([this] { model.reset(); });
     model->FormShow();
-  }
-  // Ticks until the timer stops (at most `limit`); the number of ticks.
-  int RunTimer(int limit = 100000) {
-    int ticks = 0;
-    while (clock->advanceToNextTick() && ++ticks < limit) {
-    }
-    return ticks;
   }
 };

@@ -143,7 +143,7 @@ TEST_F(IntervalTest, MaximaAndMinimaOfTheFirstFunction) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.function);
     ResetProgramStateForTest();
-    MakeDrawingArea();
+    MakeBareDrawingArea(kSize);
     AddExplicit(c.function);
     IntervalExtrema e = FindIntervalExtrema(c.lower, c.upper);
     ASSERT_TRUE(e.found);

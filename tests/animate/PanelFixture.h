@@ -1,42 +1,33 @@
 #pragma once
-// A parameter panel over the hand-driven clock, with hooks that record what the panel
-// asked for, and a small document built in code.
+// A parameter panel over the hand-driven clock on a 100 x 100 drawing area without grid
+// and axes, with hooks that record what the panel asked for, and a small document built
+// in code.
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "AnimationFixture.h"
 #include "animate/ParameterPanelModel.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
 #include "formula/ShellHooks.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
-#include "platform/EventPump.h"
 #include "platform/Sjis.h"
-#include "render/DrawToolkit.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
-#include "render/RenderState.h"
-#include "support/StateFixture.h"
 
-struct RecordingPanelHooks : ParameterPanelHooks {
-  // Answers for the keyboard, in order; an empty queue cancels.
-  std::deque<std::string> answers;
-  std::vector<std::string> asked;  // captions
+struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
   int spaceComposed = 0, surfaces = 0;
   int handlerRuns = 0;
   bool handlerSawEmptyList = false;
 
-  bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
-    asked.push_back(caption);
-    if (answers.empty()) return false;
-    text = sj(answers.front());
-    answers.pop_front();
-    return true;
+  bool AskText(const std::string& caption, uint8_t, std::string& text, int, int) override {
+    return Answer(caption, text);
   }
   void ComposeSpaceParameterLayer() override { ++spaceComposed; }
   void RedrawSurfaceScene() override { ++surfaces; }
@@ -72,23 +63,17 @@ struct CountingShell : ShellHooks {
   void RedrawAll() override { ++redrawAll; }
 };
 
-struct PanelTest : StateTest {
+struct PanelTest : AnimationTest {
+  static constexpr int kSize = 100;
   PipelineLog& pipeline = PipelineLog::Get();
-  TRedrawHooks savedRedrawHooks;
-  TimerJobs timer;
-  platform::FakeTimerBackend* clock = nullptr;
   std::unique_ptr<ParameterPanelModel> panel;
   RecordingPanelHooks hooks;
   CountingShell shell;
 
   void SetUp() override {
-    StateTest::SetUp();
-    savedRedrawHooks = RedrawHooks;
+    AnimationTest::SetUp();
     PipelineLog::Install();
-    MakeDrawingArea();
-    auto backend = std::make_unique<platform::FakeTimerBackend>();
-    clock = backend.get();
-    timer.SetBackend(std::move(backend));
+    MakeBareDrawingArea(kSize);
     panel = std::make_unique<ParameterPanelModel>(timer);
     panel->SetHooks(&hooks);
     SetShellHooks(&shell);
@@ -97,23 +82,7 @@ struct PanelTest : StateTest {
   void TearDown() override {
     SetShellHooks(nullptr);
     panel.reset();
-    platform::RunDeferredActions();
-    RedrawHooks = savedRedrawHooks;
-    ResetRenderState();
-    StateTest::TearDown();
-  }
-
-  // A 100 x 100 drawing area over the default view, without grid and axes, so that
-  // pixels read back belong to the curves.
-  static void MakeDrawingArea() {
-    ResetRenderState();
-    doc.GraphWidth = 100;
-    doc.GraphHeight = 100;
-    doc.GridSettings.kind = 0;
-    doc.XAxisShown = doc.YAxisShown = 0;
-    doc.AxisTicksShown = doc.AxisNumbersShown = 0;
-    UpdatePixelSize(1);
-    RecreateBufferBitmaps();
+    AnimationTest::TearDown();
   }
 
   // An explicit function entry (CP932 text), with the usage scan run again.

@@ -62,7 +62,7 @@ TEST_F(PanelTest, StepsRoundToThreeDecimals) {
   for (const Case& r : rows) {
     SCOPED_TRACE(r.letter);
     ResetProgramStateForTest();
-    MakeDrawingArea();
+    MakeBareDrawingArea(kSize);
     UseParameters(std::string(1, r.letter));
     WriteVariable(doc.VariableValues, r.letter, r.start);
     Increment(r.letter) = r.increment;

@@ -20,7 +20,7 @@ struct TangentPictureTest : TangentTest {
   static gfx::Color Line() { return static_cast<gfx::Color>(doc.TangentLineColor); }
   static gfx::Color Rate() { return static_cast<gfx::Color>(doc.TangentRateColor); }
   // Inside the value box, above its first line.
-  gfx::Color InsideBox() const { return window.Pixel(20, 7); }
+  gfx::Color InsideBox() const { return graphPicture.Pixel(20, 7); }
 };
 
 TEST_F(TangentPictureTest, TheTangentAndTheSlopePointAreDrawnAtP) {
@@ -29,7 +29,7 @@ TEST_F(TangentPictureTest, TheTangentAndTheSlopePointAreDrawnAtP) {
   EXPECT_EQ(At(CompositeCanvas(), -1, -3), Line());
   EXPECT_EQ(At(CompositeCanvas(), 1, 2), Rate());
   EXPECT_EQ(At(BackCanvas(), 2, 3), gfx::kWhite);  // P is never part of the back layer
-  EXPECT_EQ(At(window, 2, 3), Line());
+  EXPECT_EQ(At(graphPicture, 2, 3), Line());
   EXPECT_EQ(anim.TangentPauseValue, 1);
   EXPECT_NE(InsideBox(), 0xD2FFFFu);
 }
@@ -67,7 +67,7 @@ TEST_F(TangentPictureTest, ARedrawDrawsPWhereItWas) {
   RedrawAll();
   EXPECT_EQ(At(CompositeCanvas(), 3, 5), Line());
   EXPECT_EQ(At(CompositeCanvas(), 1, 2), Rate());
-  EXPECT_EQ(At(window, 3, 5), Line());
+  EXPECT_EQ(At(graphPicture, 3, 5), Line());
   EXPECT_EQ(InsideBox(), 0xD2FFFFu);
   EXPECT_NEAR(static_cast<double>(model->Range().end), 4, 1e-9);  // where 2x <= 8
 

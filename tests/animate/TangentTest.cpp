@@ -131,11 +131,11 @@ TEST_F(TangentTest, AHeldButtonRepeatsAfterAPauseAndAClickIsOneStep) {
 TEST_F(TangentTest, AtTheEndOfItsRangeThePointStops) {
   Open("x^2");
   model->mpButtonclick(-1);
-  EXPECT_EQ(RunUntilStopped(), 1);
+  EXPECT_EQ(RunTimer(), 1);
   EXPECT_NEAR(static_cast<double>(X()), -2.5, 1e-9);
   EXPECT_EQ(model->Move(), TangentMove::Stopped);
   model->mpButtonclick(1);
-  const int ticks = RunUntilStopped();
+  const int ticks = RunTimer();
   EXPECT_NEAR(ticks, 250, 2);
   EXPECT_NEAR(static_cast<double>(X()), 2.5, 1e-9);
   EXPECT_EQ(model->Move(), TangentMove::Stopped);
@@ -149,7 +149,7 @@ TEST_F(TangentTest, ThePointPausesOnceOnEachStationaryPointBothWays) {
     Open("x^3-3x");
     if (direction < 0) {
       model->mpButtonclick(1);
-      RunUntilStopped();
+      RunTimer();
     }
     std::vector<Extended> pausedAt;
     std::vector<std::string> slopes;
@@ -161,7 +161,7 @@ TEST_F(TangentTest, ThePointPausesOnceOnEachStationaryPointBothWays) {
     };
     const int sleepsBefore = Pauses();
     model->mpButtonclick(direction);
-    const int ticks = RunUntilStopped();
+    const int ticks = RunTimer();
     EXPECT_LT(ticks, 300);
     EXPECT_EQ(Pauses() - sleepsBefore, 2);
     ASSERT_EQ(pausedAt.size(), 2u);
@@ -180,7 +180,7 @@ TEST_F(TangentTest, ASteepStationaryPointIsPassedEvenWhenItsSlopeShows) {
   Open("10000(x-0.0051)^2");
   ASSERT_NEAR(static_cast<double>(model->Range().end - model->Range().start), 0.02, 1e-9);
   model->mpButtonclick(1);
-  EXPECT_LT(RunUntilStopped(), 10);
+  EXPECT_LT(RunTimer(), 10);
   EXPECT_EQ(X(), model->Range().end);
 }
 
@@ -210,7 +210,7 @@ TEST_F(TangentTest, LeavingAStationaryPointEitherWayNeedsNoExtraStep) {
 TEST_F(TangentTest, AFlatStretchPausesOnArrivalNotAtEveryStep) {
   Open("3");
   model->mpButtonclick(1);
-  RunUntilStopped();
+  RunTimer();
   EXPECT_EQ(model->SlopeText(), "0.0000");
   EXPECT_EQ(Pauses(), 0);
 }
@@ -243,7 +243,7 @@ TEST_F(TangentTest, ClosingDuringTheDrawingsOwnPumpEndsTheStep) {
   pump.onPump = [&](int) {
     if (model->Slope() == 0) model->FormClose();
   };
-  RunUntilStopped();
+  RunTimer();
   EXPECT_FALSE(model->TangentNaviOpen());
   EXPECT_EQ(Pauses(), 0);
   EXPECT_FALSE(timer.Enabled());

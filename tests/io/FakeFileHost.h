@@ -1,8 +1,8 @@
 #pragma once
 // A file host that records what the reader asks of the windows and stands in for the
 // few window routines whose effect on the state the tests look at: the navigator's
-// document reset, the space range steps, the graph size of window mode 1 and the list's
-// scroll position. A test fixture installs it over the program's reset state.
+// document reset, the graph size of window mode 1 and the list's scroll position. A test
+// fixture installs it over the program's reset state.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
 #include "io/EquationFileHost.h"
+#include "render/SpaceView.h"
 #include "support/StateFixture.h"
 
 class FakeFileHost : public EquationFileHost {
@@ -63,7 +64,7 @@ class FakeFileHost : public EquationFileHost {
   }
   void ClearBackgroundPicture() override { Log("ClearBackgroundPicture"); }
   void SetNavigatorScrollPosition(int position) override { scroll = position; }
-  void NormalizeSpaceRange() override { NormalizeRange(); }
+  void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
 
   void RestoreGraphWindow(int width, int height) override {
     Log("RestoreGraphWindow");
@@ -84,20 +85,6 @@ class FakeFileHost : public EquationFileHost {
   void RunMacroOnload() override { Log("RunMacroOnload"); }
   void ReportDeferredLoadFailure(const std::string& message) override { reported.push_back(message); }
   std::vector<std::string> reported;
-
-  // The space range steps, with the 2D view set to 1.8 times the range.
-  static void NormalizeRange() {
-    Extended& r = doc.SpaceRange;
-    if (r <= 0.6L) r = 0.5L;
-    else if (r <= 0.8L) r = 0.7L;
-    else if (r <= 1.2L) r = 1;
-    else if (r < 1.7L) r = 1.5L;
-    else r = std::nearbyint(r);
-    if (r > 500) r = 500;
-    doc.AxisLength3D = r * 8 / 5;
-    const Extended s = static_cast<float>(r * 9 / 5);
-    doc.ViewRange = TViewRange{-s, s, -s, s};
-  }
 
   bool Called(const std::string& name) const {
     return std::find(calls.begin(), calls.end(), name) != calls.end();

@@ -10,6 +10,7 @@
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
 #include "platform/Sjis.h"
+#include "render/SpaceView.h"
 
 namespace sample {
 
@@ -199,7 +200,7 @@ inline void BuildSpaceDocument(FakeFileHost& host) {
   AddCommonParts(host);
   doc.Dimension = 3;
   doc.SpaceRange = 2;
-  FakeFileHost::NormalizeRange();
+  NormalizeSpaceRange();
   doc.CameraDistance = 27;
   doc.CameraTheta = 0.4L;
   doc.CameraPhi = -1.25L;
