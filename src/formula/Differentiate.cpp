@@ -12,17 +12,15 @@
 
 namespace {
 
-// Derivatives grow with every rule that copies an operand, and nested derivatives multiply
-// that: one call builds at most this many nodes, and recurses no deeper than the stack.
-constexpr uint64_t MaxDerivativeNodes = 200000;
-
-// The node count at the start of the outermost Differentiate, and whether the budget ran out.
+// The node count at the start of the outermost Differentiate, the nodes it may build, and
+// whether they ran out; it recurses no deeper than the stack either.
 struct Budget {
   int depth = 0;
   uint64_t start = 0;
+  uint64_t limit = 0;
   bool exceeded = false;
   bool Spent() {
-    if (!exceeded && (TreeNodesMade() - start > MaxDerivativeNodes || stackroom::Low())) exceeded = true;
+    if (!exceeded && (TreeNodesMade() - start > limit || stackroom::Low())) exceeded = true;
     return exceeded;
   }
 };
@@ -300,9 +298,10 @@ Tfrec* DifferentiateNode(const Tfrec* t, int32_t var) {
   }
 }
 
-Tfrec* Differentiate(const Tfrec* tree, int32_t variableCode) {
+Tfrec* Differentiate(const Tfrec* tree, int32_t variableCode, uint64_t maxNodes) {
   if (budget.depth++ == 0) {
     budget.start = TreeNodesMade();
+    budget.limit = maxNodes;
     budget.exceeded = false;
   }
   Tfrec* d = DifferentiateNode(tree, variableCode);

@@ -34,6 +34,7 @@ class SessionScope {
     if (s.calls++ == 0) {
       s.nesting = 0;
       s.firstNode = TreeNodesMade();
+      s.derivativeNodes = 0;
       s.foreignParses = 0;
       s.expanding.clear();
     }

@@ -28,6 +28,7 @@ struct ParseSession {
   int calls = 0;    // nested ParseExpression calls
   int nesting = 0;  // reader recursion over all texts
   uint64_t firstNode = 0;
+  uint64_t derivativeNodes = 0;  // built by the (d/dx) forms of all texts
   int64_t foreignParses = 0;
   std::vector<Expansion> expanding;
 };

@@ -79,7 +79,13 @@ TreePtr Reader::ReadDerivative() {
     --p_;
   }
   if (mode_ == 1) return operand;
-  TreePtr derivative(Differentiate(operand.get(), node::VarX));
+  // The derivatives of one text share one budget: several of them, each as large as one may
+  // be, would make every redraw that parses the text slow.
+  ParseSession& session = Session();
+  if (session.derivativeNodes >= MaxDerivativeNodes) return Fail(marker);
+  const uint64_t before = TreeNodesMade();
+  TreePtr derivative(Differentiate(operand.get(), node::VarX, MaxDerivativeNodes - session.derivativeNodes));
+  session.derivativeNodes += TreeNodesMade() - before;
   if (!derivative) return Fail(marker);
   return derivative;
 }

@@ -152,3 +152,19 @@ TEST_F(DifferentiateTest, IntegralsWithTheOuterVariableInside) {
 }
 
 }  // namespace
+// The derivative forms of one text share one node budget: a fourth derivative of a product
+// of eight functions (about 85000 nodes) fits twice, not three times.
+TEST_F(DifferentiateTest, TheDerivativesOfOneTextShareOneBudget) {
+  const std::string fourth = "((d/dx)(d/dx)(d/dx)(d/dx)(sin(x)cos(x)tan(x)exp(x)log(x)sqrt(x)asin(x)atan(x)))";
+  for (int copies = 1; copies <= 3; ++copies) {
+    std::string text = fourth;
+    for (int k = 1; k < copies; ++k) text += "+" + fourth;
+    Tfrec* tree = ParseExpression(sj(text), 2);
+    EXPECT_EQ(eng.ParseOK, copies < 3 ? 1 : 0) << copies;
+    DisposeTree(tree);
+  }
+  // A new text starts a new budget.
+  Tfrec* tree = ParseExpression(sj(fourth), 2);
+  EXPECT_EQ(eng.ParseOK, 1);
+  DisposeTree(tree);
+}
