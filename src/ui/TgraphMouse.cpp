@@ -40,8 +40,9 @@ void Tgraph::ConnectMouse() {
   graphpaint_->setMouseTracking(true);
   graphpaint_->setContextMenuPolicy(Qt::PreventContextMenu);  // the menu comes on the release
   graphpaint_->installEventFilter(this);
-  for (const auto& [name, code] : kViewButtons) {
-    QToolButton* b = toolbar1_->Button(name);
+  for (const auto& button : kViewButtons) {
+    const auto code = button.second;
+    QToolButton* b = toolbar1_->Button(button.first);
     connect(b, &QToolButton::pressed, this, [this, code] { viewButtons_->Press(code); });
     connect(b, &QToolButton::released, this, [this] { viewButtons_->Release(); });
     connect(b, &QToolButton::clicked, this, [this, code] { viewButtons_->Click(code); });

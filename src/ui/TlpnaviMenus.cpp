@@ -58,8 +58,9 @@ void Tlpnavi::BuildMenus() {
   QMenu* serial = fileMenu_->addMenu(QString::fromUtf8(" 連番ファイルの保存設定"));
   menuItems_["serialsave"] = serial->menuAction();
   auto* serialGroup = new QActionGroup(this);
-  for (auto [name, caption, allowed] :
+  for (auto [name, caption, allows] :
        {std::tuple{"cansave", "連番ファイル保存可能", true}, std::tuple{"notsave", "連番ファイル保存不可能", false}}) {
+    const bool allowed = allows;  // older clang cannot capture a structured binding
     QAction* item = AddItem(serial, name, caption, [this, allowed] { SetSerialSavingAllowed(allowed); });
     item->setCheckable(true);
     serialGroup->addAction(item);
