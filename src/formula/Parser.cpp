@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
 #include "formula/Normalise.h"
 #include "formula/ParserReader.h"
@@ -11,6 +12,15 @@
 ParseSession& Session() {
   static ParseSession session;
   return session;
+}
+
+Tfrec* SessionDerivative(const Tfrec* tree) {
+  ParseSession& session = Session();
+  if (session.derivativeNodes >= MaxDerivativeNodes) return nullptr;
+  const uint64_t before = TreeNodesMade();
+  Tfrec* derivative = Differentiate(tree, node::VarX, MaxDerivativeNodes - session.derivativeNodes);
+  session.derivativeNodes += TreeNodesMade() - before;
+  return derivative;
 }
 
 TreePtr Fail(int pos) {

@@ -28,11 +28,15 @@ struct ParseSession {
   int calls = 0;    // nested ParseExpression calls
   int nesting = 0;  // reader recursion over all texts
   uint64_t firstNode = 0;
-  uint64_t derivativeNodes = 0;  // built by the (d/dx) forms of all texts
+  uint64_t derivativeNodes = 0;  // built by the derivatives of all texts
   int64_t foreignParses = 0;
   std::vector<Expansion> expanding;
 };
 ParseSession& Session();
+// The derivative in x of a tree read in the session, nil when the session's derivatives
+// would build more than MaxDerivativeNodes together: several of them, each as large as one
+// may be, would make every redraw that parses the text slow.
+Tfrec* SessionDerivative(const Tfrec* tree);
 
 // Positions of the Sum and multi markers of one text, to report a form too large to unroll.
 using FormPositions = std::vector<std::pair<const Tfrec*, int>>;

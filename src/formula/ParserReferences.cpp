@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
 #include "formula/Parser.h"
 #include "formula/ParserReader.h"
@@ -198,7 +197,7 @@ TreePtr Reader::ReadDefinedFunction() {
   if (ParseFailed()) return nullptr;
   if (derivatives && mode_ == 2) {
     for (int k = 0; k < derivatives; ++k) {
-      function.reset(Differentiate(function.get(), node::VarX));
+      function.reset(SessionDerivative(function.get()));
       if (!function) return Fail(start);
     }
   }

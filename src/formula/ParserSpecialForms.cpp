@@ -2,7 +2,6 @@
 // MaxV and MinV, Sum and multi, and the two numeric integrals.
 #include <cstring>
 
-#include "formula/Differentiate.h"
 #include "formula/DocumentState.h"
 #include "formula/ParserReader.h"
 #include "formula/Simplifier.h"
@@ -79,13 +78,7 @@ TreePtr Reader::ReadDerivative() {
     --p_;
   }
   if (mode_ == 1) return operand;
-  // The derivatives of one text share one budget: several of them, each as large as one may
-  // be, would make every redraw that parses the text slow.
-  ParseSession& session = Session();
-  if (session.derivativeNodes >= MaxDerivativeNodes) return Fail(marker);
-  const uint64_t before = TreeNodesMade();
-  TreePtr derivative(Differentiate(operand.get(), node::VarX, MaxDerivativeNodes - session.derivativeNodes));
-  session.derivativeNodes += TreeNodesMade() - before;
+  TreePtr derivative(SessionDerivative(operand.get()));
   if (!derivative) return Fail(marker);
   return derivative;
 }

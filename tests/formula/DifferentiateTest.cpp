@@ -167,4 +167,15 @@ TEST_F(DifferentiateTest, TheDerivativesOfOneTextShareOneBudget) {
   Tfrec* tree = ParseExpression(sj(fourth), 2);
   EXPECT_EQ(eng.ParseOK, 1);
   DisposeTree(tree);
+
+  // The derivatives of a defined function count too.
+  doc.DefinedFunctionTexts[1] = "(d/dx)(d/dx)(sin(x)cos(x)tan(x)exp(x)log(x)sqrt(x)asin(x)atan(x))";
+  doc.DefinedFunctionCount = 1;
+  for (int copies = 2; copies <= 3; ++copies) {
+    std::string text = "(F1\"(x))";
+    for (int k = 1; k < copies; ++k) text += "+(F1\"(x))";
+    tree = ParseExpression(sj(text), 2);
+    EXPECT_EQ(eng.ParseOK, copies < 3 ? 1 : 0) << copies;
+    DisposeTree(tree);
+  }
 }
