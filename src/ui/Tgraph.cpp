@@ -13,7 +13,6 @@
 #include "formula/TableServices.h"
 #include "io/EquationFileCommands.h"
 #include "platform/Dialogs.h"
-#include "platform/HelpPages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -31,6 +30,7 @@
 #include "ui/GraphToolStrip.h"
 #include "ui/GraphViewButtons.h"
 #include "ui/LabelDrag.h"
+#include "ui/ManualPages.h"
 #include "ui/RangeForm.h"
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
@@ -425,9 +425,7 @@ void Tgraph::contBTClick() {
   navigator_.raise();
 }
 
-void Tgraph::hlpBtClick() {
-  if (helpPages) helpPages->open(GraphFolders.Manual / "gamen.html");
-}
+void Tgraph::hlpBtClick() { OpenManualPage("gamen.html"); }
 
 void Tgraph::ResizeClient(TClientSize size) {
   if (TClientSize{width(), height()} == size) return;

@@ -26,13 +26,13 @@
 #include "platform/Dialogs.h"
 #include "platform/FileAssociation.h"
 #include "platform/FontMap.h"
-#include "platform/HelpPages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Sjis.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/RedrawPipeline.h"
 #include "render/ViewZoom2D.h"
 #include "ui/GraphWindowLogic.h"
+#include "ui/ManualPages.h"
 #include "ui/PictureFiles.h"
 #include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
@@ -280,11 +280,7 @@ void Tlpnavi::printbtClick() { ShowPrintSettings(); }
 
 // --- help and the file association ---
 
-void Tlpnavi::ShowHelpPage(const char* page) {
-  const std::filesystem::path file = GraphFolders.Manual / page;
-  if (graph_->helpPages && !graph_->helpPages->open(file) && dialogs)
-    dialogs->showMessage(file.string() + " を開けません。");
-}
+void Tlpnavi::ShowHelpPage(const char* page) { OpenManualPage(page); }
 
 void Tlpnavi::FhlpBTClick() { ShowHelpPage(doc.Dimension == 3 ? "tourokusp.html" : "touroku.html"); }
 
