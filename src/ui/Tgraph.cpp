@@ -1,12 +1,14 @@
 #include "ui/Tgraph.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 
+#include "animate/MacroRuns.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
@@ -492,6 +494,16 @@ void Tgraph::RangeFormBookkeeping() {
     graphAtFullSize_ = false;
     reopenRangeForm_ = true;
   }
+}
+
+// A disabled window drops its keys in the base handler, so the key is taken before it.
+bool Tgraph::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      settings.MacroRunning) {
+    Macros().StopMacro();
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 void Tgraph::closeEvent(QCloseEvent* event) {

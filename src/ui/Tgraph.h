@@ -159,6 +159,8 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Escape stops a running macro, also while a procedure has the window disabled.
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -108,10 +108,12 @@ void Tlpnavi::OpenEquationFile(const std::filesystem::path& folder) {
 
 void Tlpnavi::equationsaveClick() {
   if (!dialogs) return;
-  // The graph takes no input while the file is written.
+  // The graph takes no input while the file is written; a running macro keeps it
+  // disabled afterwards.
+  const bool enabled = graph_->isEnabled();
   graph_->setEnabled(false);
   SaveEquationFile(SaveStartingMode(modes.AnimationMode), *dialogs);
-  graph_->setEnabled(true);
+  graph_->setEnabled(enabled);
 }
 
 void Tlpnavi::dimentionClick() {

@@ -321,6 +321,48 @@ TEST_F(ProgramWindowsTest, ATerminationSignalEndsTheLoopThroughTheProgramsQuit) 
   EXPECT_EQ(settings.MacroRunning, 0);
 }
 
+// The onload procedure of a document without parameters never ends by itself: the panel
+// comes up with its stop button, the navigator keeps the document as it is, and the stop
+// button or Escape in the graph window ends the run.
+TEST_F(ProgramWindowsTest, WhileAMacroRunsTheDocumentStaysAndTheRunCanBeStopped) {
+  Start();
+  ShowAndTick();
+  AddTestEntry(kKindExplicit, {"x"});
+  AddTestEntry(kKindExplicit, {"x^2"});
+  lpnavi->RebuildEquationList();
+  doc.MacroLines = {"sub spin()", "while 1=1", "hidegraph y2", "draw", "showgraph y2", "draw", "wend", "end sub",
+                    "onload spin()"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  TValueChange& panel = windows->Panel();
+  ASSERT_FALSE(panel.isVisible());
+  const char* const buttons[] = {"alldelete", "equloadbt", "dimention"};
+  const char* const items[] = {"equationLoad", "demoload", "dimtran1", "dif"};
+  const std::function<void()> stops[] = {
+      [&panel] { QTest::mouseClick(panel.Component("stop"), Qt::LeftButton); },
+      [] { QTest::keyClick(graph, Qt::Key_Escape); },
+  };
+  for (const std::function<void()>& stop : stops) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      ran = true;
+      EXPECT_TRUE(panel.isVisible());
+      EXPECT_TRUE(panel.Component("stop")->isEnabled());
+      EXPECT_FALSE(lpnavi->TextImage()->isEnabled());
+      for (const char* name : buttons) EXPECT_FALSE(lpnavi->ToolButton(name)->isEnabled()) << name;
+      for (const char* name : items) EXPECT_FALSE(lpnavi->MenuItem(name)->isEnabled()) << name;
+      EXPECT_TRUE(lpnavi->MenuItem("mnuExit")->isEnabled());
+      stop();
+    });
+    Macros().RunMacroOnload();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(settings.MacroRunning, 0);
+    EXPECT_TRUE(lpnavi->TextImage()->isEnabled());
+    for (const char* name : buttons) EXPECT_TRUE(lpnavi->ToolButton(name)->isEnabled()) << name;
+    for (const char* name : items) EXPECT_TRUE(lpnavi->MenuItem(name)->isEnabled()) << name;
+  }
+  EXPECT_EQ(doc.EntryCount, 2);
+}
+
 TEST_F(ProgramWindowsTest, EveryHelpButtonSaysWhenItsPageCannotBeOpened) {
   Start();
   ShowAndTick();
