@@ -1,5 +1,6 @@
 // The program block: the application object, the windows in their order of creation, then
-// the message loop until the graph window (the main form) closes.
+// the message loop until the graph window (the main form) closes or a SIGTERM or SIGINT
+// asks the program to end.
 #include <QApplication>
 #include <QFont>
 #include <memory>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "animate/TimerJobs.h"
+#include "platform/QuitSignals.h"
 #include "platform/Screen.h"
 #include "platform/Timer.h"
 #include "png/VexPNG.h"
@@ -28,9 +30,11 @@ int main(int argc, char* argv[]) {
   {
     platform::QtScreen screen;
     ProgramWindows windows(screen, std::move(arguments));
+    platform::QuitOnSignals(ProgramWindows::Quit);
     windows.Show();
     result = app.exec();
   }
+  platform::RestoreSignalDefaults();
   Timer1().SetBackend(nullptr);
   return result;
 }

@@ -30,6 +30,12 @@ class MacroHost {
   // While a procedure runs: the graph window, the parameter rows, the step width, the
   // all-up and all-down buttons and the editor button are disabled.
   virtual void SetMacroControlsEnabled(bool enabled) {}
+  // While any run: the navigator's commands that change the document are disabled
+  // (stopping and quitting stay available).
+  virtual void SetDocumentCommandsEnabled(bool enabled) {}
+  // At the start of any run: the panel with its stop button is shown, so that the run
+  // can be stopped whatever the document holds.
+  virtual void ShowStopButton() {}
   // The macro buttons 1..9: a button with an empty caption is disabled.
   virtual void ShowMacroButtons(const std::array<std::string, 9>& captions) {}
   virtual void SetMacroButtonsEnabled(bool enabled) {}

@@ -55,6 +55,8 @@ void MacroRuns::LoadMacroButtons() { host_->ShowMacroButtons(MacroButtonCaptions
 void MacroRuns::Run(bool disableControls, const std::function<void(MacroInterpreter&)>& body) {
   active_ = true;
   settings.MacroRunning = 1;
+  host_->SetDocumentCommandsEnabled(false);
+  host_->ShowStopButton();
   if (disableControls) host_->SetMacroControlsEnabled(false);
   MacroInterpreter run(settings.MacroProgram, *host_, *pump_, clock_);
   try {
@@ -64,6 +66,7 @@ void MacroRuns::Run(bool disableControls, const std::function<void(MacroInterpre
   }
   settings.MacroRunning = 0;
   if (disableControls) host_->SetMacroControlsEnabled(true);
+  host_->SetDocumentCommandsEnabled(true);
   active_ = false;
   AfterRun(run);
 }

@@ -10,6 +10,7 @@
 
 #include "platform/Color.h"
 #include "platform/EventPump.h"
+#include "platform/FileIconNames.h"
 #include "platform/FontMap.h"
 #include "platform/Sjis.h"
 
@@ -82,6 +83,7 @@ std::optional<std::filesystem::path> QtDialogs::runFileDialog(const FileDialogRe
   // every desktop.
   QFileDialog dialog(parent_, Q(request.title), FromPath(request.folder));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&FileDialogIcons());  // never reads the listed files
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
 

@@ -22,9 +22,10 @@ class FakeHelpPages final : public HelpPages {
  public:
   bool open(const std::filesystem::path& page) override {
     opened.push_back(page);
-    return true;
+    return opens;
   }
   std::vector<std::filesystem::path> opened;
+  bool opens = true;  // false: as on a machine without a browser
 };
 
 }  // namespace platform

@@ -1,16 +1,23 @@
 #include "ui/ManualPages.h"
 
-#include <utility>
+#include <filesystem>
+
+#include "platform/Dialogs.h"
+#include "platform/HelpPages.h"
+#include "ui/Tgraph.h"
 
 namespace {
-ManualPageOpener& Opener() {
-  static ManualPageOpener opener;
-  return opener;
-}
+platform::HelpPages* helpPages = nullptr;
+platform::Dialogs* messages = nullptr;
 }  // namespace
 
-void SetManualPageOpener(ManualPageOpener opener) { Opener() = std::move(opener); }
+void SetManualPageServices(platform::HelpPages* pages, platform::Dialogs* dialogs) {
+  helpPages = pages;
+  messages = dialogs;
+}
 
 void OpenManualPage(const std::string& page) {
-  if (Opener()) Opener()(page);
+  if (!helpPages) return;
+  const std::filesystem::path file = GraphFolders.Manual / page;
+  if (!helpPages->open(file) && messages) messages->showMessage(file.string() + " を開けません。");
 }

@@ -1,13 +1,16 @@
 #pragma once
-// Help buttons open pages of the manual folder beside the program. The program block
-// installs the opener (the desktop's handler for local files); until then, and in tests,
-// a request does nothing.
-#include <functional>
+// Help buttons open pages of the manual folder beside the program, one way from every
+// window: a page that cannot be shown is reported with "<file> を開けません。". The program
+// block installs the services; until then, and in tests that install none, a request
+// does nothing.
 #include <string>
 
-using ManualPageOpener = std::function<void(const std::string& page)>;
+namespace platform {
+class Dialogs;
+class HelpPages;
+}  // namespace platform
 
-// nullptr restores the no-op opener.
-void SetManualPageOpener(ManualPageOpener opener);
+// nullptr for either removes it.
+void SetManualPageServices(platform::HelpPages* pages, platform::Dialogs* dialogs);
 // `page` is a file name of the manual folder, such as "mouse.html".
 void OpenManualPage(const std::string& page);

@@ -32,6 +32,23 @@ void ProgramMacroHost::SetMacroControlsEnabled(bool enabled) {
   if (ValueChange) ValueChange->SetMacroControlsEnabled(enabled);
 }
 
+void ProgramMacroHost::SetDocumentCommandsEnabled(bool enabled) {
+  if (lpnavi) lpnavi->SetDocumentCommandsEnabled(enabled);
+}
+
+// The panel's show handler stops the shared timer, which an animation window may be
+// running: it goes on as it was.
+void ProgramMacroHost::ShowStopButton() {
+  if (!ValueChange || ValueChange->isVisible()) return;
+  TimerJobs& timer = Timer1();
+  const bool running = timer.Enabled();
+  const int interval = timer.Interval();
+  ValueChange->show();
+  ValueChange->raise();
+  timer.SetInterval(interval);
+  timer.SetEnabled(running);
+}
+
 void ProgramMacroHost::ShowMacroButtons(const std::array<std::string, 9>& captions) {
   if (ValueChange) ValueChange->ShowMacroButtons(captions);
 }

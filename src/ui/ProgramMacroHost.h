@@ -12,6 +12,8 @@ class ProgramMacroHost final : public MacroHost {
   void RepaintGraphs() override;
   void StopTimer() override;
   void SetMacroControlsEnabled(bool enabled) override;
+  void SetDocumentCommandsEnabled(bool enabled) override;
+  void ShowStopButton() override;
   void ShowMacroButtons(const std::array<std::string, 9>& captions) override;
   void SetMacroButtonsEnabled(bool enabled) override;
   void ReleaseMacroButtons() override;

@@ -33,7 +33,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   Macros().SetPump(&macroPump_);
   Tangent().SetHooks(&calculusHooks_);
   Tangent().SetPump(&tangentPump_);
-  SetManualPageOpener([this](const std::string& page) { helpPages_.open(GraphFolders.Manual / page); });
+  SetManualPageServices(&helpPages_, &dialogs_);
   Timer1().SetJobAction(job::Startup, [this] {
     if (graph) graph->ContinueStartup(arguments_);
   });
@@ -46,13 +46,8 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
 
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
-  graph->helpPages = &helpPages_;
   graph->clipboard = &clipboard_;
-  // A running macro ends first, or its loop would keep the program alive.
-  graph->quitProgram = [] {
-    Macros().StopMacro();
-    QCoreApplication::quit();
-  };
+  graph->quitProgram = Quit;
   lpnavi->dialogs = &dialogs_;
   lpnavi->compileMacro = [] { Macros().CompileMacro(); };
   labelEditor_->dialogs = &dialogs_;
@@ -73,7 +68,7 @@ ProgramWindows::~ProgramWindows() {
   panel_.reset();
   dialogs_.setParent(nullptr);
   delete lpnavi;
-  SetManualPageOpener(nullptr);
+  SetManualPageServices(nullptr, nullptr);
   Tangent().SetPump(nullptr);
   Tangent().SetHooks(nullptr);
   Macros().SetPump(nullptr);
@@ -84,6 +79,14 @@ ProgramWindows::~ProgramWindows() {
   SetCalculusWindowHooks(nullptr);
   SetEquationFileHost(nullptr);
   SetShellHooks(nullptr);
+}
+
+// The loops end without asking the other windows: the parameter panel refuses its first
+// close, and a quit through closing every window would stop there. A running macro ends
+// first, or its loop would keep the program alive.
+void ProgramWindows::Quit() {
+  Macros().StopMacro();
+  QCoreApplication::exit(0);
 }
 
 void ProgramWindows::Show() {

@@ -34,6 +34,9 @@ class ProgramWindows {
 
   // The graph window shown (the application's main form).
   void Show();
+  // Ends the program's event loop whatever is open or running; the windows go when this
+  // object does.
+  static void Quit();
 
   TValueChange& Panel() { return *panel_; }
 

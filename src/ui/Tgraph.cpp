@@ -1,19 +1,20 @@
 #include "ui/Tgraph.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 
+#include "animate/MacroRuns.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
 #include "formula/TableServices.h"
 #include "io/EquationFileCommands.h"
 #include "platform/Dialogs.h"
-#include "platform/HelpPages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -31,6 +32,7 @@
 #include "ui/GraphToolStrip.h"
 #include "ui/GraphViewButtons.h"
 #include "ui/LabelDrag.h"
+#include "ui/ManualPages.h"
 #include "ui/RangeForm.h"
 #include "ui/StartupLayout.h"
 #include "ui/StatusPanels.h"
@@ -425,9 +427,7 @@ void Tgraph::contBTClick() {
   navigator_.raise();
 }
 
-void Tgraph::hlpBtClick() {
-  if (helpPages) helpPages->open(GraphFolders.Manual / "gamen.html");
-}
+void Tgraph::hlpBtClick() { OpenManualPage("gamen.html"); }
 
 void Tgraph::ResizeClient(TClientSize size) {
   if (TClientSize{width(), height()} == size) return;
@@ -494,6 +494,16 @@ void Tgraph::RangeFormBookkeeping() {
     graphAtFullSize_ = false;
     reopenRangeForm_ = true;
   }
+}
+
+// A disabled window drops its keys in the base handler, so the key is taken before it.
+bool Tgraph::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      settings.MacroRunning) {
+    Macros().StopMacro();
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 void Tgraph::closeEvent(QCloseEvent* event) {

@@ -31,7 +31,6 @@ class Tlpnavi;
 namespace platform {
 class Clipboard;
 class Dialogs;
-class HelpPages;
 }  // namespace platform
 
 // The folders beside the program (file paths, not CP932).
@@ -49,7 +48,6 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   // Ends the program once the close is accepted.
   std::function<void()> quitProgram;
   platform::Dialogs* dialogs = nullptr;
-  platform::HelpPages* helpPages = nullptr;
   platform::Clipboard* clipboard = nullptr;
 
   // --- start-up ---
@@ -161,6 +159,8 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Escape stops a running macro, also while a procedure has the window disabled.
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -201,7 +201,7 @@ void Tlpnavi::SetCalculusMenuEnabled(bool enable) {
 }
 
 void Tlpnavi::SyncMenuState() {
-  difMenu_->setEnabled(model_.CalculusMenuEnabled);
+  difMenu_->setEnabled(model_.CalculusMenuEnabled && documentCommandsEnabled_);
   QToolButton* interval = buttons_.at("intervalBT");
   if (interval->isHidden() == model_.IntervalButtonShown) {
     interval->setVisible(model_.IntervalButtonShown);
@@ -254,8 +254,24 @@ void Tlpnavi::ToolBar1DblClick() {
 }
 
 void Tlpnavi::EnableNavigatorText(bool enable) {
-  text_->setEnabled(enable);
-  flabel_->setEnabled(enable);
+  textEnabled_ = enable;
+  SyncTextEnabled();
+}
+
+void Tlpnavi::SyncTextEnabled() {
+  const bool enabled = textEnabled_ && documentCommandsEnabled_;
+  text_->setEnabled(enabled);
+  flabel_->setEnabled(enabled);
+}
+
+void Tlpnavi::SetDocumentCommandsEnabled(bool enabled) {
+  documentCommandsEnabled_ = enabled;
+  for (const char* name : {"alldelete", "equloadbt", "dimention", "intervalBT", "labelenter", "loadpicture"})
+    buttons_.at(name)->setEnabled(enabled);
+  for (const char* name : {"dimtran1", "equationLoad", "demoload", "Label2", "zahyou"})
+    menuItems_.at(name)->setEnabled(enabled);
+  SyncTextEnabled();
+  SyncMenuState();
 }
 
 void Tlpnavi::ApplyLineWidth() {

@@ -62,6 +62,11 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void SetCalculusMenuEnabled(bool enable);
   // The list images take no clicks while a calculus animation runs.
   void EnableNavigatorText(bool enable);
+  // While a macro runs: the rows, the commands that replace or reset the document
+  // ("新", "開", "DEMOを開く", the plane/space switch), the calculus menu and the other
+  // commands that change what the macro works on are disabled; saving, printing, the
+  // panel and quitting stay.
+  void SetDocumentCommandsEnabled(bool enabled);
   // The label column's width follows the line-width setting (30, 40, 50); list rebuilt.
   void ApplyLineWidth();
   int ScrollPosition() const;
@@ -164,6 +169,7 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void SetHover(int entry);
   void StatusBarClick(int x);
   void SyncMenuState();
+  void SyncTextEnabled();
   // TlpnaviMenus.cpp
   void BuildMenus();
   void BuildToolPanel();
@@ -197,6 +203,8 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   NavigatorModel model_;
   std::unique_ptr<Tgraph> graph_;
   bool memoLoading_ = false;
+  bool textEnabled_ = true;              // by the calculus animations
+  bool documentCommandsEnabled_ = true;  // off while a macro runs
 };
 
 // The program's navigator while it exists.

@@ -26,13 +26,13 @@
 #include "platform/Dialogs.h"
 #include "platform/FileAssociation.h"
 #include "platform/FontMap.h"
-#include "platform/HelpPages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Sjis.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/RedrawPipeline.h"
 #include "render/ViewZoom2D.h"
 #include "ui/GraphWindowLogic.h"
+#include "ui/ManualPages.h"
 #include "ui/PictureFiles.h"
 #include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
@@ -108,10 +108,12 @@ void Tlpnavi::OpenEquationFile(const std::filesystem::path& folder) {
 
 void Tlpnavi::equationsaveClick() {
   if (!dialogs) return;
-  // The graph takes no input while the file is written.
+  // The graph takes no input while the file is written; a running macro keeps it
+  // disabled afterwards.
+  const bool enabled = graph_->isEnabled();
   graph_->setEnabled(false);
   SaveEquationFile(SaveStartingMode(modes.AnimationMode), *dialogs);
-  graph_->setEnabled(true);
+  graph_->setEnabled(enabled);
 }
 
 void Tlpnavi::dimentionClick() {
@@ -280,11 +282,7 @@ void Tlpnavi::printbtClick() { ShowPrintSettings(); }
 
 // --- help and the file association ---
 
-void Tlpnavi::ShowHelpPage(const char* page) {
-  const std::filesystem::path file = GraphFolders.Manual / page;
-  if (graph_->helpPages && !graph_->helpPages->open(file) && dialogs)
-    dialogs->showMessage(file.string() + " を開けません。");
-}
+void Tlpnavi::ShowHelpPage(const char* page) { OpenManualPage(page); }
 
 void Tlpnavi::FhlpBTClick() { ShowHelpPage(doc.Dimension == 3 ? "tourokusp.html" : "touroku.html"); }
 

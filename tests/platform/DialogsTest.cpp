@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractFileIconProvider>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -152,6 +155,29 @@ TEST(QtDialogsTest, OpenStartsInTheFolderWithTheProposedName) {
                                         P(dir.path()), "test.lpw"});
   EXPECT_EQ(shownFolder, QDir(dir.path()).absolutePath());
   EXPECT_EQ(chosen, P(dir.path()) / "test.lpw");
+}
+
+// Some files block whoever reads them (/proc/kmsg): the list names a file's type from its
+// name alone. Two files without a suffix, one holding a PNG picture, are the same type.
+TEST(QtDialogsTest, TheFileListReadsNoFileToNameItsType) {
+  QTemporaryDir dir;
+  const std::pair<const char*, QByteArray> files[] = {{"picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+                                                      {"notes", "plain words\n"}};
+  for (const auto& [name, bytes] : files) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QtDialogs dialogs;
+  QString picture, notes;
+  WhenShown<QFileDialog>([&](QFileDialog* d) {
+    picture = d->iconProvider()->type(QFileInfo(dir.filePath("picture")));
+    notes = d->iconProvider()->type(QFileInfo(dir.filePath("notes")));
+    d->reject();
+  });
+  dialogs.openFile({"読み込む数式ファイル名の設定", "数式|*.lpw", "lpw", P(dir.path()), ""});
+  EXPECT_FALSE(picture.isEmpty());
+  EXPECT_EQ(picture, notes);
 }
 
 TEST(QtDialogsTest, FontDialogKeepsTheStoredFaceNameWhenTheFamilyStays) {

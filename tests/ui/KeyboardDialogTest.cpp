@@ -12,12 +12,14 @@
 
 #include "UiStateFixture.h"
 #include "WhenModal.h"
+#include "platform/HelpPages.h"
 #include "platform/Sjis.h"
 #include "support/GuiApp.h"
 #include "ui/CanvasView.h"
 #include "ui/ManualPages.h"
 #include "ui/PaletteModel.h"
 #include "ui/Tclpanel.h"
+#include "ui/Tgraph.h"
 #include "ui/Tkeyfunc.h"
 
 namespace {
@@ -108,13 +110,13 @@ TEST_F(KeyboardDialogTest, FunctionPagesTurn) {
 }
 
 TEST_F(KeyboardDialogTest, TheHelpKeyOpensTheMousePage) {
-  std::vector<std::string> opened;
-  SetManualPageOpener([&](const std::string& page) { opened.push_back(page); });
+  platform::FakeHelpPages help;
+  SetManualPageServices(&help, nullptr);
   Tkeyfunc w(0);
   w.show();
   Click(w, "toolhp");
-  SetManualPageOpener(nullptr);
-  EXPECT_EQ(opened, std::vector<std::string>{"mouse.html"});
+  SetManualPageServices(nullptr, nullptr);
+  EXPECT_EQ(help.opened, std::vector<std::filesystem::path>{GraphFolders.Manual / "mouse.html"});
   EXPECT_TRUE(w.isVisible());
   w.reject();
 }

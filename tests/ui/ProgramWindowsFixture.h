@@ -2,6 +2,7 @@
 // The program's windows, made as the program block makes them, on a fixed 1280 x 1024
 // screen, with scripted dialogs, help pages and clipboard and a timer driven by hand.
 #include <QApplication>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "platform/Timer.h"
 #include "render/RenderState.h"
 #include "support/GuiApp.h"
+#include "ui/ManualPages.h"
 #include "ui/ProgramWindows.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
@@ -43,9 +45,10 @@ class ProgramWindowsTest : public UiStateTest {
   void Start(std::vector<std::string> arguments = {}) {
     windows = std::make_unique<ProgramWindows>(screen, std::move(arguments));
     graph->dialogs = &dialogs;
-    graph->helpPages = &help;
     graph->clipboard = &clipboard;
+    programQuit = graph->quitProgram;
     graph->quitProgram = [this] { ++quits; };
+    SetManualPageServices(&help, &dialogs);
     lpnavi->dialogs = &dialogs;
     SetSoundServices(&sound, &dialogs);
     SetPrintServices(&printer, &dialogs);
@@ -72,4 +75,6 @@ class ProgramWindowsTest : public UiStateTest {
   platform::FakeTimerBackend* timer = nullptr;
   std::unique_ptr<ProgramWindows> windows;
   int quits = 0;
+  // What the program installed to end itself; the tests count quits instead.
+  std::function<void()> programQuit;
 };

@@ -8,8 +8,11 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <numbers>
 
@@ -21,12 +24,14 @@
 #include "animate/ParameterPanelModel.h"
 #include "animate/TMacronavi.h"
 #include "animate/TValueChange.h"
+#include "animate/Tdtangent.h"
 #include "animate/TimerJobs.h"
 #include "formula/VariableValues.h"
 #include "io/EquationFileCommands.h"
 #include "io/Tprinnavi.h"
 #include "platform/PrinterService.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QuitSignals.h"
 #include "platform/Timer.h"
 #include "render/DrawToolkit.h"
 #include "render/RedrawPipeline.h"
@@ -251,6 +256,131 @@ TEST_F(ProgramWindowsTest, ClosingTheNavigatorEndsTheProgramAfterYes) {
   EXPECT_FALSE(graph->isVisible());
   EXPECT_EQ(modes.CloseNeedsConfirm, 0);
   EXPECT_EQ(quits, 1);
+}
+
+// The program's event loop, run until something ends it; 1 when the guard had to.
+int RunTheLoop() {
+  QApplication::setQuitOnLastWindowClosed(false);  // as the program block has it
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  guard.start(2000);
+  const int result = QApplication::exec();
+  QApplication::setQuitOnLastWindowClosed(true);
+  return result;
+}
+
+// A procedure that never ends by itself, as procedure #1.
+void StartEndlessMacro() {
+  doc.MacroLines = {"sub spin() #1", "while 1=1", "draw", "wend", "end sub"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  QTimer::singleShot(0, [] { Macros().RunMacroProcedureByNumber(1); });
+}
+
+TEST_F(ProgramWindowsTest, QuittingEndsTheLoopWhateverIsOpenOrRunning) {
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"parameter panel", [] { lpnavi->paraBTClick(); }},  // it refuses its first close
+      {"tangent window", [] { OpenTangentNavi(graph); }},
+      {"settings and label editor", [] {
+         lpnavi->zahyouClick();
+         lpnavi->labelenterClick();
+       }},
+      {"running macro", [] {
+         lpnavi->paraBTClick();
+         StartEndlessMacro();
+       }},
+  };
+  for (const auto& [what, open] : cases) {
+    windows.reset();
+    ResetUiStateForTest();
+    Start();
+    ShowAndTick();
+    graph->quitProgram = programQuit;
+    AddTestEntry(kKindExplicit, {"x^2"});
+    lpnavi->RebuildEquationList();
+    open();
+    QTimer::singleShot(10, [] {
+      WhenModal<Twarning>([](Twarning& w) { QTest::mouseClick(w.YesButton(), Qt::LeftButton); });
+      lpnavi->MenuItem("mnuExit")->trigger();
+    });
+    EXPECT_EQ(RunTheLoop(), 0) << what;
+    EXPECT_EQ(settings.MacroRunning, 0) << what;
+  }
+}
+
+TEST_F(ProgramWindowsTest, ATerminationSignalEndsTheLoopThroughTheProgramsQuit) {
+  Start();
+  ShowAndTick();
+  ASSERT_TRUE(platform::QuitOnSignals(ProgramWindows::Quit));
+  lpnavi->paraBTClick();
+  StartEndlessMacro();
+  QTimer::singleShot(10, [] { std::raise(SIGTERM); });
+  const int result = RunTheLoop();
+  platform::RestoreSignalDefaults();
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(settings.MacroRunning, 0);
+}
+
+// The onload procedure of a document without parameters never ends by itself: the panel
+// comes up with its stop button, the navigator keeps the document as it is, and the stop
+// button or Escape in the graph window ends the run.
+TEST_F(ProgramWindowsTest, WhileAMacroRunsTheDocumentStaysAndTheRunCanBeStopped) {
+  Start();
+  ShowAndTick();
+  AddTestEntry(kKindExplicit, {"x"});
+  AddTestEntry(kKindExplicit, {"x^2"});
+  lpnavi->RebuildEquationList();
+  doc.MacroLines = {"sub spin()", "while 1=1", "hidegraph y2", "draw", "showgraph y2", "draw", "wend", "end sub",
+                    "onload spin()"};
+  ASSERT_TRUE(Macros().CompileMacro());
+  TValueChange& panel = windows->Panel();
+  ASSERT_FALSE(panel.isVisible());
+  const char* const buttons[] = {"alldelete", "equloadbt", "dimention"};
+  const char* const items[] = {"equationLoad", "demoload", "dimtran1", "dif"};
+  const std::function<void()> stops[] = {
+      [&panel] { QTest::mouseClick(panel.Component("stop"), Qt::LeftButton); },
+      [] { QTest::keyClick(graph, Qt::Key_Escape); },
+  };
+  for (const std::function<void()>& stop : stops) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      ran = true;
+      EXPECT_TRUE(panel.isVisible());
+      EXPECT_TRUE(panel.Component("stop")->isEnabled());
+      EXPECT_FALSE(lpnavi->TextImage()->isEnabled());
+      for (const char* name : buttons) EXPECT_FALSE(lpnavi->ToolButton(name)->isEnabled()) << name;
+      for (const char* name : items) EXPECT_FALSE(lpnavi->MenuItem(name)->isEnabled()) << name;
+      EXPECT_TRUE(lpnavi->MenuItem("mnuExit")->isEnabled());
+      stop();
+    });
+    Macros().RunMacroOnload();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(settings.MacroRunning, 0);
+    EXPECT_TRUE(lpnavi->TextImage()->isEnabled());
+    for (const char* name : buttons) EXPECT_TRUE(lpnavi->ToolButton(name)->isEnabled()) << name;
+    for (const char* name : items) EXPECT_TRUE(lpnavi->MenuItem(name)->isEnabled()) << name;
+  }
+  EXPECT_EQ(doc.EntryCount, 2);
+}
+
+TEST_F(ProgramWindowsTest, EveryHelpButtonSaysWhenItsPageCannotBeOpened) {
+  Start();
+  ShowAndTick();
+  help.opens = false;
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"macro.html", [] { qobject_cast<QToolButton*>(Macronavi->Component("macrohelp"))->click(); }},
+      {"manual.html", [] { lpnavi->MenuItem("manualhtm1")->trigger(); }},
+      {"gamen.html", [] { graph->hlpBtClick(); }},
+  };
+  for (const auto& [page, click] : cases) {
+    dialogs.calls.clear();
+    click();
+    const std::filesystem::path file = GraphFolders.Manual / page;
+    ASSERT_FALSE(help.opened.empty());
+    EXPECT_EQ(help.opened.back(), file);
+    ASSERT_EQ(dialogs.calls.size(), 1u) << page;
+    EXPECT_EQ(dialogs.calls[0].text, file.string() + " を開けません。");
+  }
 }
 
 TEST_F(ProgramWindowsTest, TheVersionWindowMakesNoSecondNavigator) {
