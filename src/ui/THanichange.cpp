@@ -22,6 +22,7 @@
 #include "formula/DocumentState.h"
 #include "platform/Color.h"
 #include "platform/Dialogs.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/Screen.h"
 #include "platform/Sjis.h"
 #include "render/RedrawHooks.h"
@@ -424,7 +425,7 @@ void ShowRangeForm(int left, int top) {
   // Owned by the graph window (not the navigator, which it disables), it goes with it.
   if (!Hanichange) new THanichange(lpnavi ? lpnavi->dialogs : nullptr, lpnavi ? &lpnavi->Graph() : nullptr);
   modes.RangeFormFromNavigator = 1;
-  Hanichange->move(left, top);
+  platform::PlaceOnScreen(*Hanichange, left, top);
   Hanichange->show();
   Hanichange->raise();
 }

@@ -17,6 +17,7 @@
 #include "platform/Color.h"
 #include "platform/Dialogs.h"
 #include "platform/FontMap.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/SjisQt.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/LabelDrawing.h"
@@ -307,8 +308,8 @@ void Tlabeleditor::ApplyMemoFont() {
 void Tlabeleditor::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (lpnavi) {
-    move(lpnavi->x(), lpnavi->y() + 40);
     setMaximumHeight(std::max(kMinHeight, lpnavi->frameGeometry().height()));
+    platform::PlaceOnScreen(*this, lpnavi->x(), lpnavi->y() + 40);
   }
   ApplyMemoFont();
   model_.Open();

@@ -2,6 +2,7 @@
 // The program's windows, made as the program block makes them, on a fixed 1280 x 1024
 // screen, with scripted dialogs, help pages and clipboard and a timer driven by hand.
 #include <QApplication>
+#include <QScreen>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpPages.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/PrinterService.h"
 #include "platform/Screen.h"
 #include "platform/SoundOut.h"
@@ -22,6 +24,17 @@
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 #include "ui/UiStateFixture.h"
+
+// Where a window that its rule puts at `rule` appears: the test platform's own screen
+// (800 x 600) is smaller than the one the windows are laid out for, and every window is
+// kept inside it.
+inline QPoint PlacedOnTestScreen(const QWidget& window, QPoint rule) {
+  const QRect work = window.screen()->availableGeometry();
+  const QSize size = window.frameGeometry().size();
+  const platform::ScreenRect kept = platform::KeptInside({rule.x(), rule.y(), size.width(), size.height()},
+                                                         {work.x(), work.y(), work.width(), work.height()});
+  return {kept.left, kept.top};
+}
 
 class ProgramWindowsTest : public UiStateTest {
  protected:
