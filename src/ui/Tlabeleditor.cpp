@@ -97,6 +97,14 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int x, int y, int w, int l
   return spin;
 }
 
+// Japanese fonts draw the backslash as a yen sign and Japanese keyboards type one, so in
+// the memo the yen sign and the full-width backslash stand for the markup's backslash.
+QString WithMarkupBackslashes(QString text) {
+  text.replace(QChar(0x00A5), QLatin1Char('\\'));
+  text.replace(QChar(0xFF3C), QLatin1Char('\\'));
+  return text;
+}
+
 }  // namespace
 
 Tlabeleditor::Tlabeleditor(QWidget* parent) : QWidget(parent, Qt::Tool) {
@@ -228,7 +236,7 @@ void Tlabeleditor::BuildControls() {
   connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
     if (loading_) return;
     std::vector<std::string> lines;
-    const QString text = memo_->toPlainText();
+    const QString text = WithMarkupBackslashes(memo_->toPlainText());
     if (!text.isEmpty())
       for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(sjis::FromQString(line));
     typing_ = true;

@@ -82,6 +82,29 @@ TEST_F(LabelEditorWindow, TypedMarkupIsStoredAndDrawnOnThePicture) {
   EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{sj("角θ")});
 }
 
+TEST_F(LabelEditorWindow, YenSignsAreBackslashesAndFailedValuesShowAsStars) {
+  QPlainTextEdit* memo = Find<QPlainTextEdit>("Labelmemo");
+  memo->setFocus();
+  // The memo's font shows a backslash as a yen sign: the typed yen sign is one.
+  QTest::keyClicks(memo, QString::fromUtf8("¥frac{1}{2}"));
+  EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\frac{1}{2}"});
+  picture.Clear();
+  RedrawGraphWithLabels();
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"1", "2"}));
+  // So is a pasted full-width backslash.
+  memo->clear();
+  memo->insertPlainText(QString::fromUtf8("＼sqrt{x}¥vec{a}"));
+  EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\sqrt{x}\\vec{a}"});
+
+  // A value that fails is drawn as stars, a "*" of the text as a blank.
+  memo->setPlainText("a{1/0}b\n{sqrt(-1)}\n{G}*c");
+  picture.Clear();
+  RedrawGraphWithLabels();
+  std::string drawn;
+  for (const std::string& ch : Drawn()) drawn += ch;
+  EXPECT_EQ(drawn, "a******b************ c");
+}
+
 TEST_F(LabelEditorWindow, TheKeyboardAndItsPointPickerStayOnASmallScreen) {
   // The test platform's screen is small (800 x 600): an editor at its right edge puts the
   // keyboard's right edge near it, and the keyboard widens to the right on "全表示".
