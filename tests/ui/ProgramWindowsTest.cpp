@@ -167,6 +167,17 @@ TEST_F(ProgramWindowsTest, AResizeRecreatesTheBitmapsAndKeepsTheView) {
   EXPECT_GT(NonWhite(graph->WindowImage(), 698, 552), 500);
 }
 
+TEST_F(ProgramWindowsTest, TheRangePanelShowsTheWholeRange) {
+  Start();
+  ShowAndTick();
+  doc.ViewRange = TViewRange{-12345.5L, 23456.25L, 1, 11};
+  graph->ShowRangeInStatusBar();
+  const StatusPanels& bar = *graph->StatusBar();
+  EXPECT_EQ(bar.PanelText(1), QString::fromUtf8("  -12345.500≦x≦23456.250  1.000≦y≦11.000"));
+  // The text, its insets on both sides and the gap to the next panel.
+  EXPECT_GE(bar.PanelWidth(1), bar.fontMetrics().horizontalAdvance(bar.PanelText(1)) + 6);
+}
+
 TEST_F(ProgramWindowsTest, SwitchingToSpaceAndBack) {
   Start();
   ShowAndTick();
