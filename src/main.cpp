@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "animate/TimerJobs.h"
+#include "platform/QtTranslation.h"
 #include "platform/Screen.h"
 #include "platform/Timer.h"
 #include "png/VexPNG.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Lumenplotter");
   QApplication::setFont(QFont("IPAPGothic", 10));
   QApplication::setQuitOnLastWindowClosed(false);
+  platform::InstallQtJapanese(app);
   RegisterVexPNG();  // picture loading by extension accepts ".png"
   Timer1().SetBackend(std::make_unique<platform::QtTimerBackend>());
 
