@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "animate/TimerJobs.h"
+#include "platform/ProgramIcon.h"
 #include "platform/QtTranslation.h"
 #include "platform/Screen.h"
 #include "platform/Timer.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Lumenplotter");
   QApplication::setFont(QFont("IPAPGothic", 10));
+  QApplication::setWindowIcon(platform::ProgramIcon());
   QApplication::setQuitOnLastWindowClosed(false);
   platform::InstallQtJapanese(app);
   RegisterVexPNG();  // picture loading by extension accepts ".png"

@@ -57,6 +57,9 @@ TEST_F(ProgramWindowsTest, StartUpCreatesTheWindowsInOrderAndSizesThemBesideEach
   EXPECT_EQ(FirstStart, 0);
   ASSERT_NE(AboutBox1, nullptr);
   EXPECT_TRUE(AboutBox1->isVisible());  // the splash
+  const QLabel* icon = AboutBox1->findChild<QLabel*>("ProgramIcon");
+  ASSERT_NE(icon, nullptr);
+  EXPECT_FALSE(icon->pixmap().isNull());  // the program's icon, drawn from its SVG
   ASSERT_NE(lpnavi, nullptr);
   ASSERT_NE(graph, nullptr);
   EXPECT_NE(ValueChange, nullptr);
