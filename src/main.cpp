@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "animate/TimerJobs.h"
+#include "platform/ProgramIcon.h"
+#include "platform/QtTranslation.h"
 #include "platform/QuitSignals.h"
 #include "platform/Screen.h"
 #include "platform/Timer.h"
@@ -18,7 +20,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Lumenplotter");
   QApplication::setFont(QFont("IPAPGothic", 10));
+  QApplication::setWindowIcon(platform::ProgramIcon());
   QApplication::setQuitOnLastWindowClosed(false);
+  platform::InstallQtJapanese(app);
   RegisterVexPNG();  // picture loading by extension accepts ".png"
   Timer1().SetBackend(std::make_unique<platform::QtTimerBackend>());
 

@@ -5,6 +5,7 @@
 #include "animate/CalculusDrawing.h"
 #include "animate/Tintegnavi.h"
 #include "formula/DocumentState.h"
+#include "platform/KeepOnScreen.h"
 #include "render/RedrawPipeline.h"
 
 namespace {
@@ -24,7 +25,7 @@ void Open(CalculusSet set, uint8_t animationMode) {
   window = new Tintegnavi(set, Timer1(), pump, hooks);
   int left = window->x(), top = window->y();
   if (hooks) hooks->PlaceCalculusWindow(left, top);
-  window->move(left, top);
+  platform::PlaceOnScreen(*window, left, top);
   Timer1().SetInterval(kReleasedInterval);
   window->show();
   window->raise();

@@ -85,7 +85,7 @@ bool MacroInterpreter::Condition(TExprListNode* e) {
 void MacroInterpreter::Write(int32_t code, Extended value) {
   if (!eng.EvalOK) Stop();
   try {
-    WriteMacroVariable(code, value);
+    if (WriteMacroVariable(code, value)) entryTextsChanged_ = true;
   } catch (...) {
     Stop();
   }

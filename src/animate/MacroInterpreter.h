@@ -39,6 +39,8 @@ class MacroInterpreter {
   // The equation file a load statement named (empty when none); it is loaded by the
   // caller once the run has ended.
   const std::filesystem::path& RequestedLoad() const { return requestedLoad_; }
+  // A point given by coordinates was moved: its entry's texts changed.
+  bool EntryTextsChanged() const { return entryTextsChanged_; }
 
   // Set by break: ends the innermost loop.
   bool MacroBreakFlag = false;
@@ -78,4 +80,5 @@ class MacroInterpreter {
   int64_t lastPump_ = 0;
   int callDepth_ = 0;
   std::filesystem::path requestedLoad_;
+  bool entryTextsChanged_ = false;
 };

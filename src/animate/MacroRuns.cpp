@@ -72,6 +72,8 @@ void MacroRuns::Run(bool disableControls, const std::function<void(MacroInterpre
 }
 
 void MacroRuns::AfterRun(const MacroInterpreter& run) {
+  // The navigator's rows show the texts the run wrote.
+  if (run.EntryTextsChanged()) host_->RefreshNavigator();
   if (compileQueued_) {
     compileQueued_ = false;
     CompileMacro();

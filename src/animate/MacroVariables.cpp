@@ -43,18 +43,19 @@ void RecordFrame(int32_t code, Extended value) {
   *tail = NewValueNode(code, value);
 }
 
-void WritePointCoordinate(int32_t code, Extended value) {
+bool WritePointCoordinate(int32_t code, Extended value) {
   const int point = PointOfMacroCode(code), axis = AxisOfMacroCode(code);
   const int entry = PointEntry(point);
-  if (!entry || axis < 1 || axis > 3) return;
+  if (!entry || axis < 1 || axis > 3) return false;
   Tfuncprop& e = doc.FigureTable[entry];
-  if (e.kind != kKindPoint || e.subkind != kByCoordinates || !AxisFree(e.dragClass, axis)) return;
+  if (e.kind != kKindPoint || e.subkind != kByCoordinates || !AxisFree(e.dragClass, axis)) return false;
   e.texts[axis == 3 ? 3 : axis - 1] = rtl::FloatToStr(value);
   std::vector<TSpacePoint>& points = doc.PointSequences[point];
   if (points.empty()) points.resize(1);
   Coordinate(points[0], axis) = value;
   RecordFrame(code, value);
   PrepareRedraw();
+  return true;
 }
 
 }  // namespace
@@ -77,14 +78,12 @@ Extended ReadMacroVariable(int32_t code) {
   return points.empty() ? 0 : Coordinate(points[0], axis);
 }
 
-void WriteMacroVariable(int32_t code, Extended value) {
-  if (code > 26) {
-    WritePointCoordinate(code, value);
-    return;
-  }
-  if (code < 1 || code == 5) return;  // e is not written
+bool WriteMacroVariable(int32_t code, Extended value) {
+  if (code > 26) return WritePointCoordinate(code, value);
+  if (code < 1 || code == 5) return false;  // e is not written
   const char letter = static_cast<char>('a' + code - 1);
   WriteVariable(doc.VariableValues, letter, value);
   if (letter == 'r') doc.ThetaDisplayValue = doc.ThetaInDegrees ? value * 180 / kPi : value / kPi;
   if (letter == 'o') doc.OmegaDisplayValue = doc.OmegaInDegrees ? value * 180 / kPi : value / kPi;
+  return false;
 }

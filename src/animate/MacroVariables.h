@@ -14,5 +14,5 @@ Extended ReadMacroVariable(int32_t code);
 // is not written. A point coordinate is written only into a point given by coordinates
 // that may move along that axis: the coordinate text becomes the number, the point moves,
 // the move is recorded for the next draw step (settings.MacroFrameList) and the defined
-// values and points are recomputed.
-void WriteMacroVariable(int32_t code, Extended value);
+// values and points are recomputed. True when an entry's text changed so.
+bool WriteMacroVariable(int32_t code, Extended value);

@@ -11,6 +11,7 @@
 #include "formula/DocumentState.h"
 #include "platform/EventPump.h"
 #include "platform/FontMap.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/Sjis.h"
 
 namespace {
@@ -102,7 +103,7 @@ void TMacronavi::PlaceBeside(int right, int top, int bottomLimit, int maxHeight)
   setMaximumHeight(maxHeight > 0 ? maxHeight : QWIDGETSIZE_MAX);
   const int outerHeight = frameGeometry().height();
   if (top + outerHeight > bottomLimit) top = bottomLimit - outerHeight;
-  move(right - frameGeometry().width(), std::max(0, top));
+  platform::PlaceOnScreen(*this, right - frameGeometry().width(), std::max(0, top));
 }
 
 void TMacronavi::showEvent(QShowEvent* event) {

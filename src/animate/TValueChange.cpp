@@ -20,6 +20,7 @@
 #include "platform/Color.h"
 #include "platform/EventPump.h"
 #include "platform/HelpPages.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/Sjis.h"
 
 using value_change::ClickPanel;
@@ -133,7 +134,7 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
   model_.FormCreate();
   int left = x(), top = y();
   model_.Hooks().PlacePanel(true, height(), left, top);
-  move(left, top);
+  platform::PlaceOnScreen(*this, left, top);
   guard_ = false;
   Sync();
   if (!ValueChange) ValueChange = this;
@@ -368,7 +369,7 @@ void TValueChange::showEvent(QShowEvent* event) {
   labelpanel_->hide();
   int left = x(), top = y();
   model_.Hooks().PlacePanel(false, height(), left, top);
-  if (left != x() || top != y()) move(left, top);
+  platform::PlaceOnScreen(*this, left, top);
   model_.PanelLeft = x();
   model_.PanelTop = y();
 }

@@ -10,6 +10,7 @@
 #include "formula/DocumentState.h"
 #include "platform/ClickLabel.h"
 #include "platform/Color.h"
+#include "platform/KeepOnScreen.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ void OpenTangentNavi(QWidget* owner, bool fromFile) {
   if (fromFile) window->ResumeSavedPoint();
   int left = window->x(), top = window->y();
   model.Hooks().PlaceTangentWindow(window->frameGeometry().height(), left, top);
-  window->move(left, top);
+  platform::PlaceOnScreen(*window, left, top);
   window->show();
   window->raise();
 }

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/ProgramIcon.h"
+
 namespace platform {
 
 namespace {
@@ -66,6 +68,13 @@ void RunIfPresent(const char* tool, const std::filesystem::path& folder) {
   process.waitForFinished(1000);
 }
 
+// The type's icon by the name desktops look it up under.
+std::string MimeIconName() {
+  std::string name(kEquationMimeType);
+  name[name.find('/')] = '-';
+  return name;
+}
+
 std::string MimeTypeXml() {
   return std::string(
              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -77,6 +86,9 @@ std::string MimeTypeXml() {
          "    <comment xml:lang=\"ja\">Lumenplotter 数式ファイル</comment>\n"
          "    <sub-class-of type=\"text/plain\"/>\n"
          "    <glob pattern=\"*.lpw\"/>\n"
+         "    <icon name=\"" +
+         MimeIconName() +
+         "\"/>\n"
          "  </mime-type>\n"
          "</mime-info>\n";
 }
@@ -92,6 +104,9 @@ std::string DesktopEntry(const std::string& execProgram) {
          "MimeType=" +
          std::string(kEquationMimeType) +
          ";\n"
+         "Icon=" +
+         std::string(kProgramIconName) +
+         "\n"
          "Terminal=false\n"
          "Categories=Education;Math;\n";
 }
@@ -173,11 +188,17 @@ bool AssociateEquationFiles(const std::filesystem::path& programFile, std::strin
   const std::string exec = DesktopExecArgument(programFile.string());
   if (exec.empty()) return Fail(error, programFile.string() + ": unusable program path");
 
+  const std::string icon = ProgramIconSvg().toStdString();
+  if (icon.empty()) return Fail(error, "the program's icon is missing");
+
+  const std::filesystem::path icons = data / "icons" / "hicolor" / "scalable";
   const std::filesystem::path mime = data / "mime";
   const std::filesystem::path applications = data / "applications";
   const std::filesystem::path mimeapps = config / "mimeapps.list";
   std::string defaults;
   if (!ReadFile(mimeapps, defaults, error) ||
+      !WriteFile(icons / "apps" / (std::string(kProgramIconName) + ".svg"), icon, error) ||
+      !WriteFile(icons / "mimetypes" / (MimeIconName() + ".svg"), icon, error) ||
       !WriteFile(mime / "packages" / "lumenplotter-lpw.xml", MimeTypeXml(), error) ||
       !WriteFile(applications / kDesktopEntryName, DesktopEntry(exec), error) ||
       !WriteFile(mimeapps, WithDefaultApplication(defaults, kEquationMimeType, kDesktopEntryName),

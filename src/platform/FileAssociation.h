@@ -1,8 +1,9 @@
 #pragma once
 // Makes the program the user's handler of equation files ("*.lpw", any letter case):
 // a MIME type for the pattern and a desktop entry that opens such a file with the
-// program, under the user's XDG data folder, and the program as that type's default
-// application in the user's mimeapps.list. Each call writes everything anew, whatever
+// program, both with the program's icon (copied into the hicolor icon folders), under the
+// user's XDG data folder, and the program as that type's default application in the
+// user's mimeapps.list. Each call writes everything anew, whatever
 // was there; other entries of mimeapps.list stay as they are.
 #include <filesystem>
 #include <string>

@@ -34,7 +34,7 @@ void SelectCharFont(std::string_view ch, gfx::Canvas& canvas, int& y, std::uint8
 }
 
 int DrawMixedText(int x, int y, std::string_view text, std::uint8_t keepFont, int style, std::uint8_t measureOnly,
-                  gfx::Canvas& canvas) {
+                  gfx::Canvas& canvas, bool keepAsterisks) {
   gfx::Canvas* target = &canvas;
   if (DrawingToMetafile() && settings.MetafileCanvas != &canvas) {
     // Text takes the font and the brush as they are; only the font turns black.
@@ -50,7 +50,7 @@ int DrawMixedText(int x, int y, std::string_view text, std::uint8_t keepFont, in
     const bool pair = sjis::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
     std::string_view ch = text.substr(i, pair ? 2 : 1);
     i += ch.size();
-    if (ch == "*") ch = " ";
+    if (ch == "*" && !keepAsterisks) ch = " ";
     const int savedY = y, savedHeight = target->font.height;
     if (!keepFont) SelectCharFont(ch, *target, y, static_cast<std::uint8_t>(style), pair ? 1 : 0);
     if (!measureOnly) target->TextOut(x, y, ch);

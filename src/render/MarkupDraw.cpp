@@ -83,7 +83,7 @@ void DrawChain(gfx::Canvas& canvas, const Tmojikiroku* node, std::uint8_t mode, 
         break;
       default:
         canvas.font.height = n.height;
-        DrawMixedText(n.x, n.y, n.text, mode, style, 0, canvas);
+        DrawMixedText(n.x, n.y, n.text, mode, style, 0, canvas, n.kind == kMarkupValue);
         break;
     }
   }

@@ -75,7 +75,7 @@ void LayoutRoot(gfx::Canvas& canvas, int& x, std::uint8_t option1, std::uint8_t 
   LayoutMarkup(canvas, contentsX, n.y, option1, option2, n.child2, h);
   const int e = LargestHeight(n.child2);
   int v = e;
-  if (n.child2->kind == kMarkupText && !n.child2->next) {
+  if (IsMarkupText(n.child2->kind) && !n.child2->next) {
     n.height = e;
     n.y = n.child2->y;
   } else {
@@ -132,7 +132,7 @@ void LayoutLined(gfx::Canvas& canvas, int& x, std::uint8_t option1, std::uint8_t
 
 void LayoutText(gfx::Canvas& canvas, int& x, std::uint8_t option1, std::uint8_t option2, Tmojikiroku& n, int h) {
   canvas.font.height = h;
-  n.width = DrawMixedText(0, 0, n.text, option1, option2, 1, canvas);
+  n.width = DrawMixedText(0, 0, n.text, option1, option2, 1, canvas, n.kind == kMarkupValue);
   x += n.width;
   n.height = h;
   n.lower = std::abs(h) + n.y;

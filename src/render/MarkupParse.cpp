@@ -141,7 +141,7 @@ Tmojikiroku* Parser::Value(int& pos, int last) {
   std::uint8_t mode = 0;
   const std::string formula(t_.substr(static_cast<size_t>(pos + 1), static_cast<size_t>(end - pos - 1)));
   pos = std::min(end + 1, last + 1);
-  return NewNode(kMarkupText, FormatLabelValue(formula, mode));
+  return NewNode(kMarkupValue, FormatLabelValue(formula, mode));
 }
 
 Tmojikiroku* Parser::CommandNode(int& pos, int last) {

@@ -20,8 +20,11 @@ enum : std::uint8_t {
   kMarkupFraction = 4,     // child1 over child2
   kMarkupOverline = 7,     // child2 under a line
   kMarkupUnderline = 9,    // child2 over a line
-  kMarkupText = 11,        // text (a computed value too)
+  kMarkupText = 11,        // text
+  kMarkupValue = 12,       // the computed value of a "{...}": text whose "*" are kept
 };
+// Text and value nodes are laid out and drawn alike.
+inline bool IsMarkupText(std::uint8_t kind) { return kind == kMarkupText || kind == kMarkupValue; }
 
 struct MarkupTreeDeleter {
   void operator()(Tmojikiroku* tree) const { DisposeMarkupTree(tree); }

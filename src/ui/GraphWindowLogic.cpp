@@ -75,7 +75,6 @@ std::string PictureSizeText() {
 }
 
 int PictureSizePanelWidth(const std::string& text) { return 7 * static_cast<int>(text.size()); }
-int RangePanelWidth(const std::string& text) { return 6 * static_cast<int>(text.size()); }
 
 std::string CaptionForFile(const std::string& bareName) {
   if (bareName.empty()) return kWindowTitle;

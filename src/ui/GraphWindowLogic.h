@@ -29,11 +29,9 @@ TResizeResult ResizeDrawing(TClientSize client, TClientSize remembered);
 // The 4:3 shape of a frame size (width, height): the longer side shortened.
 TClientSize FourThreeShape(TClientSize frame);
 
-// " W×H" and the panel width for it (7 pixels a character), the range text's width
-// (6 pixels a character). Texts CP932.
+// " W×H" and the panel width for it (7 pixels a character). Texts CP932.
 std::string PictureSizeText();
 int PictureSizePanelWidth(const std::string& text);
-int RangePanelWidth(const std::string& text);
 
 inline constexpr const char* kWindowTitle = "Lumenplotter";
 inline constexpr const char* kNewDocumentSuffix = "  [新規]";

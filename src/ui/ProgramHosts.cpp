@@ -11,6 +11,7 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/Dialogs.h"
+#include "platform/KeepOnScreen.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/SpaceScene.h"
@@ -194,7 +195,7 @@ void ProgramFileHost::PlaceParameterPanel() {
   if (!ValueChange) return;
   int left = ValueChange->x(), top = ValueChange->y();
   ParameterPanel().Hooks().PlacePanel(false, ValueChange->height(), left, top);
-  ValueChange->move(left, top);
+  platform::PlaceOnScreen(*ValueChange, left, top);
 }
 
 void ProgramFileHost::SavePointPositions() { ::SavePointPositions(); }

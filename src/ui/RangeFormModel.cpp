@@ -1,6 +1,7 @@
 #include "ui/RangeFormModel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 
 #include "animate/TimerJobs.h"
@@ -68,6 +69,15 @@ Extended Bound(int i) {
   return b[i];
 }
 
+// A bound the view can take: it evaluates and lies strictly inside the limit. Otherwise
+// the evaluation counts as failed, so that the keyboard asked again says so.
+bool UsableBound(const std::string& text, Extended& value) {
+  if (!DrawableValueOfText(text, value)) return false;
+  if (std::fabs(value) < kViewLimit) return true;
+  eng.EvalOK = 0;
+  return false;
+}
+
 Tlfont& FontOf(RangeFont which) { return which == RangeFont::Axis ? doc.GraphFont : doc.PointLabelFont; }
 uint8_t& CustomOf(RangeFont which) {
   return which == RangeFont::Axis ? doc.GraphFontCustom : doc.PointLabelFontCustom;
@@ -102,9 +112,10 @@ bool RangeFormModel::EditBound(int i, const AskText& ask) {
   std::string text = BoundTexts[i];
   Extended value = 0;
   do {
-    // A bound that does not evaluate is asked again; the keyboard says so.
+    // A bound that does not evaluate, or lies beyond the limit, is asked again; the
+    // keyboard says so.
     if (!ask(kBoundCaptions[i], kBoundKeyboardKind, text)) return false;
-  } while (!DrawableValueOfText(text, value));
+  } while (!UsableBound(text, value));
   SetBoundText(i, std::move(text));
   return true;
 }
@@ -119,10 +130,22 @@ void RangeFormModel::SetBoundText(int i, std::string text) {
 
 BoundsResult RangeFormModel::ApplyRangePanels() {
   const BoundsResult result = ApplyBoundTexts(BoundTexts);
+  // Refused, the panels keep what was typed, to be corrected.
+  if (result != BoundsResult::Applied) return result;
   doc.BackgroundDirty = 1;
   RedrawAll();
   RangeEdited = 0;
   return result;
+}
+
+const char* RangeFormModel::RefusalMessage(BoundsResult result) const {
+  if (result == BoundsResult::Applied) return "";
+  Extended b[4];
+  for (int i = 0; i < 4; ++i)
+    if (!DrawableValueOfText(BoundTexts[i], b[i])) return kBadFormulaMessage;
+  for (const Extended v : b)
+    if (!(std::fabs(v) < kViewLimit)) return kBoundLimitMessage;
+  return b[0] < b[1] ? kYOrderMessage : kXOrderMessage;
 }
 
 BoundsResult RangeFormModel::ApplyPendingBounds() {

@@ -56,13 +56,16 @@ class RangeFormModel {
   // The panels from the view, the size fields from the drawing.
   void RefreshRangeForm();
 
-  // A click on bound panel 0..3: the text is asked until it evaluates or the question is
-  // cancelled. False when cancelled.
+  // A click on bound panel 0..3: the text is asked until it evaluates to a value strictly
+  // inside +-60000 or the question is cancelled. False when cancelled.
   bool EditBound(int i, const AskText& ask);
   // The panel's text; RangeEdited when a bound now differs from the view.
   void SetBoundText(int i, std::string text);
-  // The panels become the view when they make one, then a redraw.
+  // The panels become the view when they make one, then a redraw. Refused, the panels
+  // keep their texts and stay pending.
   BoundsResult ApplyRangePanels();
+  // Why the panels were refused (UTF-8); empty when they were applied.
+  const char* RefusalMessage(BoundsResult result) const;
   // ApplyRangePanels while a bound was edited.
   BoundsResult ApplyPendingBounds();
   // "更新": the drawing takes the size of the size fields (resize), then the bounds typed
@@ -93,6 +96,12 @@ class RangeFormModel {
   void Changed();
   TimerJobs& timer_;
 };
+
+// Why bounds are refused (UTF-8).
+inline constexpr const char* kBadFormulaMessage = "式が間違っています";
+inline constexpr const char* kBoundLimitMessage = "範囲は -60000 より大きく 60000 より小さい値にしてください";
+inline constexpr const char* kXOrderMessage = "ｘの下限はｘの上限より小さい値にしてください";
+inline constexpr const char* kYOrderMessage = "ｙの下限はｙの上限より小さい値にしてください";
 
 // Bound panel captions, x lower .. y upper (UTF-8).
 inline constexpr const char* kBoundCaptions[4] = {"ｘの下限", "ｘの上限", "ｙの下限", "ｙの上限"};

@@ -4,6 +4,12 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace {
+// Each panel leaves this much of its width to the gap before the next, and its text
+// this much room from the bevel on either side.
+constexpr int kBevel = 2, kTextInset = 2;
+}  // namespace
+
 StatusPanels::StatusPanels(std::vector<int> widths, QWidget* parent) : QWidget(parent) {
   for (int w : widths) panels_.push_back({QString(), w, false});
   setMouseTracking(true);
@@ -22,6 +28,10 @@ void StatusPanels::SetPanelWidth(int i, int width) {
   update();
 }
 
+int StatusPanels::FittingWidth(const std::string& utf8) const {
+  return fontMetrics().horizontalAdvance(QString::fromUtf8(utf8)) + 2 * kTextInset + kBevel;
+}
+
 void StatusPanels::SetPanelRaised(int i, bool raised) {
   panels_[static_cast<size_t>(i)].raised = raised;
   update();
@@ -34,7 +44,7 @@ void StatusPanels::paintEvent(QPaintEvent*) {
   for (const Panel& panel : panels_) {
     // The last panel reaches to the bar's end.
     const int w = &panel == &panels_.back() ? std::max(panel.width, width() - x) : panel.width;
-    const QRect r(x, 1, w - 2, height() - 2);
+    const QRect r(x, 1, w - kBevel, height() - 2);
     if (w > 2) {
       p.setPen(panel.raised ? Qt::white : Qt::gray);
       p.drawLine(r.topLeft(), r.topRight());
@@ -43,7 +53,7 @@ void StatusPanels::paintEvent(QPaintEvent*) {
       p.drawLine(r.bottomLeft(), r.bottomRight());
       p.drawLine(r.topRight(), r.bottomRight());
       p.setPen(palette().color(QPalette::WindowText));
-      p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, panel.text);
+      p.drawText(r.adjusted(kTextInset, 0, -kTextInset, 0), Qt::AlignVCenter | Qt::AlignLeft, panel.text);
     }
     x += panel.width;
   }

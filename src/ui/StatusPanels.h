@@ -16,6 +16,8 @@ class StatusPanels : public QWidget {
   void SetPanelText(int i, const std::string& utf8);
   const QString& PanelText(int i) const { return panels_[static_cast<size_t>(i)].text; }
   void SetPanelWidth(int i, int width);
+  // The width of a panel that shows the whole text (UTF-8) in the bar's font.
+  int FittingWidth(const std::string& utf8) const;
   int PanelWidth(int i) const { return panels_[static_cast<size_t>(i)].width; }
   void SetPanelRaised(int i, bool raised);
   bool PanelRaised(int i) const { return panels_[static_cast<size_t>(i)].raised; }

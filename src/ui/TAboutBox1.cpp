@@ -6,6 +6,7 @@
 
 #include "platform/EventPump.h"
 #include "platform/FontMap.h"
+#include "platform/ProgramIcon.h"
 #include "platform/Screen.h"
 #include "platform/Sjis.h"
 #include "ui/Tlpnavi.h"
@@ -15,6 +16,7 @@ TAboutBox1* AboutBox1 = nullptr;
 
 namespace {
 constexpr int kClientWidth = 313, kClientHeight = 198;
+constexpr int kIconSize = 48;
 
 QLabel* AddLabel(QWidget* parent, const char* utf8, const QFont& font, const QColor& color, int top, int height) {
   auto* label = new QLabel(QString::fromUtf8(utf8), parent);
@@ -50,6 +52,10 @@ TAboutBox1::TAboutBox1(const platform::Screen& screen, QWidget* parent)
   AddLabel(this, "for Linux", plain, Qt::black, 92, 20);
   AddLabel(this, "関数グラフ・平面・空間", plain, teal, 124, 22);
   AddLabel(this, "シミュレーション", plain, teal, 150, 22);
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("ProgramIcon"));
+  icon->setPixmap(platform::ProgramIcon().pixmap(kIconSize, kIconSize));
+  icon->setGeometry(24, 70, kIconSize, kIconSize);
 
   const platform::ScreenRect area = screen.geometry();
   move(area.left + (area.width - kClientWidth) / 2, area.top + (area.height - kClientHeight) / 2);

@@ -22,6 +22,7 @@
 #include "formula/DocumentState.h"
 #include "platform/Color.h"
 #include "platform/Dialogs.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/Screen.h"
 #include "platform/Sjis.h"
 #include "render/RedrawHooks.h"
@@ -389,12 +390,14 @@ void THanichange::henkousinClick() {
 }
 
 void THanichange::Report(BoundsResult result) {
-  if (result == BoundsResult::NotEvaluable && dialogs_) dialogs_->showMessage("式が間違っています");
+  if (result != BoundsResult::Applied && dialogs_) dialogs_->showMessage(model_.RefusalMessage(result));
 }
 
 void THanichange::syuuryouClick() {
   if (lpnavi && ui.MemoShown) lpnavi->LayoutMemoPanel();
+  closingByUser_ = true;
   close();
+  closingByUser_ = false;
 }
 
 void THanichange::showEvent(QShowEvent* event) {
@@ -408,7 +411,17 @@ void THanichange::showEvent(QShowEvent* event) {
 }
 
 void THanichange::closeEvent(QCloseEvent* event) {
-  Report(model_.FormClose());
+  const BoundsResult pending = model_.ApplyPendingBounds();
+  if (pending != BoundsResult::Applied) {
+    Report(pending);
+    // The user's own close waits for bounds that make a view; the program's closes drop them.
+    if (closingByUser_ || event->spontaneous()) {
+      event->ignore();
+      return;
+    }
+    model_.RangeEdited = 0;
+  }
+  model_.FormClose();
   if (lpnavi) lpnavi->setEnabled(true);
   if (ui.ValueTimerBusy && ValueChange) ValueChange->show();
   event->accept();
@@ -424,7 +437,7 @@ void ShowRangeForm(int left, int top) {
   // Owned by the graph window (not the navigator, which it disables), it goes with it.
   if (!Hanichange) new THanichange(lpnavi ? lpnavi->dialogs : nullptr, lpnavi ? &lpnavi->Graph() : nullptr);
   modes.RangeFormFromNavigator = 1;
-  Hanichange->move(left, top);
+  platform::PlaceOnScreen(*Hanichange, left, top);
   Hanichange->show();
   Hanichange->raise();
 }

@@ -64,7 +64,7 @@ class THanichange : public QWidget {
   // A row of buttons that stand for one setting, by component name and caption.
   QWidget* ChoiceRow(std::initializer_list<std::pair<const char*, const char*>> items);
   QToolButton* Button(const char* name, const char* caption);
-  // A message when the bounds could not be evaluated.
+  // Why the bounds were refused, when they were.
   void Report(BoundsResult result);
   void AskBound(int i);
   void AskSize(RangeAxis axis);
@@ -86,6 +86,7 @@ class THanichange : public QWidget {
   QToolButton* axisColors_[2] = {};
   std::map<std::string, QAbstractButton*> controls_;
   bool syncing_ = false;
+  bool closingByUser_ = false;  // "終了" was pressed
 };
 
 // The window while it exists.

@@ -7,6 +7,7 @@
 #include "formula/DocumentState.h"
 #include "platform/Color.h"
 #include "platform/EventPump.h"
+#include "platform/KeepOnScreen.h"
 #include "ui/CanvasView.h"
 #include "ui/PaletteModel.h"
 #include "ui/PalettePainter.h"
@@ -97,7 +98,8 @@ void ShowClpanelPlaced(const std::function<QPoint(QSize size)>& place) {
   QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
   Tclpanel panel(parent);
   panel.Prepare();
-  panel.move(place(panel.frameGeometry().size()));
+  const QPoint corner = place(panel.frameGeometry().size());
+  platform::PlaceOnScreen(panel, corner.x(), corner.y());
   panel.exec();
 }
 

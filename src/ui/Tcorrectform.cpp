@@ -19,6 +19,7 @@
 #include "formula/DocumentState.h"
 #include "platform/Color.h"
 #include "platform/EventPump.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/SjisQt.h"
 #include "ui/CanvasView.h"
 #include "platform/ClickLabel.h"
@@ -385,8 +386,7 @@ void Tcorrectform::Refresh() {
     upDown_->setValue(v.upDownPosition);
   }
   RefreshStyle();
-  if (pos() != QPoint(controller_.geometry.left, controller_.geometry.top))
-    move(controller_.geometry.left, controller_.geometry.top);
+  platform::PlaceOnScreen(*this, controller_.geometry.left, controller_.geometry.top);
   refreshing_ = false;
 }
 
@@ -451,7 +451,7 @@ void ShowCorrectForm(int entry, std::int32_t maxIndex, int mode, int left) {
     ui.InputCancelled = 1;
     return;
   }
-  window->move(window->Controller().geometry.left, window->Controller().geometry.top);
+  platform::PlaceOnScreen(*window, window->Controller().geometry.left, window->Controller().geometry.top);
   if (mode == 9) {
     window->show();
     return;

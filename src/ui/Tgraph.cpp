@@ -300,7 +300,7 @@ void Tgraph::ShowPictureSizeInStatusBar() {
 void Tgraph::ShowRangeInStatusBar() {
   const std::string text = RangeText();
   statusBar_->SetPanelText(1, sjis::ToUtf8(text));
-  statusBar_->SetPanelWidth(1, RangePanelWidth(text));
+  statusBar_->SetPanelWidth(1, statusBar_->FittingWidth(sjis::ToUtf8(text)));
   if (doc.Dimension == 3) statusBar_->SetPanelText(2, "");
   navigator_.StatusBar()->SetPanelText(2, "");
 }

@@ -15,6 +15,7 @@
 
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/Runtime.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/Tgraph.h"
@@ -224,7 +225,7 @@ void Thanni3d::resizeClick() {
 
 void ShowThanni3d(int left, int top) {
   if (!hanni3d) new Thanni3d(graph);
-  hanni3d->move(left, top);
+  platform::PlaceOnScreen(*hanni3d, left, top);
   hanni3d->show();
   hanni3d->raise();
 }

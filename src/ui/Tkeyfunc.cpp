@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "formula/DocumentState.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/Sjis.h"
 #include "platform/SjisQt.h"
 #include "ui/ManualPages.h"
@@ -141,7 +142,10 @@ void Tkeyfunc::showEvent(QShowEvent* event) {
   model_.Show();
   Sync();
   // The right edge counts the window frame, known only once the window is shown.
-  if (placed_) move(right_ - frameGeometry().width(), top_);
+  if (placed_)
+    platform::PlaceOnScreen(*this, right_ - frameGeometry().width(), top_);
+  else
+    platform::KeepOnScreen(*this);
   edit_->setFocus();
 }
 
@@ -192,7 +196,7 @@ void Tkeyfunc::OpenPointPicker() {
   MarkUsedPointNames(3, 0, doc.EntryCount);
   picker_->Prepare();
   picker_->show();
-  picker_->move(frameGeometry().left(), frameGeometry().top() - picker_->frameGeometry().height());
+  platform::PlaceOnScreen(*picker_, frameGeometry().left(), frameGeometry().top() - picker_->frameGeometry().height());
   picker_->raise();
 }
 
@@ -212,6 +216,8 @@ void Tkeyfunc::SyncText() {
 
 void Tkeyfunc::Sync() {
   setFixedSize(model_.WindowWidth(), kl::WindowHeight());
+  // "全表示" widens the window to the right.
+  if (isVisible()) platform::KeepOnScreen(*this);
   edit_->resize(model_.EditWidth(), kl::kEditHeight);
   for (const KeyboardKey& key : KeyboardKeys()) {
     QToolButton* b = Key(key.name);

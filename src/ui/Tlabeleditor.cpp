@@ -17,6 +17,7 @@
 #include "platform/Color.h"
 #include "platform/Dialogs.h"
 #include "platform/FontMap.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/SjisQt.h"
 #include "render/DrawToolkitOutput.h"
 #include "render/LabelDrawing.h"
@@ -94,6 +95,14 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int x, int y, int w, int l
   spin->setGeometry(x, y, w, 22);
   spin->setRange(lo, hi);
   return spin;
+}
+
+// Japanese fonts draw the backslash as a yen sign and Japanese keyboards type one, so in
+// the memo the yen sign and the full-width backslash stand for the markup's backslash.
+QString WithMarkupBackslashes(QString text) {
+  text.replace(QChar(0x00A5), QLatin1Char('\\'));
+  text.replace(QChar(0xFF3C), QLatin1Char('\\'));
+  return text;
 }
 
 }  // namespace
@@ -227,7 +236,7 @@ void Tlabeleditor::BuildControls() {
   connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
     if (loading_) return;
     std::vector<std::string> lines;
-    const QString text = memo_->toPlainText();
+    const QString text = WithMarkupBackslashes(memo_->toPlainText());
     if (!text.isEmpty())
       for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(sjis::FromQString(line));
     typing_ = true;
@@ -307,8 +316,8 @@ void Tlabeleditor::ApplyMemoFont() {
 void Tlabeleditor::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (lpnavi) {
-    move(lpnavi->x(), lpnavi->y() + 40);
     setMaximumHeight(std::max(kMinHeight, lpnavi->frameGeometry().height()));
+    platform::PlaceOnScreen(*this, lpnavi->x(), lpnavi->y() + 40);
   }
   ApplyMemoFont();
   model_.Open();

@@ -132,6 +132,12 @@ TEST_F(MacroTest, APointGivenByConstantsMovesAndIsDrawnAtTheNextStep) {
   EXPECT_EQ(host.changesAtRedraw[0], (std::vector<int>{101, 102}));  // one node per coordinate
   EXPECT_EQ(settings.MacroFrameList, nullptr);
   EXPECT_EQ(host.log[1], "apply 1");  // no after-image history: every value
+  // The navigator's row shows the new texts once the run has ended.
+  EXPECT_EQ(host.log.back(), "navigator");
+  EXPECT_EQ(host.Count("navigator"), 1);
+  // A run that moves no point leaves the rows alone.
+  Run("sub go() #1\na=2\nBx=7\ndraw\nend sub");
+  EXPECT_EQ(host.Count("navigator"), 0);
 }
 
 TEST_F(MacroTest, TheStopButtonReachesLoopsThroughTheirMessagePumps) {

@@ -9,6 +9,7 @@
 
 #include "support/GuiApp.h"
 #include "platform/FileAssociation.h"
+#include "platform/ProgramIcon.h"
 
 using namespace platform;
 
@@ -68,12 +69,20 @@ TEST_F(XdgHome, WritesTheMimeTypeTheDesktopEntryAndTheDefault) {
   const std::string mime = Read(data / "mime" / "packages" / "lumenplotter-lpw.xml");
   EXPECT_NE(mime.find("<mime-type type=\"application/x-lumenplotter-lpw\">"), std::string::npos);
   EXPECT_NE(mime.find("<glob pattern=\"*.lpw\"/>"), std::string::npos);
+  EXPECT_NE(mime.find("<icon name=\"application-x-lumenplotter-lpw\"/>"), std::string::npos);
 
   const std::string entry = Read(DesktopFile());
   EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
   EXPECT_NE(entry.find("\nExec=\"/opt/my apps/lumenplotter\" %f\n"), std::string::npos);
   EXPECT_NE(entry.find("\nMimeType=application/x-lumenplotter-lpw;\n"), std::string::npos);
   EXPECT_NE(entry.find("\nType=Application\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nIcon=lumenplotter\n"), std::string::npos);
+  // The program's own icon, for the program and for its files.
+  const std::string icon = platform::ProgramIconSvg().toStdString();
+  EXPECT_NE(icon.find("<svg"), std::string::npos);
+  const std::filesystem::path icons = data / "icons" / "hicolor" / "scalable";
+  EXPECT_EQ(Read(icons / "apps" / "lumenplotter.svg"), icon);
+  EXPECT_EQ(Read(icons / "mimetypes" / "application-x-lumenplotter-lpw.svg"), icon);
 
   EXPECT_EQ(Read(config / "mimeapps.list"),
             "[Added Associations]\ntext/plain=editor.desktop;\n\n"

@@ -19,6 +19,9 @@
 #include "render/RedrawHooks.h"
 #include "render/RenderState.h"
 #include "support/GuiApp.h"
+#include "WhenModal.h"
+#include "ui/Tclpanel.h"
+#include "ui/Tkeyfunc.h"
 #include "ui/Tlabeleditor.h"
 
 namespace {
@@ -77,6 +80,53 @@ TEST_F(LabelEditorWindow, TypedMarkupIsStoredAndDrawnOnThePicture) {
   // Japanese text goes to the label as Shift-JIS.
   memo->setPlainText(QString::fromUtf8("角θ"));
   EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{sj("角θ")});
+}
+
+TEST_F(LabelEditorWindow, YenSignsAreBackslashesAndFailedValuesShowAsStars) {
+  QPlainTextEdit* memo = Find<QPlainTextEdit>("Labelmemo");
+  memo->setFocus();
+  // The memo's font shows a backslash as a yen sign: the typed yen sign is one.
+  QTest::keyClicks(memo, QString::fromUtf8("¥frac{1}{2}"));
+  EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\frac{1}{2}"});
+  picture.Clear();
+  RedrawGraphWithLabels();
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"1", "2"}));
+  // So is a pasted full-width backslash.
+  memo->clear();
+  memo->insertPlainText(QString::fromUtf8("＼sqrt{x}¥vec{a}"));
+  EXPECT_EQ(doc.LabelTable[1].lines, std::vector<std::string>{"\\sqrt{x}\\vec{a}"});
+
+  // A value that fails is drawn as stars, a "*" of the text as a blank.
+  memo->setPlainText("a{1/0}b\n{sqrt(-1)}\n{G}*c");
+  picture.Clear();
+  RedrawGraphWithLabels();
+  std::string drawn;
+  for (const std::string& ch : Drawn()) drawn += ch;
+  EXPECT_EQ(drawn, "a******b************ c");
+}
+
+TEST_F(LabelEditorWindow, TheKeyboardAndItsPointPickerStayOnASmallScreen) {
+  // The test platform's screen is small (800 x 600): an editor at its right edge puts the
+  // keyboard's right edge near it, and the keyboard widens to the right on "全表示".
+  const QRect work = editor->screen()->availableGeometry();
+  editor->move(work.right() + 1 - editor->frameGeometry().width(), work.top());
+  for (QRadioButton* radio : Find<QWidget>("zahyougroup")->findChildren<QRadioButton*>())
+    if (radio->text() == QString::fromUtf8("グラフ")) radio->click();
+  bool checked = false;
+  WhenModal<Tkeyfunc>([&](Tkeyfunc& k) {
+    EXPECT_TRUE(work.contains(k.frameGeometry())) << k.frameGeometry().x() << "," << k.frameGeometry().y();
+    const int narrow = k.width();
+    k.Key("funcBt")->click();
+    EXPECT_GT(k.width(), narrow);
+    EXPECT_TRUE(work.contains(k.frameGeometry())) << k.frameGeometry().x() << " width " << k.width();
+    // The point-name picker goes above the keyboard, which is near the top.
+    k.Key("pchoice")->click();
+    ASSERT_NE(k.Picker(), nullptr);
+    EXPECT_TRUE(work.contains(k.Picker()->frameGeometry())) << k.Picker()->frameGeometry().y();
+    checked = true;
+  });
+  Click("equ3");
+  EXPECT_TRUE(checked);
 }
 
 TEST_F(LabelEditorWindow, ControlsChangeTheCurrentLabel) {

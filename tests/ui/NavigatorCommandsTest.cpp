@@ -570,7 +570,9 @@ TEST_F(NavigatorCommandsTest, TheCalculusMenuOpensTheMeanRateOfChange) {
   ASSERT_TRUE(CalculusWindowOpen());
   EXPECT_EQ(modes.AnimationMode, 3);
   EXPECT_EQ(modes.CalculusActive, 1);
-  EXPECT_EQ(CalculusWindow()->x(), graph->x() + graph->frameGeometry().width());
+  QApplication::processEvents();
+  const QPoint besideGraph(graph->x() + graph->frameGeometry().width(), CalculusWindow()->y());
+  EXPECT_EQ(CalculusWindow()->x(), PlacedOnTestScreen(*CalculusWindow(), besideGraph).x());
   AnswerKeyboard("点Ａのｘ座標の入力", "1");
   AnswerKeyboard("点Ｂのｘ座標の入力", "2");
   ASSERT_TRUE(timer->advanceToNextTick());

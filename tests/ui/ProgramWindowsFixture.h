@@ -3,6 +3,7 @@
 // screen, with scripted dialogs, help pages and clipboard and a timer driven by hand.
 #include <QApplication>
 #include <functional>
+#include <QScreen>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpPages.h"
+#include "platform/KeepOnScreen.h"
 #include "platform/PrinterService.h"
 #include "platform/Screen.h"
 #include "platform/SoundOut.h"
@@ -24,6 +26,17 @@
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 #include "ui/UiStateFixture.h"
+
+// Where a window that its rule puts at `rule` appears: the test platform's own screen
+// (800 x 600) is smaller than the one the windows are laid out for, and every window is
+// kept inside it.
+inline QPoint PlacedOnTestScreen(const QWidget& window, QPoint rule) {
+  const QRect work = window.screen()->availableGeometry();
+  const QSize size = window.frameGeometry().size();
+  const platform::ScreenRect kept = platform::KeptInside({rule.x(), rule.y(), size.width(), size.height()},
+                                                         {work.x(), work.y(), work.width(), work.height()});
+  return {kept.left, kept.top};
+}
 
 class ProgramWindowsTest : public UiStateTest {
  protected:

@@ -62,6 +62,9 @@ TEST_F(ProgramWindowsTest, StartUpCreatesTheWindowsInOrderAndSizesThemBesideEach
   EXPECT_EQ(FirstStart, 0);
   ASSERT_NE(AboutBox1, nullptr);
   EXPECT_TRUE(AboutBox1->isVisible());  // the splash
+  const QLabel* icon = AboutBox1->findChild<QLabel*>("ProgramIcon");
+  ASSERT_NE(icon, nullptr);
+  EXPECT_FALSE(icon->pixmap().isNull());  // the program's icon, drawn from its SVG
   ASSERT_NE(lpnavi, nullptr);
   ASSERT_NE(graph, nullptr);
   EXPECT_NE(ValueChange, nullptr);
@@ -170,6 +173,17 @@ TEST_F(ProgramWindowsTest, AResizeRecreatesTheBitmapsAndKeepsTheView) {
   EXPECT_NEAR(static_cast<double>(doc.PixelSizeX), 10.0 / 912, 1e-6);
   EXPECT_EQ(graph->StatusBar()->PanelText(0), QString::fromUtf8(" 698×552"));
   EXPECT_GT(NonWhite(graph->WindowImage(), 698, 552), 500);
+}
+
+TEST_F(ProgramWindowsTest, TheRangePanelShowsTheWholeRange) {
+  Start();
+  ShowAndTick();
+  doc.ViewRange = TViewRange{-12345.5L, 23456.25L, 1, 11};
+  graph->ShowRangeInStatusBar();
+  const StatusPanels& bar = *graph->StatusBar();
+  EXPECT_EQ(bar.PanelText(1), QString::fromUtf8("  -12345.500≦x≦23456.250  1.000≦y≦11.000"));
+  // The text, its insets on both sides and the gap to the next panel.
+  EXPECT_GE(bar.PanelWidth(1), bar.fontMetrics().horizontalAdvance(bar.PanelText(1)) + 6);
 }
 
 TEST_F(ProgramWindowsTest, SwitchingToSpaceAndBack) {

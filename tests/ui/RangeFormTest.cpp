@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QApplication>
 #include <QPointer>
 #include <QTabWidget>
@@ -22,6 +24,7 @@
 #include "ui/CoordinateSelector.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/RangeFormModel.h"
+#include "platform/Dialogs.h"
 #include "ui/THanichange.h"
 #include "ui/UiStateFixture.h"
 
@@ -84,21 +87,51 @@ TEST_F(RangeFormModelTest, ABoundThatDoesNotEvaluateIsAskedAgain) {
   EXPECT_EQ(Redraws(), 1);
 }
 
-TEST_F(RangeFormModelTest, BoundsApplyOnlyAsAView) {
+TEST_F(RangeFormModelTest, BoundsApplyOnlyAsAViewAndSayWhyNot) {
   model.RefreshRangeForm();
   model.SetBoundText(0, "-5");  // the same as the view's
   EXPECT_EQ(model.RangeEdited, 0);
-  model.SetBoundText(0, "6");  // above the upper bound
-  EXPECT_EQ(model.RangeEdited, 1);
-  EXPECT_EQ(model.ApplyPendingBounds(), BoundsResult::BadRange);
-  EXPECT_EQ(doc.ViewRange, TViewRange{});
-  EXPECT_EQ(model.RangeEdited, 0);
+  struct Case {
+    TBoundTexts texts;
+    BoundsResult result;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"6", "5.000", "-5.000", "5.000"}, BoundsResult::BadRange, kXOrderMessage},
+      {{"-5", "5", "2", "2"}, BoundsResult::BadRange, kYOrderMessage},
+      {{"-5", "5", "-5", "60000"}, BoundsResult::BadRange, kBoundLimitMessage},
+      // A text that stopped evaluating (a constant since deleted).
+      {{"-1", "1", "-1", "Q1"}, BoundsResult::NotEvaluable, kBadFormulaMessage},
+  };
+  for (const Case& c : cases) {
+    model.BoundTexts = c.texts;
+    model.RangeEdited = 1;
+    const BoundsResult result = model.ApplyPendingBounds();
+    EXPECT_EQ(result, c.result) << c.texts[0];
+    EXPECT_STREQ(model.RefusalMessage(result), c.message);
+    // Refused: the view stays, the panels keep what was typed, still to be applied.
+    EXPECT_EQ(doc.ViewRange, TViewRange{});
+    EXPECT_EQ(model.BoundTexts, c.texts);
+    EXPECT_EQ(model.RangeEdited, 1);
+  }
+  EXPECT_EQ(Redraws(), 0);
+  model.BoundTexts[3] = "6";
+  EXPECT_EQ(model.ApplyPendingBounds(), BoundsResult::Applied);
+  EXPECT_STREQ(model.RefusalMessage(BoundsResult::Applied), "");
   EXPECT_EQ(Redraws(), 1);
-  // A text that stopped evaluating (a constant since deleted) is refused too.
-  model.BoundTexts = {"-1", "1", "-1", "Q1"};
-  model.RangeEdited = 1;
-  EXPECT_EQ(model.ApplyPendingBounds(), BoundsResult::NotEvaluable);
-  EXPECT_EQ(doc.ViewRange, TViewRange{});
+}
+
+TEST_F(RangeFormModelTest, ABoundBeyondTheLimitIsAskedAgainWithTheKeyboardsMessage) {
+  model.RefreshRangeForm();
+  std::vector<int> evaluated;  // the evaluation flag as each question opens
+  const RangeFormModel::AskText answers = Answers({"70000", "-60000", "-6"});
+  EXPECT_TRUE(model.EditBound(0, [&](const char* caption, std::uint8_t kind, std::string& text) {
+    evaluated.push_back(eng.EvalOK);
+    return answers(caption, kind, text);
+  }));
+  EXPECT_EQ(asked, (std::vector<std::string>{"ｘの下限 7 -5.000", "ｘの下限 7 70000", "ｘの下限 7 -60000"}));
+  EXPECT_EQ(evaluated, (std::vector<int>{1, 0, 0}));
+  EXPECT_EQ(model.BoundTexts[0], "-6");
 }
 
 TEST_F(RangeFormModelTest, ButtonsStandForTheirSettings) {
@@ -274,6 +307,46 @@ TEST_F(RangeFormWindowTest, BoundsAndSizeApplyOnUpdate) {
   EXPECT_EQ(doc.GraphWidth, 600);
   EXPECT_EQ(doc.ViewRange.YMax, 8);
   EXPECT_EQ(w->BoundPanel(3)->text(), "8.000");
+}
+
+TEST_F(RangeFormWindowTest, RefusedBoundsSayWhyAndStayAsTyped) {
+  auto messages = [this] {
+    std::vector<std::string> texts;
+    for (const platform::FakeDialogs::Call& c : dialogs.calls)
+      if (c.kind == platform::FakeDialogs::Kind::Message) texts.push_back(c.text);
+    return texts;
+  };
+  // Beyond the limit: the keyboard comes back with its message and the text typed.
+  AnswerKeyboard("ｘの上限", "70000");
+  QString shownAgain;
+  WhenShown<Tkeyfunc>(
+      [](Tkeyfunc& k) { return k.MessageLine()->text() == QString::fromUtf8("違う値を入力してください"); },
+      [&shownAgain](Tkeyfunc& k) {
+        shownAgain = k.Edit()->text();
+        k.Key("cancelBT")->click();
+      });
+  Click(w->BoundPanel(1));
+  EXPECT_EQ(shownAgain, "70000");
+  EXPECT_EQ(w->BoundPanel(1)->text(), "5.000");
+
+  // A lower bound above the upper one: "更新" says why and the panel keeps it.
+  AnswerKeyboard("ｘの下限", "6");
+  Click(w->BoundPanel(0));
+  Click(w->Control("henkousin"));
+  EXPECT_EQ(messages(), std::vector<std::string>{kXOrderMessage});
+  EXPECT_EQ(w->BoundPanel(0)->text(), "6");
+  EXPECT_EQ(doc.ViewRange.XMin, -5);
+  // "終了" too, and the window stays for the correction.
+  Click(w->Control("syuuryou"));
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(messages().size(), 2u);
+  AnswerKeyboard("ｘの上限", "8");
+  Click(w->BoundPanel(1));
+  Click(w->Control("syuuryou"));
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(doc.ViewRange.XMin, 6);
+  EXPECT_EQ(doc.ViewRange.XMax, 8);
+  EXPECT_EQ(messages().size(), 2u);
 }
 
 TEST_F(RangeFormWindowTest, TheCloseAppliesAndFreesTheWindowAfterwards) {
