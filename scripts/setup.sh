@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   libmuparser-dev libspng-dev libpng-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
-  xvfb xauth imagemagick
+  xvfb xauth xdotool imagemagick
   poppler-utils sox
 )
 
