@@ -10,6 +10,7 @@
 #include "render/DrawToolkitLines.h"
 #include "render/DrawToolkitMapping.h"
 #include "render/DrawToolkitOutput.h"
+#include "render/PathUtils.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ void DrawArrow(int size, std::uint8_t fixedSize, gfx::Canvas& canvas, std::uint8
 }
 
 void DrawCircleArc(gfx::Canvas& canvas, gfx::Color colour, std::uint8_t width, Extended t0, Extended t1,
-                   Extended cx, Extended cy, Extended r) {
+                   Extended cx, Extended cy, Extended r, std::uint8_t dashed) {
   if (t0 > t1) std::swap(t0, t1);
   if (!(t0 < t1)) return;  // equal angles, or not numbers
   const int left = WorldToScreenX(cx - r), top = WorldToScreenY(cy + r);
@@ -115,13 +116,18 @@ void DrawCircleArc(gfx::Canvas& canvas, gfx::Color colour, std::uint8_t width, E
   target->brush.style = gfx::BrushStyle::Clear;
   const Extended span = t1 - t0;
   const Extended fullTurn = 2 * std::numbers::pi_v<Extended>;
-  if (span >= fullTurn || (start == end && span >= std::numbers::pi_v<Extended>)) {
-    target->Ellipse(left, top, right, bottom);
-  } else if (start == end) {
+  const bool whole = span >= fullTurn || (start == end && span >= std::numbers::pi_v<Extended>);
+  if (start == end && !whole) {
     // A short arc that falls on one pixel is that pixel, not a whole circle.
     target->MoveTo(start.x, start.y);
     target->LineTo(start.x, start.y + 1);
-  } else {
-    target->Arc(left, top, right, bottom, start.x, start.y, end.x, end.y);
+    return;
   }
+  // Dashed, the outline is built as a path and stroked in dashes along its length.
+  if (dashed) target->BeginPath();
+  if (whole)
+    target->Ellipse(left, top, right, bottom);
+  else
+    target->Arc(left, top, right, bottom, start.x, start.y, end.x, end.y);
+  if (dashed) DashOpenPath(*target, DashPattern(target->pen.width));
 }

@@ -20,6 +20,7 @@ void DrawArrow(int size, std::uint8_t fixedSize, gfx::Canvas& canvas, std::uint8
                std::span<const double> pattern, std::uint8_t dashed, Extended x1, Extended y1, Extended x2,
                Extended y2);
 
-// The arc of the circle (cx, cy, r) from angle t0 to t1, counter-clockwise.
+// The arc of the circle (cx, cy, r) from angle t0 to t1, counter-clockwise; dashed in
+// the pattern of its pen width when asked.
 void DrawCircleArc(gfx::Canvas& canvas, gfx::Color colour, std::uint8_t width, Extended t0, Extended t1,
-                   Extended cx, Extended cy, Extended r);
+                   Extended cx, Extended cy, Extended r, std::uint8_t dashed = 0);

@@ -33,7 +33,7 @@ bool DrawConstantRadius(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (!(extent < 16000)) return false;
   if (!DrawableValueOfText(entry.texts[3], t0) || !DrawableValueOfText(entry.texts[4], t1) || t0 == t1) return true;
   const gfx::Color colour = OutputColor(static_cast<gfx::Color>(entry.color));
-  DrawCircleArc(canvas, colour, entry.penWidth, t0, t1, cx, cy, r);
+  DrawCircleArc(canvas, colour, entry.penWidth, t0, t1, cx, cy, r, entry.dashed);
   if (entry.arrowAtEnd) {
     // At the end angle, along the way the curve runs there.
     const Extended tipX = cx + r * std::cos(t1), tipY = cy + r * std::sin(t1);

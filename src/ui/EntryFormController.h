@@ -131,6 +131,8 @@ class EntryFormController {
 
   bool Ask(EntryField field);  // one step of a sequence; a cancel closes the window
   void Abort();
+  // The two bounds of t of a new curve, then the window closes.
+  void AskRangeAndClose();
   void AskPlanePoint();
   void AskSpacePoint();
   bool EditWithKeyboard(const EntryFieldSpec& spec, EntryField field);

@@ -55,10 +55,10 @@ void EntryFormController::StartEntryInput() {
       if (!space && Ask(F::Equ1)) e.option32 = 1;
       return;
     case kKindParametric:
-      if (Ask(F::Equ1) && Ask(F::Equ2) && (!space || Ask(F::Equ22))) Close();
+      if (Ask(F::Equ1) && Ask(F::Equ2) && (!space || Ask(F::Equ22))) AskRangeAndClose();
       return;
     case kKindPolar:
-      if (!space && Ask(F::Equ1)) Close();
+      if (!space && Ask(F::Equ1)) AskRangeAndClose();
       return;
     case kKindPoint:
       if (space)
@@ -75,6 +75,12 @@ void EntryFormController::StartEntryInput() {
       return;
     default: return;
   }
+}
+
+// A curve is drawn only over a range of t; a cancelled bound keeps the curve as entered.
+void EntryFormController::AskRangeAndClose() {
+  if (EditField(F::Min)) EditField(F::Max);
+  Close();
 }
 
 bool EntryFormController::AskFigureFields() {

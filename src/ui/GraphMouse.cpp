@@ -330,15 +330,20 @@ void GraphMouse::EndPointDrag() {
   }
   RunChangeHandlers(e);
   if (!InPlane()) {
+    // The mouse, the drag hint and the read-out go to where the point is now.
     if (const TSpacePoint* p = PointOf(entry)) {
       Extended x = 0, y = 0;
       ProjectRecordPoint(*p, x, y);
       const TViewRange& v = doc.ViewRange;
       if (v.XMin <= x && x <= v.XMax && v.YMin <= y && y <= v.YMax) {
-        window_.WarpCursor(WorldToScreenX(x), WorldToScreenY(y));
-        window_.SetCursor(GraphMouseWindow::Cursor::Drag);
+        const int px = WorldToScreenX(x), py = WorldToScreenY(y);
+        window_.WarpCursor(px, py);
+        SpaceHover(px, py);
+        return;
       }
     }
+    window_.HideDragHint();
+    window_.HideInfo();
   }
 }
 

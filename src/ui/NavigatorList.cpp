@@ -107,7 +107,9 @@ std::vector<std::string> SpaceRowTexts(int i) {
   switch (e.kind) {
     case kKindExplicit: return {t[0]};
     case kKindParametric:
-      return {"x= " + t[0] + ", y= " + t[1] + ", z= " + t[2], RangeLine(t[3], t[4], false)};
+      // As the entry window and the drawer keep them: the range in the third and fourth
+      // texts, z in the fifth.
+      return {"x= " + t[0] + ", y= " + t[1] + ", z= " + t[4], RangeLine(t[2], t[3], false)};
     case kKindFigure: return {DescribeFigureEntry(e)};
     case kKindPoint:
       // The z coordinate of a point is its fourth text (the third holds its letter).

@@ -109,8 +109,9 @@ void NavigatorModel::AddEntry(const TListRow& row) {
     record.subkind = ui.PendingPointConstruction;
     if (record.subkind == 9) record.texts[1] = "1";
   } else if (row.kind == kKindPolar) {
-    record.texts[0] = "0";
+    // The centre (second and third texts) starts at the origin; r is typed afresh.
     record.texts[1] = "0";
+    record.texts[2] = "0";
   }
   if (!InsertEntry(record)) return;
   ++doc.EntryCount;

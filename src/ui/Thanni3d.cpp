@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 #include "platform/Runtime.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/Tgraph.h"
+#include "ui/Tlpnavi.h"
 
 Thanni3d* hanni3d = nullptr;
 
@@ -182,18 +184,30 @@ void Thanni3d::FormShow() {
   loading_ = wasLoading;
 }
 
+// Like the plane's settings window, it holds the navigator while it is open, so that no
+// command there (a new document) changes the settings under it.
 void Thanni3d::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   FormShow();
   Timer1().JobCode = job::View3DStep;
+  if (lpnavi) lpnavi->setEnabled(false);
 }
 
 void Thanni3d::closeEvent(QCloseEvent* event) {
   Timer1().SetEnabled(false);
+  if (lpnavi) lpnavi->setEnabled(true);
   QWidget::closeEvent(event);
   // Freed once the close has been handled.
   if (hanni3d == this) hanni3d = nullptr;
   deleteLater();
+}
+
+void Thanni3d::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 bool Thanni3d::eventFilter(QObject* watched, QEvent* event) {
@@ -228,6 +242,8 @@ void ShowThanni3d(int left, int top) {
   platform::PlaceOnScreen(*hanni3d, left, top);
   hanni3d->show();
   hanni3d->raise();
+  // The keys go to it (Escape closes it), not to the navigator it holds.
+  hanni3d->activateWindow();
 }
 
 void FollowSpaceDrawingSize(int) {

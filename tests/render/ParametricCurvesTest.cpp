@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "formula/DocumentState.h"
+#include "platform/RasterCanvas.h"
 #include "platform/RecordingCanvas.h"
 #include "render/ParametricCurves.h"
 #include "render/PolarCurves.h"
@@ -211,6 +214,37 @@ TEST_F(CurveInT, OtherRadiiAreSampledAsParametricCurves) {
   EXPECT_EQ(Draw(Polar("t", "0", "1", "", "")).size(), 1u);
   Draw(Polar("100000", "0", "2pi"));
   EXPECT_TRUE(c.OpsOf(OpKind::Ellipse).empty());
+}
+
+TEST_F(CurveInT, AConstantRadiusIsDashedAsTheSameParametricCircle) {
+  // Samples round the circle of radius 3 (150 pixels) every fifth of a degree, each
+  // looking across the line: how many found ink, and how often ink and white alternate.
+  auto runs = [](const Tfuncprop& e) {
+    gfx::RasterCanvas r(500, 500);
+    e.kind == kKindPolar ? DrawPolarCurve(r, e) : DrawParametricCurve(r, e);
+    int inkSamples = 0, changes = 0;
+    bool previous = false;
+    for (int k = 0; k < 1800; ++k) {
+      const Extended a = k * std::numbers::pi_v<Extended> / 900;
+      bool ink = false;
+      for (int radius = 147; radius <= 153; ++radius)
+        ink = ink || r.Pixel(250 + static_cast<int>(std::lround(radius * std::cos(a))),
+                             250 - static_cast<int>(std::lround(radius * std::sin(a)))) != gfx::kWhite;
+      if (k > 0 && ink != previous) ++changes;
+      previous = ink;
+      inkSamples += ink;
+    }
+    return std::pair{inkSamples, changes};
+  };
+  Tfuncprop polar = Polar("3", "0", "2pi"), parametric = Parametric("3cos(t)", "3sin(t)", "0", "2pi", "0.01");
+  EXPECT_EQ(runs(polar), (std::pair{1800, 0}));
+  polar.dashed = parametric.dashed = 1;
+  const auto [polarInk, polarChanges] = runs(polar);
+  const auto [curveInk, curveChanges] = runs(parametric);
+  // Dashes of 6 pixels and gaps of 3 along 942 pixels: about 100 of each.
+  EXPECT_GT(curveChanges, 150);
+  EXPECT_NEAR(polarChanges, curveChanges, curveChanges / 10);
+  EXPECT_NEAR(polarInk, curveInk, curveInk / 10);
 }
 
 TEST_F(CurveInT, APolarArrowheadFollowsTheWayTheArcRuns) {

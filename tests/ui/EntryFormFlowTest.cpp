@@ -49,9 +49,13 @@ TEST_F(EntryFormFlowTest, NewEntriesOfEveryKindAskTheirFieldsInTurn) {
       {"explicit", 2, 1, 255, 0, {Type("x^2")}, {{"陽関数　ｙ＝f(x) のf(x)", 0}}, {"x^2"}, 255, false, nullptr},
       {"inequality", 2, 3, 255, 0, {Type("x^2+y^2<4")}, {{"ｘとｙの式の表す図形", 2}}, {"x^2+y^2<4"}, 255, false,
        "等号や不等号を使った数式"},
-      {"parametric", 2, 5, 255, 0, {Type("cos(t)"), Type("sin(t)")},
-       {{"媒介変数　x=f(t) のf(t)", 3}, {"媒介変数　y=g(t) のg(t)", 3}}, {"cos(t)", "sin(t)"}, 255, true, nullptr},
-      {"polar", 2, 6, 255, 0, {Type("1+cos(t)")}, {{"極方程式　r=f(t) のf(t)", 3}}, {"1+cos(t)"}, 255, true, nullptr},
+      // Curves go on to the range of t, without which they draw nothing.
+      {"parametric", 2, 5, 255, 0, {Type("cos(t)"), Type("sin(t)"), Type("0"), Type("6")},
+       {{"媒介変数　x=f(t) のf(t)", 3}, {"媒介変数　y=g(t) のg(t)", 3}, {"範囲の下限", 12}, {"範囲の上限", 12}},
+       {"cos(t)", "sin(t)", "0", "6"}, 255, true, nullptr},
+      {"polar", 2, 6, 255, 0, {Type("1+cos(t)"), Type("-1"), Type("3")},
+       {{"極方程式　r=f(t) のf(t)", 3}, {"範囲の下限", 12}, {"範囲の上限", 12}}, {"1+cos(t)", "", "", "-1", "3"}, 255,
+       true, nullptr},
       {"segment", 2, 7, 255, 0, {Tool(3), Pick('A'), Pick('B')}, {}, {"A", "B"}, 3, false, "線分AB"},
       {"polyline", 2, 7, 255, 0, {Tool(6), Pick('A'), PaletteOk(), Pick('B'), Pick('C'), PaletteOk()}, {},
        {"ABC"}, 6, false, "ABCを結んだ折れ線"},
@@ -81,9 +85,10 @@ TEST_F(EntryFormFlowTest, NewEntriesOfEveryKindAskTheirFieldsInTurn) {
        "円s1上の点"},
       {"surface", 3, 1, 255, 0, {Type("x^2+y^2")}, {{"3D陽関数　Z＝f(x,y) のf(x,y)", 1}}, {"x^2+y^2"}, 255, false,
        "３Ｄ陽 関 数 f(x,y)"},
-      {"space curve", 3, 5, 255, 0, {Type("cos(t)"), Type("sin(t)"), Type("t")},
-       {{"媒介変数　f(t)の入力", 3}, {"媒介変数　g(t)の入力", 3}, {"媒介変数　h(t)の入力", 3}},
-       {"cos(t)", "sin(t)", "", "", "t"}, 255, true, nullptr},
+      {"space curve", 3, 5, 255, 0, {Type("cos(t)"), Type("sin(t)"), Type("t"), Type("0"), Type("12")},
+       {{"媒介変数　f(t)の入力", 3}, {"媒介変数　g(t)の入力", 3}, {"媒介変数　h(t)の入力", 3}, {"範囲の下限", 12},
+        {"範囲の上限", 12}},
+       {"cos(t)", "sin(t)", "0", "12", "t"}, 255, true, nullptr},
       {"space point", 3, 8, 255, 'E', {Type("1"), Type("2"), Type("3")},
        {{"空間の点のｘ座標", 1}, {"空間の点のｙ座標", 1}, {"空間の点のz座標", 1}}, {"1", "2", "E", "3"}, 255, false,
        "空間の点"},
@@ -165,6 +170,35 @@ TEST_F(EntryFormFlowTest, ACancelledStepClosesTheWindowAsCancelled) {
     EXPECT_TRUE(form->Cancelled());
     EXPECT_EQ(ui.InputCancelled, 1);
     EXPECT_TRUE(input.answers.empty());
+  }
+}
+
+TEST_F(EntryFormFlowTest, ACancelledBoundKeepsTheNewCurveAsEntered) {
+  struct Case {
+    const char* name;
+    int dimension, kind;
+    std::vector<ScriptAnswer> answers;
+    std::array<const char*, 5> texts;
+  };
+  const std::vector<Case> cases = {
+      {"parametric, lower bound", 2, 5, {Type("t"), Type("t^2"), Cancel()}, {"t", "t^2"}},
+      {"polar, upper bound", 2, 6, {Type("2"), Type("0"), Cancel()}, {"2", "", "", "0"}},
+      {"space curve, lower bound", 3, 5, {Type("t"), Type("t"), Type("t"), Cancel()}, {"t", "t", "", "", "t"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetUiStateForTest();
+    input = ScriptedEntryInput{};
+    BuildDocument(c.dimension);
+    const int entry = Add(c.kind);
+    input.answers.assign(c.answers.begin(), c.answers.end());
+    Enter(entry, c.dimension == 3 ? 3 : 0);
+    EXPECT_TRUE(form->Closed());
+    EXPECT_FALSE(form->Cancelled());
+    EXPECT_EQ(ui.InputCancelled, 0);
+    EXPECT_TRUE(input.answers.empty());
+    const Tfuncprop& e = doc.FigureTable[entry];
+    for (size_t k = 0; k < 5; ++k) EXPECT_EQ(e.texts[k], c.texts[k] ? c.texts[k] : "") << "text " << k + 1;
   }
 }
 

@@ -289,6 +289,12 @@ TEST_F(GraphMouseTest, InSpaceAPointMovesOverItsPlaneAndTheWheelRaisesIt) {
   }
   mouse->Release(B::Left, bx, by);
   EXPECT_EQ(modes.SnapMode, 2);
+  // The read-out beside the point goes with it and tells where it is now.
+  const auto [cx, cy] = seen(2, -1, 0.58L);
+  EXPECT_TRUE(window.infoShown);
+  EXPECT_EQ(window.info, "( 2.00 , -1.00 , 0.58 )");
+  EXPECT_TRUE(window.hintShown);
+  EXPECT_EQ(std::pair(window.hintX, window.hintY), std::pair(cx + 10, cy - 40));
   ASSERT_EQ(macros.lists.size(), 1u);
   ASSERT_EQ(macros.lists[0].size(), 3u);
   EXPECT_EQ(macros.lists[0][2].first, 103);

@@ -125,7 +125,9 @@ TEST_F(NavigatorListTest, RowTextsOfEveryKind) {
       {2, kKindPoint, 1, {"ABC"}, {"△ABCの重心"}},
       {2, kKindFigure, 3, {"A", "B"}, {"線分AB"}},
       {3, kKindExplicit, 255, {"x*y"}, {"x*y"}},
-      {3, kKindParametric, 255, {"cos(t)", "sin(t)", "t", "0", "1"}, {"x= cos(t), y= sin(t), z= t", "tの範囲  : 0≦t≦1"}},
+      // A space curve keeps its range in the third and fourth texts and z in the fifth.
+      {3, kKindParametric, 255, {"2cos(t)", "2sin(t)", "0", "12", "t/3"},
+       {"x= 2cos(t), y= 2sin(t), z= t/3", "tの範囲  : 0≦t≦12"}},
       // The z of a point in space is its fourth text; the third holds its letter.
       {3, kKindPoint, 255, {"1", "2", "P", "3"}, {"( 1 ，2 ，3 )"}},
       {3, kKindPoint, 36, {"ABCD"}, {"四面体ABCDの重心"}},

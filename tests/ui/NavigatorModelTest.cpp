@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "NavigatorFixture.h"
 #include "formula/Records.h"
 #include "ui/NavigatorModel.h"
@@ -115,6 +117,14 @@ TEST_F(NavigatorModelTest, ANewPointTakesTheChosenLetter) {
   EXPECT_EQ(host.redraws, 1);
   EXPECT_EQ(host.macroCompiles, 1);
   EXPECT_TRUE(Called("entry 1,1,0 at 304"));
+}
+
+TEST_F(NavigatorModelTest, ANewPolarCurveOpensWithAnEmptyRadiusAboutTheOrigin) {
+  std::array<std::string, 5> opened;
+  host.onEntryWindow = [&opened](int entry) { opened = doc.FigureTable[entry].texts; };
+  host.entryWindows = {EntryWindowResult::Accepted};
+  ClickAdd(kKindPolar);
+  EXPECT_EQ(opened, (std::array<std::string, 5>{"", "0", "0", "", ""}));
 }
 
 TEST_F(NavigatorModelTest, ACsvPointListIsReadBeforeTheEntryWindow) {

@@ -173,6 +173,15 @@ TEST_F(Thanni3dWindow, OpensInSpaceOnlyAndShowsTheSettings) {
   EXPECT_EQ(hanni3d, first);
 }
 
+TEST_F(Thanni3dWindow, TheNavigatorWaitsWhileItIsOpenAndEscapeClosesIt) {
+  OpenInSpace();
+  EXPECT_FALSE(lpnavi->isEnabled());
+  QTest::keyClick(hanni3d, Qt::Key_Escape);
+  EXPECT_TRUE(lpnavi->isEnabled());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(hanni3d);
+}
+
 TEST_F(Thanni3dWindow, ControlsChangeTheStyleDivisionsAndColours) {
   OpenInSpace();
   Control<QCheckBox>("grayexpress")->click();
