@@ -289,7 +289,8 @@ void CalculusWindowModel::StartClick(bool down) {
   StartDown = down;
   if (set_ == CalculusSet::MeanRate) timer_.JobCode = job::MeanRateStep;
   if (set_ == CalculusSet::Integral) timer_.JobCode = job::IntegralStep;
-  if (!down) {
+  // B on A: there is no way to go, and the button comes back up at once.
+  if (!down || ApproachStepIsZero()) {
     EndAnimation();
     return;
   }
@@ -314,7 +315,7 @@ void CalculusWindowModel::RedoClick() {
   doc.ViewRange = history_->range;
   Moving() = history_->value;
   if (set_ == CalculusSet::Integral) {
-    Upper.text = rtl::FormatFloat("0.000", anim.IntegralB);
+    Upper.text = ValueText("0.000", anim.IntegralB);
     anim.IntegralTexts[4] = Upper.text;
   }
   TViewHistoryNode* older = history_->prev;
