@@ -256,15 +256,15 @@ void CalculusWindowModel::PaintRiemannSums(gfx::Canvas& canvas) {
   Extended sum = 0;
   const bool ok = PaintRiemannPicture(canvas, *f_, kind, anim.IntegralA, anim.IntegralB, anim.RiemannDivisions, sum);
   if (kind >= 1 && kind <= kSumKinds && !DrawingToMetafile())
-    anim.RiemannSumTexts[kind] = ok ? rtl::FormatFloat("0.0000", sum) : kNoValueText;
+    anim.RiemannSumTexts[kind] = ok ? ValueText("0.0000", sum) : kNoValueText;
   FinishPicture();
   Changed();
 }
 
 void CalculusWindowModel::PaintDefiniteIntegral(gfx::Canvas& canvas) {
   IntegralValues values;
-  if (PaintIntegralPicture(canvas, *f_, anim.IntegralA, anim.IntegralB, Theorem, values))
-    Integral = IntegralTextsOf(values);
+  PaintIntegralPicture(canvas, *f_, anim.IntegralA, anim.IntegralB, Theorem, values);
+  Integral = IntegralTextsOf(values);
   FinishPicture();
   Changed();
 }

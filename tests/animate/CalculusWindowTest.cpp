@@ -206,13 +206,18 @@ TEST_F(CalculusTest, RiemannBoundsDivisionsAndSums) {
   EXPECT_EQ(model->SumText(kSumSimpson), "0.3333");
   EXPECT_EQ(model->SumText(kSumMidpoint), "0.3325");
 
-  // Held, the count repeats faster and faster; beyond the limit it is refused once.
+  // Held, the count repeats faster and faster; its last step lands on the limit, and a
+  // step beyond it is refused once.
   anim.RiemannDivisions = 9000;
   model->DivisionDown(true);
   clock->advance(400);
   EXPECT_EQ(anim.RiemannDivisions, 9900);
   clock->advance(350);
-  EXPECT_EQ(anim.RiemannDivisions, 9900);
+  EXPECT_EQ(anim.RiemannDivisions, 10000);
+  EXPECT_EQ(model->Divisions, "10000");
+  EXPECT_TRUE(hooks.messages.empty());
+  clock->advance(200);
+  EXPECT_EQ(anim.RiemannDivisions, 10000);
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(hooks.messages, (std::vector<std::string>{"分割数は 10000 までです。"}));
 }
