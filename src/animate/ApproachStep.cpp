@@ -4,8 +4,10 @@
 
 #include "platform/Runtime.h"
 
+Extended ApproachStepOf(Extended p, Extended q) { return (q - p) * 0.025L; }
+
 ApproachResult ApproachStep(Extended p, Extended& q) {
-  const Extended step = (q - p) * 0.025L;
+  const Extended step = ApproachStepOf(p, q);
   if (step == 0) return ApproachResult::Unchanged;
   q = p + (rtl::RoundToEven((q - p) / step) - 1) * step;
   if (std::fabs(q - p) >= kApproachStopDistance) return ApproachResult::Moved;

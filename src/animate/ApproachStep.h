@@ -14,6 +14,8 @@ enum class ApproachResult {
 inline constexpr Extended kApproachStopDistance = 0.0012L;
 inline constexpr Extended kApproachFinalDistance = 0.001L;
 
+// The step of one tick, 2.5 % of q - p; 0 when q is p (or too close to it to move).
+Extended ApproachStepOf(Extended p, Extended q);
 ApproachResult ApproachStep(Extended p, Extended& q);
 
 // With automatic enlargement the view zooms in instead of moving the point while the

@@ -26,12 +26,41 @@ int RowTowardsAxis(Extended y) {
   return static_cast<int>(rtl::Round((WorldToPixelY(y) + WorldToPixelY(towards)) / 2));
 }
 
-void HatchWhiteAround(gfx::Canvas& canvas, int px, int py, gfx::Color colour) {
-  if (canvas.Pixel(px, py) != gfx::kWhite) return;
-  const gfx::Brush brush = canvas.brush;
-  canvas.brush = {colour, gfx::BrushStyle::DiagCross};
-  canvas.FloodFill(px, py, gfx::kWhite, gfx::FloodMode::Surface);
-  canvas.brush = brush;
+namespace {
+
+constexpr int kHatchPeriod = 8;
+
+}  // namespace
+
+StripHatch::StripHatch(gfx::Canvas& canvas, int left, int right)
+    : canvas_(canvas), left_(std::max(left, 0)), right_(std::min(right, canvas.Width() - 1)) {
+  if (left_ > right_) return;
+  const int h = canvas.Height();
+  // One fence column on either side of the strip.
+  origin_ = (left_ - 1) - (((left_ - 1) % kHatchPeriod) + kHatchPeriod) % kHatchPeriod;
+  const int width = right_ + 2 - origin_;
+  copy_ = std::make_unique<gfx::RasterCanvas>(width, h);
+  copy_->CopyRect({0, 0, width, h}, canvas, {origin_, 0, origin_ + width, h}, gfx::CopyMode::Copy);
+  copy_->pen = {gfx::kBlack, 1};
+  for (int fence : {left_ - 1 - origin_, right_ + 1 - origin_}) {
+    copy_->MoveTo(fence, 0);
+    copy_->LineTo(fence, h);
+  }
+}
+
+StripHatch::~StripHatch() {
+  if (!copy_) return;
+  const int h = canvas_.Height();
+  canvas_.CopyRect({left_, 0, right_ + 1, h}, *copy_, {left_ - origin_, 0, right_ + 1 - origin_, h},
+                   gfx::CopyMode::Copy);
+}
+
+void StripHatch::Around(int px, int py, gfx::Color colour) {
+  if (!copy_ || px < left_ || px > right_) return;
+  const int x = px - origin_;
+  if (copy_->Pixel(x, py) != gfx::kWhite) return;
+  copy_->brush = {colour, gfx::BrushStyle::DiagCross};
+  copy_->FloodFill(x, py, gfx::kWhite, gfx::FloodMode::Surface);
 }
 
 void FillRelation(gfx::Canvas& canvas, const char* relation,

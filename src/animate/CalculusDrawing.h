@@ -3,12 +3,14 @@
 // the hatch flood-filled into a closed white area, regions shaded through the region
 // drawer on the print picture, the labelled points and the value boxes' frame.
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "formula/Tfrec.h"
 #include "platform/Canvas.h"
 #include "platform/Extended.h"
+#include "platform/RasterCanvas.h"
 
 // Kind 4 of the entry colours for a value >= 0, kind 5 for a negative one.
 gfx::Color SignColour(Extended value);
@@ -20,9 +22,28 @@ void DrawBoundLine(gfx::Canvas& canvas, Extended x, Extended y);
 // y when the axis is out of sight.
 int RowTowardsAxis(Extended y);
 
-// The white area around the pixel hatched diagonally in the colour (nothing when that
-// pixel is not white).
-void HatchWhiteAround(gfx::Canvas& canvas, int px, int py, gfx::Color colour);
+// Hatches flood-filled into the white areas around seeds, kept within the pixel columns
+// [left, right] of the canvas whatever lines the canvas holds (or lacks) around them: the
+// fills run on a copy of the strip fenced at its sides, and only the strip comes back to
+// the canvas, when this goes.
+class StripHatch {
+ public:
+  StripHatch(gfx::Canvas& canvas, int left, int right);
+  ~StripHatch();
+  StripHatch(const StripHatch&) = delete;
+  StripHatch& operator=(const StripHatch&) = delete;
+  // The white area around the pixel hatched diagonally in the colour (nothing when the
+  // pixel lies outside the strip or is not white).
+  void Around(int px, int py, gfx::Color colour);
+
+ private:
+  gfx::Canvas& canvas_;
+  int left_, right_;
+  // The copy starts at a column of the hatch pattern's period, so the pattern lines up
+  // with the rest of the canvas.
+  int origin_ = 0;
+  std::unique_ptr<gfx::RasterCanvas> copy_;
+};
 
 // The relation (mode-2 formula text) with each named letter replaced by a copy of its
 // tree, hatched diagonally in the colour through the region drawer; for the print picture.

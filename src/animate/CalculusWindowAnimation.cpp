@@ -4,6 +4,7 @@
 
 #include "animate/ApproachStep.h"
 #include "animate/CalculusDrawing.h"
+#include "animate/CalculusTexts.h"
 #include "animate/CalculusWindowModel.h"
 #include "animate/RiemannSums.h"
 #include "formula/AnimationState.h"
@@ -19,6 +20,8 @@ constexpr int kZoomFrameSteps = 26;
 constexpr int kZoomFramePause = 50;
 constexpr int kEnlargedPause = 100;
 constexpr gfx::Color kZoomFrameColour = 0x00FFFF;
+// A or B moves by a twentieth of the x tick step.
+constexpr int kMovesPerTick = 20;
 constexpr const char* kDivisionLimitMessage = "分割数は 10000 までです。";
 
 }  // namespace
@@ -26,9 +29,16 @@ constexpr const char* kDivisionLimitMessage = "分割数は 10000 までです�
 // ---- points A and B ----
 
 void CalculusWindowModel::MovePoint(uint8_t code) {
-  const Extended width = 0.05L * eng.XTickStep;
-  Extended& x = code == kMoveARight || code == kMoveALeft ? anim.MeanRateA : anim.MeanRateStart;
-  x += code == kMoveARight || code == kMoveBRight ? width : -width;
+  const bool a = code == kMoveARight || code == kMoveALeft;
+  Extended& x = a ? anim.MeanRateA : anim.MeanRateStart;
+  PointMoves& moves = pointMoves_[a ? 0 : 1];
+  // Put anywhere else meanwhile (typed, approached, restored), the point counts afresh.
+  if (x != moves.at || eng.XTickStep != moves.tick) moves = {x, x, eng.XTickStep, 0};
+  moves.count += code == kMoveARight || code == kMoveBRight ? 1 : -1;
+  // From where it was put, not by adding rounded widths: twenty moves of 0.05 from 0 land
+  // on 1 itself.
+  x = moves.origin + moves.count * moves.tick / kMovesPerTick;
+  moves.at = x;
   Repaint();
 }
 
@@ -78,14 +88,19 @@ void CalculusWindowModel::DivisionTick() { StepDivisionsOnce(increasing_); }
 // ---- B -> A and h -> 0 ----
 
 void CalculusWindowModel::ShowUpperBound(Extended b) {
-  Upper.text = rtl::FormatFloat("0.0000", b);
+  Upper.text = XValueText(b);
   anim.IntegralTexts[4] = Upper.text;
 }
+
+bool CalculusWindowModel::ApproachStepIsZero() { return ApproachStepOf(Fixed(), Moving()) == 0; }
 
 void CalculusWindowModel::ApproachTick() {
   const Extended p = Fixed();
   Extended q = Moving();
-  if ((q - p) * 0.025L == 0) return;
+  if (ApproachStepIsZero()) {
+    EndAnimation();
+    return;
+  }
   const TViewRange& v = doc.ViewRange;
   if (AutoLarge && ApproachWantsEnlargement(v.XMax - v.XMin, p, q)) {
     timer_.SetEnabled(false);

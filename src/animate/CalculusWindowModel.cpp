@@ -256,15 +256,15 @@ void CalculusWindowModel::PaintRiemannSums(gfx::Canvas& canvas) {
   Extended sum = 0;
   const bool ok = PaintRiemannPicture(canvas, *f_, kind, anim.IntegralA, anim.IntegralB, anim.RiemannDivisions, sum);
   if (kind >= 1 && kind <= kSumKinds && !DrawingToMetafile())
-    anim.RiemannSumTexts[kind] = ok ? rtl::FormatFloat("0.0000", sum) : kNoValueText;
+    anim.RiemannSumTexts[kind] = ok ? ValueText("0.0000", sum) : kNoValueText;
   FinishPicture();
   Changed();
 }
 
 void CalculusWindowModel::PaintDefiniteIntegral(gfx::Canvas& canvas) {
   IntegralValues values;
-  if (PaintIntegralPicture(canvas, *f_, anim.IntegralA, anim.IntegralB, Theorem, values))
-    Integral = IntegralTextsOf(values);
+  PaintIntegralPicture(canvas, *f_, anim.IntegralA, anim.IntegralB, Theorem, values);
+  Integral = IntegralTextsOf(values);
   FinishPicture();
   Changed();
 }
@@ -289,7 +289,8 @@ void CalculusWindowModel::StartClick(bool down) {
   StartDown = down;
   if (set_ == CalculusSet::MeanRate) timer_.JobCode = job::MeanRateStep;
   if (set_ == CalculusSet::Integral) timer_.JobCode = job::IntegralStep;
-  if (!down) {
+  // B on A: there is no way to go, and the button comes back up at once.
+  if (!down || ApproachStepIsZero()) {
     EndAnimation();
     return;
   }
@@ -314,7 +315,7 @@ void CalculusWindowModel::RedoClick() {
   doc.ViewRange = history_->range;
   Moving() = history_->value;
   if (set_ == CalculusSet::Integral) {
-    Upper.text = rtl::FormatFloat("0.000", anim.IntegralB);
+    Upper.text = ValueText("0.000", anim.IntegralB);
     anim.IntegralTexts[4] = Upper.text;
   }
   TViewHistoryNode* older = history_->prev;

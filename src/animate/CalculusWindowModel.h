@@ -141,6 +141,8 @@ class CalculusWindowModel {
   void MovePoint(uint8_t code);
   void StepDivisionsOnce(bool increase);
   void EndAnimation();
+  // The approach has no step: the moving point is on the fixed one.
+  bool ApproachStepIsZero();
   // Zooms in about the point (x, f(x)) and shows the new view through the zoom frame;
   // false when the window closed or the animation was stopped meanwhile.
   bool Enlarge(Extended x);
@@ -170,6 +172,12 @@ class CalculusWindowModel {
   bool lastInputCancelled_ = false;
   bool zoomFramePending_ = false;
   uint8_t moveCode_ = kMoveARight;
+  // Where A and B were put and how many moves they made since, on which tick step.
+  struct PointMoves {
+    Extended origin = 0, at = 0, tick = 0;
+    int64_t count = 0;
+  };
+  PointMoves pointMoves_[2];
   bool increasing_ = true;
   // Saved at show, given back at close.
   TViewRange savedView_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "animate/CalculusTexts.h"
 #include "animate/RiemannSums.h"
 #include "formula/EvalHelpers.h"
 #include "platform/Runtime.h"
@@ -13,32 +14,39 @@ namespace {
 // for the integral of x over [0, 1]) keeps the digit it should show.
 Extended RoundToSevenDecimals(Extended s) { return rtl::RoundToEven(s * 10000000.0L) / 10000000.0L; }
 
+bool SimpsonSum(EntryFunction& f, Extended a, Extended b, Extended& sum) {
+  sum = 0;
+  for (int i = 1; i <= kIntegralPieces; ++i) {
+    const Extended l = PieceEnd(a, b, i - 1, kIntegralPieces), r = PieceEnd(a, b, i, kIntegralPieces);
+    Extended fl, fm, fr;
+    if (!f.At(l, fl) || !f.At((l + r) / 2, fm) || !f.At(r, fr)) return false;
+    sum += SimpsonPanel(fl, fm, fr, r - l);
+  }
+  return std::isfinite(sum);
+}
+
 }  // namespace
 
 bool ComputeIntegral(EntryFunction& f, Extended a, Extended b, Extended pixelSize, IntegralValues& v) {
   v = IntegralValues{};
-  Extended t = (b - a) / kIntegralPieces;
-  Extended x0 = a, sum = 0;
-  for (int i = 1; i <= kIntegralPieces; ++i) {
-    const Extended r = i == kIntegralPieces ? b : x0 + t;
-    if (i == kIntegralPieces) t = r - x0;
-    Extended fl, fm, fr;
-    if (!f.At(x0, fl) || !f.At(r, fr) || !f.At((x0 + r) / 2, fm)) return false;
-    sum += SimpsonPanel(fl, fm, fr, t);
-    x0 = r;
-  }
-  if (!std::isfinite(sum)) return false;
-  v.S = RoundToSevenDecimals(sum);
   v.h = b - a;
+  Extended sum;
+  if (!SimpsonSum(f, a, b, sum)) return false;
+  // The scan walks all of [a, b] closely: it finds the poles between the rule's points.
+  const Extended step = std::min(v.h / kIntegralPieces / 10, pixelSize);
+  if (!ScanExtremum(f, a, b, step, true, v.maximum) || !ScanExtremum(f, a, b, step, false, v.minimum)) return false;
+  v.S = RoundToSevenDecimals(sum);
   if (v.h == 0.001L)
     v.mean = v.S * 1000;
   else
     v.mean = v.h != 0 ? v.S / v.h : 0;
-  const Extended step = std::min(t / 10, pixelSize);
-  return ScanExtremum(f, a, b, step, true, v.maximum) && ScanExtremum(f, a, b, step, false, v.minimum);
+  v.defined = std::isfinite(v.S) && std::isfinite(v.mean);
+  return v.defined;
 }
 
 IntegralTexts IntegralTextsOf(const IntegralValues& v) {
-  return {rtl::FormatFloat("0.0000000", v.S), rtl::FormatFloat("0.000", v.h), rtl::FormatFloat("0.0000", v.mean),
-          rtl::FormatFloat("0.0000", v.maximum), rtl::FormatFloat("0.0000", v.minimum)};
+  const std::string h = ValueText("0.000", v.h);
+  if (!v.defined) return {kNoValueText, h, kNoValueText, kNoValueText, kNoValueText};
+  return {ValueText("0.0000000", v.S), h, ValueText("0.0000", v.mean), ValueText("0.0000", v.maximum),
+          ValueText("0.0000", v.minimum)};
 }

@@ -38,6 +38,13 @@ bool EntryFunction::At(Extended x, Extended& y) {
   return eng.EvalDrawable && std::isfinite(y);
 }
 
+void EntryFunction::StartWalk(Extended x) {
+  Extended y;
+  At(x, y);
+}
+
+bool EntryFunction::StepTo(Extended x, Extended& y) { return At(x, y) && !tree_->poleCrossed; }
+
 bool EvaluateInputText(const std::string& text, Extended& value) {
   if (text.empty()) return false;
   const TVariableValues& v = doc.VariableValues;

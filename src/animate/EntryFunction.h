@@ -20,6 +20,12 @@ class EntryFunction {
   bool Valid() const { return tree_ != nullptr; }
   // f(x); false where f is undefined (or not finite).
   bool At(Extended x, Extended& y);
+  // A walk over rising x: StartWalk evaluates at its first point, so that the first step
+  // (at that point again) compares with it and not with whatever came before. Each step is
+  // At, and false also where f crossed a pole since the previous step (1/x from -0.1 to
+  // 0.1), which the two values alone do not show.
+  void StartWalk(Extended x);
+  bool StepTo(Extended x, Extended& y);
   // The tree itself (owned here).
   const Tfrec* Tree() const { return tree_; }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "animate/CalculusDrawing.h"
+#include "animate/RiemannSums.h"
 #include "formula/DocumentState.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -44,14 +45,15 @@ void ShadeArea(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended b) {
     DisposeTree(upper);
     return;
   }
-  const Extended t = (b - a) / kIntegralPieces;
+  // The fills stay between the bound lines even where the curve leaves the view.
+  StripHatch hatch(canvas, WorldToScreenX(a), WorldToScreenX(b));
   for (int i = 1; i <= kShadingSeeds; ++i) {
-    const Extended x = a + i * t;
+    const Extended x = PieceEnd(a, b, i, kIntegralPieces);
     Extended y;
     if (!f.At(x, y)) continue;
     const int seedRow = RowTowardsAxis(y);
     if (seedRow == WorldToScreenY(y)) continue;
-    HatchWhiteAround(canvas, WorldToScreenX(x), seedRow, OutputColor(SignColour(y > 0 ? 1 : -1)));
+    hatch.Around(WorldToScreenX(x), seedRow, OutputColor(SignColour(y > 0 ? 1 : -1)));
   }
 }
 
@@ -72,19 +74,24 @@ void DrawTheoremLines(gfx::Canvas& canvas, Extended a, Extended b, const Integra
 bool PaintIntegralPicture(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended b, bool theorem,
                           IntegralValues& values) {
   ClearGraphBitmap(canvas);
-  Extended fa, fb;
-  if (!f.At(a, fa) || !f.At(b, fb)) return false;
   canvas.pen.width = ScaleToOutput(1);
-  DrawBoundLine(canvas, a, fa);
-  DrawBoundLine(canvas, b, fb);
-  WorldLine(canvas, gfx::kBlack, a, 0, b, 0);
+  const bool defined = ComputeIntegral(f, a, b, doc.PixelSizeX, values);
+  // Undefined at a bound, the graph shows only itself; with a pole between, the bounds
+  // still frame the question, but there is no area to shade.
+  Extended fa, fb;
+  if (f.At(a, fa) && f.At(b, fb)) {
+    DrawBoundLine(canvas, a, fa);
+    DrawBoundLine(canvas, b, fb);
+    WorldLine(canvas, gfx::kBlack, a, 0, b, 0);
+  }
   DrawEquationRecord(canvas, 1);
-  if (!ComputeIntegral(f, a, b, doc.PixelSizeX, values)) return false;
-  ShadeArea(canvas, f, a, b);
-  if (theorem) DrawTheoremLines(canvas, a, b, values);
+  if (defined) {
+    ShadeArea(canvas, f, a, b);
+    if (theorem) DrawTheoremLines(canvas, a, b, values);
+  }
   CopyGraphBitmap(BackCanvas(), canvas, gfx::CopyMode::And);
   DrawAxes(canvas, 2);
-  return true;
+  return defined;
 }
 
 void DrawIntegralValueBox(gfx::Canvas& canvas, const IntegralTexts& texts, bool theorem) {

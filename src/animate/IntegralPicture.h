@@ -6,8 +6,10 @@
 #include "animate/EntryFunction.h"
 #include "platform/Canvas.h"
 
-// On the canvas (the composite bitmap; the print picture while one is recorded). False,
-// leaving the picture unfinished, when f is undefined at a or b or where S needs it.
+// On the canvas (the composite bitmap; the print picture while one is recorded); values
+// receives the numbers. False when they are not numbers (f undefined, not finite or with
+// a pole somewhere on [a, b]): then nothing is shaded, and the bound lines are drawn only
+// when f is defined at both bounds.
 bool PaintIntegralPicture(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended b, bool theorem,
                           IntegralValues& values);
 

@@ -11,7 +11,6 @@
 #include "formula/Evaluator.h"
 #include "formula/Records.h"
 #include "platform/Runtime.h"
-#include "platform/Sjis.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
@@ -347,10 +346,10 @@ void ParameterPanelModel::EnterValue(int row) {
   }
   DisposeValueList(settings.ValueChangeList);
   TValueNode* tail = nullptr;
-  rows_[row].valueText = sjis::ToUtf8(text);
   const Extended old = RowValue(row);
   SetRowValue(row, value);
-  if (IsAngleRow(row)) WriteRadians(row);
+  // The panel shows the value as every step does ("0.500π"), not the text typed.
+  rows_[row].valueText = RowValueText(row);
   if (RowValue(row) != old) {
     const Extended listed = IsAngleRow(row) ? AngleRadians(RowValue(row), AngleInDegrees(row)) : RowValue(row);
     AppendValueNode(tail, p.changeCode, listed);

@@ -116,12 +116,13 @@ void DrawSimpsonStrip(gfx::Canvas& canvas, const RiemannPiece& p) {
   std::vector<Extended> ends{p.l};
   for (Extended x : parabola.RootsInside()) ends.push_back(x);
   ends.push_back(p.r);
+  StripHatch hatch(canvas, WorldToScreenX(p.l), WorldToScreenX(p.r));
   for (size_t k = 0; k + 1 < ends.size(); ++k) {
     const Extended x = (ends[k] + ends[k + 1]) / 2;
     const Extended y = parabola.At(x);
     const int seedRow = RowTowardsAxis(y);
     if (seedRow == WorldToScreenY(y)) continue;
-    HatchWhiteAround(canvas, WorldToScreenX(x), seedRow, OutputColor(SignColour(y)));
+    hatch.Around(WorldToScreenX(x), seedRow, OutputColor(SignColour(y)));
   }
 }
 
@@ -164,6 +165,21 @@ void DrawBoundLines(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended 
   }
 }
 
+void DrawPieces(gfx::Canvas& canvas, int kind, const std::vector<RiemannPiece>& pieces) {
+  const bool print = DrawingToMetafile();
+  std::vector<Tfrec*> trees;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    canvas.pen.width = ScaleToOutput(1);
+    DrawPiece(canvas, kind, pieces[i]);
+    if (print) trees.push_back(PieceTree(kind, pieces[i], i + 1 == pieces.size()));
+  }
+  if (!print || trees.empty()) return;
+  Tfrec* steps = JoinPieces(std::move(trees));
+  FillRelation(canvas, "(y>0)(y<a)", {{node::VarA, steps}}, OutputColor(KindDefaultColor(4, gfx::kBlack)));
+  FillRelation(canvas, "(y<0)(y>a)", {{node::VarA, steps}}, OutputColor(KindDefaultColor(5, gfx::kBlack)));
+  DisposeTree(steps);
+}
+
 }  // namespace
 
 bool PaintRiemannPicture(gfx::Canvas& canvas, EntryFunction& f, int kind, Extended a, Extended b, int32_t n,
@@ -176,23 +192,12 @@ bool PaintRiemannPicture(gfx::Canvas& canvas, EntryFunction& f, int kind, Extend
   ClearGraphBitmap(canvas);
   canvas.pen.width = ScaleToOutput(1);
   DrawBoundLines(canvas, f, a, b);
-  const bool print = DrawingToMetafile();
-  std::vector<Tfrec*> trees;
-  int32_t drawn = 0;
+  std::vector<RiemannPiece> pieces;
   const bool ok = WalkRiemannPieces(
-      f, kind, a, b, n, doc.PixelSizeX,
-      [&](const RiemannPiece& p) {
-        canvas.pen.width = ScaleToOutput(1);
-        DrawPiece(canvas, kind, p);
-        if (print) trees.push_back(PieceTree(kind, p, ++drawn == n));
-      },
-      sum);
-  if (print) {
-    Tfrec* steps = JoinPieces(std::move(trees));
-    FillRelation(canvas, "(y>0)(y<a)", {{node::VarA, steps}}, OutputColor(KindDefaultColor(4, gfx::kBlack)));
-    FillRelation(canvas, "(y<0)(y>a)", {{node::VarA, steps}}, OutputColor(KindDefaultColor(5, gfx::kBlack)));
-    DisposeTree(steps);
-  }
+      f, kind, a, b, n, doc.PixelSizeX, [&](const RiemannPiece& p) { pieces.push_back(p); }, sum);
+  // A sum that is no number has no picture either: its pieces before the undefined one
+  // would show a part as if it were the whole.
+  if (ok) DrawPieces(canvas, kind, pieces);
   CopyGraphBitmap(BackCanvas(), canvas, gfx::CopyMode::And);
   canvas.brush = {gfx::kWhite, gfx::BrushStyle::Solid};
   return ok;

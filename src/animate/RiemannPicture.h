@@ -12,8 +12,8 @@
 // kind 0 draws only the bound lines over the canvas as it is. Otherwise the canvas (the
 // composite bitmap) is cleared, the pieces drawn and the back bitmap combined over them
 // with AND; on the print picture the pieces are outlined and shaded through the region
-// drawer. False when f is undefined at a point a piece needs (the pieces before it stay
-// drawn); sum receives the total of the pieces drawn.
+// drawer. False, with no piece drawn, when the sum is no number (f undefined, infinite or
+// with a pole where a piece needs it); sum receives the total.
 bool PaintRiemannPicture(gfx::Canvas& canvas, EntryFunction& f, int kind, Extended a, Extended b, int32_t n,
                          Extended& sum);
 

@@ -1,6 +1,7 @@
 #include "animate/RiemannSums.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "formula/AnimationState.h"
 #include "formula/EvalHelpers.h"
@@ -17,9 +18,14 @@ std::optional<int32_t> StepDivisions(int32_t n, bool increase) {
     d = rtl::Round(n / 10.0L);
   else
     d = rtl::Round(n / 100.0L) * 10;
+  if (increase && n >= kMaxRiemannDivisions) return std::nullopt;
   const int64_t next = increase ? int64_t{n} + d : int64_t{n} - d;
-  if (next > kMaxRiemannDivisions) return std::nullopt;
-  return static_cast<int32_t>(std::max<int64_t>(next, 2));
+  return static_cast<int32_t>(std::clamp<int64_t>(next, 2, kMaxRiemannDivisions));
+}
+
+Extended PieceEnd(Extended a, Extended b, int64_t k, int64_t n) {
+  if (k >= n) return b;
+  return a + (b - a) * k / n;
 }
 
 bool ScanExtremum(EntryFunction& f, Extended l, Extended r, Extended step, bool maximum, Extended& value) {
@@ -28,12 +34,13 @@ bool ScanExtremum(EntryFunction& f, Extended l, Extended r, Extended step, bool 
   step = std::max(step, (r - l) / kMaxScanSamples);
   if (!(step > 0)) step = 1;
   bool first = true;
+  f.StartWalk(l);
   for (int64_t i = 0;; ++i) {
     Extended x = l + i * step;
     const bool last = x >= r;
     if (last) x = r;
     Extended y;
-    if (!f.At(x, y)) return false;
+    if (!f.StepTo(x, y)) return false;
     if (first || (maximum ? y > value : y < value)) value = y;
     first = false;
     if (last) return true;
@@ -78,15 +85,11 @@ bool WalkRiemannPieces(EntryFunction& f, int kind, Extended a, Extended b, int32
                        const std::function<void(const RiemannPiece&)>& each, Extended& sum) {
   sum = 0;
   if (n < 1) return false;
-  const Extended w = (b - a) / n;
-  Extended x0 = a;
   RiemannPiece piece;
   for (int32_t i = 1; i <= n; ++i) {
-    const Extended r = i == n ? b : x0 + w;
-    if (!EvaluatePiece(f, kind, x0, r, pixelSize, piece)) return false;
+    if (!EvaluatePiece(f, kind, PieceEnd(a, b, i - 1, n), PieceEnd(a, b, i, n), pixelSize, piece)) return false;
     sum += piece.value;
     if (each) each(piece);
-    x0 = r;
   }
-  return true;
+  return std::isfinite(sum);
 }

@@ -10,6 +10,9 @@ namespace {
 
 // A walk never takes more steps than this, whatever the view and the step.
 constexpr Extended kMaxWalkSteps = 1e6L;
+// How far (in steps) a start may lie from a whole multiple of the step and still count as
+// one: only the roundings of its computation.
+constexpr Extended kGridTolerance = 1e-9L;
 
 // The variables the evaluation sets are put back, as after any drawing.
 bool Evaluates(Tfrec* tree, Extended x, Extended& value) {
@@ -24,7 +27,7 @@ bool WithinYRange(Extended v) { return v >= doc.ViewRange.YMin && v <= doc.ViewR
 
 bool Qualifies(Tfrec* f, Tfrec* df, Extended x) {
   const TangentPoint p = EvaluateTangentPoint(f, df, x);
-  return p.defined && (WithinYRange(p.f) || WithinYRange(p.df));
+  return p.defined && (WithinYRange(p.f) || (p.sloped && WithinYRange(p.df)));
 }
 
 // The last step i for which from + sign·i·dx has not passed `limit`; -1 when `from` has.
@@ -38,8 +41,13 @@ long StepsWithin(Extended from, Extended limit, Extended dx, int sign) {
 // qualifies.
 std::optional<Extended> Walk(Tfrec* f, Tfrec* df, Extended from, Extended limit, Extended dx, int sign) {
   const long n = StepsWithin(from, limit, dx, sign);
+  // A start on the grid of whole steps from 0 (a tick step that is a multiple of dx) is
+  // counted from 0, so that the walk meets 0 itself and not a rounding beside it: sqrt(x)
+  // has P at 0, not one step further.
+  const Extended first = rtl::RoundToEven(from / dx);
+  const bool fromZero = std::fabs(from - first * dx) <= dx * kGridTolerance;
   for (long i = 0; i <= n; ++i) {
-    const Extended x = from + sign * i * dx;
+    const Extended x = fromZero ? (first + sign * i) * dx : from + sign * i * dx;
     if (Qualifies(f, df, x)) return x;
   }
   return std::nullopt;
@@ -53,9 +61,8 @@ TangentPoint EvaluateTangentPoint(Tfrec* f, Tfrec* df, Extended x) {
   TangentPoint p;
   p.x = x;
   if (!f || !df) return p;
-  const bool hasF = Evaluates(f, x, p.f);
-  const bool hasDf = Evaluates(df, x, p.df);
-  p.defined = hasF && hasDf;
+  p.defined = Evaluates(f, x, p.f);
+  p.sloped = p.defined && Evaluates(df, x, p.df);
   return p;
 }
 

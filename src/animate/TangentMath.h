@@ -7,10 +7,12 @@
 #include "formula/Tfrec.h"
 #include "platform/Extended.h"
 
-// f and f' at one x; defined only when both are (the tangent needs the point and its slope).
+// f and f' at one x. P may stand where f is defined; the tangent and the slope need f'
+// too (at x = 0, sqrt(x) has P but no slope).
 struct TangentPoint {
   Extended x = 0, f = 0, df = 0;
-  bool defined = false;
+  bool defined = false;  // f
+  bool sloped = false;   // f' as well
 };
 
 TangentPoint EvaluateTangentPoint(Tfrec* f, Tfrec* df, Extended x);
@@ -20,9 +22,10 @@ TangentPoint EvaluateTangentPoint(Tfrec* f, Tfrec* df, Extended x);
 Extended TangentStepWidth(Extended pixelSize);
 
 // Where P may go: from the first point of the view, walking right in steps of dx, at which
-// the tangent is defined and f or f' lies within the view's y range, to the last such point
-// walking left. Both walks start on the x tick grid plus whole steps and stay inside the
-// view, so a function defined nowhere there (or never seen in it) gives no range.
+// f is defined and f (or f', where defined) lies within the view's y range, to the last
+// such point walking left. Both walks start on the x tick grid plus whole steps and stay
+// inside the view, so a function defined nowhere there (or never seen in it) gives no
+// range. Each point is computed from the start, not by adding steps.
 struct TangentRange {
   Extended start = 0, end = 0;
   bool found = false;

@@ -147,7 +147,7 @@ void TangentModel::ComputeRange(Tfrec* f, Tfrec* df) { range_ = FindTangentRange
 void TangentModel::PlacePoint() {
   point_ = range_.found ? EvaluateTangentPoint(f_.get(), df_.get(), xP_) : TangentPoint{xP_};
   previous_ = point_;
-  slope_ = previousSlope_ = point_.defined ? point_.df : 0;
+  slope_ = previousSlope_ = point_.sloped ? point_.df : 0;
 }
 
 // --- P --------------------------------------------------------------------------------
@@ -166,13 +166,13 @@ void TangentModel::UpdatePoint() {
   }
   const TViewRange& v = doc.ViewRange;
   if (xP_ >= v.XMax || xP_ <= v.XMin) Stop();
-  slope_ = point_.df;
+  slope_ = point_.sloped ? point_.df : 0;
   // The sign is the one shown last, so that P leaving its stationary point (shown with
   // the slope 0) does not find it again.
-  if (OppositeSigns(previousSlope_, point_.df)) {
+  if (point_.sloped && previous_.sloped && OppositeSigns(previousSlope_, point_.df)) {
     const std::optional<Extended> root = StationaryPointBetween(df_.get(), previous_.x, xP_, point_.df);
     const TangentPoint there = root ? EvaluateTangentPoint(f_.get(), df_.get(), *root) : TangentPoint{};
-    if (there.defined) {
+    if (there.sloped) {
       xP_ = there.x;
       point_ = there;
       slope_ = std::fabs(there.df) < doc.PixelSizeY / (v.XMax - v.XMin) ? 0 : there.df;
@@ -187,14 +187,15 @@ bool TangentModel::DrawPoint() {
   CopyGraphBitmap(BackCanvas(), work, gfx::CopyMode::Copy);
   DrawAxes(work, 2);
   anim.TangentPauseValue = point_.x;
-  DrawTangentAt(work, point_.x, point_.f, slope_);
+  DrawTangentAt(work, point_.x, point_.f, ShownSlope());
   CopyCompositeToGraph();
   DrawValueBox();
   SaveFrame();
   Changed();
   // Only arriving at a stationary point pauses, not every step along a flat stretch.
-  const bool pause = slope_ == 0 && !zeroShown_;
-  zeroShown_ = slope_ == 0;
+  const bool stationary = point_.sloped && slope_ == 0;
+  const bool pause = stationary && !zeroShown_;
+  zeroShown_ = stationary;
   const uint64_t session = session_;
   if (pump_) pump_->pumpMessages();
   if (!Alive(session)) return false;
@@ -216,7 +217,12 @@ void TangentModel::DrawValueBox() {
 void TangentModel::ShowValues() {
   xText_ = Shown(point_.x);
   yText_ = Shown(point_.f);
-  slopeText_ = Shown(slope_);
+  slopeText_ = point_.sloped ? Shown(slope_) : kNoValueText;
+}
+
+std::optional<Extended> TangentModel::ShownSlope() const {
+  if (!point_.sloped) return std::nullopt;
+  return slope_;
 }
 
 void TangentModel::ShowNoValues() { xText_ = yText_ = slopeText_ = kNoValueText; }
@@ -350,7 +356,9 @@ void TangentModel::PaintTangent(gfx::Canvas& canvas) {
   if (open_ && point_.defined) {
     const Extended x = anim.TangentPauseValue;
     const TangentPoint p = EvaluateTangentPoint(f.get(), df.get(), x);
-    if (p.defined) DrawTangentAt(canvas, x, p.f, x == point_.x ? slope_ : p.df);
+    std::optional<Extended> slope = ShownSlope();
+    if (x != point_.x) slope = p.sloped ? std::optional<Extended>(p.df) : std::nullopt;
+    if (p.defined) DrawTangentAt(canvas, x, p.f, slope);
   }
   CopyCompositeToGraph();
   DrawValueBox();

@@ -10,6 +10,7 @@
 // step then ends without touching what the close released.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "animate/CalculusHooks.h"
@@ -76,7 +77,7 @@ class TangentModel {
   // 0 the tangent's colour (linecolor), 1 the rate's (difcolor), through the colour dialog.
   void colorClick(int which);
   // Pxvalue: x asked on the keyboard placed with its top and right edge there, again
-  // until the tangent is defined at it.
+  // until f is defined at it.
   void psescoodinateClick(int keyboardTop, int keyboardRight);
 
   // --- the timer and the redraw pipeline ---
@@ -111,6 +112,8 @@ class TangentModel {
   void DrawValueBox();
   void ShowValues();
   void ShowNoValues();
+  // The slope shown at P; none where f' is undefined.
+  std::optional<Extended> ShownSlope() const;
   void Stop();
   void StartMoving(int direction, int firstInterval);
   bool Alive(uint64_t session) const { return open_ && session_ == session; }

@@ -57,12 +57,15 @@ void DrawTangentBackground(Tfrec* f, Tfrec* df) {
   CopyGraphBitmap(back, CompositeCanvas(), gfx::CopyMode::Copy);
 }
 
-void DrawTangentAt(gfx::Canvas& canvas, Extended x, Extended y, Extended slope) {
+void DrawTangentAt(gfx::Canvas& canvas, Extended x, Extended y, std::optional<Extended> slope) {
   canvas.pen.width = kTangentPenWidth;
-  DrawPointMarker(canvas, kSlopePointRadius, 1, static_cast<gfx::Color>(doc.TangentRateColor), x, slope);
   const gfx::Color line = static_cast<gfx::Color>(doc.TangentLineColor);
-  DrawLineThroughPoint(canvas, line, static_cast<uint8_t>(ScaleToOutput(kTangentPenWidth)), x, y, slope);
-  DrawPointName(canvas, slope >= 0 ? kNameUpperLeft : kNameUpperRight, line, settings.OutputScale, "P", x, y);
+  if (slope) {
+    DrawPointMarker(canvas, kSlopePointRadius, 1, static_cast<gfx::Color>(doc.TangentRateColor), x, *slope);
+    DrawLineThroughPoint(canvas, line, static_cast<uint8_t>(ScaleToOutput(kTangentPenWidth)), x, y, *slope);
+  }
+  DrawPointName(canvas, !slope || *slope >= 0 ? kNameUpperLeft : kNameUpperRight, line, settings.OutputScale, "P", x,
+                y);
 }
 
 void DrawTangentValueBox(gfx::Canvas& canvas, const std::string& xText, const std::string& yText,

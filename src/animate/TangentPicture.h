@@ -1,6 +1,7 @@
 #pragma once
 // The pictures of the tangent animation: its background layer, the point P with its
 // tangent and slope, and the box with their values.
+#include <optional>
 #include <string>
 
 #include "formula/Tfrec.h"
@@ -15,8 +16,8 @@ inline constexpr int kTangentPenWidth = 2;
 void DrawTangentBackground(Tfrec* f, Tfrec* df);
 
 // At P = (x, y): the slope point (x, slope) in the rate colour, the tangent in the line
-// colour, and the name "P".
-void DrawTangentAt(gfx::Canvas& canvas, Extended x, Extended y, Extended slope);
+// colour, and the name "P"; without a slope (f' undefined at P) the name alone.
+void DrawTangentAt(gfx::Canvas& canvas, Extended x, Extended y, std::optional<Extended> slope);
 
 // "P( x , y )" and "変化率＝slope" (texts as the window shows them) in a rounded box at the
 // top left, drawn on the print picture while drawing goes there.

@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "animate/CalculusTexts.h"
 #include "animate/CalculusWindows.h"
 #include "animate/RiemannSums.h"
 #include "formula/AnimationState.h"
@@ -32,15 +34,45 @@ QFont UiFont(int pixels) {
 
 QLabel* Caption(const char* text) { return new QLabel(Utf8(text)); }
 
+// A value panel wide enough for the longest number the window writes, in fixed or in
+// exponent form and with its widest digit everywhere, so that none is shown cut.
+void FitLongestNumber(QLabel* label) {
+  const QFontMetrics metrics(label->font());
+  QChar digit = u'0';
+  for (QChar d : QStringLiteral("123456789"))
+    if (metrics.horizontalAdvance(d) > metrics.horizontalAdvance(digit)) digit = d;
+  const int n = static_cast<int>(kMaxValueTextLength);
+  const QString shown = label->text();
+  int widest = 0;
+  const QString fixed = QStringLiteral("-") + QString(n - 2, digit) + u'.';
+  const QString exponent = QStringLiteral("-") + digit + u'.' + QString(n - 9, digit) + "E+" + QString(4, digit);
+  for (const QString& longest : {fixed, exponent}) {
+    label->setText(longest);
+    widest = std::max(widest, label->sizeHint().width());
+  }
+  label->setText(shown);
+  label->setMinimumWidth(widest);
+}
+
+// The colour through the palette: a style sheet would give the panel a font of its own,
+// other than the window's that its width is measured in.
 void ShowPanel(QLabel* label, const CalculusWindowModel::Panel& panel) {
   label->setText(Cp932(panel.text));
-  label->setStyleSheet(QStringLiteral("background:%1").arg(ColourName(panel.colour)));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(gfx::ToArgb(panel.colour)));
+  label->setPalette(palette);
+  label->setAutoFillBackground(true);
 }
 
 constexpr const char* kSumButtons[kSumKinds + 1] = {"",           "MaxButton",  "minButton",  "polizButton",
                                                     "sympButton", "lsumButton", "rsumButton", "msumButton"};
 constexpr const char* kSumPanels[kSumKinds + 1] = {"",      "SumMax",  "sumMin",   "polizoid",
                                                    "shymp", "leftsum", "rightsum", "midlesum"};
+// The panels of computed numbers (the others show what was typed, or a count).
+constexpr const char* kNumberPanels[] = {
+    "Axvalue",       "Ayvalue", "Bxvalue",   "Byvalue",   "xvalue",   "yvalue",   "heilabel",  // mean rate
+    "SumMax",        "sumMin",  "polizoid",  "shymp",     "leftsum",  "rightsum", "midlesum",  // sums
+    "integralvalue", "valuh",   "integmean", "maxyvalue", "minyvalue"};                        // integral
 constexpr const char* kCaptions[3] = {"平均変化率の意味", "区分求積", "定積分・基本定理"};
 
 }  // namespace
@@ -50,7 +82,6 @@ Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& p
   setObjectName(QStringLiteral("integnavi"));
   setWindowTitle(Utf8(kCaptions[static_cast<int>(set)]));
   setFont(UiFont(12));
-  setFixedWidth(set == CalculusSet::Riemann ? 264 : 240);
   model_->SetHooks(hooks);
   model_->SetChangedHandler([this] { Sync(); });
   model_->SetCloseRequest([this] { close(); });
@@ -76,6 +107,10 @@ Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& p
   row->addWidget(text);
   column->addWidget(suutext);
   column->addStretch();
+  for (const char* name : kNumberPanels)
+    if (auto* panel = static_cast<QLabel*>(Component(name))) FitLongestNumber(panel);
+  // Wider only when the panels need it.
+  setFixedWidth(std::max(set == CalculusSet::Riemann ? 264 : 240, minimumSizeHint().width()));
   Sync();
 }
 

@@ -65,6 +65,16 @@ TEST_F(CalculusMath, QuotientTexts) {
   EXPECT_EQ(QuotientText(1, 0.00004L), "********");  // shows as 0.0000
 }
 
+TEST_F(CalculusMath, NumbersTooLongForAPanelTakeTheExponentForm) {
+  EXPECT_EQ(YValueText(-1234567.25L), "-1234567.2500000");  // 16 characters fit
+  EXPECT_EQ(YValueText(12345678.25L), "12345678.2500000");
+  EXPECT_EQ(YValueText(-12345678.25L), "-1.2345678E+07");
+  EXPECT_EQ(YValueText(5197526113603270530000.0L), "5.1975261E+21");
+  EXPECT_EQ(YValueText(-5197526113603270530000.0L), "-5.1975261E+21");
+  EXPECT_EQ(XValueText(99999999999999.99999L), "1.0000E+14");
+  EXPECT_EQ(XValueText(-1e200L), "-1.0000E+200");
+}
+
 TEST_F(CalculusMath, DivisionSteps) {
   struct Case {
     int n;
@@ -80,8 +90,17 @@ TEST_F(CalculusMath, DivisionSteps) {
   }
   ASSERT_EQ(kMaxRiemannDivisions, 10000);
   EXPECT_EQ(StepDivisions(9090, true), std::optional<int32_t>(10000));
-  EXPECT_FALSE(StepDivisions(9100, true));  // 10010 is refused
+  EXPECT_EQ(StepDivisions(9100, true), std::optional<int32_t>(10000));  // not 10010
   EXPECT_FALSE(StepDivisions(kMaxRiemannDivisions, true));
+  EXPECT_EQ(StepDivisions(kMaxRiemannDivisions, false), std::optional<int32_t>(9000));
+  // Held from 2, the count ends on the limit itself.
+  int32_t n = 2, steps = 0;
+  while (const std::optional<int32_t> next = StepDivisions(n, true)) {
+    ASSERT_GT(*next, n);
+    n = *next;
+    ASSERT_LT(++steps, 1000);
+  }
+  EXPECT_EQ(n, kMaxRiemannDivisions);
 }
 
 struct SumRow {
@@ -94,8 +113,8 @@ struct SumRow {
 std::string SumText(const std::string& f, int kind, Extended a, Extended b, int n) {
   EntryFunction fn(sj(f));
   Extended sum = 0;
-  if (!WalkRiemannPieces(fn, kind, a, b, n, 0.01L, nullptr, sum)) return "undefined";
-  return Fixed4(sum);
+  if (!WalkRiemannPieces(fn, kind, a, b, n, 0.01L, nullptr, sum)) return kNoValueText;
+  return ValueText("0.0000", sum);
 }
 
 TEST_F(CalculusMath, SevenSums) {
@@ -111,6 +130,72 @@ TEST_F(CalculusMath, SevenSums) {
           << row.f << " [" << double(row.a) << "," << double(row.b) << "] n " << row.n << " " << kSumCaptions[kind];
 }
 
+TEST_F(CalculusMath, PolesUndefinedValuesAndLongNumbers) {
+  struct Row {
+    const char* f;
+    Extended a, b;
+    const char* S;
+    const char* sums[kSumKinds];  // n = 10: maximum, minimum, trapezoid, Simpson, left, right, midpoint
+  };
+  const char* const no = kNoValueText;
+  const Row rows[] = {
+      // Poles on the grid of the pieces: only the midpoints miss them.
+      {"1/x", -1, 1, no, {no, no, no, no, no, no, "0.0000"}},
+      {"1/(x-0.5)", -1, 2, no, {no, no, no, no, no, no, "0.0000"}},
+      // A pole between the points: the extrema and the integral have none.
+      {"1/(x-0.515)", -1, 2, no, {no, no, "-19.8554", "-6.3000", "-20.0554", "-19.6553", "0.4776"}},
+      // Undefined at a bound.
+      {"1/x", 0, 1, no, {no, no, no, no, no, "2.9290", "4.2665"}},
+      {"sqrt(x)", -1, 1, no, {no, no, no, no, no, no, no}},
+      {"x^2", 0, 2, "2.6666667", {"3.0800", "2.2800", "2.6800", "2.6667", "2.2800", "3.0800", "2.6600"}},
+      {"sin(x)", -1, 2, "0.9564492", {"1.2391", "0.6619", "0.9493", "0.9565", "0.6866", "1.2119", "0.9600"}},
+      {"exp(x)",
+       0,
+       50,
+       "5.1975261E+21",
+       {"2.6099E+22", "1.7586E+20", "1.3138E+22", "5.8075E+21", "1.7586E+20", "2.6099E+22", "2.1424E+21"}},
+  };
+  for (const Row& row : rows) {
+    EntryFunction f(sj(row.f));
+    IntegralValues v;
+    ComputeIntegral(f, row.a, row.b, 0.01L, v);
+    const IntegralTexts t = IntegralTextsOf(v);
+    EXPECT_EQ(t.S, row.S) << row.f << " [" << double(row.a) << "," << double(row.b) << "]";
+    if (!v.defined) {
+      EXPECT_EQ(t.mean, no);
+      EXPECT_EQ(t.maximum, no);
+      EXPECT_EQ(t.minimum, no);
+      EXPECT_EQ(t.h, ValueText("0.000", row.b - row.a));
+    }
+    for (int kind = 1; kind <= kSumKinds; ++kind)
+      EXPECT_EQ(SumText(row.f, kind, row.a, row.b, 10), row.sums[kind - 1])
+          << row.f << " [" << double(row.a) << "," << double(row.b) << "] " << kSumCaptions[kind];
+  }
+  EntryFunction e(sj("exp(x)"));
+  IntegralValues v;
+  ASSERT_TRUE(ComputeIntegral(e, 0, 50, 0.01L, v));
+  const IntegralTexts t = IntegralTextsOf(v);
+  EXPECT_EQ(t.mean, "1.0395E+20");
+  EXPECT_EQ(t.maximum, "5.1847E+21");
+  EXPECT_EQ(t.minimum, "1.0000");
+}
+
+TEST_F(CalculusMath, AWalkEndsWhereFCrossesAPole) {
+  struct Case {
+    const char* f;
+    Extended from, to;
+    bool steps;
+  } cases[] = {{"1/x", -0.1L, 0.1L, false},   {"1/x^2", -0.1L, 0.1L, false}, {"tan(x)", 1.5L, 1.6L, false},
+               {"sgn(x)", -0.1L, 0.1L, true}, {"x^2", -0.1L, 0.1L, true},    {"1/x", 0.1L, 0.2L, true}};
+  for (const Case& c : cases) {
+    EntryFunction f(sj(c.f));
+    Extended y;
+    f.StartWalk(c.from);
+    EXPECT_TRUE(f.StepTo(c.from, y)) << c.f;
+    EXPECT_EQ(f.StepTo(c.to, y), c.steps) << c.f;
+  }
+}
+
 TEST_F(CalculusMath, LastPieceEndsAtTheUpperBound) {
   EntryFunction f(sj("x"));
   std::vector<RiemannPiece> pieces;
@@ -121,6 +206,9 @@ TEST_F(CalculusMath, LastPieceEndsAtTheUpperBound) {
   EXPECT_EQ(pieces[0].l, 0);
   EXPECT_EQ(pieces[1].l, pieces[0].r);
   EXPECT_EQ(pieces[2].r, 1);  // exactly, not 3 * (1/3)
+  // The ends are not sums of widths: the piece meant to start at 0 does.
+  for (int n : {10, 30, 70}) EXPECT_EQ(PieceEnd(-1, 1, n / 2, n), 0) << n;
+  EXPECT_EQ(PieceEnd(-1, 2, 15, 30), 0.5L);
 }
 
 TEST_F(CalculusMath, ATrapezoidAcrossAZeroKeepsItsValue) {

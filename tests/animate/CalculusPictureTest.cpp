@@ -1,9 +1,12 @@
 // What the calculus pictures leave on the bitmaps: the colours of the pieces by sign,
 // hatches that stay inside their areas, and the same shading on the print picture.
 #include <map>
+#include <string>
 
 #include "CalculusFixture.h"
+#include "animate/CalculusTexts.h"
 #include "animate/RiemannSums.h"
+#include "platform/Runtime.h"
 #include "render/RedrawPipeline.h"
 
 namespace {
@@ -87,6 +90,66 @@ TEST_F(CalculusPictureTest, TheIntegralShadesEachSignInItsColour) {
   // Left of a nothing is shaded.
   const auto left = Colours(CompositeCanvas(), -7.5L, -2, -3.3L, 2);
   EXPECT_EQ(left.count(kPositive) + left.count(kNegative), 0u);
+}
+
+TEST_F(CalculusPictureTest, ShadingStaysBetweenTheBoundsAndNeedsANumber) {
+  const struct {
+    const char *f, *a, *b;
+  } rows[] = {{"1/x", "-1", "1"}, {"1/(x-0.5)", "-1", "2"}, {"1/x", "0", "1"},     {"sqrt(x)", "-1", "1"},
+              {"x^2", "0", "2"},  {"sin(x)", "-1", "2"},    {"exp(x)", "0", "50"}, {"1/(x-0.515)", "-1", "2"}};
+  for (const auto& row : rows) {
+    for (int kind = 0; kind <= kSumKinds; ++kind) {
+      model.reset();
+      doc.EntryCount = 0;
+      doc.KindCounts[kKindExplicit] = 0;
+      doc.ViewRange = {};
+      UpdatePixelSize(1);
+      std::string value;
+      if (kind == 0) {  // the integral
+        modes.IntegralStarted = 1;
+        anim.IntegralTexts[3] = row.a;
+        anim.IntegralTexts[4] = row.b;
+        Open(CalculusSet::Integral, row.f, {});
+        value = model->Integral.S;
+      } else {
+        Riemann(row.f, row.a, row.b, kind, 10);
+        value = model->SumText(kind);
+      }
+      const int left = WorldToScreenX(rtl::StrToFloatDef(row.a, 0));
+      const int right = WorldToScreenX(rtl::StrToFloatDef(row.b, 0));
+      int outside = 0, inside = 0;
+      const gfx::Canvas& c = CompositeCanvas();
+      for (int px = 0; px < c.Width(); ++px)
+        for (int py = 0; py < c.Height(); ++py) {
+          const gfx::Color colour = c.Pixel(px, py);
+          if (colour != kPositive && colour != kNegative) continue;
+          ++(px < left || px > right ? outside : inside);
+          // The bound lines are drawn whatever the value.
+          if (px == left || px == right) --inside;
+        }
+      const std::string where = std::string(row.f) + " [" + row.a + "," + row.b + "] kind " + std::to_string(kind);
+      EXPECT_EQ(outside, 0) << where;
+      if (value == kNoValueText) {
+        EXPECT_EQ(inside, 0) << where;
+      }
+      if (std::string(row.f) == "x^2") {
+        EXPECT_GT(inside, 0) << where;
+      }
+    }
+  }
+}
+
+TEST_F(CalculusPictureTest, UndefinedAtABoundTheGraphStaysAsItIs) {
+  modes.IntegralStarted = 1;
+  anim.IntegralTexts[3] = "0";
+  anim.IntegralTexts[4] = "1";
+  Open(CalculusSet::Integral, "1/x", {});
+  EXPECT_EQ(model->Integral.S, kNoValueText);
+  EXPECT_EQ(model->Integral.mean, kNoValueText);
+  const auto all =
+      Colours(CompositeCanvas(), doc.ViewRange.XMin, doc.ViewRange.YMin, doc.ViewRange.XMax, doc.ViewRange.YMax);
+  EXPECT_GT(all.count(static_cast<gfx::Color>(doc.FigureTable[1].color)), 0u);  // the curve
+  EXPECT_EQ(all.count(kPositive) + all.count(kNegative), 0u);                   // nothing else
 }
 
 TEST_F(CalculusPictureTest, ThePrintPictureIsShadedThroughRegions) {

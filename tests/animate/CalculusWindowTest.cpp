@@ -82,6 +82,34 @@ TEST_F(CalculusTest, PointQuestionsRepeatUntilFIsDefinedAndACancelClosesTheWindo
   EXPECT_FALSE(timer.Enabled());
 }
 
+TEST_F(CalculusTest, WithBOnAStartComesBackUpAtOnce) {
+  Open(CalculusSet::MeanRate, "sin(x)", {"0.5", "0.5"});
+  clock->advanceToNextTick();
+  EXPECT_EQ(model->Slope, "********");
+  int changes = 0;
+  model->SetChangedHandler([&] { ++changes; });
+  model->StartClick(true);
+  EXPECT_FALSE(model->StartDown);
+  EXPECT_GT(changes, 0);  // the window shows the button up again
+  EXPECT_TRUE(hooks.graphEnabled);
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_EQ(model->Slope, "********");
+  // A step that finds nothing to do ends the run too.
+  model->StartClick(false);
+  timer.Arm(job::MeanRateStep);
+  clock->advanceToNextTick();
+  EXPECT_FALSE(timer.Enabled());
+  EXPECT_FALSE(model->StartDown);
+}
+
+TEST_F(CalculusTest, MeanRateOfTheSineAtAHalf) {
+  Open(CalculusSet::MeanRate, "sin(x)", {"0.5", "1.5"});
+  clock->advanceToNextTick();
+  EXPECT_EQ(model->Ay.text, "0.4794255");
+  EXPECT_EQ(model->By.text, "0.9974950");
+  EXPECT_EQ(model->Slope, "0.5181");
+}
+
 TEST_F(CalculusTest, AutomaticEnlargementZoomsInsteadOfMoving) {
   Open(CalculusSet::MeanRate, "x^2", {"0", "0.4"});
   clock->advanceToNextTick();
@@ -151,6 +179,9 @@ TEST_F(CalculusTest, MovingButtonsStepByATwentiethOfTheTickStep) {
   model->MoveUp();
   EXPECT_EQ(model->Bx.text, "1.1000");
   EXPECT_FALSE(timer.Enabled());
+  // Twenty moves make a whole tick step exactly, not a sum of rounded twentieths.
+  for (int i = 0; i < 19; ++i) model->MoveClick(kMoveARight);
+  EXPECT_EQ(anim.MeanRateA, 1);
 }
 
 TEST_F(CalculusTest, RiemannBoundsDivisionsAndSums) {
@@ -175,13 +206,18 @@ TEST_F(CalculusTest, RiemannBoundsDivisionsAndSums) {
   EXPECT_EQ(model->SumText(kSumSimpson), "0.3333");
   EXPECT_EQ(model->SumText(kSumMidpoint), "0.3325");
 
-  // Held, the count repeats faster and faster; beyond the limit it is refused once.
+  // Held, the count repeats faster and faster; its last step lands on the limit, and a
+  // step beyond it is refused once.
   anim.RiemannDivisions = 9000;
   model->DivisionDown(true);
   clock->advance(400);
   EXPECT_EQ(anim.RiemannDivisions, 9900);
   clock->advance(350);
-  EXPECT_EQ(anim.RiemannDivisions, 9900);
+  EXPECT_EQ(anim.RiemannDivisions, 10000);
+  EXPECT_EQ(model->Divisions, "10000");
+  EXPECT_TRUE(hooks.messages.empty());
+  clock->advance(200);
+  EXPECT_EQ(anim.RiemannDivisions, 10000);
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(hooks.messages, (std::vector<std::string>{"分割数は 10000 までです。"}));
 }

@@ -2,11 +2,15 @@
 // forwarded to its logic, and the close that frees it on a later tick.
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QToolButton>
+#include <string>
+#include <vector>
 
 #include "CalculusFixture.h"
+#include "animate/CalculusTexts.h"
 #include "animate/CalculusWindows.h"
 #include "animate/Tintegnavi.h"
 #include "support/GuiApp.h"
@@ -98,6 +102,35 @@ TEST_F(CalculusWidgetTest, EachAnimationShowsItsPanels) {
   Click(Part("theorem"));
   EXPECT_TRUE(Part("sousapanel")->isVisibleTo(CalculusWindow()));
   EXPECT_EQ(Text("integmean"), "1.0000");
+}
+
+TEST_F(CalculusWidgetTest, TheLongestNumbersFitTheirPanels) {
+  AddExplicit("x");
+  const std::string longest[] = {YValueText(-1234567.25L), YValueText(-1.1e300L), ValueText("0.0000", -12345678901.25L),
+                                 YValueText(-1.1e4000L)};
+  const struct {
+    void (*open)();
+    std::vector<const char*> panels;
+  } windows[] = {
+      {OpenMeanRateNavi, {"Axvalue", "Ayvalue", "Bxvalue", "Byvalue", "xvalue", "yvalue", "heilabel"}},
+      {OpenRiemannSumNavi, {"SumMax", "sumMin", "polizoid", "shymp", "leftsum", "rightsum", "midlesum"}},
+      {OpenIntegralTheoremNavi, {"integralvalue", "valuh", "integmean", "maxyvalue", "minyvalue"}},
+  };
+  for (const auto& w : windows) {
+    w.open();
+    Click(Part("theorem") ? Part("theorem") : Part("texthyouji"));
+    CalculusWindow()->layout()->activate();
+    for (const char* name : w.panels) {
+      auto* label = static_cast<QLabel*>(Part(name));
+      for (const std::string& text : longest) {
+        label->setText(QString::fromStdString(text));
+        EXPECT_GE(label->width(), label->sizeHint().width()) << name << " " << text;
+      }
+    }
+  }
+  EXPECT_EQ(longest[0].size(), kMaxValueTextLength);
+  EXPECT_EQ(longest[1], "-1.1000000E+300");
+  EXPECT_EQ(longest[3], "-1.1000000E+4000");
 }
 
 }  // namespace

@@ -175,7 +175,7 @@ TEST_F(PanelTest, TypedValuesAreEvaluatedAndRecorded) {
   panel->EnterValue(Row('a'));
   EXPECT_EQ(hooks.asked, std::vector<std::string>{"aの値"});
   EXPECT_EQ(Cell('a'), 6);
-  EXPECT_EQ(panel->ValueText(Row('a')), "2*3");  // the text as typed
+  EXPECT_EQ(panel->ValueText(Row('a')), "6.000");  // the value, not the text typed
   EXPECT_EQ(Changes(), (std::vector<std::pair<int, Extended>>{{1, 6}}));
   EXPECT_EQ(pipeline.composed, 1);
   EXPECT_EQ(hooks.handlerRuns, 1);
@@ -194,6 +194,11 @@ TEST_F(PanelTest, TypedValuesAreEvaluatedAndRecorded) {
   EXPECT_EQ(Cell('b'), 1);
   EXPECT_EQ(pipeline.composed, 2);
   EXPECT_EQ(panel->ValueColor(Row('b')), kPanelWhite);
+
+  hooks.answers = {"1/2+sqrt(4)"};
+  panel->EnterValue(Row('b'));
+  EXPECT_EQ(Cell('b'), 2.5f);
+  EXPECT_EQ(panel->ValueText(Row('b')), "2.500");
 }
 
 TEST_F(PanelTest, AnUndefinedOrOversizedValueIsAskedAgain) {
@@ -207,7 +212,7 @@ TEST_F(PanelTest, AnUndefinedOrOversizedValueIsAskedAgain) {
   hooks.answers = {"10^40"};
   panel->EnterValue(Row('t'));
   EXPECT_GT(doc.VariableValues.T, 9.99e39L);
-  EXPECT_EQ(panel->ValueText(Row('a')), "-2.5");
+  EXPECT_EQ(panel->ValueText(Row('a')), "-2.500");
   // A cancel after a refused value leaves the old value.
   hooks.answers = {"1/0"};
   panel->EnterValue(Row('a'));
@@ -226,6 +231,14 @@ TEST_F(PanelTest, TypedAnglesAreDisplayValues) {
   EXPECT_NEAR(static_cast<double>(AngleRadians(90, true)), static_cast<double>(kPi / 2), 1e-15);
   EXPECT_EQ(Changes(), (std::vector<std::pair<int, Extended>>{{15, AngleRadians(90, true)}}));
   EXPECT_EQ(hooks.asked, std::vector<std::string>{"ωの値"});
+  EXPECT_EQ(panel->ValueText(kOmegaRow), "90.00ﾟ");
+  // θ in multiples of π, typed as a formula.
+  UseParameters("r");
+  Show();
+  hooks.answers = {"1/4+1/4"};
+  panel->EnterValue(kThetaRow);
+  EXPECT_EQ(panel->ValueText(kThetaRow), "0.500π");
+  EXPECT_EQ(Cell('r'), static_cast<float>(0.5L * kPi));
 }
 
 TEST_F(PanelTest, ClearingAndIncrements) {

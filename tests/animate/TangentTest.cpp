@@ -73,6 +73,30 @@ TEST_F(TangentTest, TheWalksStartOnTheTickGridAndStayInTheView) {
   EXPECT_EQ(model->XText(), kNoValueText);
 }
 
+TEST_F(TangentTest, PStartsWhereFIsDefinedEvenWithoutASlope) {
+  // sqrt(x): f(0) = 0 is in the view, f'(0) is not defined.
+  Open("sqrt(x)");
+  EXPECT_EQ(model->Range().start, 0);
+  EXPECT_EQ(X(), 0);
+  EXPECT_EQ(model->XText(), "0.0000");
+  EXPECT_EQ(model->YText(), "0.0000");
+  EXPECT_EQ(model->SlopeText(), kNoValueText);
+  model->PmoveClick(1);
+  EXPECT_NEAR(static_cast<double>(X()), 0.02, 1e-15);
+  EXPECT_EQ(model->SlopeText(), "3.5355");  // 1 / (2 sqrt(0.02))
+  model->PmoveClick(-1);
+  EXPECT_EQ(model->SlopeText(), kNoValueText);
+  EXPECT_EQ(Pauses(), 0);
+  // Views whose walks start off the integers still meet 0 itself.
+  for (const TViewRange& view : {TViewRange{-4.99L, 5.01L, -5, 5}, TViewRange{-4.87573L, 5.12427L, -5, 5}}) {
+    model->FormClose();
+    doc.ViewRange = view;
+    UpdatePixelSize(1);
+    Open("sqrt(x)");
+    EXPECT_EQ(model->Range().start, 0) << double(view.XMin);
+  }
+}
+
 TEST_F(TangentTest, AFunctionDefinedNowhereInTheViewOpensWithoutAPoint) {
   Open("sqrt(-1-x^2)");
   EXPECT_FALSE(model->MovesEnabled());
