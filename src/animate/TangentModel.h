@@ -14,6 +14,7 @@
 #include <string>
 
 #include "animate/CalculusHooks.h"
+#include "animate/CalculusTexts.h"
 #include "animate/TangentMath.h"
 #include "animate/TimerJobs.h"
 #include "formula/ParserReader.h"
@@ -26,8 +27,6 @@ inline constexpr uint32_t kTangentPanelEditing = 0xFFFF00;
 inline constexpr uint8_t kTangentKeyboardKind = 7;
 // The pause at a stationary point.
 inline constexpr int kStationaryPauseMs = 1000;
-// The value panels while there is no point.
-inline constexpr const char* kNoValueText = "********";
 
 enum class TangentMove : uint8_t { Stopped, Left, Right };
 
