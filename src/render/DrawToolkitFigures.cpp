@@ -52,9 +52,15 @@ void DrawPointMarker(gfx::Canvas& canvas, int radius, int fill, gfx::Color colou
 void DrawArrowHead(int size, std::uint8_t fixedSize, gfx::Canvas& canvas, std::uint8_t style, Extended tipX,
                    Extended tipY, Extended tailX, Extended tailY) {
   const Extended tx = WorldToPixelX(tipX), ty = WorldToPixelY(tipY);
-  const Extended ux = WorldToPixelX(tailX), uy = WorldToPixelY(tailY);
+  Extended ux = WorldToPixelX(tailX), uy = WorldToPixelY(tailY);
+  if (!MapsUnclamped(tailX, tailY)) {
+    // A far tail would be clamped one coordinate at a time and turn the head off its line.
+    const TViewRange& v = doc.ViewRange;
+    ux = tx + (tailX - tipX) * doc.GraphWidth / (v.XMax - v.XMin);
+    uy = ty + (tipY - tailY) * doc.GraphHeight / (v.YMax - v.YMin);
+  }
   const Extended d = std::hypot(ux - tx, uy - ty);
-  if (!(d > 0)) return;
+  if (!(d > 0) || !std::isfinite(d)) return;
   // The factor follows the line's own width, not the width scaled for paper.
   const float scale = settings.OutputScale > 0 ? settings.OutputScale : 1.0f;
   const int width = std::max(1, R(static_cast<Extended>(canvas.pen.width) / scale));

@@ -9,20 +9,16 @@
 #include "render/DrawToolkitOutput.h"
 #include "render/PathUtils.h"
 
-namespace {
-
-struct Bounds {
-  Extended xl, xh, yl, yh;
-};
-
-Bounds Widened() {
+ViewBounds WidenedView() {
   const TViewRange& v = doc.ViewRange;
   return {v.XMin - doc.PixelSizeX, v.XMax + doc.PixelSizeX, v.YMin - doc.PixelSizeY, v.YMax + doc.PixelSizeY};
 }
 
+namespace {
+
 // Where the line from (x0, y0) in the direction (dx, dy) leaves the widened view.
 void CarryToBorder(Extended x0, Extended y0, Extended dx, Extended dy, Extended& x, Extended& y) {
-  const Bounds b = Widened();
+  const ViewBounds b = WidenedView();
   const Extended xb = dx > 0 ? b.xh : b.xl;
   Extended ny = y0 + dy * (xb - x0) / dx;
   Extended nx = xb;
@@ -64,7 +60,7 @@ void ExtendToViewBorder(Extended& x1, Extended& y1, Extended& x2, Extended& y2, 
   const int h = doc.GraphHeight > 0 ? doc.GraphHeight : 1;
   if (dx == 0 || std::fabs(dx) < doc.PixelSizeX / h) {
     // Vertical: only the y values move, so the tiny x difference is never divided by.
-    const Bounds b = Widened();
+    const ViewBounds b = WidenedView();
     y2 = dy >= 0 ? b.yh : b.yl;
     if (mode == 1) y1 = dy >= 0 ? b.yl : b.yh;
     return;
@@ -128,7 +124,7 @@ void DrawStyledSegment(gfx::Canvas& canvas, gfx::Color colour, std::uint8_t clip
                        std::span<const double> pattern, Extended x1, Extended y1, Extended x2, Extended y2) {
   canvas.pen.color = colour;
   if (x1 == x2 && y1 == y2) return;
-  const Bounds b = Widened();
+  const ViewBounds b = WidenedView();
   if (y1 == y2) {
     x2 = x1 >= x2 ? b.xl : b.xh;
     if (clipMode == 1) x1 = x2 == b.xl ? b.xh : b.xl;

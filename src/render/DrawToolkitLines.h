@@ -9,6 +9,11 @@
 // A pixel line that includes its end pixel (on the metafile: the line only).
 void DrawPixelLine(int x1, int y1, int x2, int y2, gfx::Canvas& canvas);
 
+// The view widened by one pixel on every side: the bounds clipping keeps to.
+struct ViewBounds {
+  Extended xl, xh, yl, yh;
+};
+ViewBounds WidenedView();
 // Clips to the view widened by one pixel on every side; visible is 0 when rejected.
 void ClipSegmentToView(Extended& x1, Extended& y1, Extended& x2, Extended& y2, std::uint8_t& visible);
 // Carries the second end along the line to the widened view border; with mode 1 the

@@ -54,6 +54,11 @@ int WorldToScreenY(Extended y) { return RoundPixel(WorldToPixelY(y)); }
 
 ScreenPoint WorldToScreenPoint(const TSpacePoint& p) { return {WorldToScreenX(p.x), WorldToScreenY(p.y)}; }
 
+bool MapsUnclamped(Extended x, Extended y) {
+  const Extended px = WorldToPixelX(x), py = WorldToPixelY(y);
+  return -32000 < px && px < 32000 && -32000 < py && py < 32000;
+}
+
 void UpdatePixelSize(int ownX) {
   const TViewRange& v = doc.ViewRange;
   // A drawing area of no size (a broken file) must not divide by zero.

@@ -18,6 +18,8 @@ struct ScreenPoint {
   int x = 0, y = 0;
 };
 ScreenPoint WorldToScreenPoint(const TSpacePoint& p);
+// Whether the point maps to pixels short of the +-32000 clamp, so that it keeps its place.
+bool MapsUnclamped(Extended x, Extended y);
 
 // PixelSizeY from the height; PixelSizeX from the width with ownX, else the same as y.
 void UpdatePixelSize(int ownX);

@@ -42,6 +42,13 @@ void DrawPixelArc(gfx::Canvas& canvas, gfx::Point c, int r, gfx::Point from, gfx
   DashOpenPath(target, pattern);
 }
 
+// Decided on the figure itself, not on its pixels: the scales of x and y differ by the
+// view's rounding or by a zoom of one axis, which would turn a square corner into an arc.
+bool IsRightAngle(const ViewPoint& a, const ViewPoint& o, const ViewPoint& b) {
+  const Extended ux = a.x - o.x, uy = a.y - o.y, vx = b.x - o.x, vy = b.y - o.y;
+  return std::fabs(ux * vx + uy * vy) <= kRightAngleTolerance * std::hypot(ux, uy) * std::hypot(vx, vy);
+}
+
 bool EndPoints(const Tfuncprop& entry, ViewPoint& a, ViewPoint& b) {
   return FigurePoint(FigureEndPointNumber(entry, 1), a) && FigurePoint(FigureEndPointNumber(entry, 2), b);
 }
@@ -94,7 +101,8 @@ void DrawAngleMark(gfx::Canvas& canvas, const Tfuncprop& entry) {
   Extended angle = std::acos(std::clamp((u.x * v.x + u.y * v.y) / (lu * lv), -1.0L, 1.0L));
   const gfx::Point centre = ScreenPointOf(o);
   gfx::Canvas& target = OutputCanvas(canvas, kCopyPen);
-  if (std::fabs(angle / kPi - 0.5L) < kRightAngleTolerance) {
+  if (IsRightAngle(a, o, b)) {
+    // Along the sides as the screen shows them, which a view of unequal scales shears.
     const Extended side = rtl::RoundToEven(s * std::numbers::sqrt2_v<Extended> / 2);
     const Extended ux = side * u.x / lu, uy = side * u.y / lu, vx = side * v.x / lv, vy = side * v.y / lv;
     const gfx::Point corner[] = {{centre.x + R(ux), centre.y + R(uy)},

@@ -17,5 +17,6 @@ void DrawArcAboutCentre(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<c
 // second text in pixels (15 at least).
 void DrawAngleMark(gfx::Canvas& canvas, const Tfuncprop& entry);
 
-// Within this of a right angle (as a fraction of pi) an angle is marked with the square.
-inline constexpr long double kRightAngleTolerance = 1e-12L;
+// An angle whose cosine is within this of 0 is right and marked with the square: loose
+// enough for points constructed in finite precision, far below anything the eye can tell.
+inline constexpr long double kRightAngleTolerance = 1e-9L;

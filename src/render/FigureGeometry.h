@@ -7,10 +7,7 @@
 #include "formula/Tfuncprop.h"
 #include "platform/Canvas.h"
 #include "platform/Extended.h"
-
-struct ViewPoint {
-  Extended x = 0, y = 0;
-};
+#include "render/ViewClipping.h"
 
 // Point n (1..25) of the document, valid and converted for logarithmic axes.
 bool FigurePoint(int n, ViewPoint& p);

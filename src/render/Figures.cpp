@@ -15,6 +15,7 @@
 #include "render/MarkedSegment.h"
 #include "render/PathUtils.h"
 #include "render/PointPolygon.h"
+#include "render/ViewClipping.h"
 
 namespace {
 
@@ -82,9 +83,10 @@ void DrawPolylineFigure(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<c
   std::vector<ViewPoint> points;
   const bool closed = entry.continued != 0;
   if (!FigurePointList(entry.texts[0], closed, points) || points.empty()) return;
-  std::vector<gfx::Point> pixels = ScreenPointsOf(points);
-  if (closed) pixels.push_back(pixels.front());
-  StrokePolyline(canvas, pixels, pattern, entry.dashed);
+  if (closed) points.push_back(points.front());
+  ClippedPolyline line([&](std::span<const gfx::Point> run) { StrokePolyline(canvas, run, pattern, entry.dashed); });
+  for (size_t i = 1; i < points.size(); ++i) line.Side(points[i - 1], points[i]);
+  line.Flush();
 }
 
 void DrawBezierFigure(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<const double> pattern) {

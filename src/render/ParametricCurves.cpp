@@ -13,6 +13,7 @@
 #include "render/DrawToolkit.h"
 #include "render/ExplicitCurves.h"
 #include "render/RedrawHooks.h"
+#include "render/ViewClipping.h"
 
 namespace {
 
@@ -27,12 +28,6 @@ bool InsideView(Extended x, Extended y) {
   return v.XMin <= x && x <= v.XMax && v.YMin <= y && y <= v.YMax;
 }
 
-// The mapping clamps pixels at +-32000, which would bend a chord towards a far point.
-bool MapsUnclamped(Extended x, Extended y) {
-  const Extended px = WorldToPixelX(x), py = WorldToPixelY(y);
-  return -32000 < px && px < 32000 && -32000 < py && py < 32000;
-}
-
 // Degree 0 or 1 in t: the coordinate moves along a straight line, or not at all.
 bool LinearInT(const Tfrec* tree) {
   const int d = PolynomialDegree(tree, kDegreeInT);
@@ -42,9 +37,9 @@ bool LinearInT(const Tfrec* tree) {
 class ParametricSampler {
  public:
   ParametricSampler(gfx::Canvas& canvas, Tfrec*& x, Tfrec*& y, std::uint8_t dashed)
-      : canvas_(canvas), x_(x), y_(y), dashed_(dashed), pattern_(DashPattern(canvas.pen.width)) {
-    pixels_.reserve(1024);
-  }
+      : x_(x), y_(y), line_([&canvas, dashed](std::span<const gfx::Point> run) {
+          StrokePolyline(canvas, run, DashPattern(canvas.pen.width), dashed);
+        }) {}
 
   // The segment from the point at t0 to the point at t1.
   void Straight(Extended t0, Extended t1) {
@@ -126,47 +121,19 @@ class ParametricSampler {
     return good;
   }
 
-  // The chord from p to q on the current piece (p starts it when the piece is empty). A
-  // chord to a point beyond the mapped range is cut at the view first.
+  // The chord from p to q on the current piece (p starts it when the piece is empty).
   void Chord(const Sample& p, const Sample& q) {
     tail_ = p;
     tip_ = q;
     haveChord_ = true;
-    if (MapsUnclamped(p.x, p.y) && MapsUnclamped(q.x, q.y)) {
-      if (pixels_.empty()) Add(p.x, p.y);
-      Add(q.x, q.y);
-      return;
-    }
-    Extended x1 = p.x, y1 = p.y, x2 = q.x, y2 = q.y;
-    std::uint8_t visible = 0;
-    ClipSegmentToView(x1, y1, x2, y2, visible);
-    if (!visible) {
-      Flush();
-      return;
-    }
-    if (x1 != p.x || y1 != p.y) Flush();
-    if (pixels_.empty()) Add(x1, y1);
-    Add(x2, y2);
-    if (x2 != q.x || y2 != q.y) Flush();
+    line_.Side({p.x, p.y}, {q.x, q.y});
   }
 
-  void Add(Extended x, Extended y) {
-    const gfx::Point p{WorldToScreenX(x), WorldToScreenY(y)};
-    if (pixels_.empty() || !(pixels_.back() == p)) pixels_.push_back(p);
-  }
+  void Flush() { line_.Flush(); }
 
-  void Flush() {
-    if (pixels_.size() == 1) pixels_.push_back(pixels_.back());  // a chord within one pixel
-    StrokePolyline(canvas_, pixels_, pattern_, dashed_);
-    pixels_.clear();
-  }
-
-  gfx::Canvas& canvas_;
   Tfrec*& x_;
   Tfrec*& y_;
-  std::uint8_t dashed_;
-  std::span<const double> pattern_;
-  std::vector<gfx::Point> pixels_;
+  ClippedPolyline line_;
   Sample tail_, tip_;
   bool haveChord_ = false;
 };

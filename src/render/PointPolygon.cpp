@@ -10,23 +10,33 @@
 #include "render/DrawToolkit.h"
 #include "render/HatchLines.h"
 #include "render/PathUtils.h"
+#include "render/ViewClipping.h"
 
 namespace {
 
 constexpr std::size_t kMaxPolygonLetters = 100;
 
-// The vertices in pixels, the first repeated at the end; false when one is missing.
-bool PolygonVertices(const std::string& letters, std::vector<gfx::Point>& vertices) {
+// The vertices in view coordinates; false when one is missing.
+bool PolygonVertices(const std::string& letters, std::vector<ViewPoint>& vertices) {
   for (const int n : PointNumbersOf(letters)) {
     TSpacePoint p;
     if (!FetchPoint(n, p)) return false;
-    Extended x = p.x, y = p.y;
-    if (!ToLogCoordinates(x, y)) return false;
-    vertices.push_back({WorldToScreenX(x), WorldToScreenY(y)});
+    ViewPoint v{p.x, p.y};
+    if (!ToLogCoordinates(v.x, v.y)) return false;
+    vertices.push_back(v);
   }
-  if (vertices.empty()) return false;
-  vertices.push_back(vertices.front());
-  return true;
+  return !vertices.empty();
+}
+
+void DrawOutline(gfx::Canvas& target, const PixelPolygon& polygon, std::span<const double> pattern,
+                 std::uint8_t dashed) {
+  for (const std::vector<gfx::Point>& run : polygon.outline) {
+    if (dashed)
+      DrawPatternedPolyline(run, static_cast<int>(run.size()) - 1, target, 1, pattern, target.pen.width,
+                            target.pen.color);
+    else
+      target.Polyline(run);
+  }
 }
 
 bool MaskPixelInside(const gfx::RasterCanvas& mask, gfx::Point p) { return mask.Pixel(p.x, p.y) == gfx::kBlack; }
@@ -68,18 +78,14 @@ void HatchThroughMask(gfx::Canvas& canvas, const gfx::RasterCanvas& mask, int di
   }
 }
 
-void PrintPolygon(gfx::Canvas& canvas, std::span<const gfx::Point> closed, std::uint8_t code,
+void PrintPolygon(gfx::Canvas& canvas, const PixelPolygon& polygon, std::uint8_t code,
                   std::span<const double> pattern, std::uint8_t dashed, gfx::Color fillColour) {
   gfx::Canvas& metafile = OutputCanvas(canvas, kCopyPen);
   gfx::RasterCanvas mask(std::max(doc.GraphWidth, 1), std::max(doc.GraphHeight, 1));
   mask.pen = gfx::Pen{gfx::kBlack};
   mask.brush = gfx::Brush{gfx::kBlack, gfx::BrushStyle::Solid};
-  mask.Polygon(closed.first(closed.size() - 1));
-  if (dashed)
-    DrawPatternedPolyline(closed, static_cast<int>(closed.size()) - 1, metafile, 1, pattern, metafile.pen.width,
-                          metafile.pen.color);
-  else
-    metafile.Polyline(closed);
+  if (!polygon.fill.empty()) mask.Polygon(polygon.fill);
+  DrawOutline(metafile, polygon, pattern, dashed);
   const int cell = std::max(doc.GraphHeight / HatchLineCount(), 1);
   const gfx::Pen saved = canvas.pen;
   canvas.pen.color = fillColour;
@@ -90,7 +96,7 @@ void PrintPolygon(gfx::Canvas& canvas, std::span<const gfx::Point> closed, std::
   canvas.pen = saved;
 }
 
-void ShowPolygon(gfx::Canvas& canvas, std::span<const gfx::Point> closed, std::uint8_t code,
+void ShowPolygon(gfx::Canvas& canvas, const PixelPolygon& polygon, std::uint8_t code,
                  std::span<const double> pattern, std::uint8_t dashed, gfx::Color fillColour) {
   const gfx::Pen savedPen = canvas.pen;
   const gfx::Brush savedBrush = canvas.brush;
@@ -100,16 +106,16 @@ void ShowPolygon(gfx::Canvas& canvas, std::span<const gfx::Point> closed, std::u
     canvas.pen = gfx::Pen{0x808080, 1, gfx::PenStyle::Dot};
     dashed = 0;
   }
-  const std::span<const gfx::Point> open = closed.first(closed.size() - 1);
   if (!dashed) {
-    canvas.Polygon(open);
+    DrawPixelPolygon(canvas, polygon);
   } else {
-    canvas.BeginPath();
-    canvas.Polyline(open);
-    canvas.EndPath();
-    canvas.FillPath();
-    DrawPatternedPolyline(closed, static_cast<int>(closed.size()) - 1, canvas, 1, pattern, canvas.pen.width,
-                          canvas.pen.color);
+    if (!polygon.fill.empty()) {
+      canvas.BeginPath();
+      canvas.Polyline(polygon.fill);
+      canvas.EndPath();
+      canvas.FillPath();
+    }
+    DrawOutline(canvas, polygon, pattern, dashed);
   }
   canvas.pen = savedPen;
   canvas.brush = savedBrush;
@@ -120,10 +126,11 @@ void ShowPolygon(gfx::Canvas& canvas, std::span<const gfx::Point> closed, std::u
 void FillPointPolygon(gfx::Canvas& canvas, const std::string& letters, std::uint8_t code,
                       std::span<const double> pattern, std::uint8_t dashed, gfx::Color fillColour) {
   if (letters.size() > kMaxPolygonLetters) return;
-  std::vector<gfx::Point> closed;
-  if (!PolygonVertices(letters, closed)) return;
+  std::vector<ViewPoint> vertices;
+  if (!PolygonVertices(letters, vertices)) return;
+  const PixelPolygon polygon = PolygonToPixels(vertices);
   if (DrawingToMetafile())
-    PrintPolygon(canvas, closed, code, pattern, dashed, fillColour);
+    PrintPolygon(canvas, polygon, code, pattern, dashed, fillColour);
   else
-    ShowPolygon(canvas, closed, code, pattern, dashed, fillColour);
+    ShowPolygon(canvas, polygon, code, pattern, dashed, fillColour);
 }

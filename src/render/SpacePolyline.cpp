@@ -4,9 +4,10 @@
 #include "render/ExplicitCurves.h"
 #include "render/SpaceView.h"
 
-SpacePolyline::SpacePolyline(gfx::Canvas& canvas, std::uint8_t dashed) : canvas_(canvas), dashed_(dashed) {
-  pixels_.reserve(64);
-}
+SpacePolyline::SpacePolyline(gfx::Canvas& canvas, std::uint8_t dashed)
+    : line_([&canvas, dashed](std::span<const gfx::Point> run) {
+        StrokePolyline(canvas, run, DashPattern(canvas.pen.width), dashed);
+      }) {}
 
 SpacePolyline::~SpacePolyline() { Flush(); }
 
@@ -20,12 +21,15 @@ void SpacePolyline::Add(const TSpacePoint& p) {
 }
 
 void SpacePolyline::AddViewPoint(Extended x, Extended y) {
-  pixels_.push_back({WorldToScreenX(x), WorldToScreenY(y)});
+  const ViewPoint p{x, y};
+  if (havePoint_) line_.Side(last_, p);
+  last_ = p;
+  havePoint_ = true;
 }
 
 void SpacePolyline::Flush() {
-  StrokePolyline(canvas_, pixels_, DashPattern(canvas_.pen.width), dashed_);
-  pixels_.clear();
+  line_.Flush();
+  havePoint_ = false;
 }
 
 void DrawChordRuns(gfx::Canvas& canvas, std::span<const TSpacePoint> points, const TSpacePoint& sphereCentre,

@@ -1,14 +1,14 @@
 #pragma once
 // Space points drawn as polylines on the view plane: each point projected, the pieces
-// stroked in the canvas pen, solid or dashed along their whole length. A point the camera
-// cannot see ends the piece it would belong to.
+// stroked in the canvas pen, solid or dashed along their whole length (cut at the view
+// where they run far out). A point the camera cannot see ends the piece it would belong to.
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "formula/SpacePoint.h"
 #include "platform/Canvas.h"
 #include "platform/Extended.h"
+#include "render/ViewClipping.h"
 
 class SpacePolyline {
  public:
@@ -22,12 +22,12 @@ class SpacePolyline {
   void AddViewPoint(Extended x, Extended y);
   // The piece so far drawn (two points at least) and a new one begun.
   void Flush();
-  bool Empty() const { return pixels_.empty(); }
+  bool Empty() const { return !havePoint_; }
 
  private:
-  gfx::Canvas& canvas_;
-  std::uint8_t dashed_;
-  std::vector<gfx::Point> pixels_;
+  ClippedPolyline line_;
+  ViewPoint last_;
+  bool havePoint_ = false;
 };
 
 // Which chords of a point list on a sphere are drawn: those whose two ends both face away

@@ -3,15 +3,16 @@
 #include "formula/DocumentState.h"
 #include "render/DrawToolkit.h"
 #include "render/SpaceView.h"
+#include "render/ViewClipping.h"
 
 namespace {
 
-// The point projected in single precision, as a pixel; false when it cannot be seen.
-bool SinglePrecisionPixel(Extended x, Extended y, Extended z, gfx::Point& pixel) {
+// The point projected in single precision onto the view plane; false when it cannot be seen.
+bool SinglePrecisionProjection(Extended x, Extended y, Extended z, ViewPoint& view) {
   TSpacePoint q;
   ProjectXYZ(q, ToSingle(x), ToSingle(y), ToSingle(z));
   if (!q.valid) return false;
-  pixel = {WorldToScreenX(q.x), WorldToScreenY(q.y)};
+  view = {q.x, q.y};
   return true;
 }
 
@@ -48,9 +49,12 @@ bool ProjectToPixel(const TSpacePoint& p, gfx::Point& pixel) {
 }
 
 void DrawSpaceSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePoint& p2) {
-  gfx::Point line[2];
-  if (!SinglePrecisionPixel(p1.x, p1.y, p1.z, line[0]) || !SinglePrecisionPixel(p2.x, p2.y, p2.z, line[1])) return;
-  SpaceOutput(canvas).Polyline(line);
+  ViewPoint a, b;
+  if (!SinglePrecisionProjection(p1.x, p1.y, p1.z, a) || !SinglePrecisionProjection(p2.x, p2.y, p2.z, b)) return;
+  gfx::Canvas& out = SpaceOutput(canvas);
+  ClippedPolyline line([&out](std::span<const gfx::Point> run) { out.Polyline(run); });
+  line.Side(a, b);
+  line.Flush();
 }
 
 void DrawAxisSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePoint& p2) {
@@ -60,11 +64,11 @@ void DrawAxisSegment(gfx::Canvas& canvas, const TSpacePoint& p1, const TSpacePoi
 }
 
 void DrawSpacePolygon(std::span<const CellPoint> points, gfx::Canvas& canvas) {
-  gfx::Point pixels[CellPolygon::kCapacity];
+  ViewPoint views[CellPolygon::kCapacity];
   size_t n = 0;
   for (const CellPoint& p : points) {
-    if (n == CellPolygon::kCapacity || !SinglePrecisionPixel(p.x, p.y, p.z, pixels[n])) return;
+    if (n == CellPolygon::kCapacity || !SinglePrecisionProjection(p.x, p.y, p.z, views[n])) return;
     ++n;
   }
-  SpaceOutput(canvas).Polygon(std::span<const gfx::Point>(pixels, n));
+  DrawPixelPolygon(SpaceOutput(canvas), PolygonToPixels(std::span<const ViewPoint>(views, n)));
 }

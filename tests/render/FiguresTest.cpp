@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formula/ConstructedPoints.h"
+#include "formula/ConstructionOperands.h"
 #include "formula/Evaluator.h"
 #include "platform/RasterCanvas.h"
 #include "render/ConicEllipse.h"
@@ -191,6 +192,66 @@ TEST_F(FigureTest, RightAnglesAreMarkedWithTheSquare) {
   reflex.angleWithin180 = 1;
   Draw(reflex);
   EXPECT_EQ(c.Ops()[0].points, (Pts{wide[1], wide[0]}));
+}
+
+TEST_F(FigureTest, RightAnglesStaySquareInEveryView) {
+  // The feet of the altitudes of A(3, 4), B(10, 4), C(5, 9): right angles constructed in
+  // finite precision, in views whose two scales differ (a little, by the rounding that
+  // keeps a window 1:1, or much, by a zoom of one axis).
+  struct Row {
+    Extended y0, y1;
+    int w, h;
+    std::uint8_t coordinates;
+  } rows[] = {
+      {1, 11, 500, 500, 0}, {1, 11.000001L, 700, 700, 0}, {3.5L, 8.5L, 500, 500, 0},
+      {1, 11, 698, 652, 0}, {1, 11.000001L, 600, 600, 1},
+  };
+  const char* marks[] = {"ADB", "BEC", "CFA"};
+  for (const char* m : marks) Figure(12, {m, ""});
+  // A microradian off the right angle, and 45 degrees: arcs in every view.
+  const char* arcs[] = {"BAG", "ABC"};
+  for (const char* m : arcs) Figure(12, {m, ""});
+  build.At('A', "3", "4");
+  build.At('B', "10", "4");
+  build.At('C', "5", "9");
+  build.At('G', "3.000001", "5");
+  build.Point('D', kFoot, {"A", "BC"});
+  build.Point('E', kFoot, {"B", "CA"});
+  build.Point('F', kFoot, {"C", "AB"});
+  for (const Row& r : rows) {
+    View(1, 11, r.y0, r.y1, r.w, r.h);
+    doc.CoordinateSystem = r.coordinates;
+    for (int k = 0; k < 3; ++k) {
+      Draw(doc.FigureTable[k + 1]);
+      const std::string row = std::string(marks[k]) + " at " + std::to_string(r.w) + "x" + std::to_string(r.h) +
+                              ", y " + std::to_string(static_cast<double>(r.y0)) + ", axes " +
+                              std::to_string(r.coordinates);
+      const bool square =
+          Kinds() == std::vector<OpKind>{OpKind::Polyline} && c.Ops()[0].points.size() == 3;
+      EXPECT_TRUE(square) << row;
+      if (!square) continue;
+      const Pts corner = c.Ops()[0].points;
+      // The square runs along the sides as they are drawn.
+      TSpacePoint a, o, b;
+      ASSERT_TRUE(FetchPoint(geometry_test::PointNumber(marks[k][0]), a));
+      ASSERT_TRUE(FetchPoint(geometry_test::PointNumber(marks[k][1]), o));
+      ASSERT_TRUE(FetchPoint(geometry_test::PointNumber(marks[k][2]), b));
+      const double ox = WorldToPixelX(o.x), oy = WorldToPixelY(o.y);
+      auto along = [&](Point p, const TSpacePoint& end) {
+        const double ex = WorldToPixelX(end.x) - ox, ey = WorldToPixelY(end.y) - oy;
+        const double px = p.x - std::lround(ox), py = p.y - std::lround(oy);
+        return std::fabs(ex * py - ey * px) / (std::hypot(ex, ey) * std::hypot(px, py));
+      };
+      EXPECT_LT(along(corner[0], a), 0.07) << row;
+      EXPECT_LT(along(corner[2], b), 0.07) << row;
+      EXPECT_LE(std::abs(corner[0].x + corner[2].x - std::lround(ox) - corner[1].x), 1) << row;
+      EXPECT_LE(std::abs(corner[0].y + corner[2].y - std::lround(oy) - corner[1].y), 1) << row;
+    }
+    for (int k = 0; k < 2; ++k) {
+      Draw(doc.FigureTable[k + 4]);
+      EXPECT_EQ(Kinds(), std::vector<OpKind>{OpKind::Arc}) << arcs[k] << " at " << r.w << "x" << r.h;
+    }
+  }
 }
 
 TEST_F(FigureTest, ArcsInPixels) {
