@@ -82,7 +82,7 @@ void PrintSettingsModel::FormShow() {
   settings.PrintFormFirstShow = 0;
   DrawPrintPreview();
   c_.copies = 1;
-  c_.colorMode = std::min<int>(modes.OutputColorMode, 2);
+  c_.colorMode = std::min<int>(p.ColorMode, 2);
   c_.left = p.PictureLeft;
   c_.top = p.PictureTop;
   c_.leftMax = printer_.pageWidth();
@@ -172,7 +172,7 @@ void PrintSettingsModel::maisuuChange(int copies) {
 
 void PrintSettingsModel::printcolorClick(int mode) {
   c_.colorMode = std::clamp(mode, 0, 2);
-  modes.OutputColorMode = static_cast<uint8_t>(c_.colorMode);
+  settings.PrintSettings.ColorMode = static_cast<uint8_t>(c_.colorMode);
 }
 
 void PrintSettingsModel::rangedensityClick(int density) {

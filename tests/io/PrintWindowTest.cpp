@@ -51,7 +51,8 @@ TEST_F(PrintWindowTest, ControlsFollowTheSettingsAndStartPrints) {
   window.prnexe()->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(printer.pagesPrinted(), 2);
-  EXPECT_EQ(modes.OutputColorMode, 2);
+  EXPECT_EQ(modes.OutputColorMode, 0);  // the screen keeps its colours
+  EXPECT_EQ(settings.PrintSettings.ColorMode, 2);  // the next print starts from this one
   EXPECT_EQ(settings.PrintSettings.Frame, 0);
   const auto& picture = printer.ops.at(1);
   EXPECT_EQ((std::array{picture.x, picture.y, picture.width, picture.height}), (std::array{1000, 200, 2000, 1500}));
