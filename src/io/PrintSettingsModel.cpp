@@ -208,12 +208,18 @@ void PrintSettingsModel::prinsetupClick() {
 }
 
 bool PrintSettingsModel::ChooseOutputFile(platform::Dialogs& dialogs) {
-  if (!printer_.needsFileName()) return true;
+  if (!printer_.printsToFile()) return true;
   platform::FileDialogRequest request;
   request.title = "印刷するPDFファイル名の設定";
   request.filter = "PDF|*.pdf";
   request.defaultExtension = ".pdf";
-  request.folder = FileHost().DemoFolder();
+  const std::filesystem::path last = printer_.outputFile();
+  if (last.has_filename()) {
+    request.folder = last.parent_path();
+    request.fileName = last.filename().string();
+  } else {
+    request.folder = FileHost().DemoFolder();
+  }
   const std::optional<std::filesystem::path> file = dialogs.saveFile(request);
   if (!file) return false;
   printer_.setPdfOutput(*file);
