@@ -604,12 +604,12 @@ void ReadEquationSections(LineReader& in, EquationReadContext& c) {
   ReadStartingMode(in, c);
   ReadDefinitions(in, c, kDeffunc, doc.DefinedFunctionTexts, doc.DefinedFunctionCount);
   ReadDefinitions(in, c, kDefconst, doc.DefinedConstantTexts, doc.DefinedConstantCount);
-  // A space file ends here, with or without its end key.
+  // A space file ends here, with its end key from the current version on. The last line
+  // may lack its line end: many editors drop it.
   const bool endKey = in.TakeKey(kPlot3Dend);
-  if (space && !endKey && in.AtEnd() && c.holdsEveryBlock()) in.FailTruncated();
+  if (space && !endKey && c.holdsEveryBlock()) in.FailTruncated();
   if (!endKey && !space) {
     ReadIntervalBlock(in, c);
     HasOldEntryLayout(c.generation) ? ReadOldLayoutEntries(in, c) : ReadEntries(in, c, false);
   }
-  if (c.holdsEveryBlock()) in.RequireLastLineEnded();
 }
