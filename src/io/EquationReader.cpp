@@ -474,9 +474,10 @@ void ReadStartingMode(LineReader& in, EquationReadContext& c) {
     case kStartRiemann:
       anim.IntegralTexts[1] = in.TakeText();
       anim.IntegralTexts[2] = in.TakeText();
-      // A count beyond the window's limit is refused like any other value out of range.
-      anim.RiemannDivisions = static_cast<int32_t>(
-          std::max<int64_t>(2, in.TakeInt(std::numeric_limits<int32_t>::min(), kMaxRiemannDivisions)));
+      // Any whole count is brought into the window's range, as its buttons keep it.
+      anim.RiemannDivisions = static_cast<int32_t>(std::clamp<int64_t>(
+          in.TakeInt(std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()), 2,
+          kMaxRiemannDivisions));
       settings.RiemannSumKind = static_cast<uint8_t>(in.TakeInt(0, 7));
       if (v > 502)
         for (int kind = 1; kind <= 4; ++kind) anim.RiemannSumTexts[kind] = in.TakeText();

@@ -71,21 +71,32 @@ TEST_F(EquationRoundTripTest, EveryStartingModeKeepsItsState) {
   }
 }
 
-TEST_F(EquationRoundTripTest, ADivisionCountBeyondTheLimitIsRefused) {
+// A division count outside the Riemann window's range is brought into it, and the rest of
+// the file loads as written.
+TEST_F(EquationRoundTripTest, ADivisionCountIsReadIntoTheWindowsRange) {
   sample::BuildPlaneDocument(host);
   anim.IntegralTexts = {{"0", "1", "", ""}};
-  anim.RiemannDivisions = kMaxRiemannDivisions;
-  const std::string atLimit = WriteEquationFile(kStartRiemann);
-  ASSERT_TRUE(LoadEquationFileBytes(kName, atLimit).ok);
-  EXPECT_EQ(anim.RiemannDivisions, kMaxRiemannDivisions);
-  const std::string count = "\r\n" + rtl::IntToStr(kMaxRiemannDivisions) + "\r\n";
-  std::string beyond = atLimit;
-  const size_t at = beyond.find(count);
+  anim.RiemannDivisions = 40;
+  const std::string file = WriteEquationFile(kStartRiemann);
+  const int entries = doc.EntryCount;
+  const std::string riemann = "starting\r\n3\r\n0\r\n1\r\n";  // mode, bounds, then the count
+  const std::string count = riemann + "40\r\n";
+  const size_t at = file.find(count);
   ASSERT_NE(at, std::string::npos);
-  beyond.replace(at, count.size(), "\r\n" + rtl::IntToStr(kMaxRiemannDivisions + 1) + "\r\n");
-  const EquationFileResult result = LoadEquationFileBytes(kName, beyond);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find("10000"), std::string::npos) << result.message;
+  const std::pair<const char*, int32_t> cases[] = {
+      {"10000", 10000}, {"10001", 10000}, {"2147483648", 10000}, {"2", 2}, {"0", 2}, {"-7", 2},
+  };
+  for (const auto& [text, read] : cases) {
+    SCOPED_TRACE(text);
+    ResetProgramStateForTest();
+    std::string edited = file;
+    edited.replace(at, count.size(), riemann + text + "\r\n");
+    const EquationFileResult result = LoadEquationFileBytes(kName, edited);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(anim.RiemannDivisions, read);
+    EXPECT_EQ(doc.EntryCount, entries);
+    EXPECT_EQ(settings.CurrentFileName, kName.string());
+  }
 }
 
 // Every cut of a saved file, at every byte, that removes a line or more is refused: a cut
