@@ -393,13 +393,17 @@ bool MacroInterpreter::MakeWave(Tcommand& c) {
   return slotOk;
 }
 
-// The demo folder plus the name; each leading "..\" (or "../") goes up one folder.
+// The demo folder followed by the name; each leading "..\" (or "../") goes up one folder.
+// A name that starts with a separator stays below the folder too: appending an absolute
+// path would replace the folder.
 std::filesystem::path MacroInterpreter::ResolveFile(const std::string& cp932) const {
   std::string name = sjis::ToUtf8(cp932);
   std::replace(name.begin(), name.end(), '\\', '/');
   std::filesystem::path base = host_.DemoFolder().lexically_normal();
   if (!base.has_filename()) base = base.parent_path();
-  while (name.rfind("../", 0) == 0) {
+  for (;;) {
+    name.erase(0, name.find_first_not_of('/'));
+    if (name.rfind("../", 0) != 0) break;
     name.erase(0, 3);
     base = base.parent_path();
   }

@@ -176,6 +176,7 @@ void ResetMiscSettings() {
   settings.PrintSettings.PictureLeft = 0;
   settings.PrintSettings.PictureTop = 200;
   settings.PrintSettings.PictureWidth = 1000;
+  settings.PrintSettings.ColorMode = 0;
   settings.PrintFormFirstShow = 1;
   eng.PlotMode = 0;
   settings.AfterImageColorMode = 0;

@@ -67,6 +67,7 @@ struct TPrintSettings {
   uint8_t option1 = 0, option2 = 1;
   uint8_t Frame = 1;
   int32_t TitleLeft = 50, TitleTop = 150, PictureLeft = 0, PictureTop = 200, PictureWidth = 1000;
+  uint8_t ColorMode = 0;  // the print's colour choice; the screen keeps OutputColorMode
 };
 
 // Samples of a surface z = f(x, y): (N+1) x (N+1) points, row-major.

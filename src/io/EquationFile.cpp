@@ -113,10 +113,6 @@ void LineReader::FailLast(const std::string& what) const { FailAt(index_ - 1, wh
 
 void LineReader::FailTruncated() const { Throw(ReadError::Kind::Truncated, index_ + 1, kCutShort); }
 
-void LineReader::RequireLastLineEnded() const {
-  if (!lastLineEnded_) Throw(ReadError::Kind::Truncated, lines_.size(), kCutShort);
-}
-
 void LineReader::FailAt(size_t index, const std::string& what) const {
   // A value on the line the file was cut inside is not wrong but incomplete.
   if (!lastLineEnded_ && index + 1 == lines_.size()) Throw(ReadError::Kind::Truncated, index + 1, kCutShort);

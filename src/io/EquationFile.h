@@ -129,9 +129,6 @@ class LineReader {
   // For a value taken that turned out not to fit: the error names its line.
   [[noreturn]] void FailLast(const std::string& what) const;
   [[noreturn]] void FailTruncated() const;
-  // Fails, naming the last line, when the file was cut inside it: it has no line end of
-  // its own, or in a file of CR LF lines only the CR.
-  void RequireLastLineEnded() const;
 
  private:
   [[noreturn]] void FailAt(size_t index, const std::string& what) const;
@@ -139,7 +136,7 @@ class LineReader {
 
   std::vector<std::string_view> lines_;
   size_t index_ = 0;
-  bool lastLineEnded_ = true;  // see RequireLastLineEnded
+  bool lastLineEnded_ = true;  // false when the file may have been cut inside its last line
 };
 
 // Upgrades of formula texts from older files. Both skip the trail bytes of double-byte

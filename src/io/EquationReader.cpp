@@ -474,9 +474,10 @@ void ReadStartingMode(LineReader& in, EquationReadContext& c) {
     case kStartRiemann:
       anim.IntegralTexts[1] = in.TakeText();
       anim.IntegralTexts[2] = in.TakeText();
-      // A count beyond the window's limit is refused like any other value out of range.
-      anim.RiemannDivisions = static_cast<int32_t>(
-          std::max<int64_t>(2, in.TakeInt(std::numeric_limits<int32_t>::min(), kMaxRiemannDivisions)));
+      // Any whole count is brought into the window's range, as its buttons keep it.
+      anim.RiemannDivisions = static_cast<int32_t>(std::clamp<int64_t>(
+          in.TakeInt(std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()), 2,
+          kMaxRiemannDivisions));
       settings.RiemannSumKind = static_cast<uint8_t>(in.TakeInt(0, 7));
       if (v > 502)
         for (int kind = 1; kind <= 4; ++kind) anim.RiemannSumTexts[kind] = in.TakeText();
@@ -604,12 +605,12 @@ void ReadEquationSections(LineReader& in, EquationReadContext& c) {
   ReadStartingMode(in, c);
   ReadDefinitions(in, c, kDeffunc, doc.DefinedFunctionTexts, doc.DefinedFunctionCount);
   ReadDefinitions(in, c, kDefconst, doc.DefinedConstantTexts, doc.DefinedConstantCount);
-  // A space file ends here, with or without its end key.
+  // A space file ends here, with its end key from the current version on. The last line
+  // may lack its line end: many editors drop it.
   const bool endKey = in.TakeKey(kPlot3Dend);
-  if (space && !endKey && in.AtEnd() && c.holdsEveryBlock()) in.FailTruncated();
+  if (space && !endKey && c.holdsEveryBlock()) in.FailTruncated();
   if (!endKey && !space) {
     ReadIntervalBlock(in, c);
     HasOldEntryLayout(c.generation) ? ReadOldLayoutEntries(in, c) : ReadEntries(in, c, false);
   }
-  if (c.holdsEveryBlock()) in.RequireLastLineEnded();
 }

@@ -37,8 +37,8 @@ struct EquationReadContext {
   int graphWidth = 0, graphHeight = 0;
   int dimension() const { return generation == FileGeneration::LP3D ? 3 : 2; }
   // From the version this writer writes on, a file holds every block up to its entry
-  // list (plane) or "Plot3Dend" (space), and its last line ends with a line end: an end
-  // before them is a file cut short. Older files may end after any block.
+  // list (plane) or "Plot3Dend" (space): an end before them is a file cut short. Older
+  // files may end after any block.
   bool holdsEveryBlock() const { return version >= eqfile::kVersion; }
 };
 

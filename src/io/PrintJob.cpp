@@ -58,6 +58,7 @@ bool RunPrintJob(const PrintJobRequest& r, platform::PrinterService& printer, pl
   CompositeCanvas();
   const int32_t w0 = doc.GraphWidth, h0 = doc.GraphHeight;
   const uint8_t t0 = doc.GridSettings.thickness;
+  const uint8_t screenColors = modes.OutputColorMode;
   const bool sized = w0 > 0 && h0 > 0 && r.pictureWidth > 0;
 
   if (sized) {
@@ -100,7 +101,9 @@ bool RunPrintJob(const PrintJobRequest& r, platform::PrinterService& printer, pl
   settings.PolygonPrintMode = 1;
   doc.GridSettings.thickness = t0;
   settings.PrintScale = 1;
-  // The window's picture lost its labels and point names to the print picture.
+  modes.OutputColorMode = screenColors;
+  // The window's picture lost its labels and point names to the print picture, and the
+  // back layer holds the print's colours: both are drawn anew.
   RedrawAll();
   if (!ok && dialogs) dialogs->showMessage("印刷エラー");
   return ok;

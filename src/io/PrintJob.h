@@ -3,8 +3,8 @@
 // (a raster at the printed size, GraphWidth x GraphHeight set to it for the time of the
 // drawing), then placed on as many pages as copies are asked for, each with white margins
 // around it, an optional frame and the title. Everything the drawing changes (drawing
-// size, scales, region density, grid thickness, the print flags) is put back afterwards;
-// the colour mode keeps the printed choice.
+// size, scales, region density, grid thickness, the print flags, the colour mode) is put
+// back afterwards, so the screen keeps its own colours.
 #include <string>
 
 namespace platform {

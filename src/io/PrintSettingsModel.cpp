@@ -82,7 +82,7 @@ void PrintSettingsModel::FormShow() {
   settings.PrintFormFirstShow = 0;
   DrawPrintPreview();
   c_.copies = 1;
-  c_.colorMode = std::min<int>(modes.OutputColorMode, 2);
+  c_.colorMode = std::min<int>(p.ColorMode, 2);
   c_.left = p.PictureLeft;
   c_.top = p.PictureTop;
   c_.leftMax = printer_.pageWidth();
@@ -172,7 +172,7 @@ void PrintSettingsModel::maisuuChange(int copies) {
 
 void PrintSettingsModel::printcolorClick(int mode) {
   c_.colorMode = std::clamp(mode, 0, 2);
-  modes.OutputColorMode = static_cast<uint8_t>(c_.colorMode);
+  settings.PrintSettings.ColorMode = static_cast<uint8_t>(c_.colorMode);
 }
 
 void PrintSettingsModel::rangedensityClick(int density) {
@@ -208,12 +208,18 @@ void PrintSettingsModel::prinsetupClick() {
 }
 
 bool PrintSettingsModel::ChooseOutputFile(platform::Dialogs& dialogs) {
-  if (!printer_.needsFileName()) return true;
+  if (!printer_.printsToFile()) return true;
   platform::FileDialogRequest request;
   request.title = "印刷するPDFファイル名の設定";
   request.filter = "PDF|*.pdf";
   request.defaultExtension = ".pdf";
-  request.folder = FileHost().DemoFolder();
+  const std::filesystem::path last = printer_.outputFile();
+  if (last.has_filename()) {
+    request.folder = last.parent_path();
+    request.fileName = last.filename().string();
+  } else {
+    request.folder = FileHost().DemoFolder();
+  }
   const std::optional<std::filesystem::path> file = dialogs.saveFile(request);
   if (!file) return false;
   printer_.setPdfOutput(*file);

@@ -65,8 +65,9 @@ class PrintSettingsModel {
   // The printer setup dialog; another page size starts over with a new default width.
   void prinsetupClick();
 
-  // A printer that writes a PDF file without a name asks for one ("印刷するPDFファイル名の
-  // 設定"); false when that is cancelled.
+  // A printer that writes PDF files asks for the file of every job ("印刷するPDFファイル名の
+  // 設定", starting from the last one; the dialog asks before a file is replaced); false
+  // when that is cancelled.
   bool ChooseOutputFile(platform::Dialogs& dialogs);
   // The preview says the job is running.
   void ShowPrinting();

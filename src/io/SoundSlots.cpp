@@ -13,7 +13,7 @@ namespace {
 
 platform::SoundOut* soundOut = nullptr;
 platform::Dialogs* soundDialogs = nullptr;
-// The user has been told that sounds cannot be played; reset by a sound that plays.
+// The user has been told that sounds cannot be played: once is enough.
 bool noDeviceReported = false;
 
 constexpr const char* kNoDevice = "音を鳴らせません。音声の出力装置が見つかりません。";
@@ -32,12 +32,7 @@ bool SoundSlotHoldsSound(int slot) {
 
 SoundPlay PlaySoundSlot(int slot) {
   if (!SoundSlotHoldsSound(slot)) return SoundPlay::EmptySlot;
-  if (soundOut && soundOut->play(doc.SoundStreams[slot])) {
-    noDeviceReported = false;
-    return SoundPlay::Played;
-  }
-  if (!noDeviceReported && soundDialogs) soundDialogs->showMessage(kNoDevice);
-  noDeviceReported = true;
+  if (soundOut && soundOut->play(doc.SoundStreams[slot])) return SoundPlay::Played;
   return SoundPlay::NoDevice;
 }
 
@@ -63,8 +58,9 @@ bool SaveSoundSlot(int slot, const std::filesystem::path& file, std::string& err
 }
 
 void PlaySoundCommand(int slot) {
-  noDeviceReported = false;
-  PlaySoundSlot(slot);
+  if (PlaySoundSlot(slot) != SoundPlay::NoDevice || noDeviceReported) return;
+  noDeviceReported = true;
+  if (soundDialogs) soundDialogs->showMessage(kNoDevice);
 }
 
 void SaveSoundCommand(int slot) {

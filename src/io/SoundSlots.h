@@ -16,9 +16,8 @@ class SoundOut;
 void SetSoundServices(platform::SoundOut* out, platform::Dialogs* dialogs);
 
 enum class SoundPlay { Played, EmptySlot, NoDevice };
-// Plays the slot's sound; an empty slot (or a slot outside 1..10) does nothing. When the
-// sound cannot be played (no sound device), the user is told so once; later failures
-// stay silent until a sound has played again.
+// Plays the slot's sound; an empty slot (or a slot outside 1..10) does nothing. A sound
+// that cannot be played (no sound device) fails silently, so a macro's run goes on.
 SoundPlay PlaySoundSlot(int slot);
 // Writes the slot's WAV image as it stands. The file is replaced only when every byte was
 // written; false with a message (UTF-8) otherwise, or for an empty slot.
@@ -28,8 +27,8 @@ bool SaveSoundSlot(int slot, const std::filesystem::path& file, std::string& err
 // of those slots only.
 bool SoundSlotHoldsSound(int slot);
 
-// The navigator's "音を鳴らす" item n: plays the slot, and tells the user every time the
-// sound cannot be played.
+// The navigator's "音を鳴らす" item n: plays the slot; the first time a sound cannot be
+// played (since the services were set) the user is told so.
 void PlaySoundCommand(int slot);
 // The navigator's "音の保存" item n: asks for the name ("保存するファイル名の設定",
 // "wav|*.wav", starting in the demo folder) and saves; a failure is shown.

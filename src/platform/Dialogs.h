@@ -37,7 +37,8 @@ struct FontChoice {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // Open: the name of an existing file. Save: the chosen name, extension included.
+  // Open: the name of an existing file. Save: the chosen name, extension included; the
+  // user has confirmed replacing a file of that name.
   virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;
   virtual std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) = 0;
   virtual std::optional<int32_t> chooseColor(int32_t initial) = 0;

@@ -72,7 +72,11 @@ void QtPrinterService::setPdfOutput(const std::filesystem::path& file) {
   impl_->settle();
 }
 
-bool QtPrinterService::needsFileName() const { return impl_->pdf() && impl_->printer.outputFileName().isEmpty(); }
+bool QtPrinterService::printsToFile() const { return impl_->pdf(); }
+
+std::filesystem::path QtPrinterService::outputFile() const {
+  return QFile::encodeName(impl_->printer.outputFileName()).toStdString();
+}
 
 std::vector<std::string> QtPrinterService::printerNames() const {
   std::vector<std::string> names;
@@ -193,7 +197,7 @@ bool FakePrinterService::selectPrinter(const std::string& name) {
 
 void FakePrinterService::setPdfOutput(const std::filesystem::path& file) {
   pdfFile = file;
-  fileNameWanted = false;
+  toFile = true;
 }
 
 bool FakePrinterService::setupDialog() {

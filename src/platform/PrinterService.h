@@ -32,8 +32,10 @@ class PrinterService {
 
   // Printer, paper and orientation chosen by the user; true when confirmed.
   virtual bool setupDialog() = 0;
-  // True when the document would go into a PDF file that has no name yet.
-  virtual bool needsFileName() const = 0;
+  // True when documents go into a PDF file rather than to a printer.
+  virtual bool printsToFile() const = 0;
+  // The PDF file documents go into; empty while none is named.
+  virtual std::filesystem::path outputFile() const = 0;
   // Prints into a PDF file from now on.
   virtual void setPdfOutput(const std::filesystem::path& file) = 0;
 
@@ -65,7 +67,8 @@ class QtPrinterService final : public PrinterService {
   PaperKind paper() const override;
   Orientation orientation() const override;
   bool setupDialog() override;
-  bool needsFileName() const override;
+  bool printsToFile() const override;
+  std::filesystem::path outputFile() const override;
   void setPdfOutput(const std::filesystem::path& file) override;
   bool beginDocument(const std::string& title) override;
   void drawImage(const QImage& image, int x, int y, int width, int height) override;
@@ -103,7 +106,7 @@ class FakePrinterService final : public PrinterService {
   PaperKind paperKind = PaperKind::A4;
   Orientation orient = Orientation::Portrait;
   bool failBegin = false;
-  bool fileNameWanted = false;  // PDF output without a file name
+  bool toFile = false;  // PDF output, into pdfFile
   std::filesystem::path pdfFile;
   std::deque<Setup> setupAnswers;  // empty: the dialog is cancelled
   std::vector<Op> ops;
@@ -120,7 +123,8 @@ class FakePrinterService final : public PrinterService {
   PaperKind paper() const override { return paperKind; }
   Orientation orientation() const override { return orient; }
   bool setupDialog() override;
-  bool needsFileName() const override { return fileNameWanted; }
+  bool printsToFile() const override { return toFile; }
+  std::filesystem::path outputFile() const override { return pdfFile; }
   void setPdfOutput(const std::filesystem::path& file) override;
   bool beginDocument(const std::string& title) override;
   void drawImage(const QImage& image, int x, int y, int width, int height) override;

@@ -213,6 +213,28 @@ TEST_F(MacroTest, LoadsWaitForTheEndOfTheRun) {
   EXPECT_EQ(Var('a'), 0);
 }
 
+// A name is always taken below the demo folder; only leading "..\" or "../" go up.
+TEST_F(MacroTest, FileNamesAreTakenBelowTheDemoFolder) {
+  const struct {
+    const char* statement;
+    const char* path;
+  } cases[] = {
+      {"load x.lpw", "/docs/demo/x.lpw"},
+      {"load sub\\x.lpw", "/docs/demo/sub/x.lpw"},
+      {"load ../x.lpw", "/docs/x.lpw"},
+      {"load ..\\..\\x.lpw", "/x.lpw"},
+      {"load /etc/x.lpw", "/docs/demo/etc/x.lpw"},
+      {"load \\etc\\x.lpw", "/docs/demo/etc/x.lpw"},
+      {"pictureload /tmp/x.png", "/docs/demo/tmp/x.png"},
+  };
+  for (const auto& c : cases) {
+    host.existing = {c.path, "/etc/x.lpw", "/x.lpw", "/tmp/x.png"};
+    Run(std::string("sub go() #1\n") + c.statement + "\nend sub");
+    const std::string kind = std::string(c.statement).rfind("load", 0) == 0 ? "load " : "picture ";
+    EXPECT_EQ(host.Count(kind + c.path), 1) << c.statement;
+  }
+}
+
 TEST_F(MacroTest, OnloadStatementsThatLoadOneAnotherAreCutOff) {
   host.existing = {"/docs/demo/self.lpw"};
   struct ReloadingHost : LoggingMacroHost {

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "FakeFileHost.h"
 #include "formula/AnimationState.h"
 #include "io/EquationFileCommands.h"
+#include "io/EquationWriter.h"
 #include "platform/Sjis.h"
 
 namespace {
@@ -243,7 +246,7 @@ TEST_F(EquationReaderTest, LP5AtVersion590) {
 }
 
 // Files older than the current version may end after any block; from it on, the end of
-// the file before the entry list, or inside the last line, is a file cut short.
+// the file before the entry list is a file cut short.
 TEST_F(EquationReaderTest, OnlyOlderFilesMayEndEarly) {
   struct Case {
     int version;
@@ -265,6 +268,58 @@ TEST_F(EquationReaderTest, OnlyOlderFilesMayEndEarly) {
     EXPECT_EQ(doc.EntryCount, 0);
     EXPECT_EQ(modes.TangentTextShown, 1);  // read before the end either way
   }
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string WithLineEnds(std::string bytes, const std::string& end) {
+  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += end.size())
+    bytes.replace(at, 2, end);
+  return bytes;
+}
+
+// Many editors drop the final line end: every demo, with CR LF or LF line ends, loads
+// whole without it. A file without its last line is cut short, and so is a space file cut
+// inside its end key.
+TEST_F(EquationReaderTest, TheFinalLineEndMayBeMissingButNotTheLastLine) {
+  const std::filesystem::path demo = std::filesystem::path(LP_SOURCE_DIR) / "data/demo";
+  int files = 0;
+  for (const auto& item : std::filesystem::directory_iterator(demo)) {
+    if (item.path().extension() != ".lpw") continue;
+    ++files;
+    for (const std::string end : {"\r\n", "\n"}) {
+      SCOPED_TRACE(item.path().filename().string() + (end.size() == 2 ? " CR LF" : " LF"));
+      const std::string whole = WithLineEnds(ReadBytes(item.path()), end);
+      ASSERT_GT(whole.size(), 2 * end.size());
+      ASSERT_EQ(whole.substr(whole.size() - end.size()), end);
+      const std::string unended = whole.substr(0, whole.size() - end.size());
+      std::vector<std::string> cuts = {whole.substr(0, unended.rfind(end) + end.size()),
+                                        whole.substr(0, unended.rfind(end))};
+      // A space file must reach its end key.
+      if (whole.starts_with("[LP3D Data]")) cuts.push_back(unended.substr(0, unended.size() - 3));
+
+      ResetProgramStateForTest();
+      ASSERT_TRUE(Load(whole).ok);
+      const std::string saved = WriteEquationFile(kStartPlain);
+      ResetProgramStateForTest();
+      const EquationFileResult result = Load(unended);
+      ASSERT_TRUE(result.ok) << result.message;
+      EXPECT_EQ(WriteEquationFile(kStartPlain), saved);
+      EXPECT_EQ(settings.CurrentFileName, "/d/old.lpw");
+
+      for (const std::string& cut : cuts) {
+        ResetProgramStateForTest();
+        const EquationFileResult refused = Load(cut);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_NE(refused.message.find("ファイルが途中で終わっています"), std::string::npos) << refused.message;
+      }
+    }
+  }
+  EXPECT_GT(files, 10);
+  ResetProgramStateForTest();
 }
 
 TEST_F(EquationReaderTest, TangentColoursAndLabelBackgroundsAreReadBeforeTheyAreStored) {

@@ -8,6 +8,7 @@
 #include "io/PrintJob.h"
 #include "platform/Dialogs.h"
 #include "platform/PrinterService.h"
+#include "render/RedrawPipeline.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ class PrintJobTest : public PrintTest {
     EXPECT_EQ(settings.DrawToMetafile, 0);
     EXPECT_EQ(settings.MetafileCanvas, nullptr);
     EXPECT_EQ(settings.Printing, 0);
+    EXPECT_EQ(modes.OutputColorMode, 0);
     EXPECT_FALSE(printer.inDocument());
   }
 
@@ -127,9 +129,25 @@ TEST_F(PrintJobTest, ThePrintPictureIsTheGraphAtThePrintedScaleWithItsLabels) {
   EXPECT_GT(dark, 500);
   EXPECT_GE(top, 100);
   EXPECT_GE(bottom - top, 40);
-  // The colour mode keeps the printed choice; the rest is back.
-  EXPECT_EQ(modes.OutputColorMode, 2);
   ExpectScreenStateBack();
+}
+
+// Grey and black-and-white prints leave the screen's pictures, the back layer with the
+// grid and axes included, as they were.
+TEST_F(PrintJobTest, TheScreenComesBackInItsOwnColours) {
+  RedrawAll();
+  const QImage back = BackCanvas().Image().copy(), composite = CompositeCanvas().Image().copy();
+  int grid = 0;
+  for (int y = 0; y < kGraphHeight; ++y) grid += back.pixel(kGraphWidth / 4, y) == 0xFFC0C0C0;
+  ASSERT_GT(grid, 0);
+  for (const int colorMode : {2, 1}) {
+    PrintJobRequest r = Request();
+    r.colorMode = colorMode;
+    ASSERT_TRUE(RunPrintJob(r, printer, &dialogs));
+    ExpectScreenStateBack();
+    EXPECT_TRUE(BackCanvas().Image() == back) << colorMode;
+    EXPECT_TRUE(CompositeCanvas().Image() == composite) << colorMode;
+  }
 }
 
 void ThrowWhilePrinting() {

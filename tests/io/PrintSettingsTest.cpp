@@ -182,20 +182,24 @@ TEST_F(PrintSettingsTest, PreviewShowsThePageThePictureAndTheTitle) {
   EXPECT_GT(red, 20);
 }
 
-TEST_F(PrintSettingsTest, APdfWithoutANameIsAskedForFirst) {
+TEST_F(PrintSettingsTest, APdfIsAskedForAtEveryJobFromTheLastOne) {
   platform::FakeDialogs dialogs;
   Open();
   EXPECT_TRUE(model.ChooseOutputFile(dialogs));  // a printer: nothing to ask
   EXPECT_TRUE(dialogs.calls.empty());
-  printer.fileNameWanted = true;
+  printer.toFile = true;
   EXPECT_FALSE(model.ChooseOutputFile(dialogs));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].file.title, "印刷するPDFファイル名の設定");
   EXPECT_EQ(dialogs.calls[0].file.filter, "PDF|*.pdf");
+  EXPECT_EQ(dialogs.calls[0].file.fileName, "");
   dialogs.fileAnswers.push_back(std::filesystem::path("/tmp/graph.pdf"));
   EXPECT_TRUE(model.ChooseOutputFile(dialogs));
   EXPECT_EQ(printer.pdfFile, "/tmp/graph.pdf");
-  EXPECT_FALSE(printer.needsFileName());
+  EXPECT_FALSE(model.ChooseOutputFile(dialogs));  // asked again, and cancelled
+  ASSERT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(dialogs.calls[2].file.folder, "/tmp");
+  EXPECT_EQ(dialogs.calls[2].file.fileName, "graph.pdf");
 }
 
 TEST_F(PrintSettingsTest, TheJobTakesTheControlsAndTheChoicesAreKept) {

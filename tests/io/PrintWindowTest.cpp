@@ -51,10 +51,42 @@ TEST_F(PrintWindowTest, ControlsFollowTheSettingsAndStartPrints) {
   window.prnexe()->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(printer.pagesPrinted(), 2);
-  EXPECT_EQ(modes.OutputColorMode, 2);
+  EXPECT_EQ(modes.OutputColorMode, 0);  // the screen keeps its colours
+  EXPECT_EQ(settings.PrintSettings.ColorMode, 2);  // the next print starts from this one
   EXPECT_EQ(settings.PrintSettings.Frame, 0);
   const auto& picture = printer.ops.at(1);
   EXPECT_EQ((std::array{picture.x, picture.y, picture.width, picture.height}), (std::array{1000, 200, 2000, 1500}));
+}
+
+// A second print into a file asks again, starting from the first file (the save dialog
+// asks before replacing it); cancelling prints nothing and leaves the window open.
+TEST_F(PrintWindowTest, EveryPrintIntoAFileAsksForTheFile) {
+  printer.toFile = true;
+  dialogs.fileAnswers = {std::filesystem::path("/out/first.pdf")};
+  {
+    Tprinnavi first(printer, dialogs);
+    first.show();
+    first.prnexe()->click();
+  }
+  EXPECT_EQ(printer.pagesPrinted(), 1);
+  EXPECT_EQ(printer.pdfFile, "/out/first.pdf");
+
+  Tprinnavi second(printer, dialogs);
+  second.show();
+  second.maisuu()->setValue(2);
+  second.prnexe()->click();
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].kind, platform::FakeDialogs::Kind::SaveFile);
+  EXPECT_EQ(dialogs.calls[1].file.folder, "/out");
+  EXPECT_EQ(dialogs.calls[1].file.fileName, "first.pdf");
+  EXPECT_EQ(printer.pagesPrinted(), 1);
+  EXPECT_TRUE(second.isVisible());
+
+  dialogs.fileAnswers = {std::filesystem::path("/out/second.pdf")};
+  second.prnexe()->click();
+  EXPECT_EQ(printer.pagesPrinted(), 3);
+  EXPECT_EQ(printer.pdfFile, "/out/second.pdf");
+  EXPECT_FALSE(second.isVisible());
 }
 
 }  // namespace

@@ -140,6 +140,30 @@ TEST(QtDialogsTest, SaveGivesATypedNameTheSuffixOfTheChosenType) {
   EXPECT_EQ(dialogs.saveFile(request), std::nullopt);
 }
 
+// A save never replaces a file the user did not confirm.
+TEST(QtDialogsTest, SaveAsksBeforeReplacingAFile) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath("graph.pdf"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  QtDialogs dialogs;
+  const FileDialogRequest request{"印刷するPDFファイル名の設定", "PDF|*.pdf", ".pdf", P(dir.path()), "graph.pdf"};
+  for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    int asked = 0;
+    WhenShown<QFileDialog>([&](QFileDialog* d) {
+      WhenShown<QMessageBox>([&](QMessageBox* box) {
+        ++asked;
+        box->button(answer)->click();
+      });
+      Accept(d);
+      if (d->isVisible()) d->reject();  // "No" leaves the dialog open
+    });
+    const auto chosen = dialogs.saveFile(request);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(chosen, answer == QMessageBox::Yes ? std::optional(P(dir.path()) / "graph.pdf") : std::nullopt);
+  }
+}
+
 TEST(QtDialogsTest, OpenStartsInTheFolderWithTheProposedName) {
   QTemporaryDir dir;
   QFile file(dir.filePath("test.lpw"));

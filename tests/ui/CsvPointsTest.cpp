@@ -45,4 +45,23 @@ TEST(CsvPoints, AWholeFileKeepsItsOrderAndStopsAtTheFirstBadLine) {
   EXPECT_FALSE(ParseCsvPoints("").error.empty());
 }
 
+// A number too large for any value is refused where it stands, in any of the three fields.
+TEST(CsvPoints, ValuesBeyondTheNumberRangeAreRefusedWithTheirLine) {
+  const std::string huge(100000, '9');
+  const struct {
+    std::string line;
+    std::string shown;
+  } cases[] = {
+      {huge + ",1", huge.substr(0, 40)},
+      {"1e5000,1", "1e5000"},
+      {"1,-1e5000", "-1e5000"},
+      {"1,2,1e5000", "1e5000"},
+  };
+  for (const auto& c : cases) {
+    const TCsvPoints read = ParseCsvPoints("0,0\r\n" + c.line + "\r\n");
+    EXPECT_TRUE(read.points.empty()) << c.shown;
+    EXPECT_NE(read.error.find("2 行目の '" + c.shown + "' は数値ではありません。"), std::string::npos) << read.error;
+  }
+}
+
 }  // namespace
