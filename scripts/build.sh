@@ -8,7 +8,8 @@ while [ $# -gt 0 ]; do
   if [ "$1" = "--" ]; then shift; targets=("$@"); break; fi
   opts+=("$1"); shift
 done
-if [ ! -f "$dir/build.ninja" ]; then
+# Options given on an existing folder are applied too, not dropped.
+if [ ${#opts[@]} -gt 0 ] || [ ! -f "$dir/build.ninja" ]; then
   cmake -S . -B "$dir" -G Ninja "${opts[@]}"
 fi
 cmake --build "$dir" ${targets[@]:+--target "${targets[@]}"}

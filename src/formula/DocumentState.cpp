@@ -1,7 +1,6 @@
 #include "formula/DocumentState.h"
 
 #include "formula/Records.h"
-#include "platform/Sjis.h"
 
 DocumentState doc;
 ModeFlags modes;
@@ -9,72 +8,81 @@ ProgramSettings settings;
 EngineFlags eng;
 UiFlags ui;
 
+TVariableValues NewVariableValues() {
+  TVariableValues v;
+  for (char c : {'a', 'b', 'c', 'd', 'h', 'k', 'm', 'n', 'p', 'q', 's'}) WriteVariable(v, c, 1.0L);
+  return v;
+}
+
 void ClearFlagTriple(TUsageFlags& flags) { flags = TUsageFlags{}; }
 
 void ResetPointList(int pointNumber) {
   if (!doc.PointSequences.contains(pointNumber)) return;
-  TSpacePoint origin;
-  InitSpacePoint(origin);
-  doc.PointSequences[pointNumber].assign(1, origin);
-  doc.PreviousPointPositions[pointNumber] = origin;
-  doc.PointLetterEntry[pointNumber] = 0;
-  doc.PointSequenceMark[pointNumber] = 0;
+  const DocumentState& d = Defaults<DocumentState>();
+  doc.PointSequences[pointNumber] = d.PointSequences[pointNumber];
+  doc.PreviousPointPositions[pointNumber] = d.PreviousPointPositions[pointNumber];
+  doc.PointLetterEntry[pointNumber] = d.PointLetterEntry[pointNumber];
+  doc.PointSequenceMark[pointNumber] = d.PointSequenceMark[pointNumber];
 }
 
 void ResetParameters() {
-  TVariableValues& v = doc.VariableValues;
-  for (char c : {'a', 'b', 'c', 'd', 'h', 'k', 'm', 'n', 'p', 'q', 's'}) WriteVariable(v, c, 1.0L);
-  // f, g, t, u, v, θ (r) and ω (o); w, e, i, j and l keep their values.
-  for (char c : {'f', 'g', 't', 'u', 'v', 'r', 'o'}) WriteVariable(v, c, 0.0L);
-  doc.ThetaDisplayValue = 0;
-  doc.OmegaDisplayValue = 0;
-  doc.ParameterIncrements.fill(0.1L);
-  doc.LocusSegmentCounter = 0;
+  const DocumentState& d = Defaults<DocumentState>();
+  // The parameters and f, g, u, v; w, e, i, j and l keep their values.
+  for (char c : {'a', 'b', 'c', 'd', 'h', 'k', 'm', 'n', 'p', 'q', 's', 't', 'r', 'o', 'f', 'g', 'u', 'v'})
+    WriteVariable(doc.VariableValues, c, ReadVariable(d.VariableValues, c));
+  doc.ThetaDisplayValue = d.ThetaDisplayValue;
+  doc.OmegaDisplayValue = d.OmegaDisplayValue;
+  doc.ParameterIncrements = d.ParameterIncrements;
+  doc.LocusSegmentCounter = d.LocusSegmentCounter;
 }
 
 void ClearFigureTable() {
-  for (Tfuncprop& e : doc.FigureTable) InitFuncprop(e, kKindExplicit);
+  const DocumentState& d = Defaults<DocumentState>();
+  doc.FigureTable = d.FigureTable;
   for (int n = 1; n <= 27; ++n) ResetPointList(n);
-  doc.KindCounts.fill(0);
-  doc.EntryCount = 0;
-  doc.DefinedFunctionCount = 0;
-  doc.DefinedConstantCount = 0;
+  doc.KindCounts = d.KindCounts;
+  doc.EntryCount = d.EntryCount;
+  doc.DefinedFunctionCount = d.DefinedFunctionCount;
+  doc.DefinedConstantCount = d.DefinedConstantCount;
 }
 
+// The 21st slot of the constants and slot 0 of the usage tables are left alone.
 void ResetDefinitions() {
+  const DocumentState& d = Defaults<DocumentState>();
   for (int i = 1; i <= kMaxDefinitions + 1; ++i) {
-    doc.DefinedFunctionTexts[i].clear();
-    ClearFlagTriple(doc.DefinedFunctionUsage[i]);
+    doc.DefinedFunctionTexts[i] = d.DefinedFunctionTexts[i];
+    doc.DefinedFunctionUsage[i] = d.DefinedFunctionUsage[i];
   }
   for (int i = 1; i <= kMaxDefinitions; ++i) {
-    doc.DefinedConstantTexts[i].clear();
-    ClearFlagTriple(doc.DefinedConstantUsage[i]);
-    doc.DefinedConstantValues[i] = 0;
-    doc.DefinedConstantDrawable[i] = 1;
+    doc.DefinedConstantTexts[i] = d.DefinedConstantTexts[i];
+    doc.DefinedConstantUsage[i] = d.DefinedConstantUsage[i];
+    doc.DefinedConstantValues[i] = d.DefinedConstantValues[i];
+    doc.DefinedConstantDrawable[i] = d.DefinedConstantDrawable[i];
   }
-  doc.DefinedFunctionCount = 0;
-  doc.DefinedConstantCount = 0;
-  doc.EditedDefinition = TEditedDefinition{};
+  doc.DefinedFunctionCount = d.DefinedFunctionCount;
+  doc.DefinedConstantCount = d.DefinedConstantCount;
+  doc.EditedDefinition = d.EditedDefinition;
 }
 
 void ResetModeFlags() {
   if (!ui.EntryModified) return;
-  modes.AfterImageOn = 0;
-  modes.LocusOn = 0;
-  modes.LabelsShown = 1;
-  modes.RiemannStarted = 0;
-  modes.RangeFormFromNavigator = 0;
-  modes.RangeFormOption = 0;
-  modes.IntegralStarted = 0;
-  modes.MeanRateStarted = 0;
-  modes.TangentTextShown = 0;
-  modes.RiemannTextShown = 0;
-  modes.MeanRateTextShown = 1;
-  modes.IntegralTextShown = 0;
-  modes.CalculusActive = 0;
-  modes.IntervalMaxMinShown = 1;
-  modes.CloseNeedsConfirm = 1;
-  modes.ToolModes.fill(0);
+  const ModeFlags& m = Defaults<ModeFlags>();
+  modes.AfterImageOn = m.AfterImageOn;
+  modes.LocusOn = m.LocusOn;
+  modes.LabelsShown = m.LabelsShown;
+  modes.RiemannStarted = m.RiemannStarted;
+  modes.RangeFormFromNavigator = m.RangeFormFromNavigator;
+  modes.RangeFormOption = m.RangeFormOption;
+  modes.IntegralStarted = m.IntegralStarted;
+  modes.MeanRateStarted = m.MeanRateStarted;
+  modes.TangentTextShown = m.TangentTextShown;
+  modes.RiemannTextShown = m.RiemannTextShown;
+  modes.MeanRateTextShown = m.MeanRateTextShown;
+  modes.IntegralTextShown = m.IntegralTextShown;
+  modes.CalculusActive = m.CalculusActive;
+  modes.IntervalMaxMinShown = m.IntervalMaxMinShown;
+  modes.CloseNeedsConfirm = m.CloseNeedsConfirm;
+  modes.ToolModes = m.ToolModes;
 }
 
 void FreeSoundSlots(int freeThem) {
@@ -94,104 +102,99 @@ void UpdateParametersInUse() {
 }
 
 void ResetAllSettings(int freeSounds) {
+  const DocumentState& d = Defaults<DocumentState>();
+  const UiFlags& u = Defaults<UiFlags>();
   // 1.
-  ui.SkipNextResize = 0;
-  doc.BackgroundDirty = 1;
-  ui.GraphMouseMode = 0;
-  ui.HideDrawActive = 0;
-  doc.XAxisShown = 1;
-  doc.YAxisShown = 1;
-  doc.AxisWidth = 1;
-  doc.IncrementalDisplay = 0;
+  ui.SkipNextResize = u.SkipNextResize;
+  doc.BackgroundDirty = d.BackgroundDirty;
+  ui.GraphMouseMode = u.GraphMouseMode;
+  ui.HideDrawActive = u.HideDrawActive;
+  doc.XAxisShown = d.XAxisShown;
+  doc.YAxisShown = d.YAxisShown;
+  doc.AxisWidth = d.AxisWidth;
+  doc.IncrementalDisplay = d.IncrementalDisplay;
   // 2.
-  doc.GridSettings = TGridSettings{};
-  doc.TangentLineColor = 0x0080FF;
-  doc.TangentRateColor = 0x8000FF;
-  doc.AxisNumberPosition = 0;
-  doc.LineWidthSetting = 1;
-  eng.ParseOK = 1;
-  ui.DocumentUntouched = 1;
+  doc.GridSettings = d.GridSettings;
+  doc.TangentLineColor = d.TangentLineColor;
+  doc.TangentRateColor = d.TangentRateColor;
+  doc.AxisNumberPosition = d.AxisNumberPosition;
+  doc.LineWidthSetting = d.LineWidthSetting;
+  eng.ParseOK = Defaults<EngineFlags>().ParseOK;
+  ui.DocumentUntouched = u.DocumentUntouched;
   // 3.
-  doc.ViewRange = TViewRange{};
+  doc.ViewRange = d.ViewRange;
   // 4.
   ResetParameters();
   ClearFigureTable();
-  for (Tlabelrec& label : doc.LabelTable) InitLabelrec(label);
-  doc.LabelCount = 0;
+  doc.LabelTable = d.LabelTable;
+  doc.LabelCount = d.LabelCount;
   ResetDefinitions();
   // 5.
-  SetLfont(doc.GraphFont, 12, "Times New Roman", 0);
-  SetLfont(doc.PointLabelFont, 12, "Times New Roman", 1);
-  doc.PointLabelFontCustom = 0;
-  doc.GraphFontCustom = 0;
-  SetLfont(doc.MemoFont, 11, sj("ＭＳ 明朝"), 1);
+  doc.GraphFont = d.GraphFont;
+  doc.PointLabelFont = d.PointLabelFont;
+  doc.PointLabelFontCustom = d.PointLabelFontCustom;
+  doc.GraphFontCustom = d.GraphFontCustom;
+  doc.MemoFont = d.MemoFont;
   // 6.
-  doc.XAxisName = "x";
-  doc.YAxisName = "y";
-  doc.XAxisUnit = 1;
-  doc.YAxisUnit = 1;
-  doc.IntervalTextShown = 0;
-  doc.PointPerpendicularsShown = 0;
+  doc.XAxisName = d.XAxisName;
+  doc.YAxisName = d.YAxisName;
+  doc.XAxisUnit = d.XAxisUnit;
+  doc.YAxisUnit = d.YAxisUnit;
+  doc.IntervalTextShown = d.IntervalTextShown;
+  doc.PointPerpendicularsShown = d.PointPerpendicularsShown;
   // 7.
   ResetModeFlags();
-  modes.AnimationMode = 6;
-  ui.DragTarget.fill(0);
-  doc.IntervalMode = 0;
-  doc.IntervalColor = 0x0045FF;
-  doc.IntervalStyle = 1;
-  ui.SubFormOpen = 0;
-  doc.AxisLabelFlag = 0;
-  doc.ParametersInUse = 0;
-  ui.ValueTimerBusy = 0;
-  doc.AxisTicksShown = 1;
-  doc.AxisNumbersShown = 1;
-  doc.CoordinateReadoutShown = 1;
-  modes.SnapMode = 2;
-  doc.RegionDensity[0] = 1;
+  modes.AnimationMode = Defaults<ModeFlags>().AnimationMode;
+  ui.DragTarget = u.DragTarget;
+  doc.IntervalMode = d.IntervalMode;
+  doc.IntervalColor = d.IntervalColor;
+  doc.IntervalStyle = d.IntervalStyle;
+  ui.SubFormOpen = u.SubFormOpen;
+  doc.AxisLabelFlag = d.AxisLabelFlag;
+  doc.ParametersInUse = d.ParametersInUse;
+  ui.ValueTimerBusy = u.ValueTimerBusy;
+  doc.AxisTicksShown = d.AxisTicksShown;
+  doc.AxisNumbersShown = d.AxisNumbersShown;
+  doc.CoordinateReadoutShown = d.CoordinateReadoutShown;
+  modes.SnapMode = Defaults<ModeFlags>().SnapMode;
+  doc.RegionDensity[0] = d.RegionDensity[0];
   // 8.
   FreeSoundSlots(freeSounds);
 }
 
 void ResetMiscSettings() {
+  const ProgramSettings& s = Defaults<ProgramSettings>();
+  const DocumentState& d = Defaults<DocumentState>();
   // The change list, macro frames, after-image history and compiled macro become empty.
   DisposeProgramLists();
-  settings.LocusSegmentsDrawn = 1;
-  settings.NavigatorFlags2.fill(0);
-  ui.DrawingEnabled = 1;
-  settings.KeepAspectRatio = 0;
-  settings.XTickDensity = 0;
-  settings.YTickDensity = 0;
-  settings.RiemannSumKind = 0;
-  settings.Printing = 0;
-  settings.MacroRunning = 0;
-  settings.BackgroundShown = 0;
-  settings.TangentAfterImage = 0;
-  settings.SerialSaveFormat = 0;
-  SetLfont(settings.PrintSettings.TitleFont, 12, sj("ＭＳ 明朝"), 0);
-  settings.PrintSettings.option1 = 0;
-  settings.PrintSettings.option2 = 1;
-  settings.PrintSettings.Frame = 1;
-  settings.PrintSettings.TitleLeft = 50;
-  settings.PrintSettings.TitleTop = 150;
-  settings.PrintSettings.PictureLeft = 0;
-  settings.PrintSettings.PictureTop = 200;
-  settings.PrintSettings.PictureWidth = 1000;
-  settings.PrintSettings.ColorMode = 0;
-  settings.PrintFormFirstShow = 1;
-  eng.PlotMode = 0;
-  settings.AfterImageColorMode = 0;
-  settings.MemoOnTop = 1;
-  settings.AfterImagePale = 0;
-  doc.RegionDensity[1] = 0;
-  settings.NavigatorRowOffset = 0;
-  settings.OutputScale = 1.0f;
-  settings.PrintScale = 1.0f;
-  settings.IntervalDrawFlag = 1;
-  settings.PolygonPrintMode = 1;
-  settings.AxisWidthMode = 1;
-  doc.ParametersInUse = 0;
-  doc.Dimension = 2;
-  doc.AxisLabelFlag = 0;
-  ui.EntryModified = 1;
-  settings.CurrentFileName.clear();
+  settings.LocusSegmentsDrawn = s.LocusSegmentsDrawn;
+  settings.NavigatorFlags2 = s.NavigatorFlags2;
+  ui.DrawingEnabled = Defaults<UiFlags>().DrawingEnabled;
+  settings.KeepAspectRatio = s.KeepAspectRatio;
+  settings.XTickDensity = s.XTickDensity;
+  settings.YTickDensity = s.YTickDensity;
+  settings.RiemannSumKind = s.RiemannSumKind;
+  settings.Printing = s.Printing;
+  settings.MacroRunning = s.MacroRunning;
+  settings.BackgroundShown = s.BackgroundShown;
+  settings.TangentAfterImage = s.TangentAfterImage;
+  settings.SerialSaveFormat = s.SerialSaveFormat;
+  settings.PrintSettings = s.PrintSettings;
+  settings.PrintFormFirstShow = s.PrintFormFirstShow;
+  eng.PlotMode = Defaults<EngineFlags>().PlotMode;
+  settings.AfterImageColorMode = s.AfterImageColorMode;
+  settings.MemoOnTop = s.MemoOnTop;
+  settings.AfterImagePale = s.AfterImagePale;
+  doc.RegionDensity[1] = d.RegionDensity[1];
+  settings.NavigatorRowOffset = s.NavigatorRowOffset;
+  settings.OutputScale = s.OutputScale;
+  settings.PrintScale = s.PrintScale;
+  settings.IntervalDrawFlag = s.IntervalDrawFlag;
+  settings.PolygonPrintMode = s.PolygonPrintMode;
+  settings.AxisWidthMode = s.AxisWidthMode;
+  doc.ParametersInUse = d.ParametersInUse;
+  doc.Dimension = d.Dimension;
+  doc.AxisLabelFlag = d.AxisLabelFlag;
+  ui.EntryModified = Defaults<UiFlags>().EntryModified;
+  settings.CurrentFileName = s.CurrentFileName;
 }

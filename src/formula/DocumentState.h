@@ -10,9 +10,12 @@
 //   eng       the formula engine's flags
 //   ui        bytes shared between the windows
 //
-// The reset routines at the end put them back to their defaults.
+// Each member's initialiser is its default, the one place that holds it: a new document
+// and new settings are default-constructed, and the reset routines at the end copy the
+// members they reset from Defaults<T>().
 #include <array>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,7 @@
 #include "formula/VariableValues.h"
 #include "platform/Extended.h"
 #include "platform/OneBased.h"
+#include "platform/Sjis.h"
 
 inline constexpr int kMaxEntries = 140;
 inline constexpr int kMaxLabels = 40;
@@ -63,11 +67,12 @@ struct TGridSettings {
 };
 
 struct TPrintSettings {
-  Tlfont TitleFont;
+  Tlfont TitleFont{sj("ＭＳ 明朝"), 12, 0, 0};
   uint8_t option1 = 0, option2 = 1;
   uint8_t Frame = 1;
   int32_t TitleLeft = 50, TitleTop = 150, PictureLeft = 0, PictureTop = 200, PictureWidth = 1000;
   uint8_t ColorMode = 0;  // the print's colour choice; the screen keeps OutputColorMode
+  bool operator==(const TPrintSettings&) const = default;
 };
 
 // Samples of a surface z = f(x, y): (N+1) x (N+1) points, row-major.
@@ -81,6 +86,9 @@ struct TSurfaceGrid {
   bool operator==(const TSurfaceGrid&) const = default;
 };
 
+// Parameters a, b, c, d, h, k, m, n, p, q and s at 1, every other letter at 0.
+TVariableValues NewVariableValues();
+
 struct DocumentState {
   // Figure table, grouped by kind in ascending order.
   OneBased<Tfuncprop, 1, kMaxEntries> FigureTable;
@@ -89,7 +97,9 @@ struct DocumentState {
   uint8_t FunctionEntryCount = 0, CurveEntryCount = 0, PointSequenceCount = 0, PlainPointCount = 0;
 
   // Point tables by point number (1..25 points, 26 the current point, 27 none).
-  OneBased<std::vector<TSpacePoint>, 1, 27> PointSequences;  // element 0 is the point itself
+  // Element 0 is the point itself; an unused point holds one (0, 0, 0) point.
+  OneBased<std::vector<TSpacePoint>, 1, 27> PointSequences =
+      OneBased<std::vector<TSpacePoint>, 1, 27>::Filled(std::vector<TSpacePoint>(1));
   OneBased<TSpacePoint, 1, 27> PreviousPointPositions;
   OneBased<uint8_t, 1, 28> PointSequenceDirty;
   OneBased<TUsageFlags, 0, 28> PointLetterUsage;  // slot 0 spare (cleared with the rest)
@@ -104,7 +114,7 @@ struct DocumentState {
   OneBased<std::string, 1, kMaxDefinitions + 1> DefinedConstantTexts;
   OneBased<TUsageFlags, 0, kMaxDefinitions + 1> DefinedConstantUsage;
   OneBased<Extended, 1, kMaxDefinitions + 1> DefinedConstantValues;
-  OneBased<uint8_t, 1, kMaxDefinitions> DefinedConstantDrawable;
+  OneBased<uint8_t, 1, kMaxDefinitions> DefinedConstantDrawable = OneBased<uint8_t, 1, kMaxDefinitions>::Filled(1);
   OneBased<uint8_t, 1, kMaxDefinitions> DefinedConstantDirty;
   uint8_t DefinedConstantCount = 0;
   TEditedDefinition EditedDefinition;
@@ -121,8 +131,9 @@ struct DocumentState {
   uint8_t Dimension = 2;         // 2 plane, 3 space
 
   // Parameters.
-  TVariableValues VariableValues;
-  OneBased<Extended, 1, 14> ParameterIncrements;  // a, b, c, d, t, θ, ω, p, q, k, s, h, m, n
+  TVariableValues VariableValues = NewVariableValues();
+  // a, b, c, d, t, θ, ω, p, q, k, s, h, m, n
+  OneBased<Extended, 1, 14> ParameterIncrements = OneBased<Extended, 1, 14>::Filled(0.1L);
   Extended ThetaDisplayValue = 0, OmegaDisplayValue = 0;
   uint8_t ThetaInDegrees = 0, OmegaInDegrees = 0;  // display unit: 1 degrees, 0 multiples of π
   OneBased<uint8_t, 10001, 10023> ParameterUsed;  // by variable node code
@@ -144,10 +155,12 @@ struct DocumentState {
   uint8_t CoordinateReadoutShown = 1;
   uint8_t AxisLabelFlag = 0;
   uint8_t PointPerpendicularsShown = 0;
-  OneBased<uint8_t, 0, 1> RegionDensity;  // [0]: 0 coarse, 1 normal, 2 dense
+  OneBased<uint8_t, 0, 1> RegionDensity{{1, 0}};  // [0]: 0 coarse, 1 normal, 2 dense
 
   // Fonts.
-  Tlfont GraphFont, PointLabelFont, MemoFont;
+  Tlfont GraphFont{"Times New Roman", 12, 0, 0};
+  Tlfont PointLabelFont{"Times New Roman", 12, 0, 1};  // bold
+  Tlfont MemoFont{sj("ＭＳ 明朝"), 11, 0, 1};
   uint8_t PointLabelFontCustom = 0, GraphFontCustom = 0;
 
   // Interval mode.
@@ -165,10 +178,12 @@ struct DocumentState {
   OneBased<std::vector<uint8_t>, 1, kSoundSlots> SoundStreams;
   OneBased<uint8_t, 1, kSoundSlots> SoundPresent;
 
-  // The 3D view block; its defaults are set by the 3D view reset.
+  // The 3D view block, put back by the 3D view reset; the surface grids and the axis
+  // length follow from the range there.
   TSurfaceGrid SurfaceGrid1, SurfaceGrid2;
   int32_t CameraDistance = 40;
-  Extended CameraTheta = 0, CameraPhi = 0;
+  Extended CameraTheta = std::numbers::pi_v<Extended> / 8;
+  Extended CameraPhi = 0.24375L * std::numbers::pi_v<Extended>;
   Extended AxisLength3D = 0;
   Extended SpaceRange = 3;
   Extended SpaceDragOffset = 0;
@@ -220,6 +235,7 @@ struct TMacroProgram {
   Tpromacro* procedures = nullptr;
   TMacroHandler* handlers = nullptr;
   Tcommand* onload = nullptr;
+  bool operator==(const TMacroProgram&) const = default;
 };
 
 struct ProgramSettings {
@@ -302,6 +318,13 @@ extern ModeFlags modes;
 extern ProgramSettings settings;
 extern EngineFlags eng;
 extern UiFlags ui;
+
+// A new one of the structs above, built once: what the reset routines copy from.
+template <class T>
+const T& Defaults() {
+  static const T fresh{};
+  return fresh;
+}
 
 // Reset routines.
 void ResetMiscSettings();                  // start-up defaults outside the document

@@ -13,6 +13,12 @@ struct OneBased {
   static constexpr int high = Hi;
   std::array<T, Hi - Lo + 1> cells{};
 
+  static OneBased Filled(const T& v) {
+    OneBased table;
+    table.fill(v);
+    return table;
+  }
+
   static constexpr bool contains(int i) { return i >= Lo && i <= Hi; }
   T& operator[](int i) { check(i); return cells[i - Lo]; }
   const T& operator[](int i) const { check(i); return cells[i - Lo]; }

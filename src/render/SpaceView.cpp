@@ -29,23 +29,25 @@ int32_t ClampToInt32(Extended v) {
 }  // namespace
 
 void InitSpaceView() {
-  doc.CameraDistance = 40;
-  doc.CameraTheta = kPi / 8;
-  doc.CameraPhi = 0.24375L * kPi;
-  doc.SpaceRange = 3;
+  const DocumentState& d = Defaults<DocumentState>();
+  doc.CameraDistance = d.CameraDistance;
+  doc.CameraTheta = d.CameraTheta;
+  doc.CameraPhi = d.CameraPhi;
+  doc.SpaceRange = d.SpaceRange;
   NormalizeSpaceRange();
-  doc.SurfaceGridN = 20;
+  doc.SurfaceGridN = d.SurfaceGridN;
   ClearSurfaceGrids();
-  doc.ShadingLevel = 15;
+  doc.ShadingLevel = d.ShadingLevel;
 }
 
 void ResetSpaceView() {
   InitSpaceView();
-  doc.SpaceColorsNotInverted = 1;
-  doc.Axes3DShown = 1;
-  doc.RangeBoxShown = 0;
-  doc.SpaceDragOffset = 0;
-  doc.SurfaceDrawMode = 1;
+  const DocumentState& d = Defaults<DocumentState>();
+  doc.SpaceColorsNotInverted = d.SpaceColorsNotInverted;
+  doc.Axes3DShown = d.Axes3DShown;
+  doc.RangeBoxShown = d.RangeBoxShown;
+  doc.SpaceDragOffset = d.SpaceDragOffset;
+  doc.SurfaceDrawMode = d.SurfaceDrawMode;
 }
 
 void ResetSpaceViewAndRedraw() {

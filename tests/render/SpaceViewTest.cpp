@@ -193,4 +193,40 @@ TEST_F(SpaceTest, ResetsKeepOrRestoreTheDisplayOptions) {
   EXPECT_EQ(doc.SurfaceDrawMode, 1);
 }
 
+TEST_F(SpaceTest, TheViewResetEqualsANewDocumentsView) {
+  const DocumentState fresh;
+  ResetSpaceView();
+  const DocumentState reset = doc;
+  Camera(90, 0.3L, 2);
+  doc.SpaceRange = 7;
+  doc.AxisLength3D = 1;
+  doc.SurfaceGridN = 60;
+  doc.SurfaceGrid1.points.clear();
+  doc.ShadingLevel = 22;
+  doc.SpaceColorsNotInverted = 0;
+  doc.Axes3DShown = 0;
+  doc.RangeBoxShown = 1;
+  doc.SpaceDragOffset = 2;
+  doc.SurfaceDrawMode = 2;
+  doc.SpaceSurfacePresent = 1;
+  ResetSpaceView();
+  EXPECT_EQ(doc.CameraDistance, fresh.CameraDistance);
+  EXPECT_EQ(doc.CameraTheta, fresh.CameraTheta);
+  EXPECT_EQ(doc.CameraPhi, fresh.CameraPhi);
+  EXPECT_EQ(doc.SpaceRange, fresh.SpaceRange);
+  EXPECT_EQ(doc.SurfaceGridN, fresh.SurfaceGridN);
+  EXPECT_EQ(doc.ShadingLevel, fresh.ShadingLevel);
+  EXPECT_EQ(doc.SpaceColorsNotInverted, fresh.SpaceColorsNotInverted);
+  EXPECT_EQ(doc.Axes3DShown, fresh.Axes3DShown);
+  EXPECT_EQ(doc.RangeBoxShown, fresh.RangeBoxShown);
+  EXPECT_EQ(doc.SpaceDragOffset, fresh.SpaceDragOffset);
+  EXPECT_EQ(doc.SurfaceDrawMode, fresh.SurfaceDrawMode);
+  // What follows from the range is as after any other reset.
+  EXPECT_EQ(doc.AxisLength3D, reset.AxisLength3D);
+  EXPECT_EQ(doc.ViewRange, reset.ViewRange);
+  EXPECT_EQ(doc.SurfaceGrid1, reset.SurfaceGrid1);
+  EXPECT_EQ(doc.SurfaceGrid2, reset.SurfaceGrid2);
+  EXPECT_EQ(doc.SpaceSurfacePresent, 1);  // the document's entries decide it
+}
+
 }  // namespace
