@@ -73,6 +73,9 @@ class CurveSampler {
       }
     } else if (!prev.ok) {
       const Sample edge = BisectDomainEdge(cur.s, prev);
+      // The halvings leave the tree's crossing history at the last point they tried, on
+      // either side of the edge: the next step is judged against this sample.
+      Evaluate(at);
       Flush();
       AddChord(edge, cur.s, false);
     } else {

@@ -33,6 +33,50 @@ bool MeetsPenColour(const gfx::Canvas& canvas, const TracePoint& q) {
   return canvas.Pixel(WorldToScreenX(q.x), WorldToScreenY(q.y)) == canvas.pen.color;
 }
 
+// Whether branches of the curve cross within a few pen widths of q: F changes sign at least
+// four times round a circle about it. A step that lands on the other branch's stroke there
+// goes on across the crossing, so that every branch reaches it and leaves it.
+bool BranchesCrossNear(Tfrec*& F, const TracePoint& q, int width) {
+  constexpr int kPoints = 32;
+  const Extended radius = 2 * width + 2;  // pixels
+  int changes = 0, first = 0, last = 0;
+  for (int k = 0; k < kPoints; ++k) {
+    const Extended a = 2 * std::numbers::pi_v<Extended> * k / kPoints;
+    const Extended f =
+        ImplicitValue(F, q.x + radius * std::cos(a) * doc.PixelSizeX, q.y + radius * std::sin(a) * doc.PixelSizeY);
+    if (!eng.EvalDrawable) return false;
+    const int s = Sign(f);
+    if (s == 0) continue;
+    if (first == 0)
+      first = s;
+    else if (s != last)
+      ++changes;
+    last = s;
+  }
+  if (last != first) ++changes;
+  return changes >= 4;
+}
+
+// The newest segment of a trace is drawn one step late: a wide pen's stroke reaches the
+// pixel of the next step, which the pen-colour test would take for an earlier curve.
+class LateSegment {
+ public:
+  void Put(gfx::Canvas& canvas, const TracePoint& from, const TracePoint& to) {
+    Draw(canvas);
+    from_ = from;
+    to_ = to;
+    pending_ = true;
+  }
+  void Draw(gfx::Canvas& canvas) {
+    if (pending_) DrawWorldLine(canvas, 4, from_.x, from_.y, to_.x, to_.y);
+    pending_ = false;
+  }
+
+ private:
+  TracePoint from_, to_;
+  bool pending_ = false;
+};
+
 // The new sign of a step; a step that did not move along the axis keeps the old one, so
 // that the next step cannot have length 0.
 int StepSign(Extended delta, int previous) {
@@ -114,6 +158,7 @@ void TraceFromPoint(Tfrec*& F, const TracePoint& start, gfx::Canvas& canvas) {
   TracePoint current = start;
   int64_t steps = 0;
   int pass = 0;
+  LateSegment late;
   while (pass < 2) {
     if (sx == 0 && sy == 0) return;
     const TracePoint q = TangentStep(F, sx, sy, w, gy, gx, current);
@@ -121,17 +166,19 @@ void TraceFromPoint(Tfrec*& F, const TracePoint& start, gfx::Canvas& canvas) {
     if (!q.valid) {
       ends = 1;
     } else {
-      if (MeetsPenColour(canvas, q)) ++ends;
-      DrawWorldLine(canvas, 4, current.x, current.y, q.x, q.y);
+      if (MeetsPenColour(canvas, q) && !BranchesCrossNear(F, q, w)) ++ends;
       MarkTraceCells(current.x, current.y, q.x, q.y);
+      late.Put(canvas, current, q);
       if (!PointInViewMargin(0, q.x, q.y)) {
         ++ends;
       } else if (std::fabs(q.x - start.x) < doc.PixelSizeX && std::fabs(q.y - start.y) < doc.PixelSizeY && steps > 2) {
-        DrawWorldLine(canvas, 4, q.x, q.y, start.x, start.y);
+        late.Put(canvas, q, start);
+        late.Draw(canvas);
         return;
       }
       if (ends == 0 && steps + 1 >= maxSteps) ends = 1;
     }
+    if (ends > 0) late.Draw(canvas);
     pass += ends;
     if (pass > 1) return;
     if (ends == 0) {

@@ -15,6 +15,7 @@ TracePoint TangentStep(Tfrec*& F, int sx, int sy, int width, Extended gy, Extend
 TracePoint ArcSearch(Tfrec*& F, Extended dy, Extended dx, const TracePoint& current);
 // Follows the curve both ways from a point on it, drawing in the canvas pen. A direction
 // ends where F is not drawable or no step is found, where the curve leaves the view, where
-// a step lands on a pixel of the pen colour, or after more steps than a curve through
-// every cell would need; the trace ends when it comes back to its start.
+// a step lands on a pixel of the pen colour (except where branches of the curve cross
+// close by: the trace goes on across), or after more steps than a curve through every
+// cell would need; the trace ends when it comes back to its start.
 void TraceFromPoint(Tfrec*& F, const TracePoint& start, gfx::Canvas& canvas);

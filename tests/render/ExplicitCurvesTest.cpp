@@ -58,6 +58,12 @@ TEST_F(CurveTest, DomainEdgesAreFoundByBisection) {
   EXPECT_NEAR(static_cast<double>(circle.front().front().x), -2, 1e-5);
   EXPECT_NEAR(static_cast<double>(circle.front().back().x), 2, 1e-5);
 
+  // The halvings leave a quotient's numerator and denominator crossed on the undefined
+  // side: the step after the edge is still no jump.
+  const auto quotient = Sample("(x+0.001)/sqrt(x+0.001)");
+  ASSERT_EQ(quotient.size(), 1u);
+  EXPECT_NEAR(static_cast<double>(quotient.front().front().x), -0.001, 1e-6);
+
   const auto restricted = Sample("x*(x>0)");
   ASSERT_EQ(restricted.size(), 1u);
   for (const WorldPoint& p : restricted.front()) EXPECT_GE(p.x, 0);
