@@ -33,6 +33,7 @@
 #include "platform/ProgramFolder.h"
 #include "png/VexPNG.h"
 #include "render/RedrawPipeline.h"
+#include "support/FakeDialogs.h"
 #include "ui/CanvasView.h"
 #include "ui/GraphPopupMenu.h"
 #include "ui/PalettePainter.h"
