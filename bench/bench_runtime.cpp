@@ -1,4 +1,4 @@
-// links: platform benchmark
+// links: platform_core benchmark
 // The number-to-text conversions the drawing code calls for every tick label,
 // against the C library's.
 #include <benchmark/benchmark.h>

@@ -74,8 +74,16 @@ class TValueChange : public QWidget {
   void BuildMacroGroup();
   void BuildAfterImageButtons();
   void SyncAfterImageButtons();
-  // The interval layout's three panels (TValueChangeInterval.cpp).
+  // The interval layout's three panels (TValueChangeInterval.cpp), one builder per group
+  // of controls, in the order they are made.
+  struct IntervalStep;
   void BuildIntervalLayout();
+  void MakeIntervalStepButton(QWidget* parent, const IntervalStep& step);
+  void BuildIntervalEnd(bool upper, int left);
+  void BuildMaxMinBox();
+  void BuildIntervalMoveBox();
+  void BuildIntervalSwitches();
+  void BuildIntervalSelector();
   // Shown (stacked from `top`) or hidden; their bottom.
   int SyncIntervalLayout(bool shown, int top);
 

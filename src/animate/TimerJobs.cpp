@@ -97,7 +97,6 @@ void TimerJobs::StopAutoRepeat() {
 
 void TimerJobs::SetJobAction(uint8_t code, Action action) { actions_[code] = std::move(action); }
 
-bool TimerJobs::HasJobAction(uint8_t code) const { return static_cast<bool>(actions_[code]); }
 
 void TimerJobs::HoldViewButton(bool space) {
   // A second press before the release tick ran keeps the job saved by the first.

@@ -91,7 +91,6 @@ class TimerJobs {
 
   // The action of a job whose work belongs to another window; an empty action removes it.
   void SetJobAction(uint8_t job, Action action);
-  bool HasJobAction(uint8_t job) const;
 
   // A view button of the graph window is held: the current job is kept aside, the view
   // job runs every 200 ms. On release the next tick returns to the kept job.

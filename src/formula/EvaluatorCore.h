@@ -67,7 +67,6 @@ Extended Evaluate(Tfrec* t, const EvalPoint& at);
 // invalid operation): the whole evaluation is abandoned and EvaluateTree reports it.
 Extended RaiseFault();
 inline bool faultPending = false;
-inline bool FaultPending() { return faultPending; }
 
 // Sets the parameter cell of the index letter i to 1 (a Sum's index range on its own).
 void SetIndexCellToOne();

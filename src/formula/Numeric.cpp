@@ -50,9 +50,6 @@ bool IsSmallInteger(Extended x) {
   return std::fabs(x) < 100000 && x == static_cast<Extended>(static_cast<int32_t>(x));
 }
 
-int MinInt(int a, int b) { return a < b ? a : b; }
-int MaxInt(int a, int b) { return a > b ? a : b; }
-
 Extended MinWithIndex(int& which, Extended a, Extended b) {
   if (b < a) {
     which = 1;
@@ -61,8 +58,6 @@ Extended MinWithIndex(int& which, Extended a, Extended b) {
   which = 2;
   return a;
 }
-
-void SwapExtended(Extended& a, Extended& b) { std::swap(a, b); }
 
 int Sign(Extended x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 

@@ -20,11 +20,8 @@ void ReduceFraction(int32_t& n, int32_t& d);
 bool IsEven(Extended n);
 // x has no fractional part and |x| < 100000.
 bool IsSmallInteger(Extended x);
-int MinInt(int a, int b);
-int MaxInt(int a, int b);
 // b with which = 1 when b < a, else a with which = 2.
 Extended MinWithIndex(int& which, Extended a, Extended b);
-void SwapExtended(Extended& a, Extended& b);
 // -1, 0 or 1 (0 for NaN).
 int Sign(Extended x);
 // The greatest integer not above x.

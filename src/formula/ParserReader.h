@@ -87,7 +87,6 @@ class Reader {
   TreePtr ReadParenthesis();
   TreePtr ReadNumberOperand();
   bool ReadNumber(Extended& value);
-  bool ReadWholeNumber(int& n);
   TreePtr ReadWord();
   TreePtr ReadFunction(int32_t code, int argumentStart);
   TreePtr ReadLogBase(int baseFirst, int baseLast, int argumentStart);

@@ -35,12 +35,6 @@ void LastCurvePoint(TCurvePoint*& p) {
   while (p->next) p = p->next;
 }
 
-void CopyCurvePoint(const TCurvePoint& src, TCurvePoint& dst) {
-  dst.x = src.x;
-  dst.y = src.y;
-  dst.z = src.z;
-}
-
 void DisposeCurvePoints(TCurvePoint*& head) {
   while (head) {
     TCurvePoint* next = head->next;

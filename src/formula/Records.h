@@ -40,7 +40,6 @@ void AppendCurvePoint(TCurvePoint*& head, int32_t& count, bool swapXY, TCurveXYZ
                       Extended b);
 void ReverseCurvePoints(TCurvePoint*& head);
 void LastCurvePoint(TCurvePoint*& p);
-void CopyCurvePoint(const TCurvePoint& src, TCurvePoint& dst);
 void DisposeCurvePoints(TCurvePoint*& head);
 // nil for an empty list; else an unlinked piece owning the list.
 TCurveSegment* NewCurveSegment(TCurvePoint*& points, int32_t count, const TCurveXYZ& endPt);

@@ -10,6 +10,7 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkitMapping.h"
+#include "render/MetafileRecording.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 
@@ -19,14 +20,8 @@ namespace {
 std::unique_ptr<gfx::RasterCanvas> RecordGraph() {
   auto picture = std::make_unique<gfx::RasterCanvas>(doc.GraphWidth, doc.GraphHeight);
   if (picture->Image().isNull()) throw std::bad_alloc();
-  settings.MetafileCanvas = picture.get();
-  try {
-    RedrawAll();
-  } catch (...) {
-    settings.MetafileCanvas = nullptr;
-    throw;
-  }
-  settings.MetafileCanvas = nullptr;
+  const MetafileRecording recording(*picture);
+  RedrawAll();
   return picture;
 }
 
@@ -75,7 +70,6 @@ bool RunPrintJob(const PrintJobRequest& r, platform::PrinterService& printer, pl
   if (ok) {
     settings.OutputScale = settings.PrintScale = static_cast<float>(doc.GraphHeight) / static_cast<float>(h0);
     settings.Printing = 1;
-    settings.DrawToMetafile = 1;
     try {
       const std::unique_ptr<gfx::RasterCanvas> picture = RecordGraph();
       for (int copy = 1; ok && copy <= r.copies; ++copy) {
@@ -87,7 +81,6 @@ bool RunPrintJob(const PrintJobRequest& r, platform::PrinterService& printer, pl
     }
   }
 
-  settings.DrawToMetafile = 0;
   settings.Printing = 0;
   if (ok)
     ok = printer.endDocument();

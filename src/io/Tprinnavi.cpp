@@ -66,63 +66,15 @@ Tprinnavi::Tprinnavi(platform::PrinterService& printer, platform::Dialogs& dialo
 }
 
 void Tprinnavi::BuildControls() {
-  auto* paperBox = new QGroupBox(Utf8("用紙サイズ"));
-  auto* paperRows = new QVBoxLayout(paperBox);
-  paper_ = new QLabel;
-  prnsize_ = new QLabel;
-  paperRows->addWidget(paper_);
-  paperRows->addWidget(prnsize_);
-
-  auto* pictureBox = new QGroupBox(Utf8("印刷画面"));
-  auto* pictureGrid = new QGridLayout(pictureBox);
-  psize_ = MakeSpin("Psize", 10);
-  phlabel_ = new QLabel;
-  phlabel_->setMinimumWidth(phlabel_->fontMetrics().horizontalAdvance(Utf8("×00000ﾋﾟｸｾﾙ")));
-  gamenleft_ = MakeSpin("gamenleft", 10);
-  gamentop_ = MakeSpin("gamentop", 10);
-  pictureGrid->addWidget(new QLabel(Utf8("サイズ")), 0, 0);
-  pictureGrid->addWidget(psize_, 0, 1);
-  pictureGrid->addWidget(phlabel_, 0, 2);
-  pictureGrid->addWidget(new QLabel(Utf8("横位置")), 1, 0);
-  pictureGrid->addWidget(gamenleft_, 1, 1);
-  pictureGrid->addWidget(new QLabel(Utf8("縦位置")), 2, 0);
-  pictureGrid->addWidget(gamentop_, 2, 1);
-
-  auto* titleBox = new QGroupBox(Utf8("タイトル"));
-  auto* titleGrid = new QGridLayout(titleBox);
-  title_ = new QLineEdit;
-  title_->setObjectName("title");
-  titleleft_ = MakeSpin("Titleleft", 10);
-  titletop_ = MakeSpin("TitleTop", 10);
-  button4_ = new QPushButton(Utf8("フォント"));
-  titleGrid->addWidget(title_, 0, 0, 1, 4);
-  titleGrid->addWidget(new QLabel(Utf8("横")), 1, 0);
-  titleGrid->addWidget(titleleft_, 1, 1);
-  titleGrid->addWidget(new QLabel(Utf8("縦")), 1, 2);
-  titleGrid->addWidget(titletop_, 1, 3);
-  titleGrid->addWidget(button4_, 2, 3);
-
+  QGroupBox* paperBox = BuildPaperBox();
+  QGroupBox* pictureBox = BuildPictureBox();
+  QGroupBox* titleBox = BuildTitleBox();
   QGroupBox *densityBox, *colorBox, *thicknessBox;
   rangedensity_ = MakeRadioGroup(this, "領域密度", {"粗", "普", "密"}, densityBox);
   printcolor_ = MakeRadioGroup(this, "色設定", {"ｶﾗｰ", "ｸﾞﾚｰ", "白黒"}, colorBox);
   subseg_ = MakeRadioGroup(this, "格子・領域の太さ", {"１", "２", "３"}, thicknessBox);
-
-  maisuu_ = MakeSpin("maisuu", 1);
-  maisuu_->setRange(1, kMaxCopies);
-  waku_ = new QCheckBox(Utf8("枠付印刷"));
-  auto* copiesRow = new QHBoxLayout;
-  copiesRow->addWidget(new QLabel(Utf8("印刷枚数")));
-  copiesRow->addWidget(maisuu_);
-  copiesRow->addStretch();
-
-  image1_ = new QLabel;
-  image1_->setFixedSize(kPreviewSize, kPreviewSize);
-  prnexe_ = new QPushButton(Utf8("開始"));
-  chancel_ = new QPushButton(Utf8("中止"));
-  prinsetup_ = new QPushButton(Utf8("プリンタの設定"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(prnexe_);
-  buttons->addWidget(chancel_);
+  QHBoxLayout* copiesRow = BuildCopiesRow();
+  QHBoxLayout* buttons = BuildPreviewAndButtons();
 
   auto* left = new QVBoxLayout;
   left->addWidget(paperBox);
@@ -147,6 +99,79 @@ void Tprinnavi::BuildControls() {
   columns->addLayout(right);
   columns->setSizeConstraint(QLayout::SetFixedSize);
 
+  ConnectSettings();
+  ConnectButtons();
+}
+
+QGroupBox* Tprinnavi::BuildPaperBox() {
+  auto* paperBox = new QGroupBox(Utf8("用紙サイズ"));
+  auto* paperRows = new QVBoxLayout(paperBox);
+  paper_ = new QLabel;
+  prnsize_ = new QLabel;
+  paperRows->addWidget(paper_);
+  paperRows->addWidget(prnsize_);
+  return paperBox;
+}
+
+QGroupBox* Tprinnavi::BuildPictureBox() {
+  auto* pictureBox = new QGroupBox(Utf8("印刷画面"));
+  auto* pictureGrid = new QGridLayout(pictureBox);
+  psize_ = MakeSpin("Psize", 10);
+  phlabel_ = new QLabel;
+  phlabel_->setMinimumWidth(phlabel_->fontMetrics().horizontalAdvance(Utf8("×00000ﾋﾟｸｾﾙ")));
+  gamenleft_ = MakeSpin("gamenleft", 10);
+  gamentop_ = MakeSpin("gamentop", 10);
+  pictureGrid->addWidget(new QLabel(Utf8("サイズ")), 0, 0);
+  pictureGrid->addWidget(psize_, 0, 1);
+  pictureGrid->addWidget(phlabel_, 0, 2);
+  pictureGrid->addWidget(new QLabel(Utf8("横位置")), 1, 0);
+  pictureGrid->addWidget(gamenleft_, 1, 1);
+  pictureGrid->addWidget(new QLabel(Utf8("縦位置")), 2, 0);
+  pictureGrid->addWidget(gamentop_, 2, 1);
+  return pictureBox;
+}
+
+QGroupBox* Tprinnavi::BuildTitleBox() {
+  auto* titleBox = new QGroupBox(Utf8("タイトル"));
+  auto* titleGrid = new QGridLayout(titleBox);
+  title_ = new QLineEdit;
+  title_->setObjectName("title");
+  titleleft_ = MakeSpin("Titleleft", 10);
+  titletop_ = MakeSpin("TitleTop", 10);
+  button4_ = new QPushButton(Utf8("フォント"));
+  titleGrid->addWidget(title_, 0, 0, 1, 4);
+  titleGrid->addWidget(new QLabel(Utf8("横")), 1, 0);
+  titleGrid->addWidget(titleleft_, 1, 1);
+  titleGrid->addWidget(new QLabel(Utf8("縦")), 1, 2);
+  titleGrid->addWidget(titletop_, 1, 3);
+  titleGrid->addWidget(button4_, 2, 3);
+  return titleBox;
+}
+
+QHBoxLayout* Tprinnavi::BuildCopiesRow() {
+  maisuu_ = MakeSpin("maisuu", 1);
+  maisuu_->setRange(1, kMaxCopies);
+  waku_ = new QCheckBox(Utf8("枠付印刷"));
+  auto* copiesRow = new QHBoxLayout;
+  copiesRow->addWidget(new QLabel(Utf8("印刷枚数")));
+  copiesRow->addWidget(maisuu_);
+  copiesRow->addStretch();
+  return copiesRow;
+}
+
+QHBoxLayout* Tprinnavi::BuildPreviewAndButtons() {
+  image1_ = new QLabel;
+  image1_->setFixedSize(kPreviewSize, kPreviewSize);
+  prnexe_ = new QPushButton(Utf8("開始"));
+  chancel_ = new QPushButton(Utf8("中止"));
+  prinsetup_ = new QPushButton(Utf8("プリンタの設定"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(prnexe_);
+  buttons->addWidget(chancel_);
+  return buttons;
+}
+
+void Tprinnavi::ConnectSettings() {
   auto onSpin = [this](QSpinBox* spin, void (PrintSettingsModel::*handler)(int)) {
     connect(spin, &QSpinBox::valueChanged, this, [this, handler](int v) {
       if (syncing_) return;
@@ -177,6 +202,9 @@ void Tprinnavi::BuildControls() {
   connect(waku_, &QCheckBox::toggled, this, [this](bool on) {
     if (!syncing_) model_.wakuCheckClick(on);
   });
+}
+
+void Tprinnavi::ConnectButtons() {
   connect(button4_, &QPushButton::clicked, this, [this] {
     model_.Button4Click(dialogs_);
     Sync();

@@ -10,6 +10,8 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,7 +52,15 @@ class Tprinnavi : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // One builder per group of controls, in the order the controls are made.
   void BuildControls();
+  QGroupBox* BuildPaperBox();
+  QGroupBox* BuildPictureBox();
+  QGroupBox* BuildTitleBox();
+  QHBoxLayout* BuildCopiesRow();
+  QHBoxLayout* BuildPreviewAndButtons();
+  void ConnectSettings();
+  void ConnectButtons();
   // Controls and preview from the model, without their change handlers running.
   void Sync();
   void prnexeClick();

@@ -44,7 +44,6 @@ class TBitmap : public TGraphic {
 
   uchar* ScanLine(int y) { return pixels_.scanLine(y); }
   const uchar* ScanLine(int y) const { return pixels_.constScanLine(y); }
-  qsizetype BytesPerLine() const { return pixels_.bytesPerLine(); }
   // The storage as described above.
   const QImage& Pixels() const { return pixels_; }
 

@@ -70,21 +70,4 @@ void QtEventPump::sleep(int ms) {
   if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-// --- fake ---------------------------------------------------------------------------
-
-void FakeEventPump::pumpMessages() {
-  NestedLoopScope nested;
-  ++pumps_;
-  if (onPump) onPump(pumps_);
-}
-
-void FakeEventPump::sleep(int ms) { sleeps_.push_back(ms); }
-
-long long FakeEventPump::totalSleep() const {
-  long long total = 0;
-  for (int ms : sleeps_)
-    if (ms > 0) total += ms;
-  return total;
-}
-
 }  // namespace platform

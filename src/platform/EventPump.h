@@ -8,7 +8,6 @@
 // running macro) goes through DeferToTopLevel: it runs from the main loop once no
 // nested loop is open.
 #include <functional>
-#include <vector>
 
 namespace platform {
 
@@ -25,23 +24,6 @@ class QtEventPump final : public EventPump {
  public:
   void pumpMessages() override;
   void sleep(int ms) override;
-};
-
-// Records what was asked; onPump runs inside each pump (as the nested loop would run
-// the user's clicks), with the 1-based number of the pump.
-class FakeEventPump final : public EventPump {
- public:
-  void pumpMessages() override;
-  void sleep(int ms) override;
-
-  std::function<void(int pump)> onPump;
-  int pumpCount() const { return pumps_; }
-  const std::vector<int>& sleeps() const { return sleeps_; }
-  long long totalSleep() const;
-
- private:
-  int pumps_ = 0;
-  std::vector<int> sleeps_;
 };
 
 // Number of nested message loops open now (pumps and modal windows).

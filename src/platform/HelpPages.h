@@ -1,7 +1,6 @@
 #pragma once
 // Opening the HTML manual pages in the user's browser.
 #include <filesystem>
-#include <vector>
 
 namespace platform {
 
@@ -16,16 +15,6 @@ class HelpPages {
 class QtHelpPages final : public HelpPages {
  public:
   bool open(const std::filesystem::path& page) override;
-};
-
-class FakeHelpPages final : public HelpPages {
- public:
-  bool open(const std::filesystem::path& page) override {
-    opened.push_back(page);
-    return opens;
-  }
-  std::vector<std::filesystem::path> opened;
-  bool opens = true;  // false: as on a machine without a browser
 };
 
 }  // namespace platform

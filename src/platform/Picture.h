@@ -45,7 +45,6 @@ class TPicture {
   void SaveToFile(const QString& fileName) const;
 
   TGraphic* Graphic() const { return graphic_.get(); }
-  void SetGraphic(std::unique_ptr<TGraphic> graphic) { graphic_ = std::move(graphic); }
 
  private:
   static void Register(TFileFormat format);

@@ -25,13 +25,4 @@ class QtScreen final : public Screen {
   ScreenRect workArea() const override;
 };
 
-// A fixed screen for tests; 1280 x 1024 by default, all of it work area.
-class FakeScreen final : public Screen {
- public:
-  ScreenRect geometry() const override { return screen; }
-  ScreenRect workArea() const override { return work; }
-  ScreenRect screen{0, 0, 1280, 1024};
-  ScreenRect work{0, 0, 1280, 1024};
-};
-
 }  // namespace platform

@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace platform {
 
@@ -43,16 +42,6 @@ class QtSoundOut final : public SoundOut {
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
-};
-
-class FakeSoundOut final : public SoundOut {
- public:
-  bool play(std::span<const uint8_t> image) override;
-  void stop() override;
-
-  std::vector<std::vector<uint8_t>> played;  // copies of the images that would sound
-  int stops = 0;  // sounds cut short, by stop() or by the next sound
-  bool playing = false;
 };
 
 }  // namespace platform

@@ -42,11 +42,6 @@ void TVexPNG::SetTransparent(bool on) {
   Changed();
 }
 
-void TVexPNG::SetExternalBitmaps(TBitmap* image, TBitmap* alpha) {
-  externalImage_ = image;
-  externalAlpha_ = alpha;
-}
-
 void TVexPNG::LoadFromStream(QIODevice& stream) {
   TVexPNGReadStream reader;
   reader.rowHook = rowHook;
@@ -121,8 +116,6 @@ void TVexPNG::Assign(const TGraphic& source) {
     time = png->time;
     chromaticities = png->chromaticities;
     gifExtension = png->gifExtension;
-    externalImage_ = png->externalImage_;
-    externalAlpha_ = png->externalAlpha_;
   } else {
     Bitmap().Assign(source);
     // A stale alpha bitmap would otherwise be saved over the new image.

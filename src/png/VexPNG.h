@@ -33,13 +33,10 @@ class TVexPNG : public TGraphic {
   // With the alpha flag, the image with the alpha bitmap's transparency.
   QImage Image() const override;
 
-  // The image and alpha bitmaps: the external ones when set, else the own.
-  TBitmap& Bitmap() { return externalImage_ ? *externalImage_ : image_; }
-  const TBitmap& Bitmap() const { return externalImage_ ? *externalImage_ : image_; }
-  TBitmap& AlphaBitmap() { return externalAlpha_ ? *externalAlpha_ : alpha_; }
-  const TBitmap& AlphaBitmap() const { return externalAlpha_ ? *externalAlpha_ : alpha_; }
-  // Bitmaps of the caller to read into and write from instead of the own (nullptr: own).
-  void SetExternalBitmaps(TBitmap* image, TBitmap* alpha);
+  TBitmap& Bitmap() { return image_; }
+  const TBitmap& Bitmap() const { return image_; }
+  TBitmap& AlphaBitmap() { return alpha_; }
+  const TBitmap& AlphaBitmap() const { return alpha_; }
 
   // Options of saving; loading sets those the file gives.
   int idatSize = 32768;
@@ -67,8 +64,6 @@ class TVexPNG : public TGraphic {
  private:
   TBitmap image_;
   TBitmap alpha_{0, 0, TPixelFormat::pf8bit};
-  TBitmap* externalImage_ = nullptr;
-  TBitmap* externalAlpha_ = nullptr;
 };
 
 // Registers TVexPNG for ".png" with the description "PNG Format" (call once at

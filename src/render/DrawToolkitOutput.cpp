@@ -81,11 +81,6 @@ void DrawBevelFrame(gfx::Canvas& canvas, std::uint8_t style, const gfx::Rect& r,
   canvas.pen = saved;
 }
 
-void FillStateRect(gfx::Canvas& canvas, std::uint8_t state, gfx::Color colour1, gfx::Color colour2,
-                   const gfx::Rect& r) {
-  DrawBevelFrame(canvas, state == 2 ? 2 : 1, r, state == 2 ? colour2 : colour1);
-}
-
 gfx::Canvas& OutputCanvas(gfx::Canvas& given, unsigned copy) {
   if (!DrawingToMetafile()) return given;
   gfx::Canvas& mf = *settings.MetafileCanvas;

@@ -24,9 +24,6 @@ void ClearGraphBitmap(gfx::Canvas& canvas);
 
 // Selector frames of the palette windows: style 1 raised, 2 sunken, 3 flat.
 void DrawBevelFrame(gfx::Canvas& canvas, std::uint8_t style, const gfx::Rect& r, gfx::Color colour);
-// A selector cell: state 1 shows colour1, state 2 colour2, framed.
-void FillStateRect(gfx::Canvas& canvas, std::uint8_t state, gfx::Color colour1, gfx::Color colour2,
-                   const gfx::Rect& r);
 
 // What a primitive hands on to the metafile canvas.
 enum CanvasState : unsigned { kCopyPen = 1, kCopyBrush = 2, kCopyFont = 4 };

@@ -202,6 +202,27 @@ void Tcorrectform::BuildStylePanel() {
   contPanel_->setFrameShadow(QFrame::Raised);
   contPanel_->resize(L::kFormWidth, L::kContHeight);
   contPanel_->setFont(UiFont(11));
+  BuildColourAndAfterImage();
+  BuildWidthBox();
+  BuildLineBoxes();
+  BuildArrowKindBox();
+  BuildStyleChecks();
+  BuildLabelPositionBox();
+  AddControl(C::ContPanel, contPanel_);
+
+  brushView_ = new CanvasView(this);
+  brushView_->pressed = [this](int x, int y) { controller_.BrushPressed(x, y); };
+  brushView_->released = [this](int x, int y) { controller_.BrushReleased(x, y); };
+  AddControl(C::BrushPanel, brushView_);
+
+  BuildFaceColours();
+}
+
+void Tcorrectform::AddControl(EntryControl control, QWidget* widget) {
+  controls_[static_cast<size_t>(control)] = widget;
+}
+
+void Tcorrectform::BuildColourAndAfterImage() {
   auto* colour = new ClickLabel(contPanel_);
   colour->setGeometry(8, 8, 28, 28);
   colour->setToolTip(QString::fromUtf8("クリックして色を変更します"));
@@ -210,7 +231,9 @@ void Tcorrectform::BuildStylePanel() {
   afterImage_ = new QCheckBox(QString::fromUtf8("残像"), contPanel_);
   afterImage_->setGeometry(6, 44, 40, 20);
   connect(afterImage_, &QCheckBox::toggled, this, [this](bool on) { controller_.SetAfterImage(on); });
+}
 
+void Tcorrectform::BuildWidthBox() {
   auto* width = new QGroupBox(QString::fromUtf8("描画の太さ"), contPanel_);
   width->setGeometry(48, 2, 68, 84);
   widthGroup_ = new QButtonGroup(width);
@@ -220,66 +243,72 @@ void Tcorrectform::BuildStylePanel() {
     widthGroup_->addButton(b, w);
   }
   connect(widthGroup_, &QButtonGroup::idClicked, this, [this](int w) { controller_.SetPenWidth(w); });
+}
 
-  auto add = [this](C c, QWidget* w) { controls_[static_cast<size_t>(c)] = w; };
-  add(C::LineKind, RadioGroup(contPanel_, "線の種類", {"実線", "点線"}, lineKindGroup_, {120, 2, 160, 30}));
+void Tcorrectform::BuildLineBoxes() {
+  AddControl(C::LineKind, RadioGroup(contPanel_, "線の種類", {"実線", "点線"}, lineKindGroup_, {120, 2, 160, 30}));
   connect(lineKindGroup_, &QButtonGroup::idClicked, this, [this](int id) { controller_.SetDashed(id == 1); });
-  add(C::Bdvis, RadioGroup(contPanel_, "境界表示", {"表示", "非表示"}, bdvisGroup_, {120, 32, 160, 32}));
+  AddControl(C::Bdvis, RadioGroup(contPanel_, "境界表示", {"表示", "非表示"}, bdvisGroup_, {120, 32, 160, 32}));
   connect(bdvisGroup_, &QButtonGroup::idClicked, this, [this](int id) { controller_.SetBoundaryItem(id); });
-  add(C::SegKind, RadioGroup(contPanel_, "線分の飾り", {"0", "1", "2", "3", "○"}, segKindGroup_, {120, 40, 160, 34},
-                             {1, 2, 3, 4, 5}));
+  AddControl(C::SegKind, RadioGroup(contPanel_, "線分の飾り", {"0", "1", "2", "3", "○"}, segKindGroup_,
+                                    {120, 40, 160, 34}, {1, 2, 3, 4, 5}));
   connect(segKindGroup_, &QButtonGroup::idClicked, this, [this](int id) { controller_.SetSegmentMark(id); });
-  add(C::PointHow, RadioGroup(contPanel_, "描画法", {"●", "○"}, pointHowGroup_, {200, 40, 80, 34}, {1, 2}));
+  AddControl(C::PointHow, RadioGroup(contPanel_, "描画法", {"●", "○"}, pointHowGroup_, {200, 40, 80, 34}, {1, 2}));
   connect(pointHowGroup_, &QButtonGroup::idClicked, this, [this](int id) { controller_.SetPointFill(id); });
-  {
-    // The arrow's kind on one line between the line kind and the arrow check.
-    auto* box = new QWidget(contPanel_);
-    box->setGeometry(120, 45, 160, 18);
-    MakeLabel(box, QString::fromUtf8("矢印の種類"), 0, 0, 60, 18);
-    arrowKindGroup_ = new QButtonGroup(box);
-    const char* kinds[2] = {"普通", "鋭角"};
-    for (int i = 0; i < 2; ++i) {
-      auto* b = new QRadioButton(QString::fromUtf8(kinds[i]), box);
-      b->setGeometry(60 + 50 * i, 1, 50, 16);
-      arrowKindGroup_->addButton(b, i);
-    }
-    connect(arrowKindGroup_, &QButtonGroup::idClicked, this, [this](int id) { controller_.SetArrowStyle(id); });
-    add(C::ArrowKind, box);
-  }
-  auto check = [this, &add](C c, const char* caption, int top, QCheckBox*& box, void (EntryFormController::*set)(bool)) {
-    box = new QCheckBox(QString::fromUtf8(caption), contPanel_);
-    box->setGeometry(120, top, 160, 20);
-    connect(box, &QCheckBox::toggled, this, [this, set](bool on) { (controller_.*set)(on); });
-    add(c, box);
-  };
-  check(C::ArrowCheck, "終点に矢印を表示", 64, arrowCheck_, &EntryFormController::SetArrowAtEnd);
-  check(C::LineConect, "始点と終点を結ぶ", 48, lineConect_, &EntryFormController::SetContinued);
-  check(C::PlaneKind, "範囲枠内で表示", 16, planeKind_, &EntryFormController::SetPlaneKind);
-  check(C::ArgChoice, "180°以内で表示", 4, argChoice_, &EntryFormController::SetAngleWithin180);
-  {
-    // Nine "A" buttons around the point: labelPos 1..9 in the order of the names below.
-    auto* g = new QGroupBox(QString::fromUtf8("ラベル位置"), contPanel_);
-    g->setGeometry(120, 4, 76, 74);
-    labelPosGroup_ = new QButtonGroup(g);
-    const int cells[9][2] = {{0, 0}, {0, 2}, {1, 1}, {2, 0}, {2, 2}, {0, 1}, {1, 0}, {2, 1}, {1, 2}};
-    for (int pos = 1; pos <= 9; ++pos) {
-      auto* b = new QToolButton(g);
-      b->setText(QStringLiteral("A"));
-      b->setCheckable(true);
-      b->setGeometry(6 + 22 * cells[pos - 1][0], 16 + 18 * cells[pos - 1][1], 20, 17);
-      if (pos == 3) b->setToolTip(QString::fromUtf8("ラベル非表示"));
-      labelPosGroup_->addButton(b, pos);
-    }
-    connect(labelPosGroup_, &QButtonGroup::idClicked, this, [this](int pos) { controller_.SetLabelPosition(pos); });
-    add(C::LabelPosition, g);
-  }
-  add(C::ContPanel, contPanel_);
+}
 
-  brushView_ = new CanvasView(this);
-  brushView_->pressed = [this](int x, int y) { controller_.BrushPressed(x, y); };
-  brushView_->released = [this](int x, int y) { controller_.BrushReleased(x, y); };
-  add(C::BrushPanel, brushView_);
+// The arrow's kind on one line between the line kind and the arrow check.
+void Tcorrectform::BuildArrowKindBox() {
+  auto* box = new QWidget(contPanel_);
+  box->setGeometry(120, 45, 160, 18);
+  MakeLabel(box, QString::fromUtf8("矢印の種類"), 0, 0, 60, 18);
+  arrowKindGroup_ = new QButtonGroup(box);
+  const char* kinds[2] = {"普通", "鋭角"};
+  for (int i = 0; i < 2; ++i) {
+    auto* b = new QRadioButton(QString::fromUtf8(kinds[i]), box);
+    b->setGeometry(60 + 50 * i, 1, 50, 16);
+    arrowKindGroup_->addButton(b, i);
+  }
+  connect(arrowKindGroup_, &QButtonGroup::idClicked, this, [this](int id) { controller_.SetArrowStyle(id); });
+  AddControl(C::ArrowKind, box);
+}
 
+QCheckBox* Tcorrectform::AddStyleCheck(EntryControl control, const char* caption, int top,
+                                       void (EntryFormController::*set)(bool)) {
+  auto* box = new QCheckBox(QString::fromUtf8(caption), contPanel_);
+  box->setGeometry(120, top, 160, 20);
+  connect(box, &QCheckBox::toggled, this, [this, set](bool on) { (controller_.*set)(on); });
+  AddControl(control, box);
+  return box;
+}
+
+void Tcorrectform::BuildStyleChecks() {
+  arrowCheck_ = AddStyleCheck(C::ArrowCheck, "終点に矢印を表示", 64, &EntryFormController::SetArrowAtEnd);
+  lineConect_ = AddStyleCheck(C::LineConect, "始点と終点を結ぶ", 48, &EntryFormController::SetContinued);
+  planeKind_ = AddStyleCheck(C::PlaneKind, "範囲枠内で表示", 16, &EntryFormController::SetPlaneKind);
+  argChoice_ = AddStyleCheck(C::ArgChoice, "180°以内で表示", 4, &EntryFormController::SetAngleWithin180);
+}
+
+// Nine "A" buttons around the point: labelPos 1..9 in the order of the names below.
+void Tcorrectform::BuildLabelPositionBox() {
+  auto* g = new QGroupBox(QString::fromUtf8("ラベル位置"), contPanel_);
+  g->setGeometry(120, 4, 76, 74);
+  labelPosGroup_ = new QButtonGroup(g);
+  const int cells[9][2] = {{0, 0}, {0, 2}, {1, 1}, {2, 0}, {2, 2}, {0, 1}, {1, 0}, {2, 1}, {1, 2}};
+  for (int pos = 1; pos <= 9; ++pos) {
+    auto* b = new QToolButton(g);
+    b->setText(QStringLiteral("A"));
+    b->setCheckable(true);
+    b->setGeometry(6 + 22 * cells[pos - 1][0], 16 + 18 * cells[pos - 1][1], 20, 17);
+    if (pos == 3) b->setToolTip(QString::fromUtf8("ラベル非表示"));
+    labelPosGroup_->addButton(b, pos);
+  }
+  connect(labelPosGroup_, &QButtonGroup::idClicked, this, [this](int pos) { controller_.SetLabelPosition(pos); });
+  AddControl(C::LabelPosition, g);
+}
+
+// The space surfaces' colours of the upper and the under side.
+void Tcorrectform::BuildFaceColours() {
   func3d_ = new QFrame(this);
   func3d_->resize(L::kFormWidth, L::kFunc3dHeight);
   const char* faces[2] = {"上面色", "裏面色"};
@@ -290,7 +319,7 @@ void Tcorrectform::BuildStylePanel() {
     panel->clicked = [this, i] { i == 0 ? controller_.ChooseColour() : controller_.ChooseBackColour(); };
     (i == 0 ? fcPanel_ : bcPanel_) = panel;
   }
-  add(C::Func3dColor, func3d_);
+  AddControl(C::Func3dColor, func3d_);
 }
 
 void Tcorrectform::BuildBottom() {

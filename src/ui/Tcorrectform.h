@@ -56,7 +56,17 @@ class Tcorrectform : public QDialog {
   void Build();
   void BuildTitleRow();
   void BuildRows();
+  // The style panel, one builder per group of controls, in the order they are made.
   void BuildStylePanel();
+  void AddControl(EntryControl control, QWidget* widget);
+  void BuildColourAndAfterImage();
+  void BuildWidthBox();
+  void BuildLineBoxes();
+  void BuildArrowKindBox();
+  QCheckBox* AddStyleCheck(EntryControl control, const char* caption, int top, void (EntryFormController::*set)(bool));
+  void BuildStyleChecks();
+  void BuildLabelPositionBox();
+  void BuildFaceColours();
   void BuildBottom();
   void Refresh();
   void RefreshStyle();

@@ -319,24 +319,6 @@ void Tgraph::SetCaptionFileName(const std::filesystem::path& fileName) {
 
 void Tgraph::SetArrowHints(const std::string (&hints)[4]) { toolbar1_->SetArrowHints(hints); }
 
-void Tgraph::SetGraphWindowState(int code) {
-  if (code == 1)
-    showNormal();
-  else if (code == 2)
-    showMaximized();
-}
-
-int Tgraph::GetGraphWindowStateCode(int fallback) const {
-  if (isMaximized()) return 2;
-  if (isMinimized()) return fallback;
-  return 1;
-}
-
-void Tgraph::RestoreGraphWindowSize() {
-  if (isMaximized()) showNormal();
-  ResizeClient({std::min(width(), remembered_.width), std::min(height(), remembered_.height)});
-}
-
 void Tgraph::RestoreGraphWindow(int width, int height) {
   redrawOnResize_ = false;
   if (isMaximized()) showNormal();

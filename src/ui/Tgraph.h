@@ -79,11 +79,6 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   void SetArrowHints(const std::string (&hints)[4]);
 
   // --- size and state ---
-  // 1 normal, 2 maximised; other codes change nothing.
-  void SetGraphWindowState(int code);
-  int GetGraphWindowStateCode(int fallback) const;
-  // Normal state; the client held to its size of creation.
-  void RestoreGraphWindowSize();
   // Normal state at the size of creation, the drawing too, left of the navigator.
   void RestoreStartSize();
   // The equation file's closing steps: the size by settings.GraphWindowMode.
@@ -105,7 +100,6 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   // Calculus animations switch the editing off: the navigator's list and menus follow.
   void EnableGraphEditing(bool enable);
   void SetPopupMenuEnabled(bool enabled) { popupMenuEnabled_ = enabled; }
-  bool PopupMenuEnabled() const { return popupMenuEnabled_; }
   // The mouse on the picture (its guide lines in space are switched off when the entry
   // window closes).
   GraphMouse& Mouse() { return *mouse_; }

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RasterCanvas.h"
 #include "render/EntryDrawers.h"
+#include "render/MetafileRecording.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "ui/GraphPopupMenu.h"
@@ -66,11 +67,10 @@ void Tgraph::SaveContinuousFrame() {
 
 void Tgraph::CopyGraphAsMetafile() {
   gfx::RasterCanvas paper(std::max(1, doc.GraphWidth), std::max(1, doc.GraphHeight));
-  settings.MetafileCanvas = &paper;
-  settings.DrawToMetafile = 1;
-  RedrawAll();
-  settings.DrawToMetafile = 0;
-  settings.MetafileCanvas = nullptr;
+  {
+    const MetafileRecording recording(paper);
+    RedrawAll();
+  }
   if (clipboard) clipboard->setImage(paper.Image());
 }
 

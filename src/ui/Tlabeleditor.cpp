@@ -126,7 +126,18 @@ Tlabeleditor::~Tlabeleditor() {
 }
 
 void Tlabeleditor::BuildControls() {
-  // The label number with the previous and next buttons, add, delete, help.
+  BuildNumberRow();
+  BuildCoordKindBox();
+  BuildOffsetBox();
+  BuildPositionPanel();
+  BuildFontBox();
+  BuildBackBox();
+  BuildShownCheck();
+  BuildMemo();
+}
+
+// The label number with the previous and next buttons, add, delete, help.
+void Tlabeleditor::BuildNumberRow() {
   down_ = MakeButton(this, "Bdown", QString(), 4, 4, 22, 22);
   down_->setArrowType(Qt::LeftArrow);
   connect(down_, &QToolButton::clicked, this, [this] { model_.Previous(); });
@@ -144,8 +155,10 @@ void Tlabeleditor::BuildControls() {
   connect(delete_, &QToolButton::clicked, this, [this] { model_.Delete(); });
   QToolButton* help = MakeButton(this, "toolhp", QStringLiteral("?"), kWidth - 28, 4, 22, 22);
   connect(help, &QToolButton::clicked, this, [] { OpenManualPage("label.html"); });
+}
 
-  // Kind of position; the point of the graph, shown only for graph coordinates.
+// Kind of position: absolute or by a point of the graph.
+void Tlabeleditor::BuildCoordKindBox() {
   auto* kind = new QGroupBox(Utf8("座標種類"), this);
   kind->setObjectName(QStringLiteral("zahyougroup"));
   kind->setGeometry(4, 30, 130, 44);
@@ -156,7 +169,10 @@ void Tlabeleditor::BuildControls() {
   connect(graphCoords_, &QRadioButton::toggled, this, [this](bool on) {
     if (!loading_) model_.SetCoordKind(on ? 1 : 0);
   });
+}
 
+// The offsets of the label from its position.
+void Tlabeleditor::BuildOffsetBox() {
   auto* offsets = new QGroupBox(Utf8("位置"), this);
   offsets->setObjectName(QStringLiteral("abscoodi"));
   offsets->setGeometry(138, 30, kWidth - 142, 44);
@@ -168,7 +184,10 @@ void Tlabeleditor::BuildControls() {
     connect(spin, &QSpinBox::valueChanged, this, [this] {
       if (!loading_) model_.SetOffsets(leftShift_->value(), topShift_->value());
     });
+}
 
+// The point of the graph, shown only for graph coordinates.
+void Tlabeleditor::BuildPositionPanel() {
   coordPanel_ = new QWidget(this);
   coordPanel_->setObjectName(QStringLiteral("coodipanel"));
   coordPanel_->setGeometry(4, 78, kWidth - 8, 26);
@@ -184,7 +203,9 @@ void Tlabeleditor::BuildControls() {
     }
   }
   closing_ = Caption(coordPanel_, "）", 0, 2, 12, 22);
+}
 
+void Tlabeleditor::BuildFontBox() {
   auto* font = new QGroupBox(Utf8("font設定"), this);
   font->setGeometry(4, 108, 130, 50);
   Caption(font, "サイズ", 6, 20, 40, 22);
@@ -196,7 +217,9 @@ void Tlabeleditor::BuildControls() {
   ClickLabel* fontColor = MakePanel(font, "lcolorchange", 110, 21, 16, 20, kColorHint);
   fontColor->clicked = [this] { ChooseColor(false); };
   fontColor_ = fontColor;
+}
 
+void Tlabeleditor::BuildBackBox() {
   auto* back = new QGroupBox(Utf8("背景の設定"), this);
   back->setGeometry(138, 108, kWidth - 142, 50);
   backStyles_ = new QButtonGroup(this);
@@ -221,14 +244,18 @@ void Tlabeleditor::BuildControls() {
   ClickLabel* backColor = MakePanel(back, "Bcolorchange", 146, 21, 16, 20, kColorHint);
   backColor->clicked = [this] { ChooseColor(true); };
   backColor_ = backColor;
+}
 
+void Tlabeleditor::BuildShownCheck() {
   shown_ = new QCheckBox(Utf8("画面表示"), this);
   shown_->setObjectName(QStringLiteral("ghyouji"));
   shown_->setGeometry(8, 164, 100, 22);
   connect(shown_, &QCheckBox::toggled, this, [this](bool on) {
     if (!loading_) model_.SetShown(on);
   });
+}
 
+void Tlabeleditor::BuildMemo() {
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName(QStringLiteral("Labelmemo"));
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

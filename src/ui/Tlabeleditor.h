@@ -38,7 +38,16 @@ class Tlabeleditor : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // One builder per group of controls, in the order they are made.
   void BuildControls();
+  void BuildNumberRow();
+  void BuildCoordKindBox();
+  void BuildOffsetBox();
+  void BuildPositionPanel();
+  void BuildFontBox();
+  void BuildBackBox();
+  void BuildShownCheck();
+  void BuildMemo();
   // The controls show the current label (changing them here stores nothing).
   void Sync();
   void AskPosition(int axis);

@@ -16,10 +16,10 @@
 #include "platform/EventPump.h"
 #include "platform/RasterCanvas.h"
 #include "platform/Sjis.h"
-#include "platform/Timer.h"
 #include "render/DrawToolkit.h"
 #include "render/RedrawHooks.h"
 #include "render/RenderState.h"
+#include "support/FakeTimerBackend.h"
 #include "support/StateFixture.h"
 
 // The formula keyboard's answers (UTF-8) in order; none left cancels. The captions asked

@@ -13,9 +13,9 @@
 #include "formula/AnimationState.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
-#include "platform/EventPump.h"
 #include "platform/Sjis.h"
 #include "render/ViewZoom2D.h"
+#include "support/FakeEventPump.h"
 
 struct CalculusTest : AnimationTest {
   TViewZoomHooks savedZoomHooks;

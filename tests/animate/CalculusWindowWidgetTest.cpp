@@ -13,6 +13,7 @@
 #include "animate/CalculusTexts.h"
 #include "animate/CalculusWindows.h"
 #include "animate/Tintegnavi.h"
+#include "support/FakeTimerBackend.h"
 #include "support/GuiApp.h"
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "MacroFixture.h"
 #include "animate/TMacronavi.h"
+#include "support/FakeClipboard.h"
 #include "support/GuiApp.h"
 
 namespace {

@@ -17,9 +17,9 @@
 #include "formula/Records.h"
 #include "formula/VariableValues.h"
 #include "formula/FigureTableTestSupport.h"
-#include "platform/EventPump.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
+#include "support/FakeEventPump.h"
 
 struct LoggingMacroHost : MacroHost {
   std::vector<std::string> log;

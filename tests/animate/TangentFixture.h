@@ -11,8 +11,8 @@
 #include "animate/TangentModel.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
-#include "platform/EventPump.h"
 #include "platform/Sjis.h"
+#include "support/FakeEventPump.h"
 
 struct TangentTest : AnimationTest {
   static constexpr int kSize = 500;

@@ -6,6 +6,7 @@
 
 #include "animate/TimerJobs.h"
 #include "platform/EventPump.h"
+#include "support/FakeTimerBackend.h"
 #include "support/StateFixture.h"
 
 using platform::FakeTimerBackend;

@@ -11,7 +11,7 @@
 #include "SampleDocuments.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
-#include "platform/Dialogs.h"
+#include "support/FakeDialogs.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "PrintFixture.h"
 #include "io/PrintJob.h"
-#include "platform/Dialogs.h"
-#include "platform/PrinterService.h"
 #include "render/RedrawPipeline.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrinterService.h"
 
 namespace {
 

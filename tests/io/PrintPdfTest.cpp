@@ -9,8 +9,8 @@
 #include "PrintFixture.h"
 #include "ToolOutput.h"
 #include "io/PrintJob.h"
-#include "platform/Dialogs.h"
 #include "platform/PrinterService.h"
+#include "support/FakeDialogs.h"
 
 namespace {
 

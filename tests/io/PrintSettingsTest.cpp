@@ -5,9 +5,9 @@
 #include "PrintFixture.h"
 #include "formula/ShellHooks.h"
 #include "io/PrintSettingsModel.h"
-#include "platform/Dialogs.h"
-#include "platform/PrinterService.h"
 #include "platform/Sjis.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrinterService.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "PrintFixture.h"
 #include "io/Tprinnavi.h"
-#include "platform/Dialogs.h"
-#include "platform/PrinterService.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrinterService.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "formula/DocumentState.h"
 #include "io/SoundSlots.h"
 #include "io/WaveSynthesis.h"
-#include "platform/Dialogs.h"
-#include "platform/SoundOut.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeSoundOut.h"
 #include "support/StateFixture.h"
 
 namespace {

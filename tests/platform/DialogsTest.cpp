@@ -16,8 +16,8 @@
 #include <functional>
 
 #include "AnswerDialog.h"
+#include "support/FakeDialogs.h"
 #include "support/GuiApp.h"
-#include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 
 using namespace platform;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/FakeEventPump.h"
 #include "support/GuiApp.h"
-#include "platform/EventPump.h"
 
 using namespace platform;
 

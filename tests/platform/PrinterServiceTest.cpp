@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "AnswerDialog.h"
+#include "support/FakePrinterService.h"
 #include "support/GuiApp.h"
-#include "platform/PrinterService.h"
 
 using namespace platform;
 

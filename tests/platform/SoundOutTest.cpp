@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/FakeSoundOut.h"
 #include "support/GuiApp.h"
-#include "platform/SoundOut.h"
 
 using namespace platform;
 

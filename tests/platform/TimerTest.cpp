@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "support/FakeTimerBackend.h"
 #include "support/GuiApp.h"
-#include "platform/Timer.h"
 
 using platform::FakeTimerBackend;
 using platform::QtTimerBackend;

@@ -17,9 +17,9 @@
 #include "formula/FigureClassify.h"
 #include "formula/Records.h"
 #include "platform/RasterCanvas.h"
-#include "platform/Timer.h"
 #include "render/DrawToolkitMapping.h"
 #include "render/RedrawPipeline.h"
+#include "support/FakeTimerBackend.h"
 #include "ui/GraphMouse.h"
 #include "ui/NavigatorList.h"
 

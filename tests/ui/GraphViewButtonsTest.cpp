@@ -1,3 +1,4 @@
+#include "support/FakeTimerBackend.h"
 #include "ui/GraphViewButtons.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
-#include "platform/Timer.h"
 #include "RedrawCountFixture.h"
 #include "render/SpaceView.h"
 

@@ -12,8 +12,8 @@
 
 #include "UiStateFixture.h"
 #include "WhenModal.h"
-#include "platform/HelpPages.h"
 #include "platform/Sjis.h"
+#include "support/FakeHelpPages.h"
 #include "support/GuiApp.h"
 #include "ui/CanvasView.h"
 #include "ui/ManualPages.h"

@@ -12,12 +12,12 @@
 
 #include "UiStateFixture.h"
 #include "formula/DocumentState.h"
-#include "platform/Dialogs.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/Sjis.h"
 #include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RenderState.h"
+#include "support/FakeDialogs.h"
 #include "support/GuiApp.h"
 #include "WhenModal.h"
 #include "ui/Tclpanel.h"

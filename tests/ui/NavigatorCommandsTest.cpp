@@ -12,7 +12,9 @@
 #include <QToolButton>
 #include <deque>
 #include <fstream>
+#include <span>
 #include <sstream>
+#include <stdexcept>
 
 #include "NavigatorFixture.h"
 #include "ProgramWindowsFixture.h"
@@ -31,6 +33,7 @@
 #include "platform/ProgramFolder.h"
 #include "png/VexPNG.h"
 #include "render/RedrawPipeline.h"
+#include "support/FakeDialogs.h"
 #include "ui/CanvasView.h"
 #include "ui/GraphPopupMenu.h"
 #include "ui/PalettePainter.h"
@@ -365,6 +368,51 @@ TEST_F(NavigatorCommandsTest, TheClipboardGetsTheGraphInColourOrBlackAndWhite) {
     }
   EXPECT_FALSE(coloured);
   EXPECT_TRUE(Drawing() == shown);  // the window's picture stays
+}
+
+// A window picture whose text measure fails: in space the point names are measured on it
+// while the clipboard's copy is drawn.
+class FailingCanvas final : public gfx::Canvas {
+ public:
+  int Width() const override { return 800; }
+  int Height() const override { return 600; }
+  int TextWidth(std::string_view) override { throw std::runtime_error("no font"); }
+  int TextHeight(std::string_view) override { throw std::runtime_error("no font"); }
+  gfx::Color Pixel(int, int) const override { return gfx::kWhite; }
+  void SetPixel(int, int, gfx::Color) override {}
+  void FloodFill(int, int, gfx::Color, gfx::FloodMode) override {}
+  void CopyRect(const gfx::Rect&, const gfx::Canvas&, const gfx::Rect&, gfx::CopyMode) override {}
+
+ protected:
+  void DoLine(gfx::Point, gfx::Point) override {}
+  void DoPolyline(std::span<const gfx::Point>) override {}
+  void DoPolygon(std::span<const gfx::Point>) override {}
+  void DoPolyBezier(std::span<const gfx::Point>) override {}
+  void DoEllipse(const gfx::Rect&) override {}
+  void DoArc(const gfx::Rect&, gfx::Point, gfx::Point) override {}
+  void DoRectangle(const gfx::Rect&) override {}
+  void DoRoundRect(const gfx::Rect&, int, int) override {}
+  void DoFillRect(const gfx::Rect&) override {}
+  void DoTextOut(int, int, std::string_view) override {}
+  void DoStrokePath(const std::vector<gfx::Figure>&) override {}
+  void DoFillPath(const std::vector<gfx::Figure>&) override {}
+};
+
+TEST_F(NavigatorCommandsTest, AClipboardCopyWhoseDrawingFailsLeavesNoPictureBehind) {
+  doc.Dimension = 3;
+  graph->SwitchTo3D();
+  doc.FigureTable[AddTestPoint('A', {"0", "0", "0"})].labelPos = 5;  // the name right below
+  FailingCanvas failing;
+  ::render.WindowImage = &failing;
+  EXPECT_THROW(lpnavi->ClipboardCopy(false), std::runtime_error);
+  ::render.WindowImage = &graph->WindowImage();
+  EXPECT_EQ(settings.DrawToMetafile, 0);
+  EXPECT_EQ(settings.MetafileCanvas, nullptr);
+  EXPECT_EQ(clipboard.copies, 0);
+  // The next copy draws as ever.
+  lpnavi->ClipboardCopy(false);
+  EXPECT_EQ(clipboard.copies, 1);
+  EXPECT_EQ(settings.MetafileCanvas, nullptr);
 }
 
 TEST_F(NavigatorCommandsTest, ABackgroundPictureIsShownKeptOnFailureAndRemovedAgain) {

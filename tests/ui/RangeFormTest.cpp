@@ -19,12 +19,12 @@
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "support/FakeDialogs.h"
 #include "ui/CanvasView.h"
 #include "platform/ClickLabel.h"
 #include "ui/CoordinateSelector.h"
 #include "ui/GraphToolStrip.h"
 #include "ui/RangeFormModel.h"
-#include "platform/Dialogs.h"
 #include "ui/THanichange.h"
 #include "ui/UiStateFixture.h"
 

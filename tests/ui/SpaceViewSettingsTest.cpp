@@ -10,10 +10,10 @@
 #include <functional>
 #include <string>
 
-#include "platform/Dialogs.h"
 #include "platform/Sjis.h"
 #include "render/SpaceFixture.h"
 #include "render/SurfaceGrid.h"
+#include "support/FakeDialogs.h"
 #include "ui/ProgramWindowsFixture.h"
 #include "ui/SpaceViewSettingsModel.h"
 #include "ui/Thanni3d.h"
