@@ -14,72 +14,77 @@ bool IsEntryNumber(int entry) { return entry >= 1 && entry <= kMaxEntries; }
 
 // The sentence of step 2, from the operands A and B prepared in step 1.
 std::string PointSentence(int code, const std::string& a, const std::string& b) {
-  switch (code) {
-    case 1:
-    case 36:
+  switch (static_cast<ConstructionCode>(code)) {
+    case kCentroid:
+    case kTetrahedronCentroid:
       return a + sj("の重心");
-    case 2:
-    case 37:
+    case kCircumcentre:
+    case kTetrahedronCircumcentre:
       return a + sj("の外心");
-    case 3:
-    case 38:
+    case kIncentre:
+    case kInsphereCentre:
       return a + sj("の内心");
-    case 4:
+    case kOrthocentre:
       return a + sj("の垂心");
-    case 5:
+    case kExcentre:
       return a + sj("の") + b + sj("の外の傍心");
-    case 6:
+    case kFoot:
       return a + sj("から") + b + sj("に下した垂線の足");
-    case 7:
+    case kReflection:
       return a + sj("と") + b + sj("に関して対称な点");
-    case 8:
+    case kLineIntersection:
       return a + sj("と") + b + sj("の交点");
-    case 9:
+    case kRotation:
       return sj("点") + a + sj("を中心に点") + b + sj("を回転");
-    case 10:
+    case kPointOnCircle:
       return a + sj("上の点");
-    case 11:
+    case kTangentLeft:
       return b + sj("から") + a + sj("に") + sj("引いた左側の接線の接点");
-    case 12:
+    case kTangentRight:
       return b + sj("から") + a + sj("に") + sj("引いた右側の接線の接点");
-    case 13:
+    case kCircleIntersection:
       return a + sj("と円s") + b + sj("との交点");
-    case 15:
-    case 40:
+    case kLineSphere:
+    case kLineSphereSpace:
       return a + sj("と直線") + b + sj("との交点");
-    case 16:
-    case 17:
+    case kOuterTangent1:
+    case kOuterTangent2:
       return a + sj("とs") + b + sj("との共通外接線のs") + a + sj("上の接点");
-    case 18:
-    case 19:
+    case kInnerTangent1:
+    case kInnerTangent2:
       return a + sj("とs") + b + sj("との共通内接線のs") + a + sj("上の接点");
-    case 25:
+    case kNinePointCentre:
       return a + sj("の九点円の中心");
-    case 26:
+    case kFootOnLineFigure:
       return a + sj("から直線s") + b + sj("に下した垂線の足");
-    case 27:
+    case kReflectionInLineFigure:
       return a + sj("と直線s") + b + sj("に関して対称な点");
-    case 28:
+    case kLineFigureIntersection:
       return sj("直線s") + a + sj("と直線s") + b + sj("の交点");
-    case 30:
+    case kPointOnSphere:
       return sj("球面s") + a + sj("上の点");
-    case 31:
+    case kFootOnPlaneFigure:
       return a + sj("から平面(円)s") + b + sj("に下した垂線の足");
-    case 32:
+    case kFootOnPlane:
       return a + sj("から") + b + sj("を含む平面への垂線の足");
-    case 33:
+    case kPointOnNormal:
       return a + sj("を通り") + b + sj("を含む平面の法線上の点");
-    case 34:
+    case kRotationAboutAxis:
       return sj("軸") + a + sj("を中心に点") + b + sj("を回転");
-    case 35:
+    case kLinePlane:
       return sj("直線") + a + sj("と") + b + sj("を含む平面の交点");
-    case 39:
+    case kExsphereCentre:
       return sj("四面体") + a + sj("の") + rtl::Copy(a, 2, 3) + sj("の外の傍心");
-    case 45:
+    case kLinePlaneFigure:
       return sj("直線") + a + sj("と") + b + sj("との交点");
-    default:
-      return {};
+    case kDivisionPoint:  // described without a sentence
+    case kInternalDivision:
+    case kExternalDivision:
+    case kPointSequence:
+    case kByCoordinates:
+      break;
   }
+  return {};
 }
 
 }  // namespace
@@ -126,65 +131,65 @@ std::string DescribeFigureEntry(int entry) {
 }
 
 std::string DescribePointEntry(const Tfuncprop& entry) {
-  const int code = entry.signedSubkind();
+  const int code = entry.subkind;
   std::string a = entry.texts[0];
   std::string b = entry.texts[1];
-  switch (code) {
-    case -1:
+  switch (static_cast<ConstructionCode>(code)) {
+    case kByCoordinates:
       return doc.Dimension == 3 ? sj("空間の点") : sj("平面の点");
-    case 100:
+    case kPointSequence:
       return sj("点列");
-    case 0:
-    case 20:
-    case 21: {
-      const char* verb = code == 0 ? "分ける点" : code == 20 ? "内分する点" : "外分する点";
+    case kDivisionPoint:
+    case kInternalDivision:
+    case kExternalDivision: {
+      const char* verb = code == kDivisionPoint ? "分ける点" : code == kInternalDivision ? "内分する点" : "外分する点";
       return sj("線分") + Or(a, "**") + sj("を ") + b + sj(" ： ") + entry.texts[3] + sj(" に") + sj(verb);
     }
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 25:
+    case kCentroid:
+    case kCircumcentre:
+    case kIncentre:
+    case kOrthocentre:
+    case kExcentre:
+    case kNinePointCentre:
       a = sj("△") + Or(a, "***");
-      if (code == 5) b = Or(b, "**");
+      if (code == kExcentre) b = Or(b, "**");
       break;
-    case 6:
-    case 7:
+    case kFoot:
+    case kReflection:
       a = sj("点") + Or(a, "*");
       b = sj("直線") + Or(b, "**");
       break;
-    case 8:
+    case kLineIntersection:
       a = sj("直線") + Or(a, "**");
       b = sj("直線") + Or(b, "**");
       break;
-    case 36:
-    case 37:
-    case 38:
+    case kTetrahedronCentroid:
+    case kTetrahedronCircumcentre:
+    case kInsphereCentre:
       a = sj("四面体") + Or(a, "****");
       break;
-    case 39:
+    case kExsphereCentre:
       a = Or(a, "****");
       break;
-    case 40:
+    case kLineSphereSpace:
       a = sj("球s") + Or(a, "*");
       b = Or(b, "**");
       break;
-    case 45:
+    case kLinePlaneFigure:
       a = Or(a, "**");
       b = sj("平面s") + Or(b, "*");
       break;
     default:
-      if (code >= 9 && code <= 19) {
+      if (code >= kRotation && code <= kInnerTangent2) {
         a = Or(a, "*");
         b = Or(b, "*");
-        if (code > 9) a = sj("円s") + a;
+        if (code > kRotation) a = sj("円s") + a;
       }
       break;
   }
   std::string text = PointSentence(code, a, b);
-  if (code == 16 || code == 18) text += "1";
-  if (code == 17 || code == 19) text += "2";
+  if (code == kOuterTangent1 || code == kInnerTangent1) text += "1";
+  if (code == kOuterTangent2 || code == kInnerTangent2) text += "2";
   return text;
 }
 
