@@ -272,10 +272,9 @@ Tfrec* DifferentiateNode(const Tfrec* t, int32_t var) {
     case node::Power: return t->left && t->right ? PowerRule(t, var) : Num(0);
     case node::LogBase: {
       // log_b a = log a / log b.
-      Tfrec* rewritten = Copy(t);
-      RewriteLogBase(rewritten);
-      TreePtr hold(rewritten);
-      return DifferentiateNode(hold.get(), var);
+      TreePtr rewritten = CloneTree(t, Symbolic);
+      RewriteLogBase(InPlace(rewritten));
+      return DifferentiateNode(rewritten.get(), var);
     }
     case node::SumForm:
       if (!t->left || !t->right) return Num(0);

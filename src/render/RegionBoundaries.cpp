@@ -46,9 +46,8 @@ void DrawRelationCurve(gfx::Canvas& canvas, Tfrec*& relation, std::uint8_t dashe
 }  // namespace
 
 TreePtr RelationDifference(const Tfrec* relation) {
-  TreePtr left = Simplified(relation->left);
-  TreePtr right = Simplified(relation->right);
-  TreePtr difference(NewBinaryNode(node::Difference, left.release(), right.release(), 3));
+  TreePtr difference(NewBinaryNode(node::Difference, Simplified(relation->left).release(),
+                                   Simplified(relation->right).release(), 3));
   SimplifyTree(InPlace(difference), 3);
   return difference;
 }
