@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "TreePrint.h"
 #include "formula/Tfrec.h"
@@ -141,6 +142,19 @@ TEST(Tfrec, DisposeAcceptsNilAndVeryDeepTrees) {
   Tfrec* both = NewBinaryNode(node::Difference, left, right, 2);
   DisposeTree(both);
   EXPECT_EQ(both, nullptr);
+}
+
+// A pass that replaces the root gets it lent from its owner and hands the new one back.
+TEST(Tfrec, InPlaceLendsTheRootAndTakesTheNewOneBack) {
+  TreePtr tree(Rel(node::Sum, Num(0), Var('x')));
+  auto keepRight = [](Tfrec*& root) {
+    Tfrec* right = std::exchange(root->right, nullptr);
+    DisposeTree(root);
+    root = right;
+  };
+  keepRight(InPlace(tree));
+  ASSERT_NE(tree.get(), nullptr);
+  EXPECT_EQ(PrefixForm(tree.get()), "x");
 }
 
 TEST(Tfrec, CloneOfALongLeftChain) {
