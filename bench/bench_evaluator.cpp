@@ -83,11 +83,10 @@ void Ours(benchmark::State& state, int index) {
   const std::string text = sj(formulas[index].ours);
   const std::vector<Extended>& xs = SamplePoints();
   for (auto _ : state) {
-    Tfrec* tree = ParseExpression(text, 3);
+    const TreePtr tree = ParseExpression(text, 3);
     Extended sum = 0;
-    for (const Extended x : xs) sum += EvaluateTree(tree, x, 0, 0);
+    for (const Extended x : xs) sum += EvaluateTree(tree.get(), x, 0, 0);
     benchmark::DoNotOptimize(sum);
-    DisposeTree(tree);
   }
 }
 

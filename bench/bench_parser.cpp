@@ -27,9 +27,8 @@ void Ours(benchmark::State& state, int mode) {
   (void)ready;
   const std::string text = formulas[state.range(0)].ours;
   for (auto _ : state) {
-    Tfrec* t = ParseExpression(text, mode);
-    benchmark::DoNotOptimize(t);
-    DisposeTree(t);
+    const TreePtr t = ParseExpression(text, mode);
+    benchmark::DoNotOptimize(t.get());
   }
 }
 

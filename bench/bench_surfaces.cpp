@@ -70,7 +70,8 @@ using Facet = std::vector<Vertex>;
 std::vector<Facet> ClippedMesh() {
   Prepare();
   ComputeSurfaceGrids();
-  Tfrec* tree = ParseExpression(doc.FigureTable[1].texts[0], 3);
+  const TreePtr owner = ParseExpression(doc.FigureTable[1].texts[0], 3);
+  Tfrec* tree = owner.get();
   const TSurfaceGrid& g = doc.SurfaceGrid1;
   std::vector<Facet> mesh;
   for (int a = 0; a < g.n; ++a) {
@@ -86,7 +87,6 @@ std::vector<Facet> ClippedMesh() {
       mesh.push_back(std::move(f));
     }
   }
-  DisposeTree(tree);
   return mesh;
 }
 

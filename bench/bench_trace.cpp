@@ -59,16 +59,15 @@ void Trace(benchmark::State& state, int index) {
   const std::string text = kRelations[index].ours;
   for (auto _ : state) {
     canvas.Image().fill(Qt::white);
-    Tfrec* relation = ParseExpression(text, 3);
-    Tfrec* F = RelationDifference(relation);
+    const TreePtr relation = ParseExpression(text, 3);
+    const TreePtr difference = RelationDifference(relation.get());
+    Tfrec* F = difference.get();
     TraceCellWidth = 10;
     TraceCellHeight = 10;
     {
       const ImplicitDerivativesScope derivatives(F);
       TraceImplicitNumerically(F, canvas);
     }
-    DisposeTree(F);
-    DisposeTree(relation);
     benchmark::DoNotOptimize(canvas.Image().constBits());
   }
 }

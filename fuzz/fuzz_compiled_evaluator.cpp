@@ -285,16 +285,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int mode = c.Chance(85) ? 3 : 2;
   eng.UseFigureFormulas = 0;
   const std::string text = sj(FormulaMaker(c).Make());
-  Tfrec* compiled = ParseExpression(text, mode);
-  Tfrec* reference = ParseExpression(text, mode);
+  const TreePtr compiled = ParseExpression(text, mode);
+  const TreePtr reference = ParseExpression(text, mode);
   if (eng.ParseOK && compiled && reference) {
     Start s{{0, 0, 0}, {1.5f, -2, 0.5f, 3}, 0.25L, 0, 0, 0, 0, 1, 0.05L, 0};
     for (int step = 0; step < 40 && !c.Empty(); ++step) {
       s = MakeStart(c, s);
       const unsigned action = c.Pick(20);
       if (action == 0) {
-        MarkTreeValid(compiled);
-        MarkTreeValid(reference);
+        MarkTreeValid(compiled.get());
+        MarkTreeValid(reference.get());
       }
       // Each evaluation gets the same small budget for nested forms, so that both spend
       // alike and an input stays quick.
@@ -303,22 +303,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       {
         InnerWorkSession work(kInnerWork);
         // Now and then the compiled tree is evaluated by the recursive evaluator too.
-        a = action == 1 ? EvaluateTreeRecursively(compiled, s.point[0], s.point[1], s.point[2])
-                        : EvaluateTree(compiled, s.point[0], s.point[1], s.point[2]);
+        a = action == 1 ? EvaluateTreeRecursively(compiled.get(), s.point[0], s.point[1], s.point[2])
+                        : EvaluateTree(compiled.get(), s.point[0], s.point[1], s.point[2]);
       }
-      const Outcome byProgram = Capture(a, compiled, hooks);
+      const Outcome byProgram = Capture(a, compiled.get(), hooks);
       Prepare(s, hooks);
       Extended b;
       {
         InnerWorkSession work(kInnerWork);
-        b = EvaluateTreeRecursively(reference, s.point[0], s.point[1], s.point[2]);
+        b = EvaluateTreeRecursively(reference.get(), s.point[0], s.point[1], s.point[2]);
       }
-      const Outcome byRecursion = Capture(b, reference, hooks);
+      const Outcome byRecursion = Capture(b, reference.get(), hooks);
       Check(Same(byProgram, byRecursion));
     }
   }
-  DisposeTree(compiled);
-  DisposeTree(reference);
   SetShellHooks(nullptr);
   return 0;
 }

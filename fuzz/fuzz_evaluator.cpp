@@ -47,9 +47,8 @@ void SetUpDocument() {
 // unrolled product can print longer than the parser takes.)
 void CheckReadsBack(const std::string& printed) {
   if (printed.empty() || printed.size() >= static_cast<size_t>(MaxParseNesting)) return;
-  Tfrec* reread = ParseExpression(printed, 2);
+  const TreePtr reread = ParseExpression(printed, 2);
   Check(eng.ParseOK == 1);
-  DisposeTree(reread);
 }
 
 void CheckFlags() {
@@ -73,25 +72,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Nested integrals and extrema share one small budget for the whole input.
   InnerWorkSession work(500000);
   static const Extended points[][3] = {{-1.5L, 0.5L, 0}, {0, 0, 0}, {0.7L, -2, 1}, {1e3L, 1e-3L, -7}};
-  Tfrec* tree = ParseExpression(text, 3);
+  const TreePtr tree = ParseExpression(text, 3);
   for (const auto& p : points) {
-    EvaluateTree(tree, p[0], p[1], p[2]);
+    EvaluateTree(tree.get(), p[0], p[1], p[2]);
     CheckFlags();
   }
-  DisposeTree(tree);
 
   eng.UseFigureFormulas = 0;
-  Tfrec* symbolic = ParseExpression(text, 2);
+  const TreePtr symbolic = ParseExpression(text, 2);
   if (eng.ParseOK && symbolic) {
     // The printed text reads back.
-    CheckReadsBack(ExpressionTreeToText(symbolic));
-    Tfrec* derivative = Differentiate(symbolic, node::VarX);
-    EvaluateTree(derivative, 0.3L, 0.2L, 0.1L);
+    CheckReadsBack(ExpressionTreeToText(symbolic.get()));
+    const TreePtr derivative = Differentiate(symbolic.get(), node::VarX);
+    EvaluateTree(derivative.get(), 0.3L, 0.2L, 0.1L);
     CheckFlags();
     // So does the printed derivative.
-    if (derivative) CheckReadsBack(ExpressionTreeToText(derivative));
-    DisposeTree(derivative);
+    if (derivative) CheckReadsBack(ExpressionTreeToText(derivative.get()));
   }
-  DisposeTree(symbolic);
   return 0;
 }

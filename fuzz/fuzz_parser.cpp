@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   InsertFunctionParentheses(normalised);
 
   for (int mode = 1; mode <= 3; ++mode) {
-    Tfrec* tree = ParseExpression(text, mode);
+    const TreePtr tree = ParseExpression(text, mode);
     if (text.empty()) {
       Check(tree == nullptr);
       continue;
@@ -65,12 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (mode == 1) Check(tree == nullptr);
     if (eng.ParseOK) {
       Check(mode == 1 || tree != nullptr);
-      Check(TreeDepth(tree) <= MaxTreeDepth);
+      Check(TreeDepth(tree.get()) <= MaxTreeDepth);
     } else {
       Check(tree == nullptr);
       Check(eng.ParseErrorPos >= 1 && eng.ParseErrorPos <= static_cast<int>(normalised.size()) + 1);
     }
-    DisposeTree(tree);
   }
   // The keyboard's rewrite on the same bytes.
   std::string keyboard = text;

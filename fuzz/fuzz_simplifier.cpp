@@ -58,17 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;
   eng.ParseOK = 1;
   Tfrec* tree = Build(data, size);
-  Tfrec* copy = CloneTree(tree, 2);
+  TreePtr copy = CloneTree(tree, 2);
   SimplifyTree(tree, 2);
   SimplifyTree(tree, 2);  // a second pass must be harmless too
   for (int which = 1; which <= 4; ++which) (void)PolynomialDegree(tree, which);
   (void)TreeUsesSymbol(tree, node::VarX);
   (void)IsExactTree(tree);
   NegateTree(tree);
-  SubstituteParametersAndSimplify(copy);
-  SubstituteZeroAndSimplify(copy, node::VarX);
+  SubstituteParametersAndSimplify(InPlace(copy));
+  SubstituteZeroAndSimplify(InPlace(copy), node::VarX);
   DisposeTree(tree);
-  DisposeTree(copy);
 
   // Fractions from the same bytes, parts near and beyond the limit.
   if (size >= 16) {

@@ -65,11 +65,10 @@ void StripHatch::Around(int px, int py, gfx::Color colour) {
 
 void FillRelation(gfx::Canvas& canvas, const char* relation,
                   std::initializer_list<std::pair<int32_t, const Tfrec*>> substitutes, gfx::Color colour) {
-  Tfrec* tree = ParseExpression(relation, 2);
+  TreePtr tree = ParseExpression(relation, 2);
   if (!tree) return;
-  for (const auto& [code, subtree] : substitutes) SubstituteCodeBySubtree(tree, subtree, code);
-  DrawRegion(tree, canvas, colour, 0, false, 3, ScaleToOutput(1), colour);
-  DisposeTree(tree);
+  for (const auto& [code, subtree] : substitutes) SubstituteCodeBySubtree(InPlace(tree), subtree, code);
+  DrawRegion(tree.get(), canvas, colour, 0, false, 3, ScaleToOutput(1), colour);
 }
 
 void DrawNamedPoint(gfx::Canvas& canvas, Extended x, Extended y, gfx::Color colour, int radius,

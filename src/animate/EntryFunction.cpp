@@ -26,15 +26,13 @@ EntryFunction::EntryFunction(const std::string& text) {
   const uint8_t parseOK = eng.ParseOK;
   eng.ParseOK = 1;
   tree_ = ParseExpression(text, kEvaluationForm);
-  if (!eng.ParseOK) DisposeTree(tree_);
+  if (!eng.ParseOK) tree_.reset();
   eng.ParseOK = parseOK;
 }
 
-EntryFunction::~EntryFunction() { DisposeTree(tree_); }
-
 bool EntryFunction::At(Extended x, Extended& y) {
   if (!tree_) return false;
-  y = EvaluateAtX(tree_, 0, x);
+  y = EvaluateAtX(tree_.get(), 0, x);
   return eng.EvalDrawable && std::isfinite(y);
 }
 

@@ -13,7 +13,6 @@ class EntryFunction {
   // that is undefined everywhere.
   EntryFunction();
   explicit EntryFunction(const std::string& text);
-  ~EntryFunction();
   EntryFunction(const EntryFunction&) = delete;
   EntryFunction& operator=(const EntryFunction&) = delete;
 
@@ -27,10 +26,10 @@ class EntryFunction {
   void StartWalk(Extended x);
   bool StepTo(Extended x, Extended& y);
   // The tree itself (owned here).
-  const Tfrec* Tree() const { return tree_; }
+  const Tfrec* Tree() const { return tree_.get(); }
 
  private:
-  Tfrec* tree_ = nullptr;
+  TreePtr tree_;
 };
 
 // A value typed for a point or a bound: the text evaluated with sums and products

@@ -32,17 +32,15 @@ void WorldLine(gfx::Canvas& canvas, gfx::Color colour, Extended x1, Extended y1,
 
 void ShadeArea(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended b) {
   if (DrawingToMetafile()) {
-    Tfrec* lower = NewNumberNode(2, a);
-    Tfrec* upper = NewNumberNode(2, b);
+    const TreePtr lower(NewNumberNode(2, a));
+    const TreePtr upper(NewNumberNode(2, b));
     const Tfrec* curve = f.Tree();
     FillRelation(canvas, "(x>a)(x<b)(y>0)(y<c)",
-                 {{node::VarA, lower}, {node::VariableCode('b'), upper}, {node::VariableCode('c'), curve}},
+                 {{node::VarA, lower.get()}, {node::VariableCode('b'), upper.get()}, {node::VariableCode('c'), curve}},
                  OutputColor(SignColour(1)));
     FillRelation(canvas, "(x>a)(x<b)(y<0)(y>c)",
-                 {{node::VarA, lower}, {node::VariableCode('b'), upper}, {node::VariableCode('c'), curve}},
+                 {{node::VarA, lower.get()}, {node::VariableCode('b'), upper.get()}, {node::VariableCode('c'), curve}},
                  OutputColor(SignColour(-1)));
-    DisposeTree(lower);
-    DisposeTree(upper);
     return;
   }
   // The fills stay between the bound lines even where the curve leaves the view.

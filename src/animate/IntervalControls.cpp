@@ -30,10 +30,9 @@ Extended EvaluateBound(const std::string& text) {
 
 bool UsesParameter(const std::string& text) {
   if (text.empty()) return false;
-  Tfrec* tree = ParseExpression(text, 2);
+  const TreePtr tree = ParseExpression(text, 2);
   bool uses = false;
-  for (const ParameterRow& row : kParameterRows) uses = uses || TreeUsesSymbol(tree, row.nodeCode);
-  DisposeTree(tree);
+  for (const ParameterRow& row : kParameterRows) uses = uses || TreeUsesSymbol(tree.get(), row.nodeCode);
   return uses;
 }
 

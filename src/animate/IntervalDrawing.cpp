@@ -102,17 +102,16 @@ bool HasExplicitFunction() { return doc.EntryCount >= 1 && doc.FigureTable[1].ki
 IntervalExtrema FindIntervalExtrema(Extended lower, Extended upper) {
   IntervalExtrema result;
   if (!HasExplicitFunction()) return result;
-  Tfrec* tree = ParseExpression(doc.FigureTable[1].texts[0], 3);
+  const TreePtr tree = ParseExpression(doc.FigureTable[1].texts[0], 3);
   if (!tree) return result;
   const TVariableValues saved = doc.VariableValues;
   TCurvePoint* maxima = nullptr;
   TCurvePoint* minima = nullptr;
   eng.EvalOK = 1;
-  FindExtremumOnInterval(tree, maxima, minima, lower, upper, doc.PixelSizeX);
+  FindExtremumOnInterval(tree.get(), maxima, minima, lower, upper, doc.PixelSizeX);
   result.found = eng.EvalOK != 0;
   result.maxima = TakePoints(maxima);
   result.minima = TakePoints(minima);
-  DisposeTree(tree);
   doc.VariableValues = saved;
   return result;
 }
@@ -151,9 +150,8 @@ void DrawIntervalPicture(gfx::Canvas& picture, Extended lower, Extended upper) {
 
 void DrawIntervalRegion(gfx::Canvas& canvas) {
   if (doc.IntervalStyle != 1) return;
-  Tfrec* tree = ParseExpression("(" + doc.IntervalLowerText + "<=x<=" + doc.IntervalUpperText + ")", 3);
+  const TreePtr tree = ParseExpression("(" + doc.IntervalLowerText + "<=x<=" + doc.IntervalUpperText + ")", 3);
   if (!tree) return;
   const gfx::Color colour = OutputColor(static_cast<gfx::Color>(doc.IntervalColor));
-  DrawRegion(tree, canvas, colour, 0, true, 3, ScaleToOutput(1), colour);
-  DisposeTree(tree);
+  DrawRegion(tree.get(), canvas, colour, 0, true, 3, ScaleToOutput(1), colour);
 }

@@ -65,14 +65,13 @@ MacroInterpreter::Value MacroInterpreter::Evaluate(TExprListNode* e) {
     return result;
   }
   // A sum or product is unrolled with the values of now, on a copy.
-  Tfrec* copy = CloneTree(e->expr, 2);
-  if (ExpandSumProduct(copy, 1)) {
-    result.value = EvaluateTree(copy, x, y, z);
+  TreePtr copy = CloneTree(e->expr, 2);
+  if (ExpandSumProduct(InPlace(copy), 1)) {
+    result.value = EvaluateTree(copy.get(), x, y, z);
     result.valid = eng.EvalDrawable != 0;
   } else {
     eng.EvalOK = 0;
   }
-  DisposeTree(copy);
   return result;
 }
 

@@ -115,13 +115,10 @@ void MacroStatementReader::Fail(int32_t code, int line) const { throw MacroCompi
 
 void MacroStatementReader::AddExpression(Tcommand* command, const std::string& text, int32_t code, int line) {
   if (text.empty()) Fail(code, line);
-  Tfrec* tree = ParseExpression(text, mode_ == 1 ? 1 : 2);
-  if (!eng.ParseOK || (mode_ != 1 && !tree)) {
-    DisposeTree(tree);
-    Fail(code, line);
-  }
+  TreePtr tree = ParseExpression(text, mode_ == 1 ? 1 : 2);
+  if (!eng.ParseOK || (mode_ != 1 && !tree)) Fail(code, line);
   if (!command) return;
-  const bool expands = TreeContainsCode(tree, node::SumForm) || TreeContainsCode(tree, node::ProductForm);
+  const bool expands = TreeContainsCode(tree.get(), node::SumForm) || TreeContainsCode(tree.get(), node::ProductForm);
   TExprListNode* item = NewExprListNode(tree, mode_);
   item->hasSum = expands ? 1 : 0;
   TExprListNode** tail = &command->exprs;

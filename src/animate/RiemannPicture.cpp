@@ -136,7 +136,7 @@ void DrawPiece(gfx::Canvas& canvas, int kind, const RiemannPiece& p) {
 }
 
 // The piece as a formula of x that is undefined outside it.
-Tfrec* PieceTree(int kind, const RiemannPiece& p, bool last) {
+TreePtr PieceTree(int kind, const RiemannPiece& p, bool last) {
   const int closed = last ? 1 : 0;
   switch (kind) {
     case kSumTrapezoid: return MakeLinearPiece(closed, p.l, p.atLeft, p.r, p.atRight);
@@ -146,16 +146,16 @@ Tfrec* PieceTree(int kind, const RiemannPiece& p, bool last) {
 }
 
 // The pieces joined by additions, pairwise so that the tree stays shallow.
-Tfrec* JoinPieces(std::vector<Tfrec*> trees) {
+TreePtr JoinPieces(std::vector<TreePtr> trees) {
   if (trees.empty()) return nullptr;
   while (trees.size() > 1) {
-    std::vector<Tfrec*> joined;
+    std::vector<TreePtr> joined;
     for (size_t i = 0; i + 1 < trees.size(); i += 2)
-      joined.push_back(NewBinaryNode(node::Sum, trees[i], trees[i + 1], 2));
-    if (trees.size() % 2) joined.push_back(trees.back());
+      joined.emplace_back(NewBinaryNode(node::Sum, trees[i].release(), trees[i + 1].release(), 2));
+    if (trees.size() % 2) joined.push_back(std::move(trees.back()));
     trees.swap(joined);
   }
-  return trees.front();
+  return std::move(trees.front());
 }
 
 void DrawBoundLines(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended b) {
@@ -167,17 +167,16 @@ void DrawBoundLines(gfx::Canvas& canvas, EntryFunction& f, Extended a, Extended 
 
 void DrawPieces(gfx::Canvas& canvas, int kind, const std::vector<RiemannPiece>& pieces) {
   const bool print = DrawingToMetafile();
-  std::vector<Tfrec*> trees;
+  std::vector<TreePtr> trees;
   for (size_t i = 0; i < pieces.size(); ++i) {
     canvas.pen.width = ScaleToOutput(1);
     DrawPiece(canvas, kind, pieces[i]);
     if (print) trees.push_back(PieceTree(kind, pieces[i], i + 1 == pieces.size()));
   }
   if (!print || trees.empty()) return;
-  Tfrec* steps = JoinPieces(std::move(trees));
-  FillRelation(canvas, "(y>0)(y<a)", {{node::VarA, steps}}, OutputColor(KindDefaultColor(4, gfx::kBlack)));
-  FillRelation(canvas, "(y<0)(y>a)", {{node::VarA, steps}}, OutputColor(KindDefaultColor(5, gfx::kBlack)));
-  DisposeTree(steps);
+  const TreePtr steps = JoinPieces(std::move(trees));
+  FillRelation(canvas, "(y>0)(y<a)", {{node::VarA, steps.get()}}, OutputColor(KindDefaultColor(4, gfx::kBlack)));
+  FillRelation(canvas, "(y<0)(y>a)", {{node::VarA, steps.get()}}, OutputColor(KindDefaultColor(5, gfx::kBlack)));
 }
 
 }  // namespace

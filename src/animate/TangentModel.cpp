@@ -34,12 +34,12 @@ void ParseTangentTrees(TreePtr& f, TreePtr& df) {
   df.reset();
   if (doc.EntryCount < 1 || doc.FigureTable[1].kind != kKindExplicit) return;
   eng.ParseOK = 1;
-  f.reset(ParseExpression(doc.FigureTable[1].texts[0], 3));
+  f = ParseExpression(doc.FigureTable[1].texts[0], 3);
   if (!eng.ParseOK || !f) {
     f.reset();
     return;
   }
-  df.reset(Differentiate(f.get(), node::VarX));
+  df = Differentiate(f.get(), node::VarX);
   if (!df) f.reset();
 }
 

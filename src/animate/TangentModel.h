@@ -17,7 +17,7 @@
 #include "animate/CalculusTexts.h"
 #include "animate/TangentMath.h"
 #include "animate/TimerJobs.h"
-#include "formula/ParserReader.h"
+#include "formula/Tfrec.h"
 #include "platform/Canvas.h"
 #include "platform/EventPump.h"
 

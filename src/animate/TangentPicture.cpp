@@ -40,11 +40,11 @@ void DrawDerivativeGraph(gfx::Canvas& back, Tfrec* f, Tfrec* df) {
   back.pen.width = ScaleToOutput(kTangentPenWidth);
   back.pen.style = gfx::PenStyle::Solid;
   // The plotter may rewrite the tree it draws; the animation keeps its own.
-  Tfrec* curve = CloneTree(df, 3);
+  TreePtr curve = CloneTree(df, 3);
   const TVariableValues saved = doc.VariableValues;
-  PlotFunctionCurve(back, curve, f, 0, doc.ViewRange.XMin, doc.ViewRange.XMax, SolutionMarks{colour}, false, 1);
+  PlotFunctionCurve(back, InPlace(curve), f, 0, doc.ViewRange.XMin, doc.ViewRange.XMax, SolutionMarks{colour}, false,
+                    1);
   doc.VariableValues = saved;
-  DisposeTree(curve);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "formula/Differentiate.h"
 
-#include <memory>
-
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/Parser.h"
@@ -26,16 +24,11 @@ struct Budget {
 };
 Budget budget;
 
-struct Disposer {
-  void operator()(Tfrec* t) const { DisposeTree(t); }
-};
-using Owned = std::unique_ptr<Tfrec, Disposer>;
-
 // Every node of a derivative is built as a symbolic (mode 2) node.
 constexpr int Symbolic = 2;
 
 Tfrec* Num(Extended v) { return NewNumberNode(Symbolic, v); }
-Tfrec* Copy(const Tfrec* t) { return CloneTree(t, Symbolic); }
+Tfrec* Copy(const Tfrec* t) { return CloneTree(t, Symbolic).release(); }
 Tfrec* Bin(int32_t code, Tfrec* l, Tfrec* r) { return NewBinaryNode(code, l, r, Symbolic); }
 Tfrec* Un(int32_t code, Tfrec* operand) { return NewUnaryNode(code, operand, Symbolic); }
 Tfrec* Mul(Tfrec* l, Tfrec* r) { return Bin(node::Product, l, r); }
@@ -52,7 +45,7 @@ bool IsChainRelation(const Tfrec* t) { return t && node::IsRelation(t->code); }
 // 5 the derivative is the number 1, 6 another number, 7 an expression.
 struct Operand {
   const Tfrec* t;
-  Owned d;
+  TreePtr d;
   int cls;
 
   Operand(const Tfrec* tree, int32_t var) : t(tree), d(DifferentiateNode(tree, var)) {
@@ -80,12 +73,12 @@ Tfrec* ProductRule(const Tfrec* t, int32_t var) {
   const Tfrec* rv = t->right;
   // A condition as the right factor keeps the domain: only the left factor is derived.
   if (rv->code == node::Product && IsChainRelation(rv->left) && IsChainRelation(rv->right)) {
-    Owned du(DifferentiateNode(t->left, var));
+    TreePtr du(DifferentiateNode(t->left, var));
     return Mul(du.release(), Copy(rv));
   }
   if (IsChainRelation(rv)) {
     if (IsChainRelation(t->left)) return Mul(Num(0), Copy(t));
-    Owned du(DifferentiateNode(t->left, var));
+    TreePtr du(DifferentiateNode(t->left, var));
     return Mul(du.release(), Copy(rv));
   }
   Operand u(t->left, var), v(t->right, var);
@@ -192,8 +185,8 @@ Tfrec* FunctionRule(const Tfrec* t, int32_t var) {
 }
 
 Tfrec* ExtremeRule(const Tfrec* t, int32_t var) {
-  Owned du(Differentiate(t->left, var));
-  Owned dv(Differentiate(t->right, var));
+  TreePtr du(Differentiate(t->left, var));
+  TreePtr dv(Differentiate(t->right, var));
   if (IsNumber(du.get(), 0) && IsNumber(dv.get(), 0)) return Num(0);
   // Each term is undefined where its condition fails; the sum takes the defined one.
   Tfrec* greater = Bin(node::Greater, Copy(t->left), Copy(t->right));
@@ -250,12 +243,12 @@ Tfrec* IntegralRule(const Tfrec* t, int32_t var) {
   const int32_t variable = pair->left->code;
   const Tfrec* f = pair->right;
   // Leibniz: hi' f(hi) - lo' f(lo) + the integral of df/dx.
-  Owned dhi(Differentiate(hi, var));
-  Owned dlo(Differentiate(lo, var));
+  TreePtr dhi(Differentiate(hi, var));
+  TreePtr dlo(Differentiate(lo, var));
   Tfrec* a = IsNumber(dhi.get(), 0) ? nullptr : Mul(dhi.release(), IntegrandAt(f, variable, hi));
   Tfrec* b = IsNumber(dlo.get(), 0) ? nullptr : Mul(dlo.release(), IntegrandAt(f, variable, lo));
   Tfrec* result = a && b ? Bin(node::Difference, a, b) : b ? Neg(b) : a ? a : Num(0);
-  Owned g(Differentiate(f, var));
+  TreePtr g(Differentiate(f, var));
   Tfrec* gTree = g.get();
   if (IntegrandTermNeeded(gTree, variable)) {
     Tfrec* integral = Bin(node::Integral, Copy(ranges), Bin(node::Pair, Copy(pair->left), g.release()));
@@ -279,10 +272,9 @@ Tfrec* DifferentiateNode(const Tfrec* t, int32_t var) {
     case node::Power: return t->left && t->right ? PowerRule(t, var) : Num(0);
     case node::LogBase: {
       // log_b a = log a / log b.
-      Tfrec* rewritten = Copy(t);
-      RewriteLogBase(rewritten);
-      Owned hold(rewritten);
-      return DifferentiateNode(hold.get(), var);
+      TreePtr rewritten = CloneTree(t, Symbolic);
+      RewriteLogBase(InPlace(rewritten));
+      return DifferentiateNode(rewritten.get(), var);
     }
     case node::SumForm:
       if (!t->left || !t->right) return Num(0);
@@ -298,35 +290,27 @@ Tfrec* DifferentiateNode(const Tfrec* t, int32_t var) {
   }
 }
 
-Tfrec* Differentiate(const Tfrec* tree, int32_t variableCode, uint64_t maxNodes) {
+TreePtr Differentiate(const Tfrec* tree, int32_t variableCode, uint64_t maxNodes) {
   if (budget.depth++ == 0) {
     budget.start = TreeNodesMade();
     budget.limit = maxNodes;
     budget.exceeded = false;
   }
-  Tfrec* d = DifferentiateNode(tree, variableCode);
+  TreePtr d(DifferentiateNode(tree, variableCode));
   const bool tooLarge = budget.Spent();
   --budget.depth;
-  if (tooLarge) {
-    DisposeTree(d);
-    return nullptr;
-  }
-  SimplifyTree(d, Symbolic);
+  if (tooLarge) return nullptr;
+  SimplifyTree(InPlace(d), Symbolic);
   return d;
 }
 
 void DifferentiateFormulaText(const std::string& text, int32_t variableCode, std::string& result) {
   result.clear();
-  Tfrec* tree = ParseExpression(text, 2);
-  if (!eng.ParseOK || !tree) {
-    DisposeTree(tree);
-    return;
-  }
-  SimplifyTree(tree, Symbolic);
-  RewriteLogBase(tree);
-  Tfrec* d = Differentiate(tree, variableCode);
-  SimplifyTree(d, Symbolic);
-  if (d) ExpressionTreeToText(d, result);
-  DisposeTree(d);
-  DisposeTree(tree);
+  TreePtr tree = ParseExpression(text, 2);
+  if (!eng.ParseOK || !tree) return;
+  SimplifyTree(InPlace(tree), Symbolic);
+  RewriteLogBase(InPlace(tree));
+  TreePtr d = Differentiate(tree.get(), variableCode);
+  SimplifyTree(InPlace(d), Symbolic);
+  if (d) ExpressionTreeToText(d.get(), result);
 }

@@ -13,7 +13,7 @@ constexpr uint64_t MaxDerivativeNodes = 200000;
 
 // The derivative with respect to the variable with that code (10024 for x), simplified;
 // nil when it would build more than maxNodes nodes (nested derivatives of large products).
-Tfrec* Differentiate(const Tfrec* tree, int32_t variableCode, uint64_t maxNodes = MaxDerivativeNodes);
+TreePtr Differentiate(const Tfrec* tree, int32_t variableCode, uint64_t maxNodes = MaxDerivativeNodes);
 // The recursive core, without the final simplification.
 Tfrec* DifferentiateNode(const Tfrec* tree, int32_t variableCode);
 // The text of the derivative of a formula text (CP932), empty when the text does not parse

@@ -44,12 +44,7 @@ class InnerWork {
   }
 };
 
-struct TreeHolder {
-  Tfrec* tree = nullptr;
-  ~TreeHolder() { DisposeTree(tree); }
-};
-
-Extended CurrentValue(Tfrec*& tree, Extended x, Extended y, Extended z, bool& drawable) {
+Extended CurrentValue(Tfrec* tree, Extended x, Extended y, Extended z, bool& drawable) {
   const Extended v = EvaluateTree(tree, x, y, z);
   drawable = eng.EvalDrawable;
   return v;
@@ -67,7 +62,7 @@ InnerWorkSession::~InnerWorkSession() {
   budget.limit = keptLimit_;
 }
 
-Extended EvaluateAtX(Tfrec*& tree, int asY, Extended v) {
+Extended EvaluateAtX(Tfrec* tree, int asY, Extended v) {
   const TVariableValues& values = doc.VariableValues;
   if (asY == 1) return EvaluateTree(tree, values.X, v, values.Z);
   if (doc.CoordinateSystem == 3 || doc.CoordinateSystem == 4)
@@ -79,18 +74,16 @@ Extended EvaluateAtX(Tfrec*& tree, int asY, Extended v) {
 
 void EvaluateConstantText(const std::string& text, Extended& value, TFraction& fraction) {
   fraction = TFraction{0, 1, 1};
-  Tfrec* tree = ParseExpression(text.empty() ? std::string("0") : text, 3);
+  const TreePtr tree = ParseExpression(text.empty() ? std::string("0") : text, 3);
   if (!eng.ParseOK) {
-    DisposeTree(tree);
     value = 0;
     eng.EvalOK = 0;
     eng.EvalDrawable = 0;
     return;
   }
   const TVariableValues& values = doc.VariableValues;
-  value = EvaluateTree(tree, values.X, values.Y, values.Z);
+  value = EvaluateTree(tree.get(), values.X, values.Y, values.Z);
   if (tree) fraction = TFraction{tree->exact, tree->num, tree->den};
-  DisposeTree(tree);
 }
 
 bool DrawableValueOfText(const std::string& text, Extended& value) {
@@ -120,7 +113,7 @@ void RecomputeDefinedValue(int i) {
   doc.DefinedConstantDirty[i] = 0;
 }
 
-bool NonZeroInView(Tfrec*& tree, int axis) {
+bool NonZeroInView(Tfrec* tree, int axis) {
   const bool alongY = axis == 2;
   const TVariableValues& values = doc.VariableValues;
   if (PolynomialDegree(tree, alongY ? kDegreeInY : kDegreeInX) == 0) {
@@ -239,7 +232,7 @@ class PointList {
 
 class ExtremumSearch {
  public:
-  ExtremumSearch(Tfrec*& f, Tfrec*& derivative) : f_(f), d_(derivative) {
+  ExtremumSearch(Tfrec* f, Tfrec* derivative) : f_(f), d_(derivative) {
     y_ = doc.VariableValues.Y;
     z_ = doc.VariableValues.Z;
   }
@@ -348,8 +341,8 @@ class ExtremumSearch {
     }
   }
 
-  Tfrec*& f_;
-  Tfrec*& d_;
+  Tfrec* f_;
+  Tfrec* d_;
   Extended y_ = 0, z_ = 0;
   Extended M_ = 0, m_ = 0;
   PointList maxList_, minList_;
@@ -357,7 +350,7 @@ class ExtremumSearch {
 
 }  // namespace
 
-void FindExtremumOnInterval(Tfrec*& tree, TCurvePoint*& maxPoints, TCurvePoint*& minPoints, Extended lower,
+void FindExtremumOnInterval(Tfrec* tree, TCurvePoint*& maxPoints, TCurvePoint*& minPoints, Extended lower,
                             Extended upper, Extended step) {
   DisposeCurvePoints(maxPoints);
   DisposeCurvePoints(minPoints);
@@ -367,14 +360,13 @@ void FindExtremumOnInterval(Tfrec*& tree, TCurvePoint*& maxPoints, TCurvePoint*&
     eng.EvalOK = 0;
     return;
   }
-  TreeHolder derivative;
-  derivative.tree = Differentiate(tree, node::VarX);
-  if (!derivative.tree || TreeDepth(derivative.tree) > MaxTreeDepth) {
+  TreePtr derivative = Differentiate(tree, node::VarX);
+  if (!derivative || TreeDepth(derivative.get()) > MaxTreeDepth) {
     eng.EvalOK = 0;
     return;
   }
   InnerWork work;
-  ExtremumSearch search(tree, derivative.tree);
+  ExtremumSearch search(tree, derivative.get());
   search.Run(lower, upper, step, maxPoints, minPoints);
 }
 

@@ -28,7 +28,7 @@ class InnerWorkSession {
 // asY = 1: the tree at y = v. Otherwise at x = v, where v is first turned into 10^v when
 // the x axis is logarithmic (coordinate systems 3 and 4); systems above 4 give 0. The other
 // coordinates are the current ones of doc.VariableValues.
-Extended EvaluateAtX(Tfrec*& tree, int asY, Extended v);
+Extended EvaluateAtX(Tfrec* tree, int asY, Extended v);
 
 // The text evaluated at the current X, Y, Z (an empty text counts as "0"), with the exact
 // fraction of its value (inexact 1/1 when it has none). A text that does not parse gives
@@ -45,7 +45,7 @@ void RecomputeDefinedValue(int i);
 // Whether the tree is not identically zero along the x axis (axis 1) or the y axis (2) of
 // the view: a tree constant in that variable by its value, any other by sampling at every
 // pixel. EvalOK tells whether a sample was drawable.
-bool NonZeroInView(Tfrec*& tree, int axis);
+bool NonZeroInView(Tfrec* tree, int axis);
 
 // Simpson's rule with n panels over [lower, upper] for the right pair of a numeric
 // integral (integration variable, integrand), the other variables at their current
@@ -63,7 +63,7 @@ Extended SimpsonIntegral(Tfrec* pair, int64_t n, Extended lower, Extended upper)
 // value and every value within 1e-5 of it. The lists are replaced. A step that is not a
 // positive finite number, or more than MaxExtremumSteps of them, gives EvalOK 0.
 inline constexpr int64_t MaxExtremumSteps = 1000000;
-void FindExtremumOnInterval(Tfrec*& tree, TCurvePoint*& maxPoints, TCurvePoint*& minPoints, Extended lower,
+void FindExtremumOnInterval(Tfrec* tree, TCurvePoint*& maxPoints, TCurvePoint*& minPoints, Extended lower,
                             Extended upper, Extended step);
 // The maximum (type 1) or minimum (type 2) value found by FindExtremumOnInterval; 0 with
 // EvalOK 0 when there is none.

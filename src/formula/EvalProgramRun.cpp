@@ -533,7 +533,7 @@ Program* ProgramAfterChanges(Tfrec* root) {
 
 using namespace evaluator;
 
-Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z) {
+Extended EvaluateTree(Tfrec* tree, Extended x, Extended y, Extended z) {
   if (!tree) return 0;
   const EvalPoint at{x, y, z};
   // A tree evaluated again and again runs as a compiled program; exact fractions of figure

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -467,7 +468,7 @@ Extended& IntegrationVariable(int32_t code) {
 
 using namespace evaluator;
 
-Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
+Extended EvaluateNode(Tfrec* tree, Extended x, Extended y, Extended z) {
   if (!tree) return 0;
   const EvalPoint at{x, y, z};
   StorePoint(at);
@@ -480,7 +481,7 @@ Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z) {
   return result;
 }
 
-Extended EvaluateTreeRecursively(Tfrec*& tree, Extended x, Extended y, Extended z) {
+Extended EvaluateTreeRecursively(Tfrec* tree, Extended x, Extended y, Extended z) {
   if (!tree) return 0;
   return EvaluateRecursively(tree, EvalPoint{x, y, z});
 }
@@ -517,16 +518,13 @@ Extended EvaluateRecursively(Tfrec* tree, const EvalPoint& at) {
 namespace {
 
 // A text that does not parse has no value: it must not read as a valid 0.
-Extended EvaluateParsed(Tfrec* tree, Extended x, Extended y, Extended z) {
+Extended EvaluateParsed(TreePtr tree, Extended x, Extended y, Extended z) {
   if (!eng.ParseOK) {
-    DisposeTree(tree);
     eng.EvalOK = 0;
     eng.EvalDrawable = 0;
     return 0;
   }
-  const Extended result = EvaluateTree(tree, x, y, z);
-  DisposeTree(tree);
-  return result;
+  return EvaluateTree(tree.get(), x, y, z);
 }
 
 }  // namespace
@@ -557,9 +555,9 @@ Extended EvaluateTextWithFigureFormulas(const std::string& text, Extended x, Ext
 
 Extended EvaluateTextUnrolled(const std::string& text, Extended x, Extended y, Extended z) {
   if (text.empty()) return 0;
-  Tfrec* tree = ParseExpression(text, 2);
-  if (eng.ParseOK && !ExpandSumProduct(tree, 1)) eng.ParseOK = 0;
-  return EvaluateParsed(tree, x, y, z);
+  TreePtr tree = ParseExpression(text, 2);
+  if (eng.ParseOK && !ExpandSumProduct(InPlace(tree), 1)) eng.ParseOK = 0;
+  return EvaluateParsed(std::move(tree), x, y, z);
 }
 
 void CopyPoleFlags(Tfrec* node) {

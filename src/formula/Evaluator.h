@@ -14,9 +14,9 @@
 // eng.EvalDrawable is 1 when the root is valid and EvalOK is 1; when EvalOK is 0 the result
 // is 0 and the root is marked invalid. An operation that overflows or is undefined beyond
 // the domain rules gives 0 with EvalOK and EvalDrawable 0 and stops the animation timer.
-Extended EvaluateTree(Tfrec*& tree, Extended x, Extended y, Extended z);
+Extended EvaluateTree(Tfrec* tree, Extended x, Extended y, Extended z);
 // The recursive core without the outer checks of EvaluateTree.
-Extended EvaluateNode(Tfrec*& tree, Extended x, Extended y, Extended z);
+Extended EvaluateNode(Tfrec* tree, Extended x, Extended y, Extended z);
 
 // Parse for evaluation, evaluate, release. An empty text gives 0 and leaves the flags; a
 // text that does not parse gives 0 with EvalOK and EvalDrawable 0.

@@ -103,4 +103,4 @@ inline void StorePoint(const EvalPoint& at) {
 
 // EvaluateTree by the recursive evaluator alone, the reference the compiled programs are
 // checked against.
-Extended EvaluateTreeRecursively(Tfrec*& tree, Extended x, Extended y, Extended z);
+Extended EvaluateTreeRecursively(Tfrec* tree, Extended x, Extended y, Extended z);

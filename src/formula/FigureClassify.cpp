@@ -75,11 +75,10 @@ int VariableSetOfFormula(const std::string& text) {
   // Without figure formulas point coordinates and constants stay leaves of their own.
   const uint8_t figureFormulas = eng.UseFigureFormulas;
   eng.UseFigureFormulas = 0;
-  Tfrec* tree = ParseExpression(text, 2);
+  const TreePtr tree = ParseExpression(text, 2);
   eng.UseFigureFormulas = figureFormulas;
   const bool parsed = eng.ParseOK;
-  const UsedSymbols used = SymbolsOf(tree);
-  DisposeTree(tree);
+  const UsedSymbols used = SymbolsOf(tree.get());
   if (!parsed) return kVarsNone;
   static constexpr int codes[8] = {kVarsConstant, kVarsZ, kVarsY, kVarsYZ, kVarsX, kVarsXZ, kVarsXY, kVarsXYZ};
   const int code = codes[(used.x ? 4 : 0) | (used.y ? 2 : 0) | (used.z ? 1 : 0)];

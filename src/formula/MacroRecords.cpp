@@ -18,11 +18,10 @@ Tcommand* NewCommand(uint8_t kind, int mode) {
   return c;
 }
 
-TExprListNode* NewExprListNode(Tfrec*& tree, int mode) {
+TExprListNode* NewExprListNode(TreePtr& tree, int mode) {
   if (mode == 1 || !tree) return nullptr;
   auto* node = new TExprListNode;
-  node->expr = tree;
-  tree = nullptr;
+  node->expr = tree.release();
   return node;
 }
 

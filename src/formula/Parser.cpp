@@ -14,11 +14,11 @@ ParseSession& Session() {
   return session;
 }
 
-Tfrec* SessionDerivative(const Tfrec* tree) {
+TreePtr SessionDerivative(const Tfrec* tree) {
   ParseSession& session = Session();
   if (session.derivativeNodes >= MaxDerivativeNodes) return nullptr;
   const uint64_t before = TreeNodesMade();
-  Tfrec* derivative = Differentiate(tree, node::VarX, MaxDerivativeNodes - session.derivativeNodes);
+  TreePtr derivative = Differentiate(tree, node::VarX, MaxDerivativeNodes - session.derivativeNodes);
   session.derivativeNodes += TreeNodesMade() - before;
   return derivative;
 }
@@ -61,7 +61,7 @@ void Normalise(std::string& s) {
 
 }  // namespace
 
-Tfrec* ParseExpression(const std::string& text, int mode) {
+TreePtr ParseExpression(const std::string& text, int mode) {
   if (text.empty()) return nullptr;
   SessionScope scope;
   std::string s = text;
@@ -71,7 +71,7 @@ Tfrec* ParseExpression(const std::string& text, int mode) {
   return ParseNormalised(s, 1, static_cast<int>(s.size()), mode);
 }
 
-Tfrec* ParseNormalised(const std::string& s, int first, int last, int mode) {
+TreePtr ParseNormalised(const std::string& s, int first, int last, int mode) {
   FormPositions forms;
   TreePtr tree;
   {
@@ -80,11 +80,10 @@ Tfrec* ParseNormalised(const std::string& s, int first, int last, int mode) {
   }
   if (ParseFailed()) return nullptr;
   // Every later walk of the engine recurses along the tree: refuse what is too deep for it.
-  if (TreeDepth(tree.get()) > MaxTreeDepth) return Fail(last), nullptr;
-  Tfrec* t = tree.release();
-  FinishParsedTree(t, mode, forms);
-  if (ParseFailed()) DisposeTree(t);
-  return t;
+  if (TreeDepth(tree.get()) > MaxTreeDepth) return Fail(last);
+  FinishParsedTree(InPlace(tree), mode, forms);
+  if (ParseFailed()) return nullptr;
+  return tree;
 }
 
 TreePtr ParseForeignText(const std::string& text, int mode, Expansion what, int referencePos) {
@@ -96,7 +95,7 @@ TreePtr ParseForeignText(const std::string& text, int mode, Expansion what, int 
   std::string s = text;
   Normalise(s);
   session.expanding.push_back(what);
-  TreePtr tree(ParseNormalised(s, 1, static_cast<int>(s.size()), mode));
+  TreePtr tree = ParseNormalised(s, 1, static_cast<int>(s.size()), mode);
   session.expanding.pop_back();
   if (ParseFailed()) {
     // The error is shown in the referring text, at the reference.

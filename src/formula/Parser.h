@@ -9,7 +9,7 @@
 // Modes: 1 check only (no nodes; always nil), 2 symbolic tree, 3 evaluation tree (parameters
 // replaced by their values, sums and products unrolled, logs with base rewritten). An empty
 // text gives nil and leaves the flags unchanged.
-Tfrec* ParseExpression(const std::string& text, int mode);
+TreePtr ParseExpression(const std::string& text, int mode);
 
 // The passes run on a finished tree.
 // a<b<c<d becomes (a<b)*(b<c)*(c<d); "and", "or" and "<>" are not folded.

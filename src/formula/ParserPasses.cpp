@@ -30,7 +30,7 @@ void FoldChain(Tfrec*& top) {
   for (size_t k = relations.size() - 1; k-- > 0;) {
     Tfrec* r = relations[k];
     const Tfrec* previous = relations[k + 1];
-    r->left = CloneTree(previous->right, 2);
+    r->left = CloneTree(previous->right, 2).release();
     product = NewBinaryNode(node::Product, product, r, 2);
   }
   top = product;
@@ -136,28 +136,23 @@ class Unroller {
     const int32_t join = t->code == node::SumForm ? node::Sum : node::Product;
     const Tfrec* body = t->right;
     const int64_t bodySize = TreeSize(body);
-    Tfrec* chain = nullptr;
+    TreePtr chain;
     int64_t chainDepth = 0;
     for (Extended k = lo; k <= hi; k += 1) {
-      if (TreeNodesMade() + bodySize + 1 > nodeLimit_) {
-        DisposeTree(chain);
-        return Refuse();
-      }
-      Tfrec* copy = CloneTree(body, 2);
-      SetIndex(copy, index, k);
-      Walk(copy, depth + 1);
-      const int64_t copyDepth = TreeDepth(copy);
+      if (TreeNodesMade() + bodySize + 1 > nodeLimit_) return Refuse();
+      TreePtr copy = CloneTree(body, 2);
+      SetIndex(copy.get(), index, k);
+      Walk(InPlace(copy), depth + 1);
+      const int64_t copyDepth = TreeDepth(copy.get());
       chainDepth = chain ? std::max(chainDepth, copyDepth) + 1 : copyDepth;
       if (failed_ || depth - 1 + chainDepth > MaxTreeDepth) {
-        DisposeTree(copy);
-        DisposeTree(chain);
         if (!failed_) Refuse();
         return;
       }
-      chain = chain ? NewBinaryNode(join, chain, copy, 2) : copy;
+      chain = chain ? TreePtr(NewBinaryNode(join, chain.release(), copy.release(), 2)) : std::move(copy);
     }
     DisposeTree(t);
-    t = chain;
+    t = chain.release();
   }
 
   // A form that stays: the forms inside it are still unrolled.

@@ -1,6 +1,6 @@
 #pragma once
 // Internals of the parser: the reader over a window of the normalised text, the state one
-// top-level parse shares with every text it expands, and the owning tree pointer.
+// top-level parse shares with every text it expands.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -9,11 +9,6 @@
 #include <vector>
 
 #include "formula/Tfrec.h"
-
-struct TreeDeleter {
-  void operator()(Tfrec* t) const { DisposeTree(t); }
-};
-using TreePtr = std::unique_ptr<Tfrec, TreeDeleter>;
 
 // A text being expanded inline: 'F' function, 'Q' constant, 'y' explicit entry, 'P' point
 // coordinate (number = point * 4 + axis).
@@ -36,7 +31,7 @@ ParseSession& Session();
 // The derivative in x of a tree read in the session, nil when the session's derivatives
 // would build more than MaxDerivativeNodes together: several of them, each as large as one
 // may be, would make every redraw that parses the text slow.
-Tfrec* SessionDerivative(const Tfrec* tree);
+TreePtr SessionDerivative(const Tfrec* tree);
 
 // Positions of the Sum and multi markers of one text, to report a form too large to unroll.
 using FormPositions = std::vector<std::pair<const Tfrec*, int>>;
@@ -132,7 +127,7 @@ class Reader {
 };
 
 // Reads and finishes S[first..last] of an already normalised text in the given parse mode.
-Tfrec* ParseNormalised(const std::string& s, int first, int last, int mode);
+TreePtr ParseNormalised(const std::string& s, int first, int last, int mode);
 // Normalises and parses a text the formula refers to (a definition, an entry's formula, a
 // point's coordinate text), refusing one already being expanded. A failure inside it is
 // reported at `referencePos` of the referring text.

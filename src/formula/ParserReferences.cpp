@@ -197,7 +197,7 @@ TreePtr Reader::ReadDefinedFunction() {
   if (ParseFailed()) return nullptr;
   if (derivatives && mode_ == 2) {
     for (int k = 0; k < derivatives; ++k) {
-      function.reset(SessionDerivative(function.get()));
+      function = SessionDerivative(function.get());
       if (!function) return Fail(start);
     }
   }

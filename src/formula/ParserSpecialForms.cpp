@@ -56,9 +56,8 @@ TreePtr Reader::ReadCombinations(int32_t code) {
     // Both arguments must be exact integer expressions, each read again as a tree.
     const int windows[2][2] = {{open + 1, comma - 1}, {comma + 1, p_ - 1}};
     for (const auto& w : windows) {
-      Tfrec* t = ParseNormalised(s_, w[0], w[1], 2);
-      const bool exact = !ParseFailed() && IsExactTree(t);
-      DisposeTree(t);
+      const TreePtr t = ParseNormalised(s_, w[0], w[1], 2);
+      const bool exact = !ParseFailed() && IsExactTree(t.get());
       if (ParseFailed()) return nullptr;
       if (!exact) return Fail(w[0]);
     }
@@ -78,7 +77,7 @@ TreePtr Reader::ReadDerivative() {
     --p_;
   }
   if (mode_ == 1) return operand;
-  TreePtr derivative(SessionDerivative(operand.get()));
+  TreePtr derivative = SessionDerivative(operand.get());
   if (!derivative) return Fail(marker);
   return derivative;
 }

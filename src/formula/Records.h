@@ -6,9 +6,8 @@
 #include <string>
 
 #include "formula/DocumentState.h"
+#include "formula/Tfrec.h"
 #include "platform/Extended.h"
-
-struct Tfrec;
 
 // ---- Sampled curves ----------------------------------------------------------------
 
@@ -150,7 +149,7 @@ struct TMacroHandler {
 
 Tpromacro* NewProcedure(const std::string& name, int32_t number, int32_t firstLine, int32_t lastLine);
 Tcommand* NewCommand(uint8_t kind, int mode);           // nil in mode 1
-TExprListNode* NewExprListNode(Tfrec*& tree, int mode);  // nil in mode 1 or for a nil tree; takes the tree
+TExprListNode* NewExprListNode(TreePtr& tree, int mode);  // nil in mode 1 or for a nil tree; takes the tree
 TIntListNode* NewIntListNode(int32_t value, int mode);  // nil in mode 1
 void DisposeIntList(TIntListNode*& list);
 void DisposeExprList(TExprListNode*& list);

@@ -20,10 +20,10 @@ Extended SnapCoordinate(Extended v, Extended tickStep, Extended pixelSize, bool 
 
 std::string Fixed3(Extended v) { return rtl::FormatFloat("0.000", v); }
 
-// The root of the parsed formula, nil when it does not parse. The caller disposes of it.
-Tfrec* ParsedRoot(const std::string& text) {
-  Tfrec* tree = ParseExpression(text, 2);
-  if (!eng.ParseOK) DisposeTree(tree);
+// The root of the parsed formula, nil when it does not parse.
+TreePtr ParsedRoot(const std::string& text) {
+  TreePtr tree = ParseExpression(text, 2);
+  if (!eng.ParseOK) return nullptr;
   return tree;
 }
 
@@ -114,18 +114,14 @@ std::string InsertBeforeExtension(const std::string& fileName, const std::string
 }
 
 bool FormulaIsEquation(const std::string& text) {
-  Tfrec* tree = ParsedRoot(text);
-  const bool equation = tree && (tree->code == node::Equal ||
-                                 (tree->code == node::Product && tree->right && tree->right->code == node::Equal));
-  DisposeTree(tree);
-  return equation;
+  const TreePtr tree = ParsedRoot(text);
+  return tree && (tree->code == node::Equal ||
+                  (tree->code == node::Product && tree->right && tree->right->code == node::Equal));
 }
 
 int EquationKindOfFormula(const std::string& text) {
-  Tfrec* tree = ParsedRoot(text);
-  const int kind = tree && tree->code == node::Equal ? 1 : 2;
-  DisposeTree(tree);
-  return kind;
+  const TreePtr tree = ParsedRoot(text);
+  return tree && tree->code == node::Equal ? 1 : 2;
 }
 
 int MapStyleCode(int code, int fallback) { return code >= 0 && code <= 3 ? code : fallback; }

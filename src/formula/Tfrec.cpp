@@ -73,18 +73,18 @@ Tfrec* NewDegreeNode(int mode) {
 // The walks below loop down the left spine and recurse only into right children: chains
 // of left-associated operators (a+b+c+..., unrolled sums) are the long ones.
 
-Tfrec* CloneTree(const Tfrec* tree, int mode) {
+TreePtr CloneTree(const Tfrec* tree, int mode) {
   if (mode == 1) return nullptr;
   Tfrec* root = nullptr;
   Tfrec** slot = &root;
   for (const Tfrec* t = tree; t; t = t->left) {
     Tfrec* n = MakeNode(t->code);
     CopyFields(t, n);
-    n->right = CloneTree(t->right, mode);
+    n->right = CloneTree(t->right, mode).release();
     *slot = n;
     slot = &n->left;
   }
-  return root;
+  return TreePtr(root);
 }
 
 void CopyTreeValues(const Tfrec* source, Tfrec* target) {

@@ -2,6 +2,7 @@
 // The expression-tree node every formula lives in between parsing and use, its node
 // codes, constructors, copy walks and the one release routine.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/Extended.h"
@@ -182,8 +183,6 @@ Tfrec* NewNumberNode(int mode, Extended value);
 Tfrec* NewPiNode(int mode);
 Tfrec* NewDegreeNode(int mode);
 
-// Deep copy of every field but `text`; nil for a nil tree or mode 1.
-Tfrec* CloneTree(const Tfrec* tree, int mode);
 // Copies values, validity, flags and exact fractions node by node between two trees of the
 // same shape; the walk stops where either side ends.
 void CopyTreeValues(const Tfrec* source, Tfrec* target);
@@ -191,6 +190,30 @@ void MarkTreeValid(Tfrec* tree);
 // The one release path of every tree; accepts nil and sets the caller's pointer to nil.
 // Iterative, so that an arbitrarily deep tree cannot exhaust the stack.
 void DisposeTree(Tfrec*& tree);
+
+// A whole tree and its owner: every routine that hands out a new tree returns one.
+struct TreeDeleter {
+  void operator()(Tfrec* t) const { DisposeTree(t); }
+};
+using TreePtr = std::unique_ptr<Tfrec, TreeDeleter>;
+
+// Lends the root of an owned tree to a routine that may replace it (a pass taking Tfrec*&)
+// for one call, and takes the new root back: SimplifyTree(InPlace(tree), 2).
+class InPlace {
+ public:
+  explicit InPlace(TreePtr& tree) : tree_(tree), root_(tree.release()) {}
+  ~InPlace() { tree_.reset(root_); }
+  InPlace(const InPlace&) = delete;
+  InPlace& operator=(const InPlace&) = delete;
+  operator Tfrec*&() { return root_; }
+
+ private:
+  TreePtr& tree_;
+  Tfrec* root_;
+};
+
+// Deep copy of every field but `text`; nil for a nil tree or mode 1.
+TreePtr CloneTree(const Tfrec* tree, int mode);
 
 // Nodes made since the program started (for the parser's size budget).
 uint64_t TreeNodesMade();

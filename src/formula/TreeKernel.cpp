@@ -52,7 +52,7 @@ void SubstituteCodeBySubtree(Tfrec*& tree, const Tfrec* subtree, int32_t code) {
   for (Tfrec** slot = &tree; *slot; slot = &(*slot)->left) {
     if ((*slot)->code == code) {
       DisposeTree(*slot);
-      *slot = CloneTree(subtree, 2);
+      *slot = CloneTree(subtree, 2).release();
       return;
     }
     SubstituteCodeBySubtree((*slot)->right, subtree, code);

@@ -109,13 +109,13 @@ bool IsSubstitutedParameter(char letter) { return letter && std::strchr("abcdkmn
 
 // A fixed formula of letters, parsed as a symbolic tree, with numbers in place of the
 // letters. The caller's parse flags are left as they were.
-Tfrec* Instantiate(const char* formula, std::initializer_list<std::pair<char, Extended>> values) {
+TreePtr Instantiate(const char* formula, std::initializer_list<std::pair<char, Extended>> values) {
   const uint8_t parseOK = eng.ParseOK;
   const int32_t parseErrorPos = eng.ParseErrorPos;
-  Tfrec* t = ParseExpression(formula, 2);
+  TreePtr t = ParseExpression(formula, 2);
   eng.ParseOK = parseOK;
   eng.ParseErrorPos = parseErrorPos;
-  ReplaceLeaves(t, [&](int32_t code, Extended& v) {
+  ReplaceLeaves(InPlace(t), [&](int32_t code, Extended& v) {
     for (const auto& [letter, value] : values)
       if (code == node::VariableCode(letter)) {
         v = value;
@@ -148,16 +148,12 @@ bool TreeUsesSymbol(const Tfrec* tree, int32_t code) {
 
 bool FormulaUsesSymbol(const std::string& text, int32_t code) {
   if (text.empty()) return false;
-  Tfrec* tree = ParseExpression(text, 2);
-  const bool uses = TreeUsesSymbol(tree, code);
-  DisposeTree(tree);
-  return uses;
+  return TreeUsesSymbol(ParseExpression(text, 2).get(), code);
 }
 
 void SubstituteZeroAndSimplify(Tfrec*& tree, int32_t code) {
-  Tfrec* zero = NewNumberNode(2, 0);
-  SubstituteCodeBySubtree(tree, zero, code);
-  DisposeTree(zero);
+  const TreePtr zero(NewNumberNode(2, 0));
+  SubstituteCodeBySubtree(tree, zero.get(), code);
   SimplifyTree(tree, 2);
 }
 
@@ -180,26 +176,27 @@ void SubstituteParametersAndSimplify(Tfrec*& tree) {
   SimplifyTree(tree, 2);
 }
 
-Tfrec* MakeIntervalIndicator(int closed, Extended lo, Extended hi) {
+TreePtr MakeIntervalIndicator(int closed, Extended lo, Extended hi) {
   return Instantiate(closed == 1 ? "(x>=a)(x<=b)" : "(x>=a)(x<b)", {{'a', lo}, {'b', hi}});
 }
 
-Tfrec* RestrictToInterval(Tfrec* tree, int closed, Extended lo, Extended hi) {
-  return NewBinaryNode(node::Product, tree, MakeIntervalIndicator(closed, lo, hi), 2);
+TreePtr RestrictToInterval(TreePtr tree, int closed, Extended lo, Extended hi) {
+  TreePtr indicator = MakeIntervalIndicator(closed, lo, hi);
+  return TreePtr(NewBinaryNode(node::Product, tree.release(), indicator.release(), 2));
 }
 
-Tfrec* MakeConstantPiece(int closed, Extended value, Extended lo, Extended hi) {
-  return RestrictToInterval(NewNumberNode(2, value), closed, lo, hi);
+TreePtr MakeConstantPiece(int closed, Extended value, Extended lo, Extended hi) {
+  return RestrictToInterval(TreePtr(NewNumberNode(2, value)), closed, lo, hi);
 }
 
-Tfrec* MakeLinearPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2) {
-  Tfrec* chord = Instantiate("(d-c)/(b-a)*(x-a)+c", {{'a', x1}, {'b', x2}, {'c', y1}, {'d', y2}});
-  return RestrictToInterval(chord, closed, x1, x2);
+TreePtr MakeLinearPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2) {
+  TreePtr chord = Instantiate("(d-c)/(b-a)*(x-a)+c", {{'a', x1}, {'b', x2}, {'c', y1}, {'d', y2}});
+  return RestrictToInterval(std::move(chord), closed, x1, x2);
 }
 
-Tfrec* MakeParabolaPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2, Extended x3,
-                         Extended y3) {
-  Tfrec* arc = Instantiate("2(d(x-b)(x-c)-2e(x-a)(x-c)+f(x-a)(x-b))/(c-a)(c-a)",
-                           {{'a', x1}, {'b', x2}, {'c', x3}, {'d', y1}, {'e', y2}, {'f', y3}});
-  return RestrictToInterval(arc, closed, x1, x3);
+TreePtr MakeParabolaPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2, Extended x3,
+                          Extended y3) {
+  TreePtr arc = Instantiate("2(d(x-b)(x-c)-2e(x-a)(x-c)+f(x-a)(x-b))/(c-a)(c-a)",
+                            {{'a', x1}, {'b', x2}, {'c', x3}, {'d', y1}, {'e', y2}, {'f', y3}});
+  return RestrictToInterval(std::move(arc), closed, x1, x3);
 }

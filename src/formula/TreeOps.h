@@ -38,12 +38,12 @@ void SubstituteParametersAndSimplify(Tfrec*& tree);
 // Pieces over an interval: "closed" 1 includes the upper bound. Each returns a new tree
 // owned by the caller that is undefined outside [lo, hi].
 // (x>=lo)(x<=hi), or (x>=lo)(x<hi) when not closed.
-Tfrec* MakeIntervalIndicator(int closed, Extended lo, Extended hi);
+TreePtr MakeIntervalIndicator(int closed, Extended lo, Extended hi);
 // tree * MakeIntervalIndicator(closed, lo, hi); takes the tree over.
-Tfrec* RestrictToInterval(Tfrec* tree, int closed, Extended lo, Extended hi);
-Tfrec* MakeConstantPiece(int closed, Extended value, Extended lo, Extended hi);
+TreePtr RestrictToInterval(TreePtr tree, int closed, Extended lo, Extended hi);
+TreePtr MakeConstantPiece(int closed, Extended value, Extended lo, Extended hi);
 // The chord from (x1, y1) to (x2, y2), on [x1, x2].
-Tfrec* MakeLinearPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2);
+TreePtr MakeLinearPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2);
 // The parabola through three points with equally spaced x1 < x2 < x3, on [x1, x3].
-Tfrec* MakeParabolaPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2, Extended x3,
-                         Extended y3);
+TreePtr MakeParabolaPiece(int closed, Extended x1, Extended y1, Extended x2, Extended y2, Extended x3,
+                          Extended y3);

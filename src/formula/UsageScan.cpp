@@ -185,8 +185,7 @@ void ScanTextUsage(const std::string& text, int collectKind, int index) {
   eng.CollectKind = static_cast<uint8_t>(collectKind);
   eng.CollectIndex = static_cast<uint8_t>(index);
   eng.CollectPlainPointCount = doc.PlainPointCount;
-  Tfrec* tree = ParseExpression(text, 1);
-  DisposeTree(tree);
+  ParseExpression(text, 1);
   eng.CollectKind = 0;
   eng.CollectIndex = 0;
   eng.CollectPlainPointCount = 0;

@@ -7,7 +7,6 @@
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
 #include "formula/Parser.h"
-#include "formula/ParserReader.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -65,12 +64,11 @@ bool MakeWave(const Tfrec* tree, int append, int slot, float seconds) {
   const uint32_t held = extend ? Get32(image.data() + 40) / 2 : 0;
   if (held + static_cast<uint64_t>(n) > kMaxWaveSamples) return false;
 
-  Tfrec* root = CloneTree(tree, 2);
-  ExpandSumProduct(root, 1);
-  const TreePtr owner(root);
+  TreePtr root = CloneTree(tree, 2);
+  ExpandSumProduct(InPlace(root), 1);
   std::vector<uint8_t> samples(2 * static_cast<size_t>(n), 0);  // the last three stay 0
   for (uint32_t i = 0; i + 3 < n; ++i) {
-    const uint16_t sample = SampleOf(EvaluateTree(root, static_cast<Extended>(i) / kWaveRate, 0, 0));
+    const uint16_t sample = SampleOf(EvaluateTree(root.get(), static_cast<Extended>(i) / kWaveRate, 0, 0));
     Put16(&samples[2 * i], sample);
   }
 
@@ -90,7 +88,7 @@ bool MakeWave(const Tfrec* tree, int append, int slot, float seconds) {
 }
 
 bool MakeWaveFromText(const std::string& formula, int append, int slot, float seconds) {
-  TreePtr tree(ParseExpression(formula, 2));
+  const TreePtr tree = ParseExpression(formula, 2);
   if (!eng.ParseOK || !tree) return false;
   return MakeWave(tree.get(), append, slot, seconds);
 }

@@ -24,7 +24,7 @@ struct Value {
 
 class SolutionFinder {
  public:
-  SolutionFinder(gfx::Canvas& canvas, Tfrec*& g, Tfrec*& d, Tfrec*& dd, bool swapXY, const SolutionMarks& marks)
+  SolutionFinder(gfx::Canvas& canvas, Tfrec* g, Tfrec* d, Tfrec* dd, bool swapXY, const SolutionMarks& marks)
       : canvas_(canvas), g_(g), d_(d), dd_(dd), swap_(swapXY), marks_(marks) {}
 
   void Run(Extended lower, Extended upper) {
@@ -44,7 +44,7 @@ class SolutionFinder {
   }
 
  private:
-  Value At(Tfrec*& tree, Extended at) {
+  Value At(Tfrec* tree, Extended at) {
     eng.LineContinues = 0;
     Value r;
     r.v = EvaluateAtX(tree, swap_ ? 1 : 0, at);
@@ -128,9 +128,9 @@ class SolutionFinder {
   }
 
   gfx::Canvas& canvas_;
-  Tfrec*& g_;
-  Tfrec*& d_;
-  Tfrec*& dd_;
+  Tfrec* g_;
+  Tfrec* d_;
+  Tfrec* dd_;
   bool swap_;
   SolutionMarks marks_;
   Extended h_ = 0;
@@ -143,10 +143,9 @@ void MarkEquationSolutions(gfx::Canvas& canvas, Tfrec*& tree, bool swapXY, const
   if (!tree || tree->code != node::Product || !tree->left || !tree->right || tree->right->code != node::Equal ||
       !tree->right->left)
     return;
-  Tfrec* dd = Differentiate(tree->right->left, swapXY ? node::VarY : node::VarX);
+  const TreePtr dd = Differentiate(tree->right->left, swapXY ? node::VarY : node::VarX);
   if (dd) {
-    SolutionFinder finder(canvas, tree->left, tree->right->left, dd, swapXY, marks);
+    SolutionFinder finder(canvas, tree->left, tree->right->left, dd.get(), swapXY, marks);
     finder.Run(lower, upper);
   }
-  DisposeTree(dd);
 }

@@ -23,7 +23,7 @@ struct Probe {
 
 class CurveSampler {
  public:
-  CurveSampler(Tfrec*& tree, Tfrec* aux, bool swapXY, TCurveSegment*& pieces)
+  CurveSampler(Tfrec* tree, Tfrec* aux, bool swapXY, TCurveSegment*& pieces)
       : tree_(tree), aux_(aux), swap_(swapXY), pieces_(pieces) {
     const TViewRange& v = doc.ViewRange;
     const Extended pixel = swapXY ? doc.PixelSizeX : doc.PixelSizeY;
@@ -158,7 +158,7 @@ class CurveSampler {
     eng.LineContinues = 0;
   }
 
-  Tfrec*& tree_;
+  Tfrec* tree_;
   Tfrec* aux_;
   bool swap_;
   TCurveSegment*& pieces_;
@@ -190,7 +190,7 @@ Extended PixelSteps::At(long i) const {
   return std::min(lower + static_cast<Extended>(i) * h, upper);
 }
 
-void ComputeFunctionCurve(Tfrec*& tree, Tfrec*& aux, int mode, TCurveSegment*& pieces, Extended lower,
+void ComputeFunctionCurve(Tfrec* tree, Tfrec* aux, int mode, TCurveSegment*& pieces, Extended lower,
                           Extended upper, bool swapXY) {
   if (!tree) return;
   eng.LineContinues = 1;

@@ -10,7 +10,7 @@
 // Samples `tree` over [lower, upper] (x, or y with swapXY) and appends the pieces to
 // `pieces`. With mode 1 (a derivative) a sample counts only where `aux` is drawable too.
 // A range that is empty, not finite or below the resolution of the variable gives nothing.
-void ComputeFunctionCurve(Tfrec*& tree, Tfrec*& aux, int mode, TCurveSegment*& pieces, Extended lower,
+void ComputeFunctionCurve(Tfrec* tree, Tfrec* aux, int mode, TCurveSegment*& pieces, Extended lower,
                           Extended upper, bool swapXY);
 
 // At most this many samples across a range; a finer step is widened to fit.

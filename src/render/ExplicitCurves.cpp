@@ -22,26 +22,26 @@ bool LogarithmicY() { return doc.CoordinateSystem == 2 || doc.CoordinateSystem =
 bool LinearX() { return doc.CoordinateSystem <= 2; }
 
 // The derivative of the explicit entry that `link` names, with that entry's own tree.
-Tfrec* DerivativeOfLinkedEntry(const Tfuncprop& entry, Tfrec*& source) {
+TreePtr DerivativeOfLinkedEntry(const Tfuncprop& entry, TreePtr& source) {
   source = nullptr;
   if (entry.link < 1 || entry.link > doc.EntryCount) return nullptr;
   const Tfuncprop& linked = doc.FigureTable[entry.link];
   if (linked.kind != kKindExplicit) return nullptr;
   source = ParseExpression(linked.texts[0], 3);
   if (!eng.ParseOK || !source) return nullptr;
-  return Differentiate(source, node::VarX);
+  return Differentiate(source.get(), node::VarX);
 }
 
 // The tree of log10 of the function, parsed from its text.
-Tfrec* LogarithmOf(const std::string& text) {
+TreePtr LogarithmOf(const std::string& text) {
   if (text.empty()) return nullptr;
-  Tfrec* tree = ParseExpression("log10(" + text + ")", 3);
-  if (!eng.ParseOK) DisposeTree(tree);
+  TreePtr tree = ParseExpression("log10(" + text + ")", 3);
+  if (!eng.ParseOK) return nullptr;
   return tree;
 }
 
 // y = m x + c drawn whole when f(0) and f(1) are drawable.
-bool DrawStraightLine(gfx::Canvas& canvas, Tfrec*& tree, std::uint8_t dashed) {
+bool DrawStraightLine(gfx::Canvas& canvas, Tfrec* tree, std::uint8_t dashed) {
   const Extended c = EvaluateAtX(tree, 0, 0);
   if (!eng.EvalDrawable) return false;
   const Extended m = EvaluateAtX(tree, 0, 1) - c;
@@ -58,29 +58,24 @@ void DrawExplicitFunction(gfx::Canvas& canvas, const Tfuncprop& entry, int deriv
   canvas.pen.width = ScaleToOutput(entry.penWidth);
   eng.ParseOK = 1;
   const SolutionMarks marks{static_cast<gfx::Color>(entry.color), entry.option64, entry.penWidth + 2};
-  Tfrec* source = nullptr;
-  Tfrec* tree = nullptr;
+  TreePtr source;
+  TreePtr tree;
   if (derivative) {
     tree = DerivativeOfLinkedEntry(entry, source);
-    if (tree && LogarithmicY()) {
-      Tfrec* log = LogarithmOf(ExpressionTreeToText(tree));
-      DisposeTree(tree);
-      tree = log;
-    }
+    if (tree && LogarithmicY()) tree = LogarithmOf(ExpressionTreeToText(tree.get()));
   } else {
     tree = LogarithmicY() ? LogarithmOf(entry.texts[0]) : ParseExpression(entry.texts[0], 3);
-    if (!eng.ParseOK) DisposeTree(tree);
+    if (!eng.ParseOK) tree = nullptr;
   }
   if (tree) {
-    const bool straight = !LogarithmicY() && LinearX() && PolynomialDegree(tree, kDegreeInX) == 1 &&
-                          DrawStraightLine(canvas, tree, entry.dashed);
-    if (!straight) PlotFunctionCurve(canvas, tree, source, entry.dashed, xMin, xMax, marks, false, derivative);
+    const bool straight = !LogarithmicY() && LinearX() && PolynomialDegree(tree.get(), kDegreeInX) == 1 &&
+                          DrawStraightLine(canvas, tree.get(), entry.dashed);
+    if (!straight)
+      PlotFunctionCurve(canvas, InPlace(tree), source.get(), entry.dashed, xMin, xMax, marks, false, derivative);
   }
-  DisposeTree(tree);
-  DisposeTree(source);
 }
 
-void PlotFunctionCurve(gfx::Canvas& canvas, Tfrec*& tree, Tfrec*& aux, std::uint8_t dashed, Extended xMin,
+void PlotFunctionCurve(gfx::Canvas& canvas, Tfrec*& tree, Tfrec* aux, std::uint8_t dashed, Extended xMin,
                        Extended xMax, const SolutionMarks& marks, bool swapXY, int derivative) {
   if (!tree) return;
   if (tree->code == node::Equal) tree = NewBinaryNode(node::Product, NewNumberNode(3, 1), tree, 3);

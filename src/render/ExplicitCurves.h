@@ -21,7 +21,7 @@ void DrawExplicitFunction(gfx::Canvas& canvas, const Tfuncprop& entry, int deriv
 // or a product with an equation as its right factor (on Cartesian and polar axes). The
 // tree may be rewritten; the caller still owns and releases it. derivative 1 draws only
 // where aux is drawable too.
-void PlotFunctionCurve(gfx::Canvas& canvas, Tfrec*& tree, Tfrec*& aux, std::uint8_t dashed, Extended xMin,
+void PlotFunctionCurve(gfx::Canvas& canvas, Tfrec*& tree, Tfrec* aux, std::uint8_t dashed, Extended xMin,
                        Extended xMax, const SolutionMarks& marks, bool swapXY, int derivative);
 
 // Every piece with DrawPolyline, dashed in the pattern of the canvas pen's width.

@@ -104,13 +104,14 @@ void DrawBezierFigure(gfx::Canvas& canvas, const Tfuncprop& entry, std::span<con
 }
 
 // (x - cx)^2 + (y - cy)^2 - r^2, with the centre and radius as numbers of full precision.
-Tfrec* CircleEquation(Extended cx, Extended cy, Extended r) {
+TreePtr CircleEquation(Extended cx, Extended cy, Extended r) {
   auto square = [](Tfrec* t) { return NewBinaryNode(node::Power, t, NewNumberNode(3, 2), 3); };
   auto offset = [&](int32_t variable, Extended c) {
     return square(NewBinaryNode(node::Difference, NewLeafNode(variable, 3), NewNumberNode(3, c), 3));
   };
-  return NewBinaryNode(node::Difference, NewBinaryNode(node::Sum, offset(node::VarX, cx), offset(node::VarY, cy), 3),
-                       NewNumberNode(3, r * r), 3);
+  return TreePtr(NewBinaryNode(node::Difference,
+                               NewBinaryNode(node::Sum, offset(node::VarX, cx), offset(node::VarY, cy), 3),
+                               NewNumberNode(3, r * r), 3));
 }
 
 // A circle larger than the view both ways is drawn exactly as the curve of its equation;
@@ -123,9 +124,8 @@ void DrawCircleFigure(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (!(r > 0)) return;
   const TViewRange& v = doc.ViewRange;
   if (r >= v.XMax - v.XMin && r >= v.YMax - v.YMin) {
-    Tfrec* tree = CircleEquation(c.x, c.y, r);
-    PlotImplicitList(tree, canvas, 0, entry.penWidth, entry.dashed);
-    DisposeTree(tree);
+    TreePtr tree = CircleEquation(c.x, c.y, r);
+    PlotImplicitList(InPlace(tree), canvas, 0, entry.penWidth, entry.dashed);
     return;
   }
   DrawConicEllipse(canvas, entry.dashed, entry.penWidth, c.x, c.y, 0, r, r);

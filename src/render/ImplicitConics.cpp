@@ -100,8 +100,8 @@ ImplicitRoad DrawDegenerate(const ImplicitStroke& s, const ConicCoefficients& k)
 }  // namespace
 
 bool ComputeConicCoefficients(Tfrec*& F, ConicCoefficients& k) {
-  Tfrec*& Fx = ImplicitDerivatives.x[0];
-  Tfrec*& Fy = ImplicitDerivatives.y[0];
+  Tfrec* Fx = ImplicitDerivatives.x[0].get();
+  Tfrec* Fy = ImplicitDerivatives.y[0].get();
   Extended f00 = 0, fx00 = 0, fy00 = 0, fy01 = 0, fx10 = 0, fx01 = 0;
   if (!ValueAt(F, 0, 0, f00) || !ValueAt(Fx, 0, 0, fx00) || !ValueAt(Fy, 0, 0, fy00) || !ValueAt(Fy, 0, 1, fy01) ||
       !ValueAt(Fx, 1, 0, fx10) || !ValueAt(Fx, 0, 1, fx01))

@@ -33,10 +33,10 @@ ImplicitRoad SolveByDegrees(Tfrec*& F, const ImplicitStroke& s) {
   if (inY == 1) return PlotSolvedForY(F, s);
   if (inX == 1) return PlotSolvedForX(F, s);
   if (inY == 2)
-    return NonZeroInView(ImplicitDerivatives.y[1], kAlongX) ? PlotQuadraticBranches(F, SolveFor::Y, s)
+    return NonZeroInView(ImplicitDerivatives.y[1].get(), kAlongX) ? PlotQuadraticBranches(F, SolveFor::Y, s)
                                                             : PlotSolvedForY(F, s);
   if (inX == 2)
-    return NonZeroInView(ImplicitDerivatives.x[1], kAlongY) ? PlotQuadraticBranches(F, SolveFor::X, s)
+    return NonZeroInView(ImplicitDerivatives.x[1].get(), kAlongY) ? PlotQuadraticBranches(F, SolveFor::X, s)
                                                             : PlotSolvedForX(F, s);
   if (inY == 3) return ByCoefficients(F, SolveFor::Y, s);
   if (inX == 3) return ByCoefficients(F, SolveFor::X, s);

@@ -18,16 +18,12 @@ std::uint8_t TraceCellWidth = 10, TraceCellHeight = 10;
 
 namespace {
 
-void BuildChain(Tfrec* (&slots)[4], const Tfrec* F, int32_t variable) {
+void BuildChain(TreePtr (&slots)[4], const Tfrec* F, int32_t variable) {
   const Tfrec* previous = F;
-  for (Tfrec*& slot : slots) {
+  for (TreePtr& slot : slots) {
     slot = previous ? Differentiate(previous, variable) : nullptr;
-    previous = slot;
+    previous = slot.get();
   }
-}
-
-void FreeChain(Tfrec* (&slots)[4]) {
-  for (Tfrec*& slot : slots) DisposeTree(slot);
 }
 
 // One row of grid vertices of the scan, each evaluated when a cell first needs it and kept
@@ -90,16 +86,13 @@ ImplicitDerivativesScope::ImplicitDerivativesScope(const Tfrec* F) {
   BuildChain(ImplicitDerivatives.y, F, node::VarY);
 }
 
-ImplicitDerivativesScope::~ImplicitDerivativesScope() {
-  FreeChain(ImplicitDerivatives.x);
-  FreeChain(ImplicitDerivatives.y);
-}
+ImplicitDerivativesScope::~ImplicitDerivativesScope() { ImplicitDerivatives = {}; }
 
 Extended ImplicitValue(Tfrec*& F, Extended x, Extended y) { return EvaluateTree(F, x, y, 0); }
 
-Extended ImplicitSlopeX(Extended x, Extended y) { return EvaluateTree(ImplicitDerivatives.x[0], x, y, 0); }
+Extended ImplicitSlopeX(Extended x, Extended y) { return EvaluateTree(ImplicitDerivatives.x[0].get(), x, y, 0); }
 
-Extended ImplicitSlopeY(Extended x, Extended y) { return EvaluateTree(ImplicitDerivatives.y[0], x, y, 0); }
+Extended ImplicitSlopeY(Extended x, Extended y) { return EvaluateTree(ImplicitDerivatives.y[0].get(), x, y, 0); }
 
 void TraceImplicitNumerically(Tfrec*& tree, gfx::Canvas& canvas) {
   if (!tree || TraceCellWidth == 0 || TraceCellHeight == 0) return;

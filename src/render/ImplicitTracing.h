@@ -13,8 +13,8 @@
 // The i-th partial derivatives of F, i = 1..4, each the derivative of the one before:
 // x[0] = dF/dx ... x[3] = d4F/dx4, y[0] = dF/dy ... y[3] = d4F/dy4. Nil outside one curve.
 struct TImplicitDerivatives {
-  Tfrec* x[4] = {};
-  Tfrec* y[4] = {};
+  TreePtr x[4];
+  TreePtr y[4];
 };
 extern TImplicitDerivatives ImplicitDerivatives;
 

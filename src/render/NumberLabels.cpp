@@ -96,9 +96,9 @@ std::string FormatLabelValue(const std::string& text, std::uint8_t& mode) {
   }
 
   std::string result = "******";
-  Tfrec* tree = ParseExpression(expression, 3);
+  const TreePtr tree = ParseExpression(expression, 3);
   if (eng.ParseOK && tree) {
-    const Extended value = EvaluateTree(tree, 0, 0, 0);
+    const Extended value = EvaluateTree(tree.get(), 0, 0, 0);
     if (eng.EvalDrawable) {
       const Extended pi = std::numbers::pi_v<Extended>;
       std::string number;
@@ -115,7 +115,6 @@ std::string FormatLabelValue(const std::string& text, std::uint8_t& mode) {
       result = expression.starts_with("+") ? SignedTerm(expression, value, number) : number;
     }
   }
-  DisposeTree(tree);
   eng.UseFigureFormulas = 0;
   return result;
 }

@@ -36,7 +36,7 @@ bool LinearInT(const Tfrec* tree) {
 
 class ParametricSampler {
  public:
-  ParametricSampler(gfx::Canvas& canvas, Tfrec*& x, Tfrec*& y, std::uint8_t dashed)
+  ParametricSampler(gfx::Canvas& canvas, Tfrec* x, Tfrec* y, std::uint8_t dashed)
       : x_(x), y_(y), line_([&canvas, dashed](std::span<const gfx::Point> run) {
           StrokePolyline(canvas, run, DashPattern(canvas.pen.width), dashed);
         }) {}
@@ -131,8 +131,8 @@ class ParametricSampler {
 
   void Flush() { line_.Flush(); }
 
-  Tfrec*& x_;
-  Tfrec*& y_;
+  Tfrec* x_;
+  Tfrec* y_;
   ClippedPolyline line_;
   Sample tail_, tip_;
   bool haveChord_ = false;
@@ -148,20 +148,18 @@ void DrawEndArrow(gfx::Canvas& canvas, const Tfuncprop& entry, const ParametricS
 void DrawSampled(gfx::Canvas& canvas, const Tfuncprop& entry) {
   Extended step = 0, t0 = 0, t1 = 0;
   if (!DrawableValueOfText(entry.stepText, step) || !(step > 0)) return;
-  Tfrec* x = ParseExpression(entry.texts[0], 3);
+  const TreePtr x = ParseExpression(entry.texts[0], 3);
   const bool xParsed = eng.ParseOK && x;
-  Tfrec* y = ParseExpression(entry.texts[1], 3);
+  const TreePtr y = ParseExpression(entry.texts[1], 3);
   const bool parsed = xParsed && eng.ParseOK && y;
   if (parsed && DrawableValueOfText(entry.texts[2], t0) && DrawableValueOfText(entry.texts[3], t1) && t0 != t1) {
-    ParametricSampler sampler(canvas, x, y, entry.dashed);
-    if (LinearInT(x) && LinearInT(y))
+    ParametricSampler sampler(canvas, x.get(), y.get(), entry.dashed);
+    if (LinearInT(x.get()) && LinearInT(y.get()))
       sampler.Straight(t0, t1);
     else
       sampler.Run(t0, t1, step);
     DrawEndArrow(canvas, entry, sampler);
   }
-  DisposeTree(x);
-  DisposeTree(y);
 }
 
 }  // namespace

@@ -59,12 +59,11 @@ void DrawAsParametric(gfx::Canvas& canvas, const Tfuncprop& entry) {
 void DrawPolarCurve(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (doc.CoordinateSystem > 1) return;
   eng.ParserCollectMode = 0;
-  Tfrec* radius = ParseExpression(entry.texts[0], 2);
+  const TreePtr radius = ParseExpression(entry.texts[0], 2);
   if (eng.ParseOK && radius) {
-    const bool constant = PolynomialDegree(radius, kDegreeInT) == 0;
+    const bool constant = PolynomialDegree(radius.get(), kDegreeInT) == 0;
     if (!constant || !DrawConstantRadius(canvas, entry)) DrawAsParametric(canvas, entry);
   }
-  DisposeTree(radius);
   eng.ParserCollectMode = 1;
   ShowDrawingProgress();
 }

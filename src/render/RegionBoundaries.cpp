@@ -17,9 +17,9 @@ bool IsSolvedFor(const Tfrec* side, const Tfrec* other, int32_t variable) {
   return IsVariable(side, variable) && PolynomialDegree(other, variable == node::VarX ? kDegreeInX : kDegreeInY) == 0;
 }
 
-Tfrec* Simplified(const Tfrec* t) {
-  Tfrec* copy = CloneTree(t, 3);
-  SimplifyTree(copy, 3);
+TreePtr Simplified(const Tfrec* t) {
+  TreePtr copy = CloneTree(t, 3);
+  SimplifyTree(InPlace(copy), 3);
   return copy;
 }
 
@@ -38,17 +38,17 @@ void DrawRelationCurve(gfx::Canvas& canvas, Tfrec*& relation, std::uint8_t dashe
   } else if (IsSolvedFor(r, l, node::VarY)) {
     PlotFunctionCurve(canvas, l, none, dashed, v.XMin, v.XMax, marks, false, 0);
   } else {
-    Tfrec* difference = RelationDifference(relation);
-    PlotImplicitList(difference, canvas, 0, width, dashed);
-    DisposeTree(difference);
+    TreePtr difference = RelationDifference(relation);
+    PlotImplicitList(InPlace(difference), canvas, 0, width, dashed);
   }
 }
 
 }  // namespace
 
-Tfrec* RelationDifference(const Tfrec* relation) {
-  Tfrec* difference = NewBinaryNode(node::Difference, Simplified(relation->left), Simplified(relation->right), 3);
-  SimplifyTree(difference, 3);
+TreePtr RelationDifference(const Tfrec* relation) {
+  TreePtr difference(NewBinaryNode(node::Difference, Simplified(relation->left).release(),
+                                   Simplified(relation->right).release(), 3));
+  SimplifyTree(InPlace(difference), 3);
   return difference;
 }
 

@@ -12,4 +12,4 @@
 void DrawRegionBoundaries(gfx::Canvas& canvas, Tfrec*& tree, std::uint8_t dashed, int width);
 
 // (simplified L) − (simplified R), simplified: a new tree for the relation node L op R.
-Tfrec* RelationDifference(const Tfrec* relation);
+TreePtr RelationDifference(const Tfrec* relation);

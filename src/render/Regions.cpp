@@ -34,7 +34,7 @@ bool TreeHasRegion(const Tfrec* tree) {
   }
 }
 
-void DrawRegion(Tfrec*& tree, gfx::Canvas& canvas, gfx::Color boundaryColour, std::uint8_t dashed, bool drawBoundary,
+void DrawRegion(Tfrec* tree, gfx::Canvas& canvas, gfx::Color boundaryColour, std::uint8_t dashed, bool drawBoundary,
                 std::uint8_t hatchCode, int penWidth, gfx::Color hatchColour) {
   if (TreeHasRegion(tree)) {
     // The hatch pen goes to the picture the segments are drawn on.

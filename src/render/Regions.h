@@ -15,5 +15,5 @@ bool TreeHasRegion(const Tfrec* tree);
 // lines 12 pixels apart on the screen at output scale 1 and as many over the height as the
 // region density asks while printing; then, when drawBoundary, the boundaries in the
 // boundary colour and pen width (strict inequalities grey), dashed or solid.
-void DrawRegion(Tfrec*& tree, gfx::Canvas& canvas, gfx::Color boundaryColour, std::uint8_t dashed, bool drawBoundary,
+void DrawRegion(Tfrec* tree, gfx::Canvas& canvas, gfx::Color boundaryColour, std::uint8_t dashed, bool drawBoundary,
                 std::uint8_t hatchCode, int penWidth, gfx::Color hatchColour);

@@ -7,9 +7,9 @@
 
 void DrawInequalityEntry(gfx::Canvas& canvas, const Tfuncprop& entry) {
   if (doc.CoordinateSystem > 1) return;
-  Tfrec* tree = ParseExpression(entry.texts[0], 3);
+  const TreePtr tree = ParseExpression(entry.texts[0], 3);
   if (eng.ParseOK && tree)
-    DrawRegion(tree, canvas, OutputColor(static_cast<gfx::Color>(entry.color)), entry.dashed, entry.noBoundary == 0,
-               entry.brushStyle, ScaleToOutput(entry.penWidth), static_cast<gfx::Color>(entry.brushColor));
-  DisposeTree(tree);
+    DrawRegion(tree.get(), canvas, OutputColor(static_cast<gfx::Color>(entry.color)), entry.dashed,
+               entry.noBoundary == 0, entry.brushStyle, ScaleToOutput(entry.penWidth),
+               static_cast<gfx::Color>(entry.brushColor));
 }

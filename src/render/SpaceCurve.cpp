@@ -22,7 +22,7 @@ struct Sample {
 
 class SpaceCurveSampler {
  public:
-  SpaceCurveSampler(gfx::Canvas& canvas, Tfrec* (&trees)[3], std::uint8_t dashed)
+  SpaceCurveSampler(gfx::Canvas& canvas, const TreePtr (&trees)[3], std::uint8_t dashed)
       : trees_(trees), line_(canvas, dashed) {}
 
   void Run(Extended t0, Extended t1, Extended step) {
@@ -45,7 +45,7 @@ class SpaceCurveSampler {
     Extended* coordinates[3] = {&s.p.x, &s.p.y, &s.p.z};
     bool ok = true;
     for (int i = 0; i < 3; ++i) {
-      *coordinates[i] = EvaluateTree(trees_[i], v.X, v.Y, v.Z);
+      *coordinates[i] = EvaluateTree(trees_[i].get(), v.X, v.Y, v.Z);
       ok = ok && eng.EvalDrawable && std::isfinite(*coordinates[i]);
     }
     s.good = ok && IsPointVisible3D(s.p);
@@ -75,7 +75,7 @@ class SpaceCurveSampler {
     return good;
   }
 
-  Tfrec* (&trees_)[3];
+  const TreePtr (&trees_)[3];
   SpacePolyline line_;
 };
 
@@ -86,7 +86,7 @@ void DrawSampled(gfx::Canvas& canvas, const Tfuncprop& entry) {
   // No more steps than a plane curve may take.
   step = std::max(step, FinestParameterStep(t0, t1));
   if (t1 < t0) step = -step;
-  Tfrec* trees[3] = {};
+  TreePtr trees[3];
   bool parsed = true;
   const std::string* texts[3] = {&entry.texts[0], &entry.texts[1], &entry.texts[4]};
   for (int i = 0; i < 3; ++i) {
@@ -94,7 +94,6 @@ void DrawSampled(gfx::Canvas& canvas, const Tfuncprop& entry) {
     parsed = parsed && eng.ParseOK && trees[i];
   }
   if (parsed) SpaceCurveSampler(canvas, trees, entry.dashed).Run(t0, t1, step);
-  for (Tfrec*& tree : trees) DisposeTree(tree);
 }
 
 }  // namespace

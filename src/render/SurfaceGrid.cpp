@@ -36,11 +36,10 @@ struct GridInputs {
 void ReadParametersOf(const std::string& text, std::vector<Extended>& values) {
   if (text.empty()) return;
   const uint8_t parseOK = eng.ParseOK;
-  Tfrec* tree = ParseExpression(text, 2);
+  const TreePtr tree = ParseExpression(text, 2);
   eng.ParseOK = parseOK;
   for (int code : kParameterCodes)
-    values.push_back(TreeUsesSymbol(tree, code) ? ReadVariable(doc.VariableValues, LetterOfNodeCode(code)) : 0);
-  DisposeTree(tree);
+    values.push_back(TreeUsesSymbol(tree.get(), code) ? ReadVariable(doc.VariableValues, LetterOfNodeCode(code)) : 0);
 }
 
 GridInputs CurrentInputs() {
@@ -75,11 +74,8 @@ bool GridSized(const TSurfaceGrid& grid, int n) {
 // Entry `index`'s text sampled into the grid; false when it does not parse.
 bool SampleSurface(int index, TSurfaceGrid& grid, int n, int octant) {
   eng.ParseOK = 1;
-  Tfrec* tree = ParseExpression(doc.FigureTable[index].texts[0], 3);
-  if (!eng.ParseOK || !tree) {
-    DisposeTree(tree);
-    return false;
-  }
+  const TreePtr tree = ParseExpression(doc.FigureTable[index].texts[0], 3);
+  if (!eng.ParseOK || !tree) return false;
   SizeGrid(grid, n);
   const Extended r = doc.SpaceRange, step = 2 * r / n;
   for (int i = 0; i <= n; ++i) {
@@ -87,12 +83,11 @@ bool SampleSurface(int index, TSurfaceGrid& grid, int n, int octant) {
       TSpacePoint& p = grid.at(j, i);
       SurfaceGridXY(octant, j, i, r, step, p.x, p.y);
       eng.EvalOK = 1;
-      p.z = EvaluateTree(tree, p.x, p.y, 0);
+      p.z = EvaluateTree(tree.get(), p.x, p.y, 0);
       p.valid = eng.EvalOK && eng.EvalDrawable;
       ClassifyGridPoint(p, -r, r);
     }
   }
-  DisposeTree(tree);
   return true;
 }
 

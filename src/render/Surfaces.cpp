@@ -19,7 +19,7 @@ using Cell = std::array<CellPoint, 4>;
 // What one drawing of the surfaces works with: surface 0 is entry 1, surface 1 entry 2.
 struct SurfaceDrawing {
   gfx::Canvas& canvas;
-  std::array<Tfrec*, 2> trees{};
+  std::array<Tfrec*, 2> trees{};  // owned by DrawSurfaces
   std::array<const TSurfaceGrid*, 2> grids{};
   std::array<const Tfuncprop*, 2> entries{};
   bool two = false;
@@ -156,10 +156,10 @@ bool GridFor(const TSurfaceGrid& grid, int n) {
   return grid.n == n && grid.points.size() == static_cast<size_t>(n + 1) * (n + 1);
 }
 
-Tfrec* ParseSurface(int entry) {
+TreePtr ParseSurface(int entry) {
   eng.ParseOK = 1;
-  Tfrec* tree = ParseExpression(doc.FigureTable[entry].texts[0], 3);
-  if (!eng.ParseOK) DisposeTree(tree);
+  TreePtr tree = ParseExpression(doc.FigureTable[entry].texts[0], 3);
+  if (!eng.ParseOK) return nullptr;
   return tree;
 }
 
@@ -195,10 +195,13 @@ void DrawSurfaces(gfx::Canvas& canvas) {
   if (!HasSurface()) return;
   const int n = doc.SurfaceGrid1.n;
   SurfaceDrawing s{canvas};
-  s.trees[0] = ParseSurface(1);
+  const TreePtr first = ParseSurface(1);
+  TreePtr second;
+  s.trees[0] = first.get();
   if (s.trees[0] && n > 0 && GridFor(doc.SurfaceGrid1, n)) {
     if (HasSecondSurface()) {
-      s.trees[1] = ParseSurface(2);
+      second = ParseSurface(2);
+      s.trees[1] = second.get();
       s.two = s.trees[1] && GridFor(doc.SurfaceGrid2, n);
     }
     s.grids = {&doc.SurfaceGrid1, &doc.SurfaceGrid2};
@@ -209,6 +212,4 @@ void DrawSurfaces(gfx::Canvas& canvas) {
     DrawPreparedSurfaces(s, n);
     doc.VariableValues = saved;
   }
-  DisposeTree(s.trees[0]);
-  DisposeTree(s.trees[1]);
 }

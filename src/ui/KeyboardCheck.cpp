@@ -60,10 +60,8 @@ std::string_view CharAt(std::string_view s, const std::vector<int>& starts, int 
 bool KeyboardTextAccepted(const std::string& cp932, std::uint8_t kind) {
   ParseExpression(cp932, 1);
   if (!eng.ParseOK) return false;
-  Tfrec* tree = ParseExpression(cp932, 2);
-  const bool accepted = eng.ParseOK && !UsesForbiddenVariable(tree, kind);
-  DisposeTree(tree);
-  return accepted;
+  const TreePtr tree = ParseExpression(cp932, 2);
+  return eng.ParseOK && !UsesForbiddenVariable(tree.get(), kind);
 }
 
 int ErrorCaretInTypedText(const std::string& typed, int parseErrorPos) {

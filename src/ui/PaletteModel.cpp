@@ -52,13 +52,12 @@ int CollectFigures(const std::function<bool(const Tfuncprop&, int)>& wanted) {
 // The value of a radius text; the caller's parse and evaluation flags are left alone.
 bool RadiusValue(const std::string& text, Extended& value) {
   const EngineFlags saved = eng;
-  Tfrec* tree = ParseExpression(text, 3);
+  const TreePtr tree = ParseExpression(text, 3);
   bool ok = tree && eng.ParseOK;
   if (ok) {
-    value = EvaluateTree(tree, 0, 0, 0);
+    value = EvaluateTree(tree.get(), 0, 0, 0);
     ok = eng.EvalOK && std::isfinite(value);
   }
-  DisposeTree(tree);
   eng = saved;
   return ok;
 }

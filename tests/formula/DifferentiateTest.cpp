@@ -76,30 +76,27 @@ TEST_F(DifferentiateTest, DerivativesAgreeWithCentralDifferences) {
   };
   const Extended h = 1e-6L;
   for (const char* text : corpus) {
-    Tfrec* f = ParseExpression(sj(text), 3);
+    const TreePtr f = ParseExpression(sj(text), 3);
     ASSERT_EQ(eng.ParseOK, 1) << text;
-    Tfrec* d = Differentiate(f, node::VarX);
-    const std::string printed = ExpressionTreeToText(d);
-    Tfrec* reread = ParseExpression(printed, 3);
+    const TreePtr d = Differentiate(f.get(), node::VarX);
+    const std::string printed = ExpressionTreeToText(d.get());
+    const TreePtr reread = ParseExpression(printed, 3);
     ASSERT_EQ(eng.ParseOK, 1) << text << " -> " << sjis::ToUtf8(printed);
     for (const Extended x : {0.7L, 1.3L, 2.2L, -1.1L, -0.45L}) {
-      const Extended dv = EvaluateTree(d, x, 0, 0);
+      const Extended dv = EvaluateTree(d.get(), x, 0, 0);
       if (!eng.EvalDrawable) continue;
-      const Extended up = EvaluateTree(f, x + h, 0, 0);
+      const Extended up = EvaluateTree(f.get(), x + h, 0, 0);
       const bool upOK = eng.EvalDrawable;
-      const Extended down = EvaluateTree(f, x - h, 0, 0);
+      const Extended down = EvaluateTree(f.get(), x - h, 0, 0);
       if (!upOK || !eng.EvalDrawable) continue;
       const Extended difference = (up - down) / (2 * h);
       EXPECT_LE(std::fabs(dv - difference), 1e-6L * (1 + std::fabs(dv)))
           << text << " at " << static_cast<double>(x) << ": " << static_cast<double>(dv) << " against "
           << static_cast<double>(difference);
-      const Extended again = EvaluateTree(reread, x, 0, 0);
+      const Extended again = EvaluateTree(reread.get(), x, 0, 0);
       EXPECT_TRUE(eng.EvalDrawable) << sjis::ToUtf8(printed);
       EXPECT_LE(std::fabs(dv - again), 1e-15L * (1 + std::fabs(dv))) << sjis::ToUtf8(printed);
     }
-    DisposeTree(f);
-    DisposeTree(d);
-    DisposeTree(reread);
   }
 }
 
@@ -124,31 +121,25 @@ TEST_F(DifferentiateTest, TheParsersDerivativeForms) {
 
   doc.DefinedFunctionTexts[1] = "x^3";
   doc.DefinedFunctionCount = 1;
-  Tfrec* tree = ParseExpression("F1'(x)", 2);
-  EXPECT_EQ(sjis::ToUtf8(ExpressionTreeToText(tree)), "3x^2");
-  DisposeTree(tree);
+  const TreePtr tree = ParseExpression("F1'(x)", 2);
+  EXPECT_EQ(sjis::ToUtf8(ExpressionTreeToText(tree.get())), "3x^2");
   EXPECT_EQ(EvaluateUtf8("F1\"(2)").value, 12);
   EXPECT_EQ(EvaluateUtf8("F1'(t)+F1(t)").value, 0);
 }
 
 TEST_F(DifferentiateTest, TheInputTreeIsLeftUntouched) {
-  Tfrec* f = ParseExpression("sin(x)*x^2", 2);
-  Tfrec* before = CloneTree(f, 2);
-  Tfrec* d = Differentiate(f, node::VarX);
-  EXPECT_EQ(ExpressionTreeToText(f), ExpressionTreeToText(before));
-  EXPECT_NE(d, f);
-  DisposeTree(f);
-  DisposeTree(before);
-  DisposeTree(d);
+  const TreePtr f = ParseExpression("sin(x)*x^2", 2);
+  const TreePtr before = CloneTree(f.get(), 2);
+  const TreePtr d = Differentiate(f.get(), node::VarX);
+  EXPECT_EQ(ExpressionTreeToText(f.get()), ExpressionTreeToText(before.get()));
+  EXPECT_NE(d.get(), f.get());
 }
 
 TEST_F(DifferentiateTest, IntegralsWithTheOuterVariableInside) {
   // d/dx of the integral of x t over [0, x] is x^2 + x^2/2.
-  Tfrec* f = ParseExpression(sj("∫[0,x](xt)dt"), 3);
-  Tfrec* d = Differentiate(f, node::VarX);
-  EXPECT_NEAR(static_cast<double>(EvaluateTree(d, 2, 0, 0)), 6, 1e-12);
-  DisposeTree(f);
-  DisposeTree(d);
+  const TreePtr f = ParseExpression(sj("∫[0,x](xt)dt"), 3);
+  const TreePtr d = Differentiate(f.get(), node::VarX);
+  EXPECT_NEAR(static_cast<double>(EvaluateTree(d.get(), 2, 0, 0)), 6, 1e-12);
 }
 
 }  // namespace
@@ -159,14 +150,12 @@ TEST_F(DifferentiateTest, TheDerivativesOfOneTextShareOneBudget) {
   for (int copies = 1; copies <= 3; ++copies) {
     std::string text = fourth;
     for (int k = 1; k < copies; ++k) text += "+" + fourth;
-    Tfrec* tree = ParseExpression(sj(text), 2);
+    const TreePtr tree = ParseExpression(sj(text), 2);
     EXPECT_EQ(eng.ParseOK, copies < 3 ? 1 : 0) << copies;
-    DisposeTree(tree);
   }
   // A new text starts a new budget.
-  Tfrec* tree = ParseExpression(sj(fourth), 2);
+  TreePtr tree = ParseExpression(sj(fourth), 2);
   EXPECT_EQ(eng.ParseOK, 1);
-  DisposeTree(tree);
 
   // The derivatives of a defined function count too.
   doc.DefinedFunctionTexts[1] = "(d/dx)(d/dx)(sin(x)cos(x)tan(x)exp(x)log(x)sqrt(x)asin(x)atan(x))";
@@ -176,6 +165,5 @@ TEST_F(DifferentiateTest, TheDerivativesOfOneTextShareOneBudget) {
     for (int k = 1; k < copies; ++k) text += "+(F1\"(x))";
     tree = ParseExpression(sj(text), 2);
     EXPECT_EQ(eng.ParseOK, copies < 3 ? 1 : 0) << copies;
-    DisposeTree(tree);
   }
 }

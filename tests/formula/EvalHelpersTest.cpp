@@ -14,12 +14,11 @@ class EvalHelpersTest : public EvaluatorTest {
  protected:
   // The integrand pair of an integral written as text, evaluated by SimpsonIntegral.
   Extended Simpson(const char* integral, int64_t n, Extended lower, Extended upper) {
-    Tfrec* tree = ParseExpression(sj(integral), 3);
+    const TreePtr tree = ParseExpression(sj(integral), 3);
     EXPECT_TRUE(tree && tree->code == node::Integral) << integral;
     if (!tree) return 0;
     eng.EvalOK = 1;
     const Extended v = SimpsonIntegral(tree->right, n, lower, upper);
-    DisposeTree(tree);
     return v;
   }
 

@@ -49,7 +49,7 @@ bool Same(const Observed& a, const Observed& b) {
 class SideBySide {
  public:
   explicit SideBySide(const std::string& utf8, int mode = 3)
-      : compiled_(ParseExpression(sj(utf8), mode)), reference_(ParseExpression(sj(utf8), mode)) {}
+      : compiled_(ParseExpression(sj(utf8), mode).release()), reference_(ParseExpression(sj(utf8), mode).release()) {}
   ~SideBySide() {
     DisposeTree(compiled_);
     DisposeTree(reference_);
@@ -129,7 +129,7 @@ TEST_F(EvaluatorProgramTest, ATreeChangedInPlaceGetsANewProgram) {
   NegateTree(t.tree());
   EXPECT_EQ(t.At(2).value, -3);
   // A node of the tree handed to a constructor: (x+1)*(x+1) about the old root.
-  Tfrec* copy = CloneTree(t.root(), 2);
+  Tfrec* copy = CloneTree(t.root(), 2).release();
   t.tree() = NewBinaryNode(node::Product, t.root(), copy, 2);
   EXPECT_EQ(t.At(3).value, 16);
   // An operand replaced under the root.

@@ -156,13 +156,12 @@ TEST_F(EvaluatorTest, ATextThatDoesNotParseIsNoValidZero) {
 
 TEST_F(EvaluatorTest, OverflowAtANodeAndBeyond) {
   // Caught at the product: 1.0E4932 with EvalOK 0, which the outer call turns into 0.
-  Tfrec* tree = ParseExpression("1E4932*10", 3);
-  ASSERT_NE(tree, nullptr);
-  EXPECT_EQ(EvaluateNode(tree, 0, 0, 0), 1e4932L);
+  const TreePtr tree = ParseExpression("1E4932*10", 3);
+  ASSERT_NE(tree.get(), nullptr);
+  EXPECT_EQ(EvaluateNode(tree.get(), 0, 0, 0), 1e4932L);
   EXPECT_EQ(eng.EvalOK, 0);
-  EXPECT_EQ(EvaluateTree(tree, 0, 0, 0), 0);
+  EXPECT_EQ(EvaluateTree(tree.get(), 0, 0, 0), 0);
   EXPECT_EQ(eng.EvalDrawable, 0);
-  DisposeTree(tree);
   EXPECT_EQ(hooks.stops, 0);
 
   // An overflow no node handles ends the evaluation and stops the animation.
@@ -385,17 +384,15 @@ namespace {
 TEST_F(EvaluatorTest, TheDeepestTreesStayWithinTheStack) {
   std::string text = "x";
   for (int k = 1; k < MaxTreeDepth - 1; ++k) text += k % 2 ? "+x" : "-2x";
-  Tfrec* tree = ParseExpression(text, 3);
+  TreePtr tree = ParseExpression(text, 3);
   ASSERT_EQ(eng.ParseOK, 1);
   const Extended expected = 1 + (MaxTreeDepth - 2 + 1) / 2 - 2 * ((MaxTreeDepth - 2) / 2);
-  EXPECT_EQ(EvaluateTree(tree, 1, 0, 0), expected);
+  EXPECT_EQ(EvaluateTree(tree.get(), 1, 0, 0), expected);
   EXPECT_EQ(eng.EvalDrawable, 1);
-  Tfrec* derivative = Differentiate(tree, node::VarX);
-  ASSERT_NE(derivative, nullptr);
-  EXPECT_EQ(EvaluateTree(derivative, 1, 0, 0), expected);
-  EXPECT_EQ(ExpressionTreeToText(tree).size(), text.size());
-  DisposeTree(derivative);
-  DisposeTree(tree);
+  TreePtr derivative = Differentiate(tree.get(), node::VarX);
+  ASSERT_NE(derivative.get(), nullptr);
+  EXPECT_EQ(EvaluateTree(derivative.get(), 1, 0, 0), expected);
+  EXPECT_EQ(ExpressionTreeToText(tree.get()).size(), text.size());
   // Nested deeply on the right.
   std::string nested;
   const int levels = MaxParseNesting / 4;
@@ -403,13 +400,11 @@ TEST_F(EvaluatorTest, TheDeepestTreesStayWithinTheStack) {
   nested += "x" + std::string(levels, ')');
   tree = ParseExpression(nested, 3);
   ASSERT_EQ(eng.ParseOK, 1);
-  EvaluateTree(tree, 0.5L, 0, 0);
+  EvaluateTree(tree.get(), 0.5L, 0, 0);
   EXPECT_EQ(eng.EvalDrawable, 1);
-  derivative = Differentiate(tree, node::VarX);
-  EvaluateTree(derivative, 0.5L, 0, 0);
+  derivative = Differentiate(tree.get(), node::VarX);
+  EvaluateTree(derivative.get(), 0.5L, 0, 0);
   EXPECT_EQ(eng.EvalDrawable, 1);
-  DisposeTree(derivative);
-  DisposeTree(tree);
 }
 
 // Built directly, a chain far longer than any formula: a clean failure, never a crash.

@@ -27,7 +27,7 @@ inline Outcome EvaluateUtf8(const std::string& utf8, Extended x = 0, Extended y 
 // A tree parsed once and evaluated repeatedly, as a curve sampler does.
 class SampledTree {
  public:
-  explicit SampledTree(const std::string& utf8, int mode = 3) : tree_(ParseExpression(sj(utf8), mode)) {}
+  explicit SampledTree(const std::string& utf8, int mode = 3) : tree_(ParseExpression(sj(utf8), mode).release()) {}
   ~SampledTree() { DisposeTree(tree_); }
   SampledTree(const SampledTree&) = delete;
   SampledTree& operator=(const SampledTree&) = delete;

@@ -32,18 +32,16 @@ TEST_F(ParserLimitsTest, DeepNestingIsAnError) {
 
 TEST_F(ParserLimitsTest, LongChainsWithinTheDepthLimit) {
   const std::string sum = "x" + Repeat("+x", 5000);
-  Tfrec* t = ParseExpression(sum, 2);
+  const TreePtr t = ParseExpression(sum, 2);
   ASSERT_EQ(eng.ParseOK, 1);
-  EXPECT_EQ(TreeDepth(t), 5001);
-  DisposeTree(t);
+  EXPECT_EQ(TreeDepth(t.get()), 5001);
   EXPECT_FALSE(Valid("1" + Repeat("+1", MaxTreeDepth), 2));
 }
 
 TEST_F(ParserLimitsTest, SumsUnrollAtMostTenThousandTerms) {
-  Tfrec* t = ParseExpression("Sum(i=[1,10000],ix)", 3);
+  const TreePtr t = ParseExpression("Sum(i=[1,10000],ix)", 3);
   ASSERT_EQ(eng.ParseOK, 1);
-  EXPECT_EQ(TreeSize(t), 4 * 10000 - 1);
-  DisposeTree(t);
+  EXPECT_EQ(TreeSize(t.get()), 4 * 10000 - 1);
   EXPECT_EQ(Parsed("x+Sum(i=[1,10001],i)", 3), "error@3");
   EXPECT_EQ(Parsed("multi(i=[1,1E9],i)", 2), "error@1");
   EXPECT_TRUE(Valid("Sum(i=[1,1E9],i)", 1));  // check mode unrolls nothing

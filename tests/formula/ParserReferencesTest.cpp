@@ -92,11 +92,10 @@ TEST_F(ParserReferencesTest, AngleForms) {
   doc.FigureTable[1].subkind = 8;
   doc.EntryCount = 1;
   doc.KindCounts[kKindFigure] = 1;
-  Tfrec* t = ParseExpression("angle(ABC/s1)", 2);
+  const TreePtr t = ParseExpression("angle(ABC/s1)", 2);
   ASSERT_EQ(eng.ParseOK, 1);
-  EXPECT_EQ(PrefixForm(t), "(angle (pair [2,3] [2,1]))");
+  EXPECT_EQ(PrefixForm(t.get()), "(angle (pair [2,3] [2,1]))");
   EXPECT_EQ(t->right->value, 1);
-  DisposeTree(t);
   EXPECT_FALSE(Valid("angle(ABC/s2)"));
   doc.FigureTable[1].subkind = 3;
   EXPECT_FALSE(Valid("angle(ABC/s1)"));

@@ -8,14 +8,11 @@
 #include "platform/Sjis.h"
 
 inline std::string Parsed(const std::string& utf8, int mode = 2) {
-  Tfrec* tree = ParseExpression(sj(utf8), mode);
-  std::string out = eng.ParseOK ? PrefixForm(tree) : "error@" + std::to_string(eng.ParseErrorPos);
-  DisposeTree(tree);
-  return out;
+  const TreePtr tree = ParseExpression(sj(utf8), mode);
+  return eng.ParseOK ? PrefixForm(tree.get()) : "error@" + std::to_string(eng.ParseErrorPos);
 }
 
 inline bool Valid(const std::string& utf8, int mode = 1) {
-  Tfrec* tree = ParseExpression(sj(utf8), mode);
-  DisposeTree(tree);
+  ParseExpression(sj(utf8), mode);
   return eng.ParseOK == 1;
 }

@@ -222,13 +222,13 @@ namespace {
 TEST_F(RecordsTest, CompiledMacroRecordsAreReleasedWhole) {
   EXPECT_EQ(NewCommand(3, 1), nullptr);
   EXPECT_EQ(NewIntListNode(3, 1), nullptr);
-  Tfrec* none = nullptr;
+  TreePtr none;
   EXPECT_EQ(NewExprListNode(none, 2), nullptr);
 
   Tcommand* loop = NewCommand(7, 2);
   loop->body = NewCommand(22, 2);
   loop->elseBody = NewCommand(22, 2);
-  Tfrec* tree = ParseExpression("x^2+1", 2);
+  TreePtr tree = ParseExpression("x^2+1", 2);
   ASSERT_NE(tree, nullptr);
   loop->body->exprs = NewExprListNode(tree, 2);
   EXPECT_EQ(tree, nullptr);  // the list took the tree

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "TreePrint.h"
 #include "formula/Tfrec.h"
@@ -96,8 +97,8 @@ TEST(Tfrec, CloneKeepsEvaluatedStateAndCopyValuesKeepsCodes) {
   t->zeroCrossed = t->poleCrossed = 1;
   t->text = "not copied";
   t->left->value = 21;
-  Tfrec* c = CloneTree(t, 2);
-  EXPECT_EQ(PrefixForm(c), "(/ x 3)");
+  const TreePtr c = CloneTree(t, 2);
+  EXPECT_EQ(PrefixForm(c.get()), "(/ x 3)");
   EXPECT_EQ(c->value, 7);
   EXPECT_EQ(c->prevValue, 6);
   EXPECT_EQ(c->valid, 0);
@@ -123,7 +124,7 @@ TEST(Tfrec, CloneKeepsEvaluatedStateAndCopyValuesKeepsCodes) {
 
   MarkTreeValid(t);
   EXPECT_EQ(t->valid, 1);
-  for (Tfrec* p : {t, c, target, leaf}) DisposeTree(p);
+  for (Tfrec* p : {t, target, leaf}) DisposeTree(p);
 }
 
 TEST(Tfrec, DisposeAcceptsNilAndVeryDeepTrees) {
@@ -143,17 +144,29 @@ TEST(Tfrec, DisposeAcceptsNilAndVeryDeepTrees) {
   EXPECT_EQ(both, nullptr);
 }
 
+// A pass that replaces the root gets it lent from its owner and hands the new one back.
+TEST(Tfrec, InPlaceLendsTheRootAndTakesTheNewOneBack) {
+  TreePtr tree(Rel(node::Sum, Num(0), Var('x')));
+  auto keepRight = [](Tfrec*& root) {
+    Tfrec* right = std::exchange(root->right, nullptr);
+    DisposeTree(root);
+    root = right;
+  };
+  keepRight(InPlace(tree));
+  ASSERT_NE(tree.get(), nullptr);
+  EXPECT_EQ(PrefixForm(tree.get()), "x");
+}
+
 TEST(Tfrec, CloneOfALongLeftChain) {
   Tfrec* chain = Num(0);
   for (int i = 1; i <= 200000; ++i) chain = NewBinaryNode(node::Sum, chain, Num(i), 2);
-  Tfrec* copy = CloneTree(chain, 2);
+  const TreePtr copy = CloneTree(chain, 2);
   Extended sum = 0;
   int terms = 0;
-  for (const Tfrec* t = copy; t; t = t->left, ++terms) sum += t->right ? t->right->value : t->value;
+  for (const Tfrec* t = copy.get(); t; t = t->left, ++terms) sum += t->right ? t->right->value : t->value;
   EXPECT_EQ(terms, 200001);
   EXPECT_EQ(sum, 200000.0L * 200001 / 2);
   DisposeTree(chain);
-  DisposeTree(copy);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 using TreeKernelTest = StateTest;
 
 Tfrec* Tree(const char* text) {
-  Tfrec* t = ParseExpression(text, 2);
+  Tfrec* t = ParseExpression(text, 2).release();
   EXPECT_EQ(eng.ParseOK, 1) << text;
   return t;
 }

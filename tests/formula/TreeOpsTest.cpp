@@ -18,7 +18,7 @@ namespace {
 using TreeOpsTest = StateTest;
 
 Tfrec* Parse(const std::string& utf8, int mode = 2) {
-  Tfrec* t = ParseExpression(sj(utf8), mode);
+  Tfrec* t = ParseExpression(sj(utf8), mode).release();
   EXPECT_EQ(eng.ParseOK, 1) << utf8;
   return t;
 }
@@ -151,55 +151,46 @@ TEST_F(TreeOpsTest, VariableValuesAndZeros) {
 // The arithmetic of a piece, with x fixed at an integer, folds to an exact number; the
 // interval indicator keeps its relations.
 std::string PieceAt(Tfrec* piece, Extended x) {
-  Tfrec* copy = CloneTree(piece, 2);
+  TreePtr copy = CloneTree(piece, 2);
   doc.VariableValues.X = x;
-  SubstituteVariableValue(copy, node::VarX);
+  SubstituteVariableValue(InPlace(copy), node::VarX);
   SimplifyTree(copy->left, 2);
-  std::string value = PrefixForm(copy->left);
-  DisposeTree(copy);
-  return value;
+  return PrefixForm(copy->left);
 }
 
 TEST_F(TreeOpsTest, PieceBuilders) {
-  Tfrec* t = MakeIntervalIndicator(1, 0, 2);
-  EXPECT_EQ(PrefixForm(t), "(* (>= x 0) (<= x 2))");
-  DisposeTree(t);
+  TreePtr t = MakeIntervalIndicator(1, 0, 2);
+  EXPECT_EQ(PrefixForm(t.get()), "(* (>= x 0) (<= x 2))");
   t = MakeIntervalIndicator(0, -1.5L, 2);
-  EXPECT_EQ(PrefixForm(t), "(* (>= x -1.5) (< x 2))");
-  DisposeTree(t);
+  EXPECT_EQ(PrefixForm(t.get()), "(* (>= x -1.5) (< x 2))");
 
   t = MakeConstantPiece(0, 3, 1, 2);
-  EXPECT_EQ(PrefixForm(t), "(* 3 (* (>= x 1) (< x 2)))");
+  EXPECT_EQ(PrefixForm(t.get()), "(* 3 (* (>= x 1) (< x 2)))");
   EXPECT_EQ(t->hasRelation, 1);
-  DisposeTree(t);
 
   t = MakeLinearPiece(1, 0, 0, 2, 4);
   EXPECT_EQ(PrefixForm(t->right), "(* (>= x 0) (<= x 2))");
-  EXPECT_EQ(PieceAt(t, 1), "2");
-  EXPECT_EQ(PieceAt(t, 2), "4");
-  DisposeTree(t);
+  EXPECT_EQ(PieceAt(t.get(), 1), "2");
+  EXPECT_EQ(PieceAt(t.get(), 2), "4");
 
   // Through (0, 0), (1, 1), (2, 4): the parabola x^2.
   t = MakeParabolaPiece(1, 0, 0, 1, 1, 2, 4);
   EXPECT_EQ(PrefixForm(t->right), "(* (>= x 0) (<= x 2))");
-  for (int x = -1; x <= 3; ++x) EXPECT_EQ(PieceAt(t, x), std::to_string(x * x)) << x;
-  DisposeTree(t);
+  for (int x = -1; x <= 3; ++x) EXPECT_EQ(PieceAt(t.get(), x), std::to_string(x * x)) << x;
 
   // Through (2, 1), (4, -1), (6, 3): 3/4 x^2 - 11/2 x + 9.
   t = MakeParabolaPiece(0, 2, 1, 4, -1, 6, 3);
   EXPECT_EQ(PrefixForm(t->right), "(* (>= x 2) (< x 6))");
-  EXPECT_EQ(PieceAt(t, 2), "1");
-  EXPECT_EQ(PieceAt(t, 4), "-1");
-  EXPECT_EQ(PieceAt(t, 6), "3");
-  EXPECT_EQ(PieceAt(t, 5), "(/ 1 4)");
-  DisposeTree(t);
+  EXPECT_EQ(PieceAt(t.get(), 2), "1");
+  EXPECT_EQ(PieceAt(t.get(), 4), "-1");
+  EXPECT_EQ(PieceAt(t.get(), 6), "3");
+  EXPECT_EQ(PieceAt(t.get(), 5), "(/ 1 4)");
 
   eng.ParseOK = 0;
   eng.ParseErrorPos = 7;
   t = MakeLinearPiece(1, 0, 0, 1, 1);
   EXPECT_EQ(eng.ParseOK, 0);  // building leaves the caller's parse result alone
   EXPECT_EQ(eng.ParseErrorPos, 7);
-  DisposeTree(t);
 }
 
 }  // namespace
@@ -230,8 +221,8 @@ TEST_F(TreeOpsTest, EvaluationTreesAreSubstitutedAndSimplified) {
     EXPECT_EQ(PrefixForm(t), r.mode3) << r.formula;
     DisposeTree(t);
   }
-  Tfrec* t = ParseExpression("x/(n-4)", 3);
-  EXPECT_EQ(t, nullptr);  // a division by zero once n is known
+  const TreePtr t = ParseExpression("x/(n-4)", 3);
+  EXPECT_EQ(t.get(), nullptr);  // a division by zero once n is known
   EXPECT_EQ(eng.ParseOK, 0);
 }
 

@@ -46,24 +46,22 @@ class TreeTextTest : public EvaluatorTest {
   void ExpectReadsBack(const Tfrec* tree, bool parsed) {
     const std::string text = ExpressionTreeToText(tree);
     const std::string shown = sjis::ToUtf8(text);
-    Tfrec* original = CloneTree(tree, 2);
-    Tfrec* reread = ParseExpression(text, 2);
+    const TreePtr original = CloneTree(tree, 2);
+    const TreePtr reread = ParseExpression(text, 2);
     ASSERT_EQ(eng.ParseOK, 1) << shown << " fails at " << eng.ParseErrorPos;
     if (parsed) {
-      EXPECT_EQ(ExpressionTreeToText(reread), text) << shown;
+      EXPECT_EQ(ExpressionTreeToText(reread.get()), text) << shown;
     }
     for (const Extended x : {-1.7L, -1.0L, -0.3L, 0.4L, 1.3L, 2.0L, 2.9L}) {
-      const Extended a = EvaluateTree(original, x, 0.7L, -0.4L);
+      const Extended a = EvaluateTree(original.get(), x, 0.7L, -0.4L);
       const bool aDrawable = eng.EvalDrawable;
-      const Extended b = EvaluateTree(reread, x, 0.7L, -0.4L);
+      const Extended b = EvaluateTree(reread.get(), x, 0.7L, -0.4L);
       const bool bDrawable = eng.EvalDrawable;
       EXPECT_EQ(aDrawable, bDrawable) << shown << " at " << static_cast<double>(x);
       if (aDrawable && bDrawable) {
         EXPECT_LE(std::fabs(a - b), 1e-12L * (1 + std::fabs(a))) << shown << " at " << static_cast<double>(x);
       }
     }
-    DisposeTree(original);
-    DisposeTree(reread);
   }
 };
 
@@ -210,10 +208,9 @@ TEST_F(TreeTextTest, ParsedFormulasReadBack) {
       "-(1/x)+(-x)/y",
   };
   for (const char* text : corpus) {
-    Tfrec* tree = ParseExpression(sj(text), 2);
+    const TreePtr tree = ParseExpression(sj(text), 2);
     ASSERT_EQ(eng.ParseOK, 1) << text;
-    ExpectReadsBack(tree, true);
-    DisposeTree(tree);
+    ExpectReadsBack(tree.get(), true);
   }
 }
 
@@ -237,10 +234,9 @@ TEST_F(TreeTextTest, NestedFactorialsAndFormsInArgumentsReadBack) {
   };
   for (const char* text : corpus) {
     SCOPED_TRACE(text);
-    Tfrec* tree = ParseExpression(sj(text), 2);
+    const TreePtr tree = ParseExpression(sj(text), 2);
     ASSERT_EQ(eng.ParseOK, 1);
-    ExpectReadsBack(tree, true);
-    DisposeTree(tree);
+    ExpectReadsBack(tree.get(), true);
   }
 }
 
@@ -249,19 +245,17 @@ TEST_F(TreeTextTest, NestedFactorialsAndFormsInArgumentsReadBack) {
 TEST_F(TreeTextTest, ATextTooLongToUseIsNotBuilt) {
   std::string text = "AB";
   for (int level = 0; level < 40; ++level) text = "(" + text + ")!";
-  Tfrec* tree = ParseExpression(text, 2);
+  const TreePtr tree = ParseExpression(text, 2);
   ASSERT_EQ(eng.ParseOK, 1);
-  EXPECT_EQ(ExpressionTreeToText(tree), "");
-  DisposeTree(tree);
+  EXPECT_EQ(ExpressionTreeToText(tree.get()), "");
 }
 
 TEST_F(TreeTextTest, SpaceCoordinatesReadBack) {
   doc.Dimension = 3;
-  Tfrec* tree = ParseExpression(sj("Az+x-Bz"), 2);
+  const TreePtr tree = ParseExpression(sj("Az+x-Bz"), 2);
   ASSERT_EQ(eng.ParseOK, 1);
-  EXPECT_EQ(ExpressionTreeToText(tree), "Az+x-Bz");
-  ExpectReadsBack(tree, true);
-  DisposeTree(tree);
+  EXPECT_EQ(ExpressionTreeToText(tree.get()), "Az+x-Bz");
+  ExpectReadsBack(tree.get(), true);
 }
 
 }  // namespace

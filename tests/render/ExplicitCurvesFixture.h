@@ -37,10 +37,10 @@ class CurveTest : public ToolkitTest {
     Extended x, y;
   };
   static std::vector<std::vector<WorldPoint>> Sample(const std::string& text) {
-    Tfrec* tree = ParseExpression(text, 3);
+    const TreePtr tree = ParseExpression(text, 3);
     Tfrec* aux = nullptr;
     TCurveSegment* pieces = nullptr;
-    ComputeFunctionCurve(tree, aux, 0, pieces, doc.ViewRange.XMin, doc.ViewRange.XMax, false);
+    ComputeFunctionCurve(tree.get(), aux, 0, pieces, doc.ViewRange.XMin, doc.ViewRange.XMax, false);
     std::vector<std::vector<WorldPoint>> out;
     for (TCurveSegment* s = pieces; s; s = s->next) {
       std::vector<WorldPoint> piece;
@@ -48,7 +48,6 @@ class CurveTest : public ToolkitTest {
       out.push_back(piece);
     }
     DisposeCurveSegments(pieces);
-    DisposeTree(tree);
     return out;
   }
 

@@ -30,15 +30,10 @@ class ImplicitTest : public ToolkitTest {
 
   // L − R of the relation "L = R" (any relation sign), parsed for evaluation.
   static Tfrec* Difference(const std::string& relation) {
-    Tfrec* tree = ParseExpression(relation, 3);
+    const TreePtr tree = ParseExpression(relation, 3);
     EXPECT_TRUE(eng.ParseOK && tree && tree->code < 0) << relation;
-    if (!tree || tree->code >= 0) {
-      DisposeTree(tree);
-      return nullptr;
-    }
-    Tfrec* difference = RelationDifference(tree);
-    DisposeTree(tree);
-    return difference;
+    if (!tree || tree->code >= 0) return nullptr;
+    return RelationDifference(tree.get()).release();
   }
 
   static ImplicitRoad Plot(const std::string& relation, gfx::Canvas& canvas, std::uint8_t dashed = 0) {

@@ -23,16 +23,14 @@ using Predicate = std::function<bool(double x, double y)>;
 
 class RegionTest : public ImplicitTest {
  protected:
-  static Tfrec* Parse(const std::string& utf8) {
-    Tfrec* tree = ParseExpression(sj(utf8.c_str()), 3);
+  static TreePtr Parse(const std::string& utf8) {
+    TreePtr tree = ParseExpression(sj(utf8.c_str()), 3);
     EXPECT_TRUE(eng.ParseOK && tree) << utf8;
     return tree;
   }
 
   static void Draw(const std::string& relation, gfx::Canvas& c, std::uint8_t code, bool boundary = true) {
-    Tfrec* tree = Parse(relation);
-    DrawRegion(tree, c, kBoundary, 0, boundary, code, 2, kHatch);
-    DisposeTree(tree);
+    DrawRegion(Parse(relation).get(), c, kBoundary, 0, boundary, code, 2, kHatch);
   }
 
   // The world point of a pixel of the 500 x 500 view.
@@ -84,9 +82,7 @@ TEST_F(RegionTest, InequalitiesAndOrAndTheirCombinationsHaveAnArea) {
       {"(y>x)+(y<-x)", true},       {"(y=x)+(y=-x)", false},  {"2(y>x)", false},
   };
   for (const auto& [relation, area] : cases) {
-    Tfrec* tree = Parse(relation);
-    EXPECT_EQ(TreeHasRegion(tree), area) << relation;
-    DisposeTree(tree);
+    EXPECT_EQ(TreeHasRegion(Parse(relation).get()), area) << relation;
   }
   EXPECT_FALSE(TreeHasRegion(nullptr));
 }

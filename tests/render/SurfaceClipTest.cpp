@@ -86,7 +86,8 @@ class SurfaceCells : public SpaceTest {
   // Every clipped polygon of entry 1's grid.
   std::vector<CellPolygon> Polygons() {
     ComputeSurfaceGrids();
-    Tfrec* tree = ParseExpression(doc.FigureTable[1].texts[0], 3);
+    const TreePtr owner = ParseExpression(doc.FigureTable[1].texts[0], 3);
+    Tfrec* tree = owner.get();
     const TSurfaceGrid& g = doc.SurfaceGrid1;
     std::vector<CellPolygon> out;
     for (int a = 0; a < g.n; ++a) {
@@ -98,7 +99,6 @@ class SurfaceCells : public SpaceTest {
         if (p.count > 0) out.push_back(p);
       }
     }
-    DisposeTree(tree);
     return out;
   }
 };
