@@ -14,77 +14,72 @@ bool IsEntryNumber(int entry) { return entry >= 1 && entry <= kMaxEntries; }
 
 // The sentence of step 2, from the operands A and B prepared in step 1.
 std::string PointSentence(int code, const std::string& a, const std::string& b) {
-  switch (static_cast<ConstructionCode>(code)) {
-    case kCentroid:
-    case kTetrahedronCentroid:
+  switch (code) {
+    case 1:
+    case 36:
       return a + sj("の重心");
-    case kCircumcentre:
-    case kTetrahedronCircumcentre:
+    case 2:
+    case 37:
       return a + sj("の外心");
-    case kIncentre:
-    case kInsphereCentre:
+    case 3:
+    case 38:
       return a + sj("の内心");
-    case kOrthocentre:
+    case 4:
       return a + sj("の垂心");
-    case kExcentre:
+    case 5:
       return a + sj("の") + b + sj("の外の傍心");
-    case kFoot:
+    case 6:
       return a + sj("から") + b + sj("に下した垂線の足");
-    case kReflection:
+    case 7:
       return a + sj("と") + b + sj("に関して対称な点");
-    case kLineIntersection:
+    case 8:
       return a + sj("と") + b + sj("の交点");
-    case kRotation:
+    case 9:
       return sj("点") + a + sj("を中心に点") + b + sj("を回転");
-    case kPointOnCircle:
+    case 10:
       return a + sj("上の点");
-    case kTangentLeft:
+    case 11:
       return b + sj("から") + a + sj("に") + sj("引いた左側の接線の接点");
-    case kTangentRight:
+    case 12:
       return b + sj("から") + a + sj("に") + sj("引いた右側の接線の接点");
-    case kCircleIntersection:
+    case 13:
       return a + sj("と円s") + b + sj("との交点");
-    case kLineSphere:
-    case kLineSphereSpace:
+    case 15:
+    case 40:
       return a + sj("と直線") + b + sj("との交点");
-    case kOuterTangent1:
-    case kOuterTangent2:
+    case 16:
+    case 17:
       return a + sj("とs") + b + sj("との共通外接線のs") + a + sj("上の接点");
-    case kInnerTangent1:
-    case kInnerTangent2:
+    case 18:
+    case 19:
       return a + sj("とs") + b + sj("との共通内接線のs") + a + sj("上の接点");
-    case kNinePointCentre:
+    case 25:
       return a + sj("の九点円の中心");
-    case kFootOnLineFigure:
+    case 26:
       return a + sj("から直線s") + b + sj("に下した垂線の足");
-    case kReflectionInLineFigure:
+    case 27:
       return a + sj("と直線s") + b + sj("に関して対称な点");
-    case kLineFigureIntersection:
+    case 28:
       return sj("直線s") + a + sj("と直線s") + b + sj("の交点");
-    case kPointOnSphere:
+    case 30:
       return sj("球面s") + a + sj("上の点");
-    case kFootOnPlaneFigure:
+    case 31:
       return a + sj("から平面(円)s") + b + sj("に下した垂線の足");
-    case kFootOnPlane:
+    case 32:
       return a + sj("から") + b + sj("を含む平面への垂線の足");
-    case kPointOnNormal:
+    case 33:
       return a + sj("を通り") + b + sj("を含む平面の法線上の点");
-    case kRotationAboutAxis:
+    case 34:
       return sj("軸") + a + sj("を中心に点") + b + sj("を回転");
-    case kLinePlane:
+    case 35:
       return sj("直線") + a + sj("と") + b + sj("を含む平面の交点");
-    case kExsphereCentre:
+    case 39:
       return sj("四面体") + a + sj("の") + rtl::Copy(a, 2, 3) + sj("の外の傍心");
-    case kLinePlaneFigure:
+    case 45:
       return sj("直線") + a + sj("と") + b + sj("との交点");
-    case kDivisionPoint:  // described without a sentence
-    case kInternalDivision:
-    case kExternalDivision:
-    case kPointSequence:
-    case kByCoordinates:
-      break;
+    default:
+      return {};
   }
-  return {};
 }
 
 }  // namespace
@@ -131,65 +126,65 @@ std::string DescribeFigureEntry(int entry) {
 }
 
 std::string DescribePointEntry(const Tfuncprop& entry) {
-  const int code = entry.subkind;
+  const int code = entry.signedSubkind();
   std::string a = entry.texts[0];
   std::string b = entry.texts[1];
-  switch (static_cast<ConstructionCode>(code)) {
-    case kByCoordinates:
+  switch (code) {
+    case -1:
       return doc.Dimension == 3 ? sj("空間の点") : sj("平面の点");
-    case kPointSequence:
+    case 100:
       return sj("点列");
-    case kDivisionPoint:
-    case kInternalDivision:
-    case kExternalDivision: {
-      const char* verb = code == kDivisionPoint ? "分ける点" : code == kInternalDivision ? "内分する点" : "外分する点";
+    case 0:
+    case 20:
+    case 21: {
+      const char* verb = code == 0 ? "分ける点" : code == 20 ? "内分する点" : "外分する点";
       return sj("線分") + Or(a, "**") + sj("を ") + b + sj(" ： ") + entry.texts[3] + sj(" に") + sj(verb);
     }
-    case kCentroid:
-    case kCircumcentre:
-    case kIncentre:
-    case kOrthocentre:
-    case kExcentre:
-    case kNinePointCentre:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 25:
       a = sj("△") + Or(a, "***");
-      if (code == kExcentre) b = Or(b, "**");
+      if (code == 5) b = Or(b, "**");
       break;
-    case kFoot:
-    case kReflection:
+    case 6:
+    case 7:
       a = sj("点") + Or(a, "*");
       b = sj("直線") + Or(b, "**");
       break;
-    case kLineIntersection:
+    case 8:
       a = sj("直線") + Or(a, "**");
       b = sj("直線") + Or(b, "**");
       break;
-    case kTetrahedronCentroid:
-    case kTetrahedronCircumcentre:
-    case kInsphereCentre:
+    case 36:
+    case 37:
+    case 38:
       a = sj("四面体") + Or(a, "****");
       break;
-    case kExsphereCentre:
+    case 39:
       a = Or(a, "****");
       break;
-    case kLineSphereSpace:
+    case 40:
       a = sj("球s") + Or(a, "*");
       b = Or(b, "**");
       break;
-    case kLinePlaneFigure:
+    case 45:
       a = Or(a, "**");
       b = sj("平面s") + Or(b, "*");
       break;
     default:
-      if (code >= kRotation && code <= kInnerTangent2) {
+      if (code >= 9 && code <= 19) {
         a = Or(a, "*");
         b = Or(b, "*");
-        if (code > kRotation) a = sj("円s") + a;
+        if (code > 9) a = sj("円s") + a;
       }
       break;
   }
   std::string text = PointSentence(code, a, b);
-  if (code == kOuterTangent1 || code == kInnerTangent1) text += "1";
-  if (code == kOuterTangent2 || code == kInnerTangent2) text += "2";
+  if (code == 16 || code == 18) text += "1";
+  if (code == 17 || code == 19) text += "2";
   return text;
 }
 
