@@ -104,10 +104,8 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   return true;
 }
 
-// What the graph window does for the reader of a space file: the range kept to its steps;
-// and which calculus animation the file was saved in.
+// Which calculus animation the file was saved in.
 struct ToolFileHost : EquationFileHost {
-  void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
   void OpenTangentNavi() override { tangent = true; }
   void OpenMeanRateNavi() override { calculus = CalculusSet::MeanRate; }
   void OpenRiemannSumNavi() override { calculus = CalculusSet::Riemann; }

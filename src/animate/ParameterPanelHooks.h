@@ -2,10 +2,7 @@
 // What the parameter panel asks of windows and parts that live elsewhere. Every call is a
 // no-op until the program installs an implementation: the formula keyboard, the navigator,
 // the graph window and the shared selector pictures sit above this library, and macros
-// run on top of the panel. The space pictures come through here too, so that the panel's
-// steps run without the space scene and tests see which of them a step drew. Tests
-// install recording fakes. The plane picture goes through the redraw pipeline
-// (ComposeGraph and its hooks).
+// run on top of the panel. Tests install recording fakes.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -28,15 +25,6 @@ class ParameterPanelHooks {
   virtual bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
     return false;
   }
-
-  // --- the space pictures (the plane goes through the redraw pipeline) ---
-  // Space: the back bitmap onto the composite, the axes (pass 2), every space curve,
-  // figure and point over it (the defined values and points recomputed first), the
-  // composite copied to the window.
-  virtual void ComposeSpaceParameterLayer() {}
-  // Space with a surface as entry 1: the back bitmap cleared, the surface scene drawn and
-  // shown.
-  virtual void RedrawSurfaceScene() {}
 
   // --- the navigator and the graph window ---
   virtual void EnableNavigator() {}

@@ -14,6 +14,7 @@
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "render/SpaceScene.h"
 
 namespace {
 
@@ -55,6 +56,13 @@ void RefreshInterval() {
 }
 
 bool EntryOneIsSurface() { return doc.EntryCount >= 1 && doc.FigureTable[1].kind == kKindExplicit; }
+
+// Space: the back bitmap onto the composite, every space curve, figure and point over it
+// (the defined values and points recomputed first), the composite copied to the window.
+void ComposeSpaceParameterLayer() {
+  PrepareRedraw();
+  ComposeSpaceScene();
+}
 
 }  // namespace
 
@@ -266,12 +274,12 @@ void ParameterPanelModel::RedrawForParameters() {
   bool intervalRefreshed = false;
   if (doc.Dimension == 3) {
     if (EntryOneIsSurface()) {
-      hooks_->RedrawSurfaceScene();
+      RedrawSurfaceScene();
       SaveContinuousFrame();
       return;
     }
     traced = DrawStepTraces(BackCanvas());
-    hooks_->ComposeSpaceParameterLayer();
+    ComposeSpaceParameterLayer();
   } else {
     traced = DrawStepTraces(BackCanvas());
     if (!ui.HideDrawActive) {
@@ -293,9 +301,9 @@ void ParameterPanelModel::RepaintGraphs() {
   if (doc.Dimension != 3)
     ComposeGraph(0);
   else if (EntryOneIsSurface())
-    hooks_->RedrawSurfaceScene();
+    RedrawSurfaceScene();
   else
-    hooks_->ComposeSpaceParameterLayer();
+    ComposeSpaceParameterLayer();
 }
 
 void ParameterPanelModel::RunStepGuarded(int code) {

@@ -20,6 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Runtime.h"
+#include "render/RedrawPipeline.h"
 #include "render/SpaceView.h"
 
 namespace {
@@ -92,9 +93,9 @@ void RestorePlaneDocument(int startingMode) {
   host.EnableCalculusMenu(doc.EntryCount > 0);
   host.EnableGraphWindow();
   host.ShowRangeInStatusBar();
-  host.PrepareRedraw();
+  PrepareRedraw();
   doc.IncrementalDisplay = 1;
-  host.PrepareRedraw();
+  PrepareRedraw();
   host.PlaceParameterPanel();
   switch (startingMode) {
     case kStartMeanRate:

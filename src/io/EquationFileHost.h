@@ -41,8 +41,6 @@ class EquationFileHost {
   virtual void ApplyMemoFont() {}
   virtual void ShowLineWidthButton() {}
   virtual void SetNavigatorScrollPosition(int position) {}
-  // doc.SpaceRange kept to its steps; the 2D view and the axis length follow it.
-  virtual void NormalizeSpaceRange() {}
 
   // ---- Loading: the closing steps ----
   // No redraw on resize meanwhile; a window maximised before the load back to normal; then
@@ -58,7 +56,6 @@ class EquationFileHost {
   virtual void EnableCalculusMenu(bool enable) {}
   virtual void EnableGraphWindow() {}
   virtual void ShowRangeInStatusBar() {}
-  virtual void PrepareRedraw() {}
   virtual void PlaceParameterPanel() {}
   virtual void OpenMeanRateNavi() {}
   virtual void OpenTangentNavi() {}

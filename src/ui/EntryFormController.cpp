@@ -56,7 +56,7 @@ bool EntryFormController::Open(int entry, int32_t maxIndex, int mode, int left) 
   geometry.top = EntryHost().NavigatorTop() + 40;
   if (mode == 9) {
     ui.SubFormOpen = 1;
-    geometry.left = EntryHost().GetNavigatorLeft();
+    geometry.left = EntryHost().NavigatorLeft();
     ui.GraphMouseMode = 1;
   }
   return true;

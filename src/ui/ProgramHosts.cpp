@@ -73,13 +73,6 @@ std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo
 
 void ProgramPanelHooks::RunMacroChangeHandlers(const TValueNode* changes) { Macros().RunMacroChangeHandlers(changes); }
 
-void ProgramPanelHooks::ComposeSpaceParameterLayer() {
-  ::PrepareRedraw();
-  ComposeSpaceScene();
-}
-
-void ProgramPanelHooks::RedrawSurfaceScene() { ::RedrawSurfaceScene(); }
-
 void ProgramPanelHooks::UpdateGraphPicture() {
   if (graph) graph->PictureWidget()->update();
 }
@@ -161,8 +154,6 @@ void ProgramFileHost::SetNavigatorScrollPosition(int position) {
   if (lpnavi) lpnavi->SetScrollPosition(position);
 }
 
-void ProgramFileHost::NormalizeSpaceRange() { ::NormalizeSpaceRange(); }
-
 void ProgramFileHost::RestoreGraphWindow(int width, int height) {
   if (graph) graph->RestoreGraphWindow(width, height);
 }
@@ -188,8 +179,6 @@ void ProgramFileHost::EnableGraphWindow() {
 void ProgramFileHost::ShowRangeInStatusBar() {
   if (graph) graph->ShowRangeInStatusBar();
 }
-
-void ProgramFileHost::PrepareRedraw() { ::PrepareRedraw(); }
 
 void ProgramFileHost::PlaceParameterPanel() {
   if (!ValueChange) return;
@@ -256,8 +245,6 @@ void ProgramEntryFormHost::SetPointGuideShown(bool shown) {
   if (graph) graph->Mouse().PointGuideShown = shown ? 1 : 0;
 }
 
-int ProgramEntryFormHost::GetNavigatorLeft() { return graph ? graph->GetNavigatorLeft() : NavigatorLeft(); }
-
 void ProgramEntryFormHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
@@ -318,7 +305,7 @@ void ProgramCalculusHooks::PlaceCalculusWindow(int& left, int& top) {
 // Beside the graph below the navigator's memo; near the top of the screen beside a low
 // graph window.
 void ProgramCalculusHooks::PlaceTangentWindow(int height, int& left, int& top) {
-  if (!graph) return;
-  left = graph->GetNavigatorLeft();
+  if (!graph || !lpnavi) return;
+  left = lpnavi->x();
   top = graph->frameGeometry().height() < 480 ? 400 - height : graph->GetAnimationFormTop();
 }

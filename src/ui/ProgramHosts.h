@@ -32,8 +32,6 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   int NavigatorBottom() override;
   std::filesystem::path DemoFolder() override;
   void RunMacroChangeHandlers(const TValueNode* changes) override;
-  void ComposeSpaceParameterLayer() override;
-  void RedrawSurfaceScene() override;
   void UpdateGraphPicture() override;
   std::optional<int32_t> ChooseColor(int32_t initial) override;
   void DrawIntervalSelector(int style, gfx::Color colour) override;
@@ -60,7 +58,6 @@ class ProgramFileHost : public EquationFileHost {
   void ApplyMemoFont() override;
   void ShowLineWidthButton() override;
   void SetNavigatorScrollPosition(int position) override;
-  void NormalizeSpaceRange() override;
   void RestoreGraphWindow(int width, int height) override;
   void SetUI3D(bool space) override;
   void LayoutMemoPanel() override;
@@ -68,7 +65,6 @@ class ProgramFileHost : public EquationFileHost {
   void EnableCalculusMenu(bool enable) override;
   void EnableGraphWindow() override;
   void ShowRangeInStatusBar() override;
-  void PrepareRedraw() override;
   void PlaceParameterPanel() override;
   void SavePointPositions() override;
   void OpenTangentNavi() override;
@@ -109,6 +105,5 @@ class ProgramEntryFormHost final : public EntryFormHost {
   void EnableFileMenu(bool enable) override;
   void EnableGraphPopupMenu(bool enable) override;
   void SetPointGuideShown(bool shown) override;
-  int GetNavigatorLeft() override;
   void HideParameterPanel() override;
 };

@@ -399,7 +399,6 @@ void Tgraph::DockGraphLeftOfNavigator() {
   move(GraphLeftOfNavigator({navigator_.x(), navigator_.y()}, frameGeometry().width()).left, y());
 }
 
-int Tgraph::GetNavigatorLeft() const { return navigator_.x(); }
 int Tgraph::GetAnimationFormTop() const { return y() + navigator_.MemoHeight(); }
 
 void Tgraph::EnableGraphEditing(bool enable) {

@@ -99,7 +99,6 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   TClientSize RememberedClientSize() const { return remembered_; }
 
   // --- what other windows ask ---
-  int GetNavigatorLeft() const;
   const platform::Screen& ScreenService() const { return screen_; }
   int GetAnimationFormTop() const;
   // Calculus animations switch the editing off: the navigator's list and menus follow.

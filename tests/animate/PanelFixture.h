@@ -22,15 +22,12 @@
 #include "render/RedrawPipeline.h"
 
 struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
-  int spaceComposed = 0, surfaces = 0;
   int handlerRuns = 0;
   bool handlerSawEmptyList = false;
 
   bool AskText(const std::string& caption, uint8_t, std::string& text, int, int) override {
     return Answer(caption, text);
   }
-  void ComposeSpaceParameterLayer() override { ++spaceComposed; }
-  void RedrawSurfaceScene() override { ++surfaces; }
   void RunMacroChangeHandlers(const TValueNode* changes) override {
     ++handlerRuns;
     handlerSawEmptyList = changes == nullptr;

@@ -64,7 +64,6 @@ class FakeFileHost : public EquationFileHost {
   }
   void ClearBackgroundPicture() override { Log("ClearBackgroundPicture"); }
   void SetNavigatorScrollPosition(int position) override { scroll = position; }
-  void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
 
   void RestoreGraphWindow(int width, int height) override {
     Log("RestoreGraphWindow");

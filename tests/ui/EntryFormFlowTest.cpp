@@ -455,7 +455,7 @@ TEST_F(EntryFormFlowTest, ShowAndCloseTellTheOtherWindows) {
 
   // Shown without a modal loop: beside the graph, the graph's mouse in entry mode.
   Open(1, 9);
-  EXPECT_EQ(form->geometry.left, 590);
+  EXPECT_EQ(form->geometry.left, 600);
   EXPECT_EQ(ui.GraphMouseMode, 1);
   EXPECT_FALSE(form->Open(doc.EntryCount + 1, 1, 1, 0));
 }
