@@ -34,7 +34,7 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Runtime.h"
 #include "render/Axes.h"
-#include "render/EntryDrawers.h"
+#include "render/PointEntries.h"
 #include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
@@ -166,7 +166,7 @@ void CopyBufferToWindow(gfx::CopyMode mode) {
   windowImage->CopyRect(area, CompositeCanvas(), area, mode);
   if (doc.Dimension == 3) return;
   DrawAxes(*windowImage, 2);
-  if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*windowImage);
+  DrawPointListLabels(*windowImage);
   DrawAllLabels(*windowImage, settings.OutputScale);
 }
 

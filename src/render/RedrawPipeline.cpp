@@ -10,8 +10,12 @@
 #include "render/DrawToolkit.h"
 #include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
+#include "render/PointEntries.h"
 #include "render/RedrawHooks.h"
 #include "render/RenderState.h"
+#include "render/SpaceAxes.h"
+#include "render/SpaceScene.h"
+#include "render/SurfaceGrid.h"
 
 namespace {
 
@@ -101,17 +105,15 @@ void DrawSpaceBackground() {
   gfx::Canvas& back = BackCanvas();
   if (doc.BackgroundDirty) {
     ClearGraphBitmap(back);
-    Call(EntryDrawers.drawSpaceAxesAndBox, back);
+    DrawSpaceAxesAndBox(back);
     doc.BackgroundDirty = 0;
   }
   if ((doc.EntryCount == 1 || doc.EntryCount == 2) && doc.FigureTable[1].kind == kKindExplicit) {
     ClearGraphBitmap(back);
-    Call(EntryDrawers.computeSurfaceGrids);
-    Call(EntryDrawers.drawSurfaces, back);
+    ComputeSurfaceGrids();
+    DrawSurfaceLayer(back);
   }
 }
-
-void RedrawSpaceScene() { Call(EntryDrawers.redrawSpaceScene); }
 
 }  // namespace
 
@@ -212,7 +214,7 @@ void ComposeGraph(int target) {
     return;
   }
   if (target == 1) {
-    Call(EntryDrawers.pointListLabels, *canvas);
+    DrawPointListLabels(*canvas);
     DrawAllLabels(*canvas, settings.OutputScale);
   } else {
     CopyCompositeToWindow();

@@ -6,6 +6,7 @@
 #include "render/DrawToolkitOutput.h"
 #include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
+#include "render/PointEntries.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
@@ -79,6 +80,7 @@ bool SurfaceLayerCurrent() {
 }  // namespace
 
 void DrawSurfaceLayer(gfx::Canvas& canvas) {
+  if (DrawingObserver* observer = Observer()) observer->SurfacesDrawn(canvas);
   DrawSurfaces(canvas);
   const gfx::RasterCanvas* back = render.BackBitmap.get();
   if (back && &canvas == back && !settings.DrawToMetafile)
@@ -103,7 +105,7 @@ void ComposeSpaceScene() {
   for (int i = 1; i <= doc.EntryCount; ++i) DrawSpaceEntry(composite, i);
   if (RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
   if (!render.WindowImage) return;
-  if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*render.WindowImage);
+  DrawPointListLabels(*render.WindowImage);
   DrawAllLabels(*render.WindowImage, settings.OutputScale);
 }
 

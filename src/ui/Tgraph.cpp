@@ -20,7 +20,7 @@
 #include "platform/Sjis.h"
 #include "render/Axes.h"
 #include "render/DrawToolkitMapping.h"
-#include "render/EntryDrawers.h"
+#include "render/PointEntries.h"
 #include "render/LabelDrawing.h"
 #include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
@@ -229,7 +229,7 @@ void Tgraph::CopyBufferToGraph(gfx::CopyMode mode) {
   image_.CopyRect(area, CompositeCanvas(), area, mode);
   if (doc.Dimension != 3) {
     DrawAxes(image_, 2);
-    if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(image_);
+    DrawPointListLabels(image_);
     DrawAllLabels(image_, settings.OutputScale);
   }
   graphpaint_->update();

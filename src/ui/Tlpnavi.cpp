@@ -21,7 +21,7 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Sjis.h"
-#include "render/EntryDrawers.h"
+#include "render/SpaceScene.h"
 #include "render/RedrawPipeline.h"
 #include "ui/CanvasView.h"
 #include "ui/CsvPoints.h"
@@ -430,7 +430,7 @@ void Tlpnavi::EraseAfterImages() { ParameterPanel().AfterImages().EraseAfterImag
 void Tlpnavi::RedrawAll() { ::RedrawAll(); }
 
 void Tlpnavi::RedrawSpaceScene() {
-  if (EntryDrawers.redrawSpaceScene) EntryDrawers.redrawSpaceScene();
+  RedrawSpaceScene();
 }
 
 void Tlpnavi::ShowParameterPanel() {

@@ -161,11 +161,15 @@ TEST_F(PipelineTest, NothingHappensWhileDrawingIsDisabled) {
 TEST_F(PipelineTest, DrawingAnEntryLeavesTheVariablesAsTheyWere) {
   Add(kKindExplicit, "sin(x)*a", 0, 1);
   Add(kKindParametric, "t", 0, 1);
-  EntryDrawers.parametric = [](gfx::Canvas&, Tfuncprop&) {
-    doc.VariableValues.T = 99;
-    doc.VariableValues.cells[1] = 42;
-    doc.VariableValues.Y = -7;
-  };
+  struct Sampler : DrawingObserver {
+    void EntryDrawn(gfx::Canvas&, const Tfuncprop& e, int) override {
+      if (e.kind != kKindParametric) return;
+      doc.VariableValues.T = 99;
+      doc.VariableValues.cells[1] = 42;
+      doc.VariableValues.Y = -7;
+    }
+  } sampler;
+  SetDrawingObserver(&sampler);
   doc.VariableValues.X = 3;
   doc.VariableValues.T = 0.7L;
   doc.VariableValues.cells[1] = 2;
@@ -228,29 +232,37 @@ TEST_F(PipelineTest, PreparationRefreshesPointsAndDefinedConstants) {
 TEST_F(PipelineTest, SpaceModeHandsTheSceneToTheSpaceRenderer) {
   doc.Dimension = 3;
   Add(kKindExplicit, "x*y");
-  static std::string log;
-  log.clear();
-  EntryDrawers.drawSpaceAxesAndBox = [](gfx::Canvas& c) { log += LayerOf(c) == 'B' ? "a" : "?"; };
-  EntryDrawers.computeSurfaceGrids = [] { log += "g"; };
-  EntryDrawers.drawSurfaces = [](gfx::Canvas& c) { log += LayerOf(c) == 'B' ? "s" : "?"; };
-  EntryDrawers.redrawSpaceScene = [] { log += "R"; };
+  // The surfaces drawn into the back layer ('s') and the scene composed over it; the
+  // pale drawings of the moving entries.
+  struct SceneLog : DrawingObserver {
+    std::string log;
+    std::vector<std::pair<char, int>> pale;
+    void SurfacesDrawn(gfx::Canvas& c) override { log += LayerOf(c) == 'B' ? "s" : "?"; }
+    void EntryDrawn(gfx::Canvas& c, const Tfuncprop& e, int i) override {
+      if (!settings.AfterImagePale) return;
+      // The after-images by drawer: space curves, geodesics, points.
+      pale.push_back({LayerOf(c), e.kind == kKindPoint ? 100 + i : e.kind == kKindFigure ? -i : i});
+    }
+  } scene;
+  SetDrawingObserver(&scene);
   modes.AnimationMode = 6;
   RedrawAll();
-  EXPECT_EQ(log, "agsR");
-  // Three entries are no surface document.
+  EXPECT_EQ(scene.log, "s");
+  EXPECT_EQ(doc.SpaceSurfacePresent, 1);
+  EXPECT_NE(BackCanvas().Pixel(doc.GraphWidth / 2, doc.GraphHeight / 2), gfx::kWhite);
+  EXPECT_EQ(CompositeCanvas().Image(), BackCanvas().Image());
+  // Three entries are no surface document: the back layer has the axes alone.
   Add(kKindExplicit, "x+y");
   Add(kKindExplicit, "x-y");
-  log.clear();
+  scene.log.clear();
   modes.AnimationMode = 0;
   RedrawAll();
-  EXPECT_EQ(log, "aR");
+  EXPECT_EQ(scene.log, "");
+  EXPECT_EQ(CompositeCanvas().Image(), BackCanvas().Image());
 
   // Moving space entries leave after-images through the drawer of their kind and type.
-  static std::vector<std::pair<char, int>> pale;
+  std::vector<std::pair<char, int>>& pale = scene.pale;
   pale.clear();
-  EntryDrawers.spaceCurve = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), i}); };
-  EntryDrawers.geodesic = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), -i}); };
-  EntryDrawers.pointEntry3D = [](gfx::Canvas& c, int i, uint8_t) { pale.push_back({LayerOf(c), 100 + i}); };
   Add(kKindParametric, "cos(t)", 0, 1);
   Add(kKindFigure, "", 1).subkind = 7;
   Add(kKindFigure, "", 1).subkind = 1;  // a plane leaves none
