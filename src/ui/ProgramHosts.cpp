@@ -18,6 +18,8 @@
 #include "render/SpaceView.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/GraphToolStrip.h"
+#include "ui/ManualPages.h"
+#include "ui/ProgramWindows.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -207,9 +209,7 @@ void ProgramFileHost::RefreshGraphControls() {
   if (lpnavi) lpnavi->UpdateDimensionButton();
 }
 
-void ProgramFileHost::CompileMacro() {
-  if (lpnavi && lpnavi->compileMacro) lpnavi->compileMacro();
-}
+void ProgramFileHost::CompileMacro() { Macros().CompileMacro(); }
 
 void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
   if (graph && graph->dialogs) graph->dialogs->showMessage(message);
@@ -309,3 +309,11 @@ void ProgramCalculusHooks::PlaceTangentWindow(int height, int& left, int& top) {
   left = lpnavi->x();
   top = graph->frameGeometry().height() < 480 ? 400 - height : graph->GetAnimationFormTop();
 }
+
+// --- the graph window ---
+
+void ProgramGraphWindowHost::QuitProgram() { ProgramWindows::Quit(); }
+
+// --- the macro editor ---
+
+void ProgramMacroEditorHost::OpenMacroHelp() { OpenManualPage("macro.html"); }

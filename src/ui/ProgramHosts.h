@@ -7,11 +7,13 @@
 // They reach the windows through the program's window variables (graph, lpnavi,
 // ValueChange).
 #include "animate/CalculusHooks.h"
+#include "animate/MacroEditorHost.h"
 #include "animate/ParameterPanelHooks.h"
 #include "formula/ShellHooks.h"
 #include "io/EquationFileHost.h"
 #include "ui/ColorStyleSelector.h"
 #include "ui/EntryFormHost.h"
+#include "ui/GraphWindowHost.h"
 
 class ProgramShellHooks final : public ShellHooks {
  public:
@@ -106,4 +108,16 @@ class ProgramEntryFormHost final : public EntryFormHost {
   void EnableGraphPopupMenu(bool enable) override;
   void SetPointGuideShown(bool shown) override;
   void HideParameterPanel() override;
+};
+
+// Ends the program's event loop (ProgramWindows::Quit).
+class ProgramGraphWindowHost final : public GraphWindowHost {
+ public:
+  void QuitProgram() override;
+};
+
+// The manual's page on macros.
+class ProgramMacroEditorHost final : public MacroEditorHost {
+ public:
+  void OpenMacroHelp() override;
 };

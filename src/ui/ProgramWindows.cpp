@@ -41,15 +41,14 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
   macronavi_ = std::make_unique<TMacronavi>();
-  macronavi_->openHelp = [] { OpenManualPage("macro.html"); };
+  macronavi_->host = &macroEditorHost_;
   labelEditor_ = std::make_unique<Tlabeleditor>();
 
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->clipboard = &clipboard_;
-  graph->quitProgram = Quit;
+  graph->host = &graphHost_;
   lpnavi->dialogs = &dialogs_;
-  lpnavi->compileMacro = [] { Macros().CompileMacro(); };
   labelEditor_->dialogs = &dialogs_;
   SetSoundServices(&soundOut_, &dialogs_);
   SetPrintServices(&printer_, &dialogs_);

@@ -43,6 +43,8 @@ class ProgramWindows {
  private:
   const platform::Screen& screen_;
   std::vector<std::string> arguments_;
+  ProgramGraphWindowHost graphHost_;
+  ProgramMacroEditorHost macroEditorHost_;
   ProgramShellHooks shellHooks_;
   ProgramPanelHooks panelHooks_;
   ProgramFileHost fileHost_;

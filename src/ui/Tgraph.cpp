@@ -514,5 +514,5 @@ void Tgraph::closeEvent(QCloseEvent* event) {
   modes.AnimationMode = 6;
   if (modes.CloseNeedsConfirm) FreeSoundSlots(1);
   event->accept();
-  if (quitProgram) quitProgram();
+  if (host) host->QuitProgram();
 }

@@ -18,6 +18,7 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Screen.h"
 #include "ui/GraphMouse.h"
+#include "ui/GraphWindowHost.h"
 #include "ui/GraphWindowLogic.h"
 
 class GraphPopupMenu;
@@ -45,8 +46,7 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   ~Tgraph() override;
 
   // --- services the program installs ---
-  // Ends the program once the close is accepted.
-  std::function<void()> quitProgram;
+  GraphWindowHost* host = nullptr;
   platform::Dialogs* dialogs = nullptr;
   platform::Clipboard* clipboard = nullptr;
 

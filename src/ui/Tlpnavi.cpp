@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
 #include "formula/DocumentState.h"
@@ -21,8 +22,8 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Sjis.h"
-#include "render/SpaceScene.h"
 #include "render/RedrawPipeline.h"
+#include "render/SpaceScene.h"
 #include "ui/CanvasView.h"
 #include "ui/CsvPoints.h"
 #include "ui/FormulaKeyboardAsk.h"
@@ -437,9 +438,7 @@ void Tlpnavi::ShowParameterPanel() {
   if (ValueChange) ValueChange->ShowParameterForm();
 }
 
-void Tlpnavi::RecompileMacro() {
-  if (compileMacro) compileMacro();
-}
+void Tlpnavi::RecompileMacro() { Macros().CompileMacro(); }
 
 void Tlpnavi::ListChanged() {
   SyncMenuState();

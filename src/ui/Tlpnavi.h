@@ -116,8 +116,7 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void ReleaseBackgroundButton();
   void PressBackgroundButton();
 
-  // --- services other work installs ---
-  std::function<void()> compileMacro;
+  // --- services the program installs ---
   platform::Dialogs* dialogs = nullptr;
 
   // --- parts, for the program and tests ---
