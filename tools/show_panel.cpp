@@ -33,7 +33,7 @@
 #include "platform/SjisQt.h"
 #include "platform/Timer.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "ui/CanvasView.h"
@@ -124,7 +124,10 @@ int main(int argc, char* argv[]) {
   graph.changes->setFont(QFont("IPAGothic", 11));
   layout->addWidget(graph.view);
   layout->addWidget(graph.changes);
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { standIn->Show(); };
+  struct StandInRedraws : RedrawHost {
+    void CopyBufferToGraph(gfx::CopyMode) override { standIn->Show(); }
+  } redraws;
+  SetRedrawHost(&redraws);
 
   ToolHooks hooks;
   ParameterPanel().SetHooks(&hooks);
@@ -187,7 +190,7 @@ int main(int argc, char* argv[]) {
   }
   const int code = app.exec();
   ParameterPanel().SetHooks(nullptr);
-  RedrawHooks.copyBufferToGraph = nullptr;
+  SetRedrawHost(nullptr);
   standIn = nullptr;
   Timer1().SetBackend(nullptr);  // the Qt timer goes before the application object
   return code;

@@ -14,7 +14,7 @@
 #include "formula/ShellHooks.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/ViewZoom2D.h"
@@ -24,16 +24,6 @@ namespace {
 CalculusHooks noHooks;
 CalculusWindowModel* current = nullptr;
 
-void PaintMeanRateHook(gfx::Canvas& canvas) {
-  if (current) current->PaintMeanRate(canvas);
-}
-void PaintRiemannHook(gfx::Canvas& canvas) {
-  if (current) current->PaintRiemannSums(canvas);
-}
-void PaintIntegralHook(gfx::Canvas& canvas) {
-  if (current) current->PaintDefiniteIntegral(canvas);
-}
-bool AnimationPointHook(Extended& x, Extended& y) { return current && current->AnimationPoint(x, y); }
 
 uint8_t& StartedFlag(CalculusSet set) {
   switch (set) {
@@ -72,10 +62,6 @@ CalculusWindowModel::CalculusWindowModel(CalculusSet set, TimerJobs& timer, plat
   timer_.SetJobAction(job::MeanRateStep, [this] { ApproachTick(); });
   timer_.SetJobAction(job::MeanRateMove, [this] { MoveTick(); });
   timer_.SetJobAction(job::IntegralStep, [this] { ApproachTick(); });
-  RedrawHooks.paintMeanRate = PaintMeanRateHook;
-  RedrawHooks.paintRiemannSums = PaintRiemannHook;
-  RedrawHooks.paintIntegral = PaintIntegralHook;
-  ViewZoomHooks.animationPoint = AnimationPointHook;
   // A window opened afresh shows its values on the graph; one that takes up a saved
   // animation keeps the file's choice.
   if (!StartedFlag(set_)) {
@@ -91,7 +77,6 @@ CalculusWindowModel::~CalculusWindowModel() {
   for (uint8_t code : {job::CalculusInput, job::RiemannStep, job::MeanRateInput, job::MeanRateStep, job::MeanRateMove,
                        job::IntegralStep})
     timer_.SetJobAction(code, nullptr);
-  ViewZoomHooks.animationPoint = nullptr;
 }
 
 void CalculusWindowModel::SetHooks(CalculusHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }

@@ -13,7 +13,7 @@
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 
@@ -254,5 +254,5 @@ void IntervalControls::DrawInterval() {
 
 void IntervalControls::RefreshInterval() {
   DrawInterval();
-  if (!settings.Printing && RedrawHooks.saveContinuousFrame) RedrawHooks.saveContinuousFrame();
+  if (!settings.Printing) PipelineHost().SaveContinuousFrame();
 }

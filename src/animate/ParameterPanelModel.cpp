@@ -11,7 +11,7 @@
 #include "formula/Evaluator.h"
 #include "formula/Records.h"
 #include "platform/Runtime.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/SpaceScene.h"
@@ -49,10 +49,10 @@ bool EvaluateTypedValue(const std::string& cp932, bool singleCell, Extended& val
 }
 
 void SaveContinuousFrame() {
-  if (RedrawHooks.saveContinuousFrame) RedrawHooks.saveContinuousFrame();
+  PipelineHost().SaveContinuousFrame();
 }
 void RefreshInterval() {
-  if (RedrawHooks.refreshInterval) RedrawHooks.refreshInterval();
+  PipelineHost().RefreshInterval();
 }
 
 bool EntryOneIsSurface() { return doc.EntryCount >= 1 && doc.FigureTable[1].kind == kKindExplicit; }
@@ -408,11 +408,4 @@ void ParameterPanelModel::SetAngleUnit(bool degrees) {
 ParameterPanelModel& ParameterPanel() {
   static ParameterPanelModel panel(Timer1());
   return panel;
-}
-
-void InstallPanelRedrawHooks(bool install) {
-  void (*refresh)() = [] { ParameterPanel().Interval().RefreshInterval(); };
-  RedrawHooks.refreshInterval = install ? refresh : nullptr;
-  RedrawHooks.drawIntervalRegion = install ? DrawIntervalRegion : nullptr;
-  RedrawHooks.redrawAfterImages = install ? RedrawAfterImages : nullptr;
 }

@@ -143,7 +143,3 @@ class ParameterPanelModel {
 
 // The panel of the program; its timer is Timer1().
 ParameterPanelModel& ParameterPanel();
-
-// The redraw pipeline's hooks of interval mode and the after-image replay, set to the
-// program's panel (install) or cleared.
-void InstallPanelRedrawHooks(bool install);

@@ -12,7 +12,7 @@
 #include "platform/Runtime.h"
 #include "render/Axes.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 
@@ -23,9 +23,6 @@ CalculusHooks noHooks;
 // The model the redraw pipeline paints mode 5 with.
 TangentModel* painter = nullptr;
 
-void PaintWithModel(gfx::Canvas& canvas) {
-  if (painter) painter->PaintTangent(canvas);
-}
 
 // f from the text of entry 1 and its derivative in x; both empty when the text does not
 // parse or entry 1 is no function of x.
@@ -46,11 +43,11 @@ void ParseTangentTrees(TreePtr& f, TreePtr& df) {
 std::string Shown(Extended v) { return rtl::FormatFloat("0.0000", v); }
 
 void CopyCompositeToGraph() {
-  if (RedrawHooks.copyBufferToGraph && !settings.DrawToMetafile) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
+  if (!settings.DrawToMetafile) PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy);
 }
 
 void SaveFrame() {
-  if (RedrawHooks.saveContinuousFrame && !settings.DrawToMetafile) RedrawHooks.saveContinuousFrame();
+  if (!settings.DrawToMetafile) PipelineHost().SaveContinuousFrame();
 }
 
 }  // namespace
@@ -58,15 +55,11 @@ void SaveFrame() {
 TangentModel::TangentModel(TimerJobs& timer) : timer_(timer), hooks_(&noHooks) {
   timer_.SetJobAction(job::TangentStep, [this] { StepPoint(); });
   painter = this;
-  RedrawHooks.paintTangent = PaintWithModel;
 }
 
 TangentModel::~TangentModel() {
   timer_.SetJobAction(job::TangentStep, nullptr);
-  if (painter == this) {
-    painter = nullptr;
-    RedrawHooks.paintTangent = nullptr;
-  }
+  if (painter == this) painter = nullptr;
 }
 
 void TangentModel::SetHooks(CalculusHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
@@ -370,3 +363,5 @@ TangentModel& Tangent() {
   static TangentModel model(Timer1());
   return model;
 }
+
+TangentModel* CurrentTangentModel() { return painter; }

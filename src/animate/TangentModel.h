@@ -32,8 +32,8 @@ enum class TangentMove : uint8_t { Stopped, Left, Right };
 
 class TangentModel {
  public:
-  // Registers StepPoint as the action of job 14 and PaintTangent as the painter of
-  // animation mode 5.
+  // Registers StepPoint as the action of job 14; the newest model paints animation mode 5
+  // (CurrentTangentModel).
   explicit TangentModel(TimerJobs& timer = Timer1());
   ~TangentModel();
   TangentModel(const TangentModel&) = delete;
@@ -142,3 +142,5 @@ class TangentModel {
 
 // The animation of the program; its timer is Timer1().
 TangentModel& Tangent();
+// The newest model while one exists.
+TangentModel* CurrentTangentModel();

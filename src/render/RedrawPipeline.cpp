@@ -11,7 +11,7 @@
 #include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
 #include "render/PointEntries.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RenderState.h"
 #include "render/SpaceAxes.h"
 #include "render/SpaceScene.h"
@@ -66,7 +66,7 @@ void DrawLabels() {
   if (canvas) DrawAllLabels(*canvas, settings.OutputScale);
 }
 
-void CopyCompositeToWindow() { Call(RedrawHooks.copyBufferToGraph, gfx::CopyMode::Copy); }
+void CopyCompositeToWindow() { PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy); }
 
 // The background picture on the drawing area, through the grey conversion on grey and
 // black paper.
@@ -96,7 +96,7 @@ void DrawPicture(gfx::Canvas& back) {
 void DrawPlaneBackground() {
   if (doc.BackgroundDirty) DrawBackgroundPicture();
   gfx::Canvas& back = BackCanvas();
-  if (settings.DrawToMetafile && doc.IntervalMode) Call(RedrawHooks.drawIntervalRegion, back);
+  if (settings.DrawToMetafile && doc.IntervalMode) PipelineHost().DrawIntervalRegion(back);
   for (int i = 1; i <= doc.EntryCount; ++i)
     if (!Moves(doc.FigureTable[i])) DrawEquationRecord(back, i);
 }
@@ -133,9 +133,9 @@ bool BackgroundPictureRect(int w, int h, int W, int H, gfx::Rect& target) {
 void RedrawAll() {
   PipelineCall call;
   if (!call.Runs() || !ui.DrawingEnabled) return;
-  Call(RedrawHooks.refreshRangeForm);
+  PipelineHost().RefreshRangeForm();
   doc.BackgroundDirty = 1;
-  Call(RedrawHooks.showRangeInStatusBar);
+  PipelineHost().ShowRangeInStatusBar();
   switch (modes.AnimationMode) {
     case 0:
       PrepareRedraw();
@@ -210,7 +210,7 @@ void ComposeGraph(int target) {
   for (int i = 1; i <= doc.EntryCount; ++i)
     if (Moves(doc.FigureTable[i])) DrawEquationRecord(*canvas, i);
   if (doc.IntervalMode) {
-    Call(RedrawHooks.refreshInterval);
+    PipelineHost().RefreshInterval();
     return;
   }
   if (target == 1) {
@@ -247,7 +247,7 @@ void RepaintByMode(gfx::Canvas& canvas) {
   if (!call.Runs()) return;
   switch (modes.AnimationMode) {
     case 0:
-      Call(RedrawHooks.redrawAfterImages, canvas);
+      PipelineHost().RedrawAfterImages(canvas);
       // The composition ends with the copy to the window, or in interval mode with the
       // interval's refresh, which saves the serial frame itself.
       if (InPlane()) {
@@ -256,15 +256,15 @@ void RepaintByMode(gfx::Canvas& canvas) {
       } else {
         RedrawSpaceScene();
       }
-      Call(RedrawHooks.saveContinuousFrame);
+      PipelineHost().SaveContinuousFrame();
       break;
-    case 1: Call(RedrawHooks.refreshInterval); break;
-    case 2: Call(RedrawHooks.paintRiemannSums, canvas); break;
-    case 3: Call(RedrawHooks.paintMeanRate, canvas); break;
-    case 4: Call(RedrawHooks.paintIntegral, canvas); break;
-    case 5: Call(RedrawHooks.paintTangent, canvas); break;
+    case 1: PipelineHost().RefreshInterval(); break;
+    case 2: PipelineHost().PaintRiemannSums(canvas); break;
+    case 3: PipelineHost().PaintMeanRate(canvas); break;
+    case 4: PipelineHost().PaintIntegral(canvas); break;
+    case 5: PipelineHost().PaintTangent(canvas); break;
     case 6:
-      if (doc.IntervalMode) Call(RedrawHooks.refreshInterval);
+      if (doc.IntervalMode) PipelineHost().RefreshInterval();
       break;
     default: break;
   }

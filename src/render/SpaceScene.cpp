@@ -7,7 +7,7 @@
 #include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
 #include "render/PointEntries.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/Surfaces.h"
@@ -103,7 +103,7 @@ void ComposeSpaceScene() {
   gfx::Canvas& composite = CompositeCanvas();
   CopyGraphBitmap(BackCanvas(), composite, gfx::CopyMode::Copy);
   for (int i = 1; i <= doc.EntryCount; ++i) DrawSpaceEntry(composite, i);
-  if (RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
+  PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy);
   if (!render.WindowImage) return;
   DrawPointListLabels(*render.WindowImage);
   DrawAllLabels(*render.WindowImage, settings.OutputScale);

@@ -20,6 +20,7 @@
 #include "ui/GraphToolStrip.h"
 #include "ui/ManualPages.h"
 #include "ui/ProgramWindows.h"
+#include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -317,3 +318,23 @@ void ProgramGraphWindowHost::QuitProgram() { ProgramWindows::Quit(); }
 // --- the macro editor ---
 
 void ProgramMacroEditorHost::OpenMacroHelp() { OpenManualPage("macro.html"); }
+
+// --- the redraw pipeline ---
+
+void ProgramRedrawHost::RefreshRangeForm() { ::RefreshRangeForm(); }
+
+void ProgramRedrawHost::ShowRangeInStatusBar() {
+  if (graph) graph->ShowRangeInStatusBar();
+}
+
+void ProgramRedrawHost::CopyBufferToGraph(gfx::CopyMode mode) {
+  if (graph) graph->CopyBufferToGraph(mode);
+}
+
+void ProgramRedrawHost::CopyCanvasToGraph(gfx::Canvas& canvas) {
+  if (graph) graph->CopyCanvasToGraph(canvas);
+}
+
+void ProgramRedrawHost::SaveContinuousFrame() {
+  if (graph) graph->SaveContinuousFrame();
+}

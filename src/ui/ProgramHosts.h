@@ -6,6 +6,7 @@
 // the graph window and the panel, and what the calculus and tangent windows ask of them.
 // They reach the windows through the program's window variables (graph, lpnavi,
 // ValueChange).
+#include "animate/AnimationRedrawHost.h"
 #include "animate/CalculusHooks.h"
 #include "animate/MacroEditorHost.h"
 #include "animate/ParameterPanelHooks.h"
@@ -120,4 +121,14 @@ class ProgramGraphWindowHost final : public GraphWindowHost {
 class ProgramMacroEditorHost final : public MacroEditorHost {
  public:
   void OpenMacroHelp() override;
+};
+
+// The redraw pipeline's windows: the view-settings window and the graph window.
+class ProgramRedrawHost : public AnimationRedrawHost {
+ public:
+  void RefreshRangeForm() override;
+  void ShowRangeInStatusBar() override;
+  void CopyBufferToGraph(gfx::CopyMode mode) override;
+  void CopyCanvasToGraph(gfx::Canvas& canvas) override;
+  void SaveContinuousFrame() override;
 };

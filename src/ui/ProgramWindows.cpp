@@ -28,7 +28,7 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   SetEntryFormHost(&entryHost_);
   SetCalculusWindowHooks(&calculusHooks_);
   ParameterPanel().SetHooks(&panelHooks_);
-  InstallPanelRedrawHooks(true);
+  SetRedrawHost(&redrawHost_);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
   Tangent().SetHooks(&calculusHooks_);
@@ -72,7 +72,7 @@ ProgramWindows::~ProgramWindows() {
   Tangent().SetHooks(nullptr);
   Macros().SetPump(nullptr);
   Macros().SetHost(nullptr);
-  InstallPanelRedrawHooks(false);
+  SetRedrawHost(nullptr);
   ParameterPanel().SetHooks(nullptr);
   SetEntryFormHost(nullptr);
   SetCalculusWindowHooks(nullptr);

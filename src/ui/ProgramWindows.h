@@ -43,6 +43,7 @@ class ProgramWindows {
  private:
   const platform::Screen& screen_;
   std::vector<std::string> arguments_;
+  ProgramRedrawHost redrawHost_;
   ProgramGraphWindowHost graphHost_;
   ProgramMacroEditorHost macroEditorHost_;
   ProgramShellHooks shellHooks_;

@@ -12,11 +12,6 @@ namespace {
 struct AfterImageTest : PanelTest {
   AfterImageControls& controls() { return panel->AfterImages(); }
 
-  void SetUp() override {
-    PanelTest::SetUp();
-    InstallPanelRedrawHooks(true);
-    RedrawHooks.refreshInterval = [] { ++PipelineLog::Get().intervalRefreshes; };
-  }
   void TearDown() override {
     SetDrawingObserver(nullptr);
     PanelTest::TearDown();

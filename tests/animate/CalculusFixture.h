@@ -18,20 +18,17 @@
 #include "render/ViewZoom2D.h"
 
 struct CalculusTest : AnimationTest {
-  TViewZoomHooks savedZoomHooks;
   platform::FakeEventPump pump;
   RecordingCalculusHooks hooks;
   std::unique_ptr<CalculusWindowModel> model;
 
   void SetUp() override {
     AnimationTest::SetUp();
-    savedZoomHooks = ViewZoomHooks;
     MakeDrawingArea(200);
     ShowGraphIn(200);
   }
   void TearDown() override {
     model.reset();
-    ViewZoomHooks = savedZoomHooks;
     AnimationTest::TearDown();
   }
 

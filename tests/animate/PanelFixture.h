@@ -18,7 +18,6 @@
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "platform/Sjis.h"
-#include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 
 struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
@@ -36,22 +35,15 @@ struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
 
 // What the redraw pipeline handed to the graph window and the interval: the composite
 // copied to the window (the end of a composition), frames saved, interval refreshes.
-struct PipelineLog {
+struct PipelineLog : AnimationRedrawHost {
   int composed = 0, framesSaved = 0, intervalRefreshes = 0;
   std::function<void()> onCompose;
-  static PipelineLog& Get() {
-    static PipelineLog log;
-    return log;
+  void CopyBufferToGraph(gfx::CopyMode) override {
+    ++composed;
+    if (onCompose) onCompose();
   }
-  static void Install() {
-    Get() = PipelineLog{};
-    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) {
-      ++Get().composed;
-      if (Get().onCompose) Get().onCompose();
-    };
-    RedrawHooks.saveContinuousFrame = [] { ++Get().framesSaved; };
-    RedrawHooks.refreshInterval = [] { ++Get().intervalRefreshes; };
-  }
+  void SaveContinuousFrame() override { ++framesSaved; }
+  void RefreshInterval() override { ++intervalRefreshes; }
 };
 
 // Counts the full redraws the formula side asks of the windows.
@@ -62,14 +54,14 @@ struct CountingShell : ShellHooks {
 
 struct PanelTest : AnimationTest {
   static constexpr int kSize = 100;
-  PipelineLog& pipeline = PipelineLog::Get();
+  PipelineLog pipeline;
   std::unique_ptr<ParameterPanelModel> panel;
   RecordingPanelHooks hooks;
   CountingShell shell;
 
   void SetUp() override {
     AnimationTest::SetUp();
-    PipelineLog::Install();
+    SetRedrawHost(&pipeline);
     MakeBareDrawingArea(kSize);
     panel = std::make_unique<ParameterPanelModel>(timer);
     panel->SetHooks(&hooks);

@@ -1,13 +1,12 @@
 #pragma once
-// The redraw pipeline over a new document on a 500 x 500 drawing area and no window: the
-// hooks of the windows above the renderer are unset unless a test sets them. A spy
-// records which entry went to which bitmap.
+// The redraw pipeline over a new document on a 500 x 500 drawing area and no window: no
+// redraw host unless a test installs one. A spy records which entry went to which bitmap.
 #include <string>
 #include <vector>
 
 #include "formula/DocumentState.h"
 #include "render/EntryDrawers.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/ToolkitFixture.h"
@@ -18,13 +17,13 @@ class PipelineTest : public ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     ResetRenderState();
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     Calls().clear();
   }
   void TearDown() override {
     ResetRenderState();
     SetDrawingObserver(nullptr);
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     ToolkitTest::TearDown();
   }
 

@@ -102,12 +102,15 @@ TEST_F(PipelineTest, CalculusModesDrawOnlyTheFirstEntryAsTheirBase) {
   Add(kKindExplicit, "a*x^2", 0, 1);
   Add(kKindExplicit, "x", 0, 0);
   Add(kKindPoint, "P", 1, 0);
-  static std::vector<int> painted;
-  painted.clear();
-  RedrawHooks.paintRiemannSums = [](gfx::Canvas& c) { painted.push_back(2 * 10 + (LayerOf(c) == 'C')); };
-  RedrawHooks.paintMeanRate = [](gfx::Canvas& c) { painted.push_back(3 * 10 + (LayerOf(c) == 'C')); };
-  RedrawHooks.paintIntegral = [](gfx::Canvas& c) { painted.push_back(4 * 10 + (LayerOf(c) == 'C')); };
-  RedrawHooks.paintTangent = [](gfx::Canvas& c) { painted.push_back(5 * 10 + (LayerOf(c) == 'C')); };
+  struct Painters : RedrawHost {
+    std::vector<int> painted;
+    void PaintRiemannSums(gfx::Canvas& c) override { painted.push_back(2 * 10 + (LayerOf(c) == 'C')); }
+    void PaintMeanRate(gfx::Canvas& c) override { painted.push_back(3 * 10 + (LayerOf(c) == 'C')); }
+    void PaintIntegral(gfx::Canvas& c) override { painted.push_back(4 * 10 + (LayerOf(c) == 'C')); }
+    void PaintTangent(gfx::Canvas& c) override { painted.push_back(5 * 10 + (LayerOf(c) == 'C')); }
+  } painters;
+  SetRedrawHost(&painters);
+  const std::vector<int>& painted = painters.painted;
   for (int mode = 2; mode <= 5; ++mode) {
     modes.AnimationMode = static_cast<uint8_t>(mode);
     Calls().clear();
@@ -120,12 +123,15 @@ TEST_F(PipelineTest, CalculusModesDrawOnlyTheFirstEntryAsTheirBase) {
 }
 
 TEST_F(PipelineTest, TheLastStepFollowsTheAnimationMode) {
-  static std::string log;
-  log.clear();
-  RedrawHooks.refreshInterval = [] { log += "I"; };
-  RedrawHooks.redrawAfterImages = [](gfx::Canvas&) { log += "A"; };
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { log += "W"; };
-  RedrawHooks.saveContinuousFrame = [] { log += "S"; };
+  struct Steps : RedrawHost {
+    std::string log;
+    void RefreshInterval() override { log += "I"; }
+    void RedrawAfterImages(gfx::Canvas&) override { log += "A"; }
+    void CopyBufferToGraph(gfx::CopyMode) override { log += "W"; }
+    void SaveContinuousFrame() override { log += "S"; }
+  } steps;
+  SetRedrawHost(&steps);
+  std::string& log = steps.log;
   struct Row {
     int mode, interval;
     const char* log;
@@ -144,10 +150,13 @@ TEST_F(PipelineTest, TheLastStepFollowsTheAnimationMode) {
 TEST_F(PipelineTest, NothingHappensWhileDrawingIsDisabled) {
   SpyOnEveryKind();
   Add(kKindExplicit, "x^2");
-  static int hooks = 0;
-  hooks = 0;
-  RedrawHooks.showRangeInStatusBar = [] { ++hooks; };
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++hooks; };
+  struct Requests : RedrawHost {
+    int count = 0;
+    void ShowRangeInStatusBar() override { ++count; }
+    void CopyBufferToGraph(gfx::CopyMode) override { ++count; }
+  } requests;
+  SetRedrawHost(&requests);
+  const int& hooks = requests.count;
   ui.DrawingEnabled = 0;
   doc.BackgroundDirty = 0;
   RedrawAll();
@@ -186,16 +195,19 @@ TEST_F(PipelineTest, ARedrawAskedForWhileTheWindowShowsProgressRunsOnceAfterward
   Add(kKindExplicit, "x^3", 0, 1);
   Add(kKindExplicit, "sin(x)", 0, 1);
   doc.IncrementalDisplay = 1;
-  static int redraws = 0, progress = 0, deepest = 0;
-  redraws = progress = deepest = 0;
-  RedrawHooks.showRangeInStatusBar = [] { ++redraws; };
-  RedrawHooks.copyCanvasToGraph = [](gfx::Canvas&) {
-    // The window let a click through that asks for a redraw and a parameter step.
-    ++progress;
-    deepest = std::max(deepest, render.RedrawDepth);
-    RedrawAll();
-    RepaintByMode(CompositeCanvas());
-  };
+  struct Window : RedrawHost {
+    int redraws = 0, progress = 0, deepest = 0;
+    void ShowRangeInStatusBar() override { ++redraws; }
+    void CopyCanvasToGraph(gfx::Canvas&) override {
+      // The window let a click through that asks for a redraw and a parameter step.
+      ++progress;
+      deepest = std::max(deepest, render.RedrawDepth);
+      RedrawAll();
+      RepaintByMode(CompositeCanvas());
+    }
+  } window;
+  SetRedrawHost(&window);
+  const int &redraws = window.redraws, &progress = window.progress, &deepest = window.deepest;
   RedrawAll();
   EXPECT_EQ(redraws, 2);       // the redraw and the one deferred redraw
   EXPECT_EQ(progress, 2 * 3);  // three curves each time

@@ -95,11 +95,14 @@ TEST_F(SpaceScene, EveryFigureGoesToItsDrawerOnTheComposite) {
   Tlabelrec& label = doc.LabelTable[++doc.LabelCount];
   InitLabelrec(label);
   label.lines = {"W"};
-  static int copies = 0;
-  copies = 0;
+  struct Copies : RedrawHost {
+    int count = 0;
+    void CopyBufferToGraph(gfx::CopyMode) override { ++count; }
+  } copyCount;
+  SetRedrawHost(&copyCount);
+  const int& copies = copyCount.count;
   gfx::RasterCanvas window(kSide, kSide);
   render.WindowImage = &window;
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++copies; };
   RedrawAll();
   EXPECT_EQ(log, "C1C2C3C4C5C6C7C8C9C10C12g");
   EXPECT_EQ(copies, 1);
@@ -113,9 +116,12 @@ TEST_F(SpaceScene, EveryFigureGoesToItsDrawerOnTheComposite) {
 
 TEST_F(SpaceScene, AxesAndBoxOfADocumentWithoutSurfaces) {
   doc.RangeBoxShown = 1;
-  static int frames = 0;
-  frames = 0;
-  RedrawHooks.saveContinuousFrame = [] { ++frames; };
+  struct Frames : RedrawHost {
+    int count = 0;
+    void SaveContinuousFrame() override { ++count; }
+  } frameCount;
+  SetRedrawHost(&frameCount);
+  const int& frames = frameCount.count;
   RedrawAll();
   const gfx::RasterCanvas& c = CompositeCanvas();
   for (Extended at : {-4.0L, 4.0L}) {

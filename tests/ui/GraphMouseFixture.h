@@ -72,8 +72,6 @@ class GraphMouseTest : public RedrawCountTest {
  protected:
   void SetUp() override {
     RedrawCountTest::SetUp();
-    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++Composed(); };
-    Composed() = 0;
     ParameterPanel().SetHooks(&macros);
     doc.GraphWidth = doc.GraphHeight = 500;
     SetView(-5, 5);
@@ -86,10 +84,7 @@ class GraphMouseTest : public RedrawCountTest {
     RedrawCountTest::TearDown();
   }
 
-  static int& Composed() {
-    static int n = 0;
-    return n;
-  }
+  static int& Composed() { return Counts().composed; }
 
   static void SetView(Extended lo, Extended hi) {
     doc.ViewRange = TViewRange{lo, hi, lo, hi};
