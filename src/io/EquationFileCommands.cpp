@@ -73,7 +73,7 @@ EquationFileResult SaveFailure(const std::string& reason) {
 void ParameterModeRestart() {
   modes.AnimationMode = 0;
   FileHost().SavePointPositions();
-  Shell().RedrawAll();
+  RedrawAll();
   doc.BackgroundDirty = 0;
   FileHost().ShowParameterValues();
   Shell().ShowParameterPanel();
@@ -122,7 +122,7 @@ void RestorePlaneDocument(int startingMode) {
       break;
     case kStartParameters:
       modes.AnimationMode = 1;
-      Shell().RedrawAll();
+      RedrawAll();
       Shell().ShowParameterPanel();
       break;
     case kStartPlain:

@@ -5,7 +5,7 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
-#include "formula/ShellHooks.h"
+#include "render/RedrawPipeline.h"
 #include "ui/EntryFormHost.h"
 #include "ui/EntryFormState.h"
 #include "ui/EntryInputService.h"
@@ -204,7 +204,7 @@ void EntryFormController::SetAngleWithin180(bool on) {
 void EntryFormController::SetPlaneKind(bool on) {
   Entry().option32 = on ? 1 : 0;
   ui.EntryModified = 1;
-  Shell().RedrawAll();
+  RedrawAll();
 }
 
 void EntryFormController::SetSegmentMark(int value) {
