@@ -1,8 +1,8 @@
 #pragma once
 // What the navigator's list logic asks of the windows around it: the modal windows (the
-// warning, the formula keyboard, the point-name picker, the entry window, the CSV import),
-// the redraws, the parameter panel and the macro. The navigator window answers for the
-// program; tests script the answers.
+// warning, the formula keyboard, the point-name picker, the entry window, the CSV import)
+// and the parameter panel. The navigator window answers for the program; tests script the
+// answers.
 #include <cstdint>
 #include <string>
 
@@ -38,11 +38,8 @@ class NavigatorHost {
 
   // After-images kept are erased (with their buttons).
   virtual void EraseAfterImages() = 0;
-  virtual void RedrawAll() = 0;
-  virtual void RedrawSpaceScene() = 0;
   // The parameter panel shows the parameters in use.
   virtual void ShowParameterPanel() = 0;
-  virtual void RecompileMacro() = 0;
   virtual void DockNavigator() = 0;
   // The list was rebuilt: paint it.
   virtual void ListChanged() = 0;

@@ -428,17 +428,9 @@ EntryWindowResult Tlpnavi::OpenEntryWindow(int entry, int maxIndex, std::uint8_t
 
 void Tlpnavi::EraseAfterImages() { ParameterPanel().AfterImages().EraseAfterImages(); }
 
-void Tlpnavi::RedrawAll() { ::RedrawAll(); }
-
-void Tlpnavi::RedrawSpaceScene() {
-  RedrawSpaceScene();
-}
-
 void Tlpnavi::ShowParameterPanel() {
   if (ValueChange) ValueChange->ShowParameterForm();
 }
-
-void Tlpnavi::RecompileMacro() { Macros().CompileMacro(); }
 
 void Tlpnavi::ListChanged() {
   SyncMenuState();

@@ -145,10 +145,7 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   int ImportCsvPoints(int letter) override;
   EntryWindowResult OpenEntryWindow(int entry, int maxIndex, std::uint8_t mode, int left) override;
   void EraseAfterImages() override;
-  void RedrawAll() override;
-  void RedrawSpaceScene() override;
   void ShowParameterPanel() override;
-  void RecompileMacro() override;
   void ListChanged() override;
   TNavigatorPlace Place() override;
 
