@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "animate/WindowQuestions.h"
 #include "platform/Canvas.h"
 
 struct TValueNode;
@@ -15,16 +16,10 @@ namespace gfx {
 class RasterCanvas;
 }
 
-class ParameterPanelHooks {
+// The formula keyboard and the colour dialog are the shared questions.
+class ParameterPanelHooks : public WindowQuestions {
  public:
   virtual ~ParameterPanelHooks() = default;
-
-  // --- the formula keyboard ---
-  // Asks for a text (CP932 in and out) with the caption (UTF-8) and keyboard kind, the
-  // keyboard's top at `top` and its right edge at `right`. False when cancelled.
-  virtual bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
-    return false;
-  }
 
   // --- the navigator and the graph window ---
   virtual void EnableNavigator() {}
@@ -42,8 +37,6 @@ class ParameterPanelHooks {
   // --- the graph window ---
   // Its picture was drawn on directly (the interval): painted again.
   virtual void UpdateGraphPicture() {}
-  // Its colour dialog: the colour chosen, or none when cancelled.
-  virtual std::optional<int32_t> ChooseColor(int32_t initial) { return std::nullopt; }
 
   // --- the interval's colour and style selector (the entry window's chooser in its
   // interval form) ---

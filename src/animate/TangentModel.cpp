@@ -124,7 +124,7 @@ void TangentModel::FormClose() {
   modes.AnimationMode = 6;
   // The graph loses P and shows every entry again.
   RedrawAll();
-  if (doc.ParametersInUse) hooks_->ShowParameterPanel();
+  if (doc.ParametersInUse) hooks_->ReturnToParameterMode();
   Changed();
 }
 

@@ -275,7 +275,7 @@ EquationFileResult SaveEquationFileAs(const std::filesystem::path& fileName, int
 EquationFileResult LoadEquationFile(const std::filesystem::path& fileName) {
   if (ui.SubFormOpen) return {};
   if (DeferWhileNested([fileName] { return LoadEquationFile(fileName); })) return Deferred();
-  FileHost().CloseParameterPanel();
+  FileHost().HideParameterPanel();
   std::error_code ec;
   if (!std::filesystem::exists(fileName, ec)) {
     RunClosingSteps(NewReadContext(fileName), doc.Dimension, true);
@@ -290,7 +290,7 @@ EquationFileResult LoadEquationFileBytes(const std::filesystem::path& fileName, 
   if (ui.SubFormOpen) return {};
   if (DeferWhileNested([fileName, copy = std::string(bytes)] { return LoadEquationFileBytes(fileName, copy); }))
     return Deferred();
-  FileHost().CloseParameterPanel();
+  FileHost().HideParameterPanel();
   return LoadFromBytes(fileName, bytes);
 }
 

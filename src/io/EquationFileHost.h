@@ -27,7 +27,7 @@ class EquationFileHost {
   virtual void SetCaptionFileName(const std::filesystem::path& fileName) {}
 
   // ---- Loading: before and while the file is read ----
-  virtual void CloseParameterPanel() {}
+  virtual void HideParameterPanel() {}
   // The graph window shown, its coordinate panel 280 pixels wide.
   virtual void ShowGraphWindow() {}
   // The navigator's document reset: memo cleared and hidden, a new document (the state's

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "animate/WindowQuestions.h"
+
 
 // Where the navigator is on the screen, for placing the windows it opens.
 struct TNavigatorPlace {
@@ -17,15 +19,13 @@ struct TNavigatorPlace {
 
 enum class EntryWindowResult { Accepted, Cancelled };
 
-class NavigatorHost {
+// The formula keyboard and messages are the shared questions.
+class NavigatorHost : public WindowQuestions {
  public:
   virtual ~NavigatorHost() = default;
 
   // The warning of the code (Twarning); true for yes.
   virtual bool AskWarning(std::uint8_t code) = 0;
-  virtual void ShowMessage(const std::string& utf8) = 0;
-  // The formula keyboard: the text (CP932) edited in place; false when cancelled.
-  virtual bool EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) = 0;
   // The point-name picker for a new point (used letters unavailable) at (left, top): the
   // chosen letter's number, 0 when none was chosen.
   virtual int PickPointName(int preset, int left, int top) = 0;

@@ -189,7 +189,7 @@ bool NavigatorModel::EditDefinition(const TListRow& row) {
   const std::string caption = std::string(functions ? "定義関数 F" : "定義定数 Q") + rtl::IntToStr(n);
   std::string text = texts[n];
   doc.EditedDefinition = {functions ? kEditedFunction : kEditedConstant, static_cast<uint8_t>(n), 0};
-  const bool accepted = host_.EditFormula(caption, 4, text, 100, right);
+  const bool accepted = host_.AskText(caption, 4, text, 100, right);
   doc.EditedDefinition = TEditedDefinition{};
   if (!accepted) {
     ui.EntryModified = 0;

@@ -24,6 +24,17 @@
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
+// --- the shared questions, answered by the graph window's dialogs ---
+
+std::optional<int32_t> ChooseColorOnGraph(int32_t initial) {
+  if (!graph || !graph->dialogs) return std::nullopt;
+  return graph->dialogs->chooseColor(initial);
+}
+
+void ShowMessageOnGraph(const std::string& utf8) {
+  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
+}
+
 // --- shell hooks ---
 
 void ProgramShellHooks::RedrawAll() { ::RedrawAll(); }
@@ -80,10 +91,7 @@ void ProgramPanelHooks::UpdateGraphPicture() {
   if (graph) graph->PictureWidget()->update();
 }
 
-std::optional<int32_t> ProgramPanelHooks::ChooseColor(int32_t initial) {
-  if (!graph || !graph->dialogs) return std::nullopt;
-  return graph->dialogs->chooseColor(initial);
-}
+std::optional<int32_t> ProgramPanelHooks::ChooseColor(int32_t initial) { return ChooseColorOnGraph(initial); }
 
 // The chooser in its interval form (mode 1).
 void ProgramPanelHooks::DrawIntervalSelector(int style, gfx::Color colour) {
@@ -118,7 +126,7 @@ void ProgramFileHost::SetCaptionFileName(const std::filesystem::path& fileName) 
   if (graph) graph->SetCaptionFileName(fileName);
 }
 
-void ProgramFileHost::CloseParameterPanel() {
+void ProgramFileHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
@@ -212,9 +220,7 @@ void ProgramFileHost::RefreshGraphControls() {
 
 void ProgramFileHost::CompileMacro() { Macros().CompileMacro(); }
 
-void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
-  if (graph && graph->dialogs) graph->dialogs->showMessage(message);
-}
+void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) { ShowMessageOnGraph(message); }
 
 void ProgramFileHost::RunMacroOnload() { Macros().RunMacroOnload(); }
 
@@ -256,14 +262,9 @@ bool ProgramCalculusHooks::AskText(const std::string& caption, uint8_t kind, std
   return AskOnFormulaKeyboard(caption, kind, text, top, right);
 }
 
-std::optional<int32_t> ProgramCalculusHooks::ChooseColor(int32_t initial) {
-  if (!graph || !graph->dialogs) return std::nullopt;
-  return graph->dialogs->chooseColor(initial);
-}
+std::optional<int32_t> ProgramCalculusHooks::ChooseColor(int32_t initial) { return ChooseColorOnGraph(initial); }
 
-void ProgramCalculusHooks::ShowMessage(const std::string& utf8) {
-  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
-}
+void ProgramCalculusHooks::ShowMessage(const std::string& utf8) { ShowMessageOnGraph(utf8); }
 
 void ProgramCalculusHooks::EnableGraphEditing(bool enable) {
   if (graph) graph->EnableGraphEditing(enable);
@@ -293,7 +294,7 @@ void ProgramCalculusHooks::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
-void ProgramCalculusHooks::ShowParameterPanel() {
+void ProgramCalculusHooks::ReturnToParameterMode() {
   if (lpnavi) lpnavi->paraBTClick();
 }
 

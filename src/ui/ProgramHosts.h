@@ -16,6 +16,11 @@
 #include "ui/EntryFormHost.h"
 #include "ui/GraphWindowHost.h"
 
+// The graph window's colour dialog and message box, which the shared questions of every
+// host below are answered with.
+std::optional<int32_t> ChooseColorOnGraph(int32_t initial);
+void ShowMessageOnGraph(const std::string& utf8);
+
 class ProgramShellHooks final : public ShellHooks {
  public:
   void RedrawAll() override;
@@ -53,7 +58,7 @@ class ProgramFileHost : public EquationFileHost {
   QImage BackgroundPicture() override;
   std::filesystem::path DemoFolder() override;
   void SetCaptionFileName(const std::filesystem::path& fileName) override;
-  void CloseParameterPanel() override;
+  void HideParameterPanel() override;
   void ShowGraphWindow() override;
   void ResetDocument() override;
   bool LoadBackgroundPicture(const std::filesystem::path& fileName) override;
@@ -93,7 +98,7 @@ class ProgramCalculusHooks final : public CalculusHooks {
   void PresentGraphPicture() override;
   void CloseParameterPanel() override;
   void HideParameterPanel() override;
-  void ShowParameterPanel() override;
+  void ReturnToParameterMode() override;
   void PlaceCalculusWindow(int& left, int& top) override;
   void PlaceTangentWindow(int height, int& left, int& top) override;
 };

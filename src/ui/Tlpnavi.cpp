@@ -382,7 +382,7 @@ void Tlpnavi::ShowMessage(const std::string& utf8) {
   if (dialogs) dialogs->showMessage(utf8);
 }
 
-bool Tlpnavi::EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) {
+bool Tlpnavi::AskText(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) {
   return AskOnFormulaKeyboard(caption, kind, text, top, right);
 }
 

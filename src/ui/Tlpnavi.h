@@ -140,7 +140,7 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   // --- NavigatorHost ---
   bool AskWarning(std::uint8_t code) override;
   void ShowMessage(const std::string& utf8) override;
-  bool EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override;
+  bool AskText(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override;
   int PickPointName(int preset, int left, int top) override;
   int ImportCsvPoints(int letter) override;
   EntryWindowResult OpenEntryWindow(int entry, int maxIndex, std::uint8_t mode, int left) override;

@@ -65,7 +65,7 @@ struct RecordingCalculusHooks : CalculusHooks, KeyboardScript {
   void PresentGraphPicture() override { ++presented; }
   void CloseParameterPanel() override { ++panelClosed; }
   void HideParameterPanel() override { ++panelHidden; }
-  void ShowParameterPanel() override { ++panelShown; }
+  void ReturnToParameterMode() override { ++panelShown; }
 };
 
 struct AnimationTest : StateTest {

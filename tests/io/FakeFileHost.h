@@ -32,7 +32,7 @@ class FakeFileHost : public EquationFileHost {
     Log("SetCaptionFileName");
   }
 
-  void CloseParameterPanel() override { Log("CloseParameterPanel"); }
+  void HideParameterPanel() override { Log("HideParameterPanel"); }
   void ShowGraphWindow() override { Log("ShowGraphWindow"); }
   void ResetDocument() override {
     Log("ResetDocument");

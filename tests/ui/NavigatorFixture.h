@@ -82,7 +82,7 @@ class FakeNavigatorHost : public NavigatorHost {
     return Take(warnings, false);
   }
   void ShowMessage(const std::string& utf8) override { calls.push_back("message " + utf8); }
-  bool EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override {
+  bool AskText(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override {
     calls.push_back("keyboard " + caption + " kind " + std::to_string(kind));
     const auto answer = Take(texts, std::pair<bool, std::string>{false, std::string()});
     if (answer.first) text = sj(answer.second);
