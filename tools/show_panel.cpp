@@ -64,7 +64,7 @@ void MakeDocument() {
 }
 
 // The panel's hooks in this tool: the formula keyboard for typed values.
-struct ToolHooks : ParameterPanelHooks {
+struct ToolPanelHost : ParameterPanelHost {
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
     return AskOnFormulaKeyboard(caption, kind, text, top, right);
   }
@@ -129,8 +129,8 @@ int main(int argc, char* argv[]) {
   } redraws;
   SetRedrawHost(&redraws);
 
-  ToolHooks hooks;
-  ParameterPanel().SetHooks(&hooks);
+  ToolPanelHost hooks;
+  ParameterPanel().SetHost(&hooks);
   TValueChange panel;
   panel.move(40, 40);
   RedrawAll();
@@ -189,7 +189,7 @@ int main(int argc, char* argv[]) {
     });
   }
   const int code = app.exec();
-  ParameterPanel().SetHooks(nullptr);
+  ParameterPanel().SetHost(nullptr);
   SetRedrawHost(nullptr);
   standIn = nullptr;
   Timer1().SetBackend(nullptr);  // the Qt timer goes before the application object

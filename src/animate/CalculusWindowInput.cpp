@@ -25,7 +25,7 @@ bool CalculusWindowModel::AskValue(Panel& panel, const char* caption, int top, i
   Changed();
   std::string text = panel.text;
   for (;;) {
-    const bool answered = Hooks().AskText(caption, kCalculusKeyboardKind, text, top, right);
+    const bool answered = Host().AskText(caption, kCalculusKeyboardKind, text, top, right);
     if (closed_) return false;
     if (answered && !(EvaluateInputText(text, x) && f_->At(x, y) && (!accepts || accepts(x)))) continue;
     panel.colour = kValuePanelWhite;

@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "animate/CalculusHooks.h"
+#include "animate/CalculusHost.h"
 #include "animate/DefiniteIntegral.h"
 #include "animate/EntryFunction.h"
 #include "animate/TimerJobs.h"
@@ -47,8 +47,8 @@ class CalculusWindowModel {
   CalculusWindowModel(const CalculusWindowModel&) = delete;
   CalculusWindowModel& operator=(const CalculusWindowModel&) = delete;
 
-  // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(CalculusHooks* hooks);
+  // nullptr restores the no-op host; the caller keeps ownership.
+  void SetHost(CalculusHost* host);
   // After every change of what the window shows.
   void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
   // The window closes itself (a cancelled first question); its close handler calls
@@ -128,7 +128,7 @@ class CalculusWindowModel {
 
  private:
   void Changed();
-  CalculusHooks& Hooks() { return *hooks_; }
+  CalculusHost& Host() { return *host_; }
   // Inputs (CalculusWindowInput.cpp). AskValue asks with the panel highlighted until the
   // answer has a value where f is defined that `accepts` takes (any, when empty); the
   // panel keeps the text. False when cancelled, or when the window closed meanwhile.
@@ -164,7 +164,7 @@ class CalculusWindowModel {
   CalculusSet set_;
   TimerJobs& timer_;
   platform::EventPump& pump_;
-  CalculusHooks* hooks_;
+  CalculusHost* host_;
   std::function<void()> changed_, closeRequest_, free_;
   std::unique_ptr<EntryFunction> f_;
   TViewHistoryNode* history_ = nullptr;

@@ -18,7 +18,7 @@
 
 namespace {
 
-ParameterPanelHooks noHooks;
+ParameterPanelHost noHost;
 
 constexpr float kStepWidths[5] = {10.0f, 1.0f, 0.1f, 0.01f, 0.001f};
 
@@ -66,7 +66,7 @@ void ComposeSpaceParameterLayer() {
 
 }  // namespace
 
-ParameterPanelModel::ParameterPanelModel(TimerJobs& timer) : timer_(timer), hooks_(&noHooks) {
+ParameterPanelModel::ParameterPanelModel(TimerJobs& timer) : timer_(timer), host_(&noHost) {
   timer_.SetJobAction(job::StepAllParameters, [this] { StepAllParameters(HeldButtonCode); });
   timer_.SetJobAction(job::StepOneParameter, [this] { StepOneParameter(HeldButtonCode); });
 }
@@ -76,7 +76,7 @@ ParameterPanelModel::~ParameterPanelModel() {
   timer_.SetJobAction(job::StepOneParameter, nullptr);
 }
 
-void ParameterPanelModel::SetHooks(ParameterPanelHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
+void ParameterPanelModel::SetHost(ParameterPanelHost* host) { host_ = host ? host : &noHost; }
 
 void ParameterPanelModel::Changed() {
   if (changed_) changed_();
@@ -195,7 +195,7 @@ void ParameterPanelModel::ShowParameterForm() {
 }
 
 void ParameterPanelModel::FormShow() {
-  hooks_->DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
+  host_->DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
   interval_.IntervalUsesParameter();
   timer_.StopAutoRepeat();
   if (modes.AnimationMode == 0) {
@@ -221,7 +221,7 @@ bool ParameterPanelModel::FormClose() {
     return false;
   }
   if (modes.AnimationMode == 0) ui.ValueTimerBusy = 0;
-  hooks_->EnableNavigator();
+  host_->EnableNavigator();
   settings.MacroRunning = 0;
   ui.SubFormOpen = 0;
   return true;
@@ -254,7 +254,7 @@ void ParameterPanelModel::StepOneParameter(int code) {
   SetRowValue(row, RoundTo3Decimals(RowValue(row) + direction * increment));
   ApplyParameterValues(0);
   RedrawForParameters();
-  hooks_->RunMacroChangeHandlers(settings.ValueChangeList);
+  host_->RunMacroChangeHandlers(settings.ValueChangeList);
 }
 
 void ParameterPanelModel::StepAllParameters(int code) {
@@ -344,7 +344,7 @@ void ParameterPanelModel::EnterValue(int row) {
   Extended value = 0;
   bool accepted = false;
   while (!accepted) {
-    if (!hooks_->AskText(p.valueCaption, kValueKeyboardKind, text, PanelTop, PanelLeft)) break;
+    if (!host_->AskText(p.valueCaption, kValueKeyboardKind, text, PanelTop, PanelLeft)) break;
     accepted = EvaluateTypedValue(text, !IsAngleRow(row) && p.letter != 't', value);
   }
   for (RowState& r : rows_) r.valueColor = kPanelWhite;
@@ -364,7 +364,7 @@ void ParameterPanelModel::EnterValue(int row) {
   }
   Changed();
   RedrawForParameters();
-  hooks_->RunMacroChangeHandlers(settings.ValueChangeList);
+  host_->RunMacroChangeHandlers(settings.ValueChangeList);
 }
 
 void ParameterPanelModel::ClearValue(int row) {
@@ -374,7 +374,7 @@ void ParameterPanelModel::ClearValue(int row) {
   if (IsAngleRow(row)) WriteRadians(row);
   ApplyParameterValues(0);
   RedrawForParameters();
-  hooks_->RunMacroChangeHandlers(settings.ValueChangeList);
+  host_->RunMacroChangeHandlers(settings.ValueChangeList);
 }
 
 void ParameterPanelModel::SpinIncrement(int row, bool up) {

@@ -13,7 +13,7 @@
 
 #include "animate/AfterImageControls.h"
 #include "animate/IntervalControls.h"
-#include "animate/ParameterPanelHooks.h"
+#include "animate/ParameterPanelHost.h"
 #include "animate/ParameterRows.h"
 #include "animate/TimerJobs.h"
 #include "platform/Extended.h"
@@ -33,9 +33,9 @@ class ParameterPanelModel {
   ParameterPanelModel(const ParameterPanelModel&) = delete;
   ParameterPanelModel& operator=(const ParameterPanelModel&) = delete;
 
-  // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(ParameterPanelHooks* hooks);
-  ParameterPanelHooks& Hooks() { return *hooks_; }
+  // nullptr restores the no-op host; the caller keeps ownership.
+  void SetHost(ParameterPanelHost* host);
+  ParameterPanelHost& Host() { return *host_; }
   TimerJobs& Timer() { return timer_; }
   // Called after every change of what the panel shows.
   void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
@@ -130,7 +130,7 @@ class ParameterPanelModel {
   void RunStepGuarded(int code);
 
   TimerJobs& timer_;
-  ParameterPanelHooks* hooks_;
+  ParameterPanelHost* host_;
   std::function<void()> changed_;
   std::function<void()> close_;
   AfterImageControls afterImages_{*this};

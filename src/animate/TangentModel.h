@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "animate/CalculusHooks.h"
+#include "animate/CalculusHost.h"
 #include "animate/CalculusTexts.h"
 #include "animate/TangentMath.h"
 #include "animate/TimerJobs.h"
@@ -39,9 +39,9 @@ class TangentModel {
   TangentModel(const TangentModel&) = delete;
   TangentModel& operator=(const TangentModel&) = delete;
 
-  // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(CalculusHooks* hooks);
-  CalculusHooks& Hooks() { return *hooks_; }
+  // nullptr restores the no-op host; the caller keeps ownership.
+  void SetHost(CalculusHost* host);
+  CalculusHost& Host() { return *host_; }
   // What runs pending events and sleeps while P is drawn; nullptr neither pumps nor sleeps.
   void SetPump(platform::EventPump* pump) { pump_ = pump; }
   TimerJobs& Timer() { return timer_; }
@@ -119,7 +119,7 @@ class TangentModel {
   void Changed();
 
   TimerJobs& timer_;
-  CalculusHooks* hooks_;
+  CalculusHost* host_;
   platform::EventPump* pump_ = nullptr;
   std::function<void()> changed_;
 

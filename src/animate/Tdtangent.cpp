@@ -185,7 +185,7 @@ void OpenTangentNavi(QWidget* owner, bool fromFile) {
   window = new Tdtangent(model, owner);
   if (fromFile) window->ResumeSavedPoint();
   int left = window->x(), top = window->y();
-  model.Hooks().PlaceTangentWindow(window->frameGeometry().height(), left, top);
+  model.Host().PlaceTangentWindow(window->frameGeometry().height(), left, top);
   platform::PlaceOnScreen(*window, left, top);
   window->show();
   window->raise();

@@ -77,12 +77,12 @@ constexpr const char* kCaptions[3] = {"平均変化率の意味", "区分求積"
 
 }  // namespace
 
-Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks)
+Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHost* host)
     : QWidget(nullptr, Qt::Tool), model_(std::make_unique<CalculusWindowModel>(set, timer, pump)) {
   setObjectName(QStringLiteral("integnavi"));
   setWindowTitle(Utf8(kCaptions[static_cast<int>(set)]));
   setFont(UiFont(12));
-  model_->SetHooks(hooks);
+  model_->SetHost(host);
   model_->SetChangedHandler([this] { Sync(); });
   model_->SetCloseRequest([this] { close(); });
   model_->SetFreeAction([window = QPointer<Tintegnavi>(this)] {

@@ -20,7 +20,7 @@ class QToolButton;
 
 class Tintegnavi : public QWidget {
  public:
-  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks);
+  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHost* host);
   ~Tintegnavi() override;
 
   CalculusWindowModel& Model() { return *model_; }

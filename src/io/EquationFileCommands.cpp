@@ -10,7 +10,7 @@
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
 #include "formula/Records.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/TableServices.h"
 #include "io/BackgroundJpeg.h"
 #include "io/EquationFile.h"
@@ -76,7 +76,7 @@ void ParameterModeRestart() {
   RedrawAll();
   doc.BackgroundDirty = 0;
   FileHost().ShowParameterValues();
-  Shell().ShowParameterPanel();
+  EngineHost().ShowParameterPanel();
 }
 
 void RestorePlaneDocument(int startingMode) {
@@ -123,7 +123,7 @@ void RestorePlaneDocument(int startingMode) {
     case kStartParameters:
       modes.AnimationMode = 1;
       RedrawAll();
-      Shell().ShowParameterPanel();
+      EngineHost().ShowParameterPanel();
       break;
     case kStartPlain:
       RedrawAndShowValueForm();

@@ -1,7 +1,5 @@
 #include "render/RedrawPipeline.h"
 
-#include <utility>
-
 #include "formula/ConstructedPoints.h"
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -49,11 +47,6 @@ class PipelineCall {
 
 bool InPlane() { return doc.Dimension != 3; }
 bool Moves(const Tfuncprop& e) { return e.usesPoint || e.dependsOnParameter; }
-
-template <typename... Params, typename... Args>
-void Call(void (*hook)(Params...), Args&&... args) {
-  if (hook) hook(std::forward<Args>(args)...);
-}
 
 // The canvas the window shows; labels go there, or onto the print picture.
 gfx::Canvas* LabelCanvas() {

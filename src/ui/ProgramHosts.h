@@ -1,16 +1,15 @@
 #pragma once
-// The program's answers to what the libraries below the windows ask of them: the shell
-// hooks of the formula engine, the equation file's host, and the parameter panel's hooks
-// that the navigator and the graph window answer (the formula keyboard, the navigator,
-// the panel's place and the demo folder), what the entry window asks of the navigator,
-// the graph window and the panel, and what the calculus and tangent windows ask of them.
-// They reach the windows through the program's window variables (graph, lpnavi,
+// The program's answers to what the windows and the libraries below them ask of the rest:
+// one host per asker (the formula engine, the equation files, the redraw pipeline, the
+// parameter panel, the entry window, the calculus and tangent windows, the graph window,
+// the macro editor; the macro's host is in ProgramMacroHost). ProgramWindows installs
+// them. They reach the windows through the program's window variables (graph, lpnavi,
 // ValueChange).
 #include "animate/AnimationRedrawHost.h"
-#include "animate/CalculusHooks.h"
+#include "animate/CalculusHost.h"
 #include "animate/MacroEditorHost.h"
-#include "animate/ParameterPanelHooks.h"
-#include "formula/ShellHooks.h"
+#include "animate/ParameterPanelHost.h"
+#include "formula/FormulaHost.h"
 #include "io/EquationFileHost.h"
 #include "ui/ColorStyleSelector.h"
 #include "ui/EntryFormHost.h"
@@ -21,7 +20,7 @@
 std::optional<int32_t> ChooseColorOnGraph(int32_t initial);
 void ShowMessageOnGraph(const std::string& utf8);
 
-class ProgramShellHooks final : public ShellHooks {
+class ProgramFormulaHost final : public FormulaHost {
  public:
   void RedrawAll() override;
   void ShowParameterPanel() override;
@@ -31,7 +30,7 @@ class ProgramShellHooks final : public ShellHooks {
   void StopAnimationTimer() override;
 };
 
-class ProgramPanelHooks : public ParameterPanelHooks {
+class ProgramParameterPanelHost : public ParameterPanelHost {
  public:
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   void EnableNavigator() override;
@@ -86,7 +85,7 @@ class ProgramFileHost : public EquationFileHost {
   void RunMacroOnload() override;
 };
 
-class ProgramCalculusHooks final : public CalculusHooks {
+class ProgramCalculusHost final : public CalculusHost {
  public:
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   std::optional<int32_t> ChooseColor(int32_t initial) override;

@@ -23,15 +23,15 @@
 ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::string> arguments)
     : screen_(screen), arguments_(std::move(arguments)) {
   FirstStart = 1;
-  SetShellHooks(&shellHooks_);
+  SetFormulaHost(&formulaHost_);
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
-  SetCalculusWindowHooks(&calculusHooks_);
-  ParameterPanel().SetHooks(&panelHooks_);
+  SetCalculusWindowHost(&calculusHost_);
+  ParameterPanel().SetHost(&panelHost_);
   SetRedrawHost(&redrawHost_);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
-  Tangent().SetHooks(&calculusHooks_);
+  Tangent().SetHost(&calculusHost_);
   Tangent().SetPump(&tangentPump_);
   SetManualPageServices(&helpPages_, &dialogs_);
   Timer1().SetJobAction(job::Startup, [this] {
@@ -69,15 +69,15 @@ ProgramWindows::~ProgramWindows() {
   delete lpnavi;
   SetManualPageServices(nullptr, nullptr);
   Tangent().SetPump(nullptr);
-  Tangent().SetHooks(nullptr);
+  Tangent().SetHost(nullptr);
   Macros().SetPump(nullptr);
   Macros().SetHost(nullptr);
   SetRedrawHost(nullptr);
-  ParameterPanel().SetHooks(nullptr);
+  ParameterPanel().SetHost(nullptr);
   SetEntryFormHost(nullptr);
-  SetCalculusWindowHooks(nullptr);
+  SetCalculusWindowHost(nullptr);
   SetEquationFileHost(nullptr);
-  SetShellHooks(nullptr);
+  SetFormulaHost(nullptr);
 }
 
 // The loops end without asking the other windows: the parameter panel refuses its first

@@ -46,11 +46,11 @@ class ProgramWindows {
   ProgramRedrawHost redrawHost_;
   ProgramGraphWindowHost graphHost_;
   ProgramMacroEditorHost macroEditorHost_;
-  ProgramShellHooks shellHooks_;
-  ProgramPanelHooks panelHooks_;
+  ProgramFormulaHost formulaHost_;
+  ProgramParameterPanelHost panelHost_;
   ProgramFileHost fileHost_;
   ProgramEntryFormHost entryHost_;
-  ProgramCalculusHooks calculusHooks_;
+  ProgramCalculusHost calculusHost_;
   ProgramMacroHost macroHost_;
   platform::QtEventPump macroPump_;
   platform::QtEventPump tangentPump_;

@@ -40,7 +40,7 @@ struct TGraphFolders {
 };
 extern TGraphFolders GraphFolders;
 
-class Tgraph : public QWidget, private GraphMouseWindow {
+class Tgraph : public QWidget, private GraphMouseHost {
  public:
   Tgraph(const platform::Screen& screen, Tlpnavi& navigator);
   ~Tgraph() override;
@@ -163,7 +163,7 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // --- GraphMouseWindow (TgraphMouse.cpp) ---
+  // --- GraphMouseHost (TgraphMouse.cpp) ---
   void ShowReadout(const std::string& text) override;
   void RaiseNavigatorPanel() override;
   void ShowRange() override;

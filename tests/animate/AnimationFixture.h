@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "animate/AnimationRedrawHost.h"
-#include "animate/CalculusHooks.h"
+#include "animate/CalculusHost.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/EventPump.h"
@@ -38,7 +38,7 @@ struct KeyboardScript {
   }
 };
 
-struct RecordingCalculusHooks : CalculusHooks, KeyboardScript {
+struct RecordingCalculusHost : CalculusHost, KeyboardScript {
   std::deque<int32_t> colours;  // colour dialog answers; none left cancels
   std::vector<std::string> messages;
   int presented = 0;

@@ -19,7 +19,7 @@
 
 struct CalculusTest : AnimationTest {
   platform::FakeEventPump pump;
-  RecordingCalculusHooks hooks;
+  RecordingCalculusHost hooks;
   std::unique_ptr<CalculusWindowModel> model;
 
   void SetUp() override {
@@ -43,7 +43,7 @@ struct CalculusTest : AnimationTest {
     AddExplicit(f);
     hooks.answers = std::move(answers);
     model = std::make_unique<CalculusWindowModel>(set, timer, pump);
-    model->SetHooks(&hooks);
+    model->SetHost(&hooks);
     model->SetCloseRequest([this] { model->FormClose(); });
     model->SetFreeAction([this] { model.reset(); });
     model->FormShow();

@@ -14,13 +14,13 @@
 #include "animate/ParameterPanelModel.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "platform/Sjis.h"
 #include "render/RedrawPipeline.h"
 
-struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
+struct RecordingPanelHost : ParameterPanelHost, KeyboardScript {
   int handlerRuns = 0;
   bool handlerSawEmptyList = false;
 
@@ -47,7 +47,7 @@ struct PipelineLog : AnimationRedrawHost {
 };
 
 // Counts the full redraws the formula side asks of the windows.
-struct CountingShell : ShellHooks {
+struct CountingShell : FormulaHost {
   int redrawAll = 0;
   void RedrawAll() override { ++redrawAll; }
 };
@@ -56,7 +56,7 @@ struct PanelTest : AnimationTest {
   static constexpr int kSize = 100;
   PipelineLog pipeline;
   std::unique_ptr<ParameterPanelModel> panel;
-  RecordingPanelHooks hooks;
+  RecordingPanelHost hooks;
   CountingShell shell;
 
   void SetUp() override {
@@ -64,12 +64,12 @@ struct PanelTest : AnimationTest {
     SetRedrawHost(&pipeline);
     MakeBareDrawingArea(kSize);
     panel = std::make_unique<ParameterPanelModel>(timer);
-    panel->SetHooks(&hooks);
-    SetShellHooks(&shell);
+    panel->SetHost(&hooks);
+    SetFormulaHost(&shell);
     panel->FormCreate();
   }
   void TearDown() override {
-    SetShellHooks(nullptr);
+    SetFormulaHost(nullptr);
     panel.reset();
     AnimationTest::TearDown();
   }

@@ -17,9 +17,9 @@ class RasterCanvas;
 }
 
 // The formula keyboard and the colour dialog are the shared questions.
-class ParameterPanelHooks : public WindowQuestions {
+class ParameterPanelHost : public WindowQuestions {
  public:
-  virtual ~ParameterPanelHooks() = default;
+  virtual ~ParameterPanelHost() = default;
 
   // --- the navigator and the graph window ---
   virtual void EnableNavigator() {}

@@ -10,9 +10,9 @@
 #include "animate/WindowQuestions.h"
 
 // The keyboard, the colour dialog and messages are the shared questions.
-class CalculusHooks : public WindowQuestions {
+class CalculusHost : public WindowQuestions {
  public:
-  virtual ~CalculusHooks() = default;
+  virtual ~CalculusHost() = default;
 
   // --- the graph window and the navigator ---
   // The graph window's editing (the navigator's list and menus, the pop-up menu): off
