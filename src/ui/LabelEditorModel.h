@@ -14,10 +14,6 @@ class LabelEditorModel {
  public:
   // The current label or one of its fields changed: the window shows it again.
   std::function<void()> changed;
-  // The graph's picture redrawn with the labels.
-  std::function<void()> redraw;
-
-  LabelEditorModel();
 
   // The editor is shown: label 1 becomes current and the graph's mouse moves labels.
   void Open();
