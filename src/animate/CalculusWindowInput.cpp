@@ -65,7 +65,7 @@ void CalculusWindowModel::PointInput() {
     Ax.text = oldA;
     Bx.text = oldB;
     lastInputCancelled_ = true;
-    if (closeRequest_) closeRequest_();
+    if (window_) window_->CloseWindow();
     return;
   }
   doc.GridSettings.kind = 0;
@@ -112,7 +112,7 @@ void CalculusWindowModel::BoundInput() {
     Lower.text = oldLower;
     anim.IntegralTexts[LowerTextIndex()] = oldLowerText;
     lastInputCancelled_ = true;
-    if (closeRequest_) closeRequest_();
+    if (window_) window_->CloseWindow();
     return;
   }
   timer_.SetInterval(kReleasedInterval);

@@ -82,7 +82,7 @@ CalculusWindowModel::~CalculusWindowModel() {
 void CalculusWindowModel::SetHost(CalculusHost* host) { host_ = host ? host : &noHost; }
 
 void CalculusWindowModel::Changed() {
-  if (changed_) changed_();
+  if (window_) window_->ModelChanged();
 }
 
 const std::string& CalculusWindowModel::SumText(int kind) const { return anim.RiemannSumTexts[kind]; }
@@ -187,7 +187,7 @@ void CalculusWindowModel::FormClose() {
   doc.BackgroundDirty = 1;
   RedrawAll();
   if (doc.ParametersInUse) EngineHost().ShowParameterPanel();
-  timer_.FreeAfterClose(job::FreeCalculusWindow, free_);
+  timer_.FreeAfterClose(job::FreeCalculusWindow, window_ ? window_->FreeAction() : nullptr);
 }
 
 // ---- painting ----

@@ -21,6 +21,7 @@
 #include "animate/CalculusHost.h"
 #include "animate/DefiniteIntegral.h"
 #include "animate/EntryFunction.h"
+#include "animate/ModelView.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/Canvas.h"
@@ -49,13 +50,11 @@ class CalculusWindowModel {
 
   // nullptr restores the no-op host; the caller keeps ownership.
   void SetHost(CalculusHost* host);
-  // After every change of what the window shows.
-  void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
-  // The window closes itself (a cancelled first question); its close handler calls
-  // FormClose.
-  void SetCloseRequest(std::function<void()> close) { closeRequest_ = std::move(close); }
-  // Frees the window (and this) once the close handler has returned.
-  void SetFreeAction(std::function<void()> free) { free_ = std::move(free); }
+  // The window (nullptr: none): told of every change of what it shows, closes itself on a
+  // cancelled first question (its close handler calls FormClose), and gives the action
+  // that frees it (and this) once the close handler has returned. The caller keeps
+  // ownership.
+  void SetWindow(ModelView* window) { window_ = window; }
 
   CalculusSet Set() const { return set_; }
   // The window's top and right edge on the screen: the keyboard is placed by them.
@@ -165,7 +164,7 @@ class CalculusWindowModel {
   TimerJobs& timer_;
   platform::EventPump& pump_;
   CalculusHost* host_;
-  std::function<void()> changed_, closeRequest_, free_;
+  ModelView* window_ = nullptr;
   std::unique_ptr<EntryFunction> f_;
   TViewHistoryNode* history_ = nullptr;
   bool closed_ = false;

@@ -79,12 +79,12 @@ ParameterPanelModel::~ParameterPanelModel() {
 void ParameterPanelModel::SetHost(ParameterPanelHost* host) { host_ = host ? host : &noHost; }
 
 void ParameterPanelModel::Changed() {
-  if (changed_) changed_();
+  if (window_) window_->ModelChanged();
 }
 
 void ParameterPanelModel::Close() {
-  if (close_)
-    close_();
+  if (window_)
+    window_->CloseWindow();
   else
     FormClose();
 }

@@ -8,11 +8,11 @@
 // Every change of a value, an increment or the step width is refused while a macro runs.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "animate/AfterImageControls.h"
 #include "animate/IntervalControls.h"
+#include "animate/ModelView.h"
 #include "animate/ParameterPanelHost.h"
 #include "animate/ParameterRows.h"
 #include "animate/TimerJobs.h"
@@ -37,13 +37,12 @@ class ParameterPanelModel {
   void SetHost(ParameterPanelHost* host);
   ParameterPanelHost& Host() { return *host_; }
   TimerJobs& Timer() { return timer_; }
-  // Called after every change of what the panel shows.
-  void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+  // The window that shows the panel (nullptr: none); the caller keeps ownership.
+  void SetWindow(ModelView* window) { window_ = window; }
   // The window shows again what the panel holds.
   void Changed();
   // The window closes itself (what its close handler then decides is FormClose's); without
   // a window FormClose alone runs.
-  void SetCloseHandler(std::function<void()> close) { close_ = std::move(close); }
   void Close();
 
   // The after-image and locus controls and interval mode, hosted by the panel.
@@ -131,8 +130,7 @@ class ParameterPanelModel {
 
   TimerJobs& timer_;
   ParameterPanelHost* host_;
-  std::function<void()> changed_;
-  std::function<void()> close_;
+  ModelView* window_ = nullptr;
   AfterImageControls afterImages_{*this};
   IntervalControls interval_{*this};
   std::array<RowState, kParameterRowCount> rows_;

@@ -129,8 +129,7 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
   BuildAfterImageButtons();
   BuildIntervalLayout();
 
-  model_.SetChangedHandler([this] { Sync(); });
-  model_.SetCloseHandler([this] { close(); });
+  model_.SetWindow(this);
   model_.FormCreate();
   int left = x(), top = y();
   model_.Host().PlacePanel(true, height(), left, top);
@@ -140,9 +139,12 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
   if (!ValueChange) ValueChange = this;
 }
 
+void TValueChange::ModelChanged() { Sync(); }
+
+void TValueChange::CloseWindow() { close(); }
+
 TValueChange::~TValueChange() {
-  model_.SetChangedHandler(nullptr);
-  model_.SetCloseHandler(nullptr);
+  model_.SetWindow(nullptr);
   if (ValueChange == this) ValueChange = nullptr;
 }
 

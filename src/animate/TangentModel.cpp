@@ -65,7 +65,7 @@ TangentModel::~TangentModel() {
 void TangentModel::SetHost(CalculusHost* host) { host_ = host ? host : &noHost; }
 
 void TangentModel::Changed() {
-  if (changed_) changed_();
+  if (window_) window_->ModelChanged();
 }
 
 // --- the window's life ----------------------------------------------------------------

@@ -36,7 +36,7 @@ const Tfuncprop& EntryFormController::Entry() const {
 bool EntryFormController::Space() const { return doc.Dimension == 3; }
 
 void EntryFormController::Changed() {
-  if (viewChanged) viewChanged();
+  if (window_) window_->ModelChanged();
 }
 
 const char* EntryFormController::Equ1Hint() const {
@@ -113,7 +113,7 @@ void EntryFormController::Close() {
   if (closed_) return;
   closed_ = true;
   FormClose();
-  if (hideWindow) hideWindow();
+  if (window_) window_->CloseWindow();
 }
 
 void EntryFormController::FormClose() {
@@ -139,7 +139,7 @@ void EntryFormController::FormClose() {
   }
   renames_.clear();
   ui.InputCancelled = cancelled_ ? 1 : 0;
-  Timer1().FreeAfterClose(job::FreeEntryWindow, freeWindow);
+  Timer1().FreeAfterClose(job::FreeEntryWindow, window_ ? window_->FreeAction() : nullptr);
 }
 
 // ---- style controls ------------------------------------------------------------------

@@ -128,13 +128,13 @@ Tlabelrec& LabelEditorModel::Edited() {
 
 void LabelEditorModel::Stored() {
   ui.DocumentUntouched = 0;
-  if (changed) changed();
+  if (window_) window_->ModelChanged();
   RedrawGraphWithLabels();
 }
 
 void LabelEditorModel::Show(int n) {
   labelSelection.CurrentLabel = static_cast<std::uint8_t>(n);
   Edited();
-  if (changed) changed();
+  if (window_) window_->ModelChanged();
   RedrawGraphWithLabels();
 }

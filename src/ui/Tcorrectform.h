@@ -21,7 +21,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-class Tcorrectform : public QDialog {
+class Tcorrectform : public QDialog, private ModelView {
  public:
   explicit Tcorrectform(QWidget* parent = nullptr);
 
@@ -59,6 +59,10 @@ class Tcorrectform : public QDialog {
   void BuildStylePanel();
   void BuildBottom();
   void Refresh();
+  // What the entry window's logic asks of the window.
+  void ModelChanged() override;
+  void CloseWindow() override;
+  std::function<void()> FreeAction() override;
   void RefreshStyle();
   void KeepGeometry();
 

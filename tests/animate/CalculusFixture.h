@@ -21,9 +21,18 @@ struct CalculusTest : AnimationTest {
   platform::FakeEventPump pump;
   RecordingCalculusHost hooks;
   std::unique_ptr<CalculusWindowModel> model;
+  // The window: its close runs the model's close; its free frees the model.
+  struct Window : ModelView {
+    CalculusTest* test = nullptr;
+    void CloseWindow() override { test->model->FormClose(); }
+    std::function<void()> FreeAction() override {
+      return [test = test] { test->model.reset(); };
+    }
+  } window;
 
   void SetUp() override {
     AnimationTest::SetUp();
+    window.test = this;
     MakeDrawingArea(200);
     ShowGraphIn(200);
   }
@@ -44,8 +53,7 @@ struct CalculusTest : AnimationTest {
     hooks.answers = std::move(answers);
     model = std::make_unique<CalculusWindowModel>(set, timer, pump);
     model->SetHost(&hooks);
-    model->SetCloseRequest([this] { model->FormClose(); });
-    model->SetFreeAction([this] { model.reset(); });
+    model->SetWindow(&window);
     model->FormShow();
   }
 };

@@ -19,7 +19,7 @@ class LabelEditor : public UiStateTest {
     UiStateTest::SetUp();
     labelSelection = TLabelSelection{};
     SetRedrawHost(&pictures);
-    model.changed = [this] { ++changes; };
+    model.SetWindow(&window);
   }
   void TearDown() override {
     SetRedrawHost(nullptr);
@@ -43,9 +43,14 @@ class LabelEditor : public UiStateTest {
     const auto& lines = doc.LabelTable[n].lines;
     return lines.empty() ? "" : lines[0];
   }
+  // The window, each showing of the label counted.
+  struct Window : ModelView {
+    int shown = 0;
+    void ModelChanged() override { ++shown; }
+  } window;
   LabelEditorModel model;
   const int& redraws = pictures.copies;
-  int changes = 0;
+  const int& changes = window.shown;
 };
 
 TEST_F(LabelEditor, DeleteMovesTheLaterLabelsDownAndKeepsOneLabel) {
