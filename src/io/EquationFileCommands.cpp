@@ -20,6 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Runtime.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/SpaceView.h"
 
@@ -92,7 +93,7 @@ void RestorePlaneDocument(int startingMode) {
   }
   host.EnableCalculusMenu(doc.EntryCount > 0);
   host.EnableGraphWindow();
-  host.ShowRangeInStatusBar();
+  PipelineHost().ShowRangeInStatusBar();
   PrepareRedraw();
   doc.IncrementalDisplay = 1;
   PrepareRedraw();
@@ -146,7 +147,7 @@ void RestoreSpaceDocument(int startingMode) {
   UpdateArrowHints();
   host.RebuildEquationList();
   UpdateCamera();
-  host.ShowRangeInStatusBar();
+  PipelineHost().ShowRangeInStatusBar();
   host.PlaceParameterPanel();
   if (startingMode == kStartAfterImages) {
     ParameterModeRestart();

@@ -55,7 +55,6 @@ class EquationFileHost {
   virtual void RebuildEquationList() {}
   virtual void EnableCalculusMenu(bool enable) {}
   virtual void EnableGraphWindow() {}
-  virtual void ShowRangeInStatusBar() {}
   virtual void PlaceParameterPanel() {}
   virtual void OpenMeanRateNavi() {}
   virtual void OpenTangentNavi() {}

@@ -187,10 +187,6 @@ void ProgramFileHost::EnableGraphWindow() {
   if (graph) graph->setEnabled(true);
 }
 
-void ProgramFileHost::ShowRangeInStatusBar() {
-  if (graph) graph->ShowRangeInStatusBar();
-}
-
 void ProgramFileHost::PlaceParameterPanel() {
   if (!ValueChange) return;
   int left = ValueChange->x(), top = ValueChange->y();

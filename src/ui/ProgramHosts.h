@@ -71,7 +71,6 @@ class ProgramFileHost : public EquationFileHost {
   void RebuildEquationList() override;
   void EnableCalculusMenu(bool enable) override;
   void EnableGraphWindow() override;
-  void ShowRangeInStatusBar() override;
   void PlaceParameterPanel() override;
   void SavePointPositions() override;
   void OpenTangentNavi() override;
