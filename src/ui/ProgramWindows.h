@@ -43,15 +43,15 @@ class ProgramWindows {
  private:
   const platform::Screen& screen_;
   std::vector<std::string> arguments_;
-  ProgramRedrawHost redrawHost_;
-  ProgramGraphWindowHost graphHost_;
-  ProgramMacroEditorHost macroEditorHost_;
   ProgramFormulaHost formulaHost_;
-  ProgramParameterPanelHost panelHost_;
   ProgramFileHost fileHost_;
   ProgramEntryFormHost entryHost_;
   ProgramCalculusHost calculusHost_;
+  ProgramParameterPanelHost panelHost_;
+  ProgramRedrawHost redrawHost_;
   ProgramMacroHost macroHost_;
+  ProgramGraphWindowHost graphHost_;
+  ProgramMacroEditorHost macroEditorHost_;
   platform::QtEventPump macroPump_;
   platform::QtEventPump tangentPump_;
   platform::QtDialogs dialogs_;
