@@ -1,9 +1,11 @@
 #include "formula/FormulaHost.h"
 
+#include "platform/InstalledHost.h"
+
 namespace {
-FormulaHost noHost;
-FormulaHost* installed = &noHost;
+InstalledHost<FormulaHost> host;
 }  // namespace
 
-FormulaHost& EngineHost() { return *installed; }
-void SetFormulaHost(FormulaHost* host) { installed = host ? host : &noHost; }
+FormulaHost& EngineHost() { return host.Get(); }
+
+void SetFormulaHost(FormulaHost* installed) { host.Install(installed); }

@@ -1,16 +1,16 @@
 #include "render/RedrawHost.h"
 
 #include "formula/DocumentState.h"
+#include "platform/InstalledHost.h"
 #include "render/RenderState.h"
 
 namespace {
-RedrawHost noHost;
-RedrawHost* installed = &noHost;
+InstalledHost<RedrawHost> host;
 }  // namespace
 
-RedrawHost& PipelineHost() { return *installed; }
+RedrawHost& PipelineHost() { return host.Get(); }
 
-void SetRedrawHost(RedrawHost* host) { installed = host ? host : &noHost; }
+void SetRedrawHost(RedrawHost* installed) { host.Install(installed); }
 
 void ShowDrawingProgress() { ShowDrawingProgress(CompositeCanvas()); }
 
