@@ -59,7 +59,7 @@ void BM_ReferenceComposeOnly(benchmark::State& state) {
 BENCHMARK(BM_ReferenceComposeOnly)->Unit(benchmark::kMillisecond);
 
 // The graph window as far as the drag needs it: a picture and nothing shown.
-class NoWindow : public GraphMouseWindow {
+class NoWindow : public GraphMouseHost {
  public:
   void ShowReadout(const std::string&) override {}
   void RaiseNavigatorPanel() override {}

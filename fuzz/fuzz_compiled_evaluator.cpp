@@ -19,7 +19,7 @@
 #include "formula/Evaluator.h"
 #include "formula/EvaluatorCore.h"
 #include "formula/Parser.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/VariableValues.h"
 #include "platform/Sjis.h"
 
@@ -147,7 +147,7 @@ class FormulaMaker {
 };
 
 // Counts the requests to stop the animation timer, made by an evaluation that faults.
-class TimerHooks : public ShellHooks {
+class TimerHooks : public FormulaHost {
  public:
   void StopAnimationTimer() override { ++stops; }
   int stops = 0;
@@ -279,7 +279,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool ready = (SetUpDocument(), true);
   (void)ready;
   static TimerHooks hooks;
-  SetShellHooks(&hooks);
+  SetFormulaHost(&hooks);
   Choices c(data, size);
   doc.Dimension = c.Chance(20) ? 3 : 2;
   const int mode = c.Chance(85) ? 3 : 2;
@@ -317,6 +317,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Check(Same(byProgram, byRecursion));
     }
   }
-  SetShellHooks(nullptr);
+  SetFormulaHost(nullptr);
   return 0;
 }

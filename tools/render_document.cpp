@@ -24,6 +24,7 @@
 
 #include "../tools/ReferenceDocument.h"
 #include "../tools/SpaceReferenceDocument.h"
+#include "animate/AnimationRedrawHost.h"
 #include "animate/CalculusWindowModel.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TangentModel.h"
@@ -34,9 +35,9 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Runtime.h"
 #include "render/Axes.h"
-#include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
+#include "render/PointEntries.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/SpaceView.h"
 
@@ -104,10 +105,8 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   return true;
 }
 
-// What the graph window does for the reader of a space file: the range kept to its steps;
-// and which calculus animation the file was saved in.
+// Which calculus animation the file was saved in.
 struct ToolFileHost : EquationFileHost {
-  void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
   void OpenTangentNavi() override { tangent = true; }
   void OpenMeanRateNavi() override { calculus = CalculusSet::MeanRate; }
   void OpenRiemannSumNavi() override { calculus = CalculusSet::Riemann; }
@@ -163,14 +162,18 @@ bool SetParameters(const std::vector<std::string>& parameters) {
 // The window's picture, as the graph window keeps it.
 gfx::RasterCanvas* windowImage = nullptr;
 
-void CopyBufferToWindow(gfx::CopyMode mode) {
-  const gfx::Rect area{0, 0, doc.GraphWidth, doc.GraphHeight};
-  windowImage->CopyRect(area, CompositeCanvas(), area, mode);
-  if (doc.Dimension == 3) return;
-  DrawAxes(*windowImage, 2);
-  if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*windowImage);
-  DrawAllLabels(*windowImage, settings.OutputScale);
-}
+// The composite onto the window's picture as the graph window copies it; interval mode
+// and the after-image history as the program has them.
+struct ToolRedrawHost : AnimationRedrawHost {
+  void CopyBufferToGraph(gfx::CopyMode mode) override {
+    const gfx::Rect area{0, 0, doc.GraphWidth, doc.GraphHeight};
+    windowImage->CopyRect(area, CompositeCanvas(), area, mode);
+    if (doc.Dimension == 3) return;
+    DrawAxes(*windowImage, 2);
+    DrawPointListLabels(*windowImage);
+    DrawAllLabels(*windowImage, settings.OutputScale);
+  }
+};
 
 }  // namespace
 
@@ -190,8 +193,8 @@ int main(int argc, char** argv) {
   gfx::RasterCanvas window(doc.GraphWidth, doc.GraphHeight);
   windowImage = &window;
   render.WindowImage = &window;
-  RedrawHooks.copyBufferToGraph = CopyBufferToWindow;
-  InstallPanelRedrawHooks(true);  // interval mode and the after-image history
+  static ToolRedrawHost redrawHost;
+  SetRedrawHost(&redrawHost);
   // A calculus window takes the saved animation up and paints it.
   platform::QtEventPump pump;
   std::unique_ptr<CalculusWindowModel> calculus;

@@ -33,7 +33,7 @@
 #include "platform/SjisQt.h"
 #include "platform/Timer.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "ui/CanvasView.h"
@@ -64,7 +64,7 @@ void MakeDocument() {
 }
 
 // The panel's hooks in this tool: the formula keyboard for typed values.
-struct ToolHooks : ParameterPanelHooks {
+struct ToolPanelHost : ParameterPanelHost {
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override {
     return AskOnFormulaKeyboard(caption, kind, text, top, right);
   }
@@ -124,10 +124,13 @@ int main(int argc, char* argv[]) {
   graph.changes->setFont(QFont("IPAGothic", 11));
   layout->addWidget(graph.view);
   layout->addWidget(graph.changes);
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { standIn->Show(); };
+  struct StandInRedraws : RedrawHost {
+    void CopyBufferToGraph(gfx::CopyMode) override { standIn->Show(); }
+  } redraws;
+  SetRedrawHost(&redraws);
 
-  ToolHooks hooks;
-  ParameterPanel().SetHooks(&hooks);
+  ToolPanelHost hooks;
+  ParameterPanel().SetHost(&hooks);
   TValueChange panel;
   panel.move(40, 40);
   RedrawAll();
@@ -186,8 +189,8 @@ int main(int argc, char* argv[]) {
     });
   }
   const int code = app.exec();
-  ParameterPanel().SetHooks(nullptr);
-  RedrawHooks.copyBufferToGraph = nullptr;
+  ParameterPanel().SetHost(nullptr);
+  SetRedrawHost(nullptr);
   standIn = nullptr;
   Timer1().SetBackend(nullptr);  // the Qt timer goes before the application object
   return code;

@@ -7,7 +7,7 @@
 #include "formula/Records.h"
 #include "render/DrawToolkit.h"
 #include "render/EntryDrawers.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 

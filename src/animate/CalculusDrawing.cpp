@@ -8,7 +8,7 @@
 #include "formula/TreeKernel.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/Regions.h"
 #include "render/RenderState.h"
 
@@ -97,9 +97,9 @@ void DrawValueBoxFrame(gfx::Canvas& canvas, int width, int height) {
 }
 
 void RefreshGraphPicture() {
-  if (!DrawingToMetafile() && RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
+  if (!DrawingToMetafile()) PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy);
 }
 
 void SaveGraphFrame() {
-  if (!DrawingToMetafile() && RedrawHooks.saveContinuousFrame) RedrawHooks.saveContinuousFrame();
+  if (!DrawingToMetafile()) PipelineHost().SaveContinuousFrame();
 }

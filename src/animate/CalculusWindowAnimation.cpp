@@ -60,7 +60,7 @@ void CalculusWindowModel::StepDivisionsOnce(bool increase) {
   const std::optional<int32_t> n = StepDivisions(anim.RiemannDivisions, increase);
   if (!n) {
     EndAnimation();
-    Hooks().ShowMessage(kDivisionLimitMessage);
+    Host().ShowMessage(kDivisionLimitMessage);
     return;
   }
   anim.RiemannDivisions = *n;
@@ -147,7 +147,7 @@ bool CalculusWindowModel::ZoomFrame() {
       picture->brush.style = gfx::BrushStyle::Clear;
       picture->Rectangle(r.left, r.top, r.right, r.bottom);
       DrawValueBox();
-      Hooks().PresentGraphPicture();
+      Host().PresentGraphPicture();
     }
     pump_.pumpMessages();
     // The window may have been closed, or the animation stopped, meanwhile.

@@ -25,7 +25,7 @@ bool CalculusWindowModel::AskValue(Panel& panel, const char* caption, int top, i
   Changed();
   std::string text = panel.text;
   for (;;) {
-    const bool answered = Hooks().AskText(caption, kCalculusKeyboardKind, text, top, right);
+    const bool answered = Host().AskText(caption, kCalculusKeyboardKind, text, top, right);
     if (closed_) return false;
     if (answered && !(EvaluateInputText(text, x) && f_->At(x, y) && (!accepts || accepts(x)))) continue;
     panel.colour = kValuePanelWhite;
@@ -65,7 +65,7 @@ void CalculusWindowModel::PointInput() {
     Ax.text = oldA;
     Bx.text = oldB;
     lastInputCancelled_ = true;
-    if (closeRequest_) closeRequest_();
+    if (window_) window_->CloseWindow();
     return;
   }
   doc.GridSettings.kind = 0;
@@ -112,7 +112,7 @@ void CalculusWindowModel::BoundInput() {
     Lower.text = oldLower;
     anim.IntegralTexts[LowerTextIndex()] = oldLowerText;
     lastInputCancelled_ = true;
-    if (closeRequest_) closeRequest_();
+    if (window_) window_->CloseWindow();
     return;
   }
   timer_.SetInterval(kReleasedInterval);

@@ -11,29 +11,19 @@
 #include "animate/RiemannSums.h"
 #include "formula/AnimationState.h"
 #include "formula/Records.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/ViewZoom2D.h"
 
 namespace {
 
-CalculusHooks noHooks;
+CalculusHost noHost;
 CalculusWindowModel* current = nullptr;
 
-void PaintMeanRateHook(gfx::Canvas& canvas) {
-  if (current) current->PaintMeanRate(canvas);
-}
-void PaintRiemannHook(gfx::Canvas& canvas) {
-  if (current) current->PaintRiemannSums(canvas);
-}
-void PaintIntegralHook(gfx::Canvas& canvas) {
-  if (current) current->PaintDefiniteIntegral(canvas);
-}
-bool AnimationPointHook(Extended& x, Extended& y) { return current && current->AnimationPoint(x, y); }
 
 uint8_t& StartedFlag(CalculusSet set) {
   switch (set) {
@@ -64,7 +54,7 @@ uint8_t AnimationModeOf(CalculusSet set) {
 CalculusWindowModel* CurrentCalculusModel() { return current; }
 
 CalculusWindowModel::CalculusWindowModel(CalculusSet set, TimerJobs& timer, platform::EventPump& pump)
-    : set_(set), timer_(timer), pump_(pump), hooks_(&noHooks), f_(std::make_unique<EntryFunction>()) {
+    : set_(set), timer_(timer), pump_(pump), host_(&noHost), f_(std::make_unique<EntryFunction>()) {
   current = this;
   timer_.SetJobAction(job::CalculusInput, [this] { BoundInput(); });
   timer_.SetJobAction(job::RiemannStep, [this] { DivisionTick(); });
@@ -72,10 +62,6 @@ CalculusWindowModel::CalculusWindowModel(CalculusSet set, TimerJobs& timer, plat
   timer_.SetJobAction(job::MeanRateStep, [this] { ApproachTick(); });
   timer_.SetJobAction(job::MeanRateMove, [this] { MoveTick(); });
   timer_.SetJobAction(job::IntegralStep, [this] { ApproachTick(); });
-  RedrawHooks.paintMeanRate = PaintMeanRateHook;
-  RedrawHooks.paintRiemannSums = PaintRiemannHook;
-  RedrawHooks.paintIntegral = PaintIntegralHook;
-  ViewZoomHooks.animationPoint = AnimationPointHook;
   // A window opened afresh shows its values on the graph; one that takes up a saved
   // animation keeps the file's choice.
   if (!StartedFlag(set_)) {
@@ -91,13 +77,12 @@ CalculusWindowModel::~CalculusWindowModel() {
   for (uint8_t code : {job::CalculusInput, job::RiemannStep, job::MeanRateInput, job::MeanRateStep, job::MeanRateMove,
                        job::IntegralStep})
     timer_.SetJobAction(code, nullptr);
-  ViewZoomHooks.animationPoint = nullptr;
 }
 
-void CalculusWindowModel::SetHooks(CalculusHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
+void CalculusWindowModel::SetHost(CalculusHost* host) { host_ = host ? host : &noHost; }
 
 void CalculusWindowModel::Changed() {
-  if (changed_) changed_();
+  if (window_) window_->ModelChanged();
 }
 
 const std::string& CalculusWindowModel::SumText(int kind) const { return anim.RiemannSumTexts[kind]; }
@@ -127,8 +112,8 @@ void CalculusWindowModel::RestoreState() {
 void CalculusWindowModel::FormShow() {
   SaveState();
   modes.PreviousAnimationMode = modes.AnimationMode;
-  Hooks().EnableGraphEditing(false);
-  Hooks().HideParameterPanel();
+  Host().EnableGraphEditing(false);
+  Host().HideParameterPanel();
   modes.AnimationMode = AnimationModeOf(set_);
   uint8_t& started = StartedFlag(set_);
   bool restored = false;
@@ -193,16 +178,16 @@ void CalculusWindowModel::FormClose() {
   timer_.SetEnabled(false);
   timer_.SetInterval(kFastInterval);
   ui.SubFormOpen = 0;
-  Hooks().EnableGraphEditing(true);
-  Hooks().EnableGraphWindow(true);
+  Host().EnableGraphEditing(true);
+  Host().EnableGraphWindow(true);
   RestoreState();
-  Hooks().EnableNavigator();
+  Host().EnableNavigator();
   if (lastInputCancelled_) StartedFlag(set_) = 0;
   modes.AnimationMode = 6;
   doc.BackgroundDirty = 1;
   RedrawAll();
-  if (doc.ParametersInUse) Shell().ShowParameterPanel();
-  timer_.FreeAfterClose(job::FreeCalculusWindow, free_);
+  if (doc.ParametersInUse) EngineHost().ShowParameterPanel();
+  timer_.FreeAfterClose(job::FreeCalculusWindow, window_ ? window_->FreeAction() : nullptr);
 }
 
 // ---- painting ----
@@ -295,7 +280,7 @@ void CalculusWindowModel::StartClick(bool down) {
     return;
   }
   timer_.SetInterval(kFastInterval);
-  Hooks().EnableGraphWindow(false);
+  Host().EnableGraphWindow(false);
   RedoEnabled = false;
   history_ = PushView(history_, Moving());
   timer_.SetEnabled(true);
@@ -304,7 +289,7 @@ void CalculusWindowModel::StartClick(bool down) {
 
 void CalculusWindowModel::EndAnimation() {
   timer_.StopAutoRepeat();
-  Hooks().EnableGraphWindow(true);
+  Host().EnableGraphWindow(true);
   RedoEnabled = history_ != nullptr;
   StartDown = false;
   Changed();
@@ -328,7 +313,7 @@ void CalculusWindowModel::RedoClick() {
 }
 
 void CalculusWindowModel::LineColourClick() {
-  const std::optional<int32_t> chosen = Hooks().ChooseColor(static_cast<int32_t>(SecantColour));
+  const std::optional<int32_t> chosen = Host().ChooseColor(static_cast<int32_t>(SecantColour));
   if (!chosen || closed_) return;
   SecantColour = static_cast<gfx::Color>(*chosen);
   Repaint();

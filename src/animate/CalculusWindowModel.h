@@ -18,9 +18,10 @@
 #include <memory>
 #include <string>
 
-#include "animate/CalculusHooks.h"
+#include "animate/CalculusHost.h"
 #include "animate/DefiniteIntegral.h"
 #include "animate/EntryFunction.h"
+#include "animate/ModelView.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/Canvas.h"
@@ -47,15 +48,13 @@ class CalculusWindowModel {
   CalculusWindowModel(const CalculusWindowModel&) = delete;
   CalculusWindowModel& operator=(const CalculusWindowModel&) = delete;
 
-  // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(CalculusHooks* hooks);
-  // After every change of what the window shows.
-  void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
-  // The window closes itself (a cancelled first question); its close handler calls
-  // FormClose.
-  void SetCloseRequest(std::function<void()> close) { closeRequest_ = std::move(close); }
-  // Frees the window (and this) once the close handler has returned.
-  void SetFreeAction(std::function<void()> free) { free_ = std::move(free); }
+  // nullptr restores the no-op host; the caller keeps ownership.
+  void SetHost(CalculusHost* host);
+  // The window (nullptr: none): told of every change of what it shows, closes itself on a
+  // cancelled first question (its close handler calls FormClose), and gives the action
+  // that frees it (and this) once the close handler has returned. The caller keeps
+  // ownership.
+  void SetWindow(ModelView* window) { window_ = window; }
 
   CalculusSet Set() const { return set_; }
   // The window's top and right edge on the screen: the keyboard is placed by them.
@@ -128,7 +127,7 @@ class CalculusWindowModel {
 
  private:
   void Changed();
-  CalculusHooks& Hooks() { return *hooks_; }
+  CalculusHost& Host() { return *host_; }
   // Inputs (CalculusWindowInput.cpp). AskValue asks with the panel highlighted until the
   // answer has a value where f is defined that `accepts` takes (any, when empty); the
   // panel keeps the text. False when cancelled, or when the window closed meanwhile.
@@ -164,8 +163,8 @@ class CalculusWindowModel {
   CalculusSet set_;
   TimerJobs& timer_;
   platform::EventPump& pump_;
-  CalculusHooks* hooks_;
-  std::function<void()> changed_, closeRequest_, free_;
+  CalculusHost* host_;
+  ModelView* window_ = nullptr;
   std::unique_ptr<EntryFunction> f_;
   TViewHistoryNode* history_ = nullptr;
   bool closed_ = false;

@@ -11,7 +11,7 @@
 namespace {
 
 QPointer<Tintegnavi> window;
-CalculusHooks* hooks = nullptr;
+CalculusHost* host = nullptr;
 platform::QtEventPump pump;
 
 void Open(CalculusSet set, uint8_t animationMode) {
@@ -22,9 +22,9 @@ void Open(CalculusSet set, uint8_t animationMode) {
   PrepareRedraw();
   RedrawToBackBitmap();
   RefreshGraphPicture();
-  window = new Tintegnavi(set, Timer1(), pump, hooks);
+  window = new Tintegnavi(set, Timer1(), pump, host);
   int left = window->x(), top = window->y();
-  if (hooks) hooks->PlaceCalculusWindow(left, top);
+  if (host) host->PlaceCalculusWindow(left, top);
   platform::PlaceOnScreen(*window, left, top);
   Timer1().SetInterval(kReleasedInterval);
   window->show();
@@ -47,4 +47,4 @@ Tintegnavi* CalculusWindow() { return window; }
 
 void FreeCalculusWindow() { delete window; }
 
-void SetCalculusWindowHooks(CalculusHooks* h) { hooks = h; }
+void SetCalculusWindowHost(CalculusHost* h) { host = h; }

@@ -13,7 +13,7 @@
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 
@@ -94,7 +94,7 @@ bool IntervalControls::AskBound(bool upper) {
   colour = kPanelEditing;
   panel_.Changed();
   std::string answer = text;
-  const bool given = panel_.Hooks().AskText(upper ? "区間の上限" : "区間の下限", kIntervalBoundKeyboardKind, answer,
+  const bool given = panel_.Host().AskText(upper ? "区間の上限" : "区間の下限", kIntervalBoundKeyboardKind, answer,
                                             panel_.PanelTop, panel_.PanelLeft);
   if (given) {
     text = answer;
@@ -206,19 +206,19 @@ void IntervalControls::SetTextShown(bool shown) {
 }
 
 void IntervalControls::SelectorDown(int x, int y) {
-  panel_.Hooks().PressIntervalSelector(x, y, static_cast<gfx::Color>(doc.IntervalColor));
+  panel_.Host().PressIntervalSelector(x, y, static_cast<gfx::Color>(doc.IntervalColor));
   panel_.Changed();
 }
 
 void IntervalControls::SelectorUp(int x, int y) {
-  ParameterPanelHooks& hooks = panel_.Hooks();
-  const int hit = hooks.ReleaseIntervalSelector(x, y, static_cast<gfx::Color>(doc.IntervalColor));
+  ParameterPanelHost& host = panel_.Host();
+  const int hit = host.ReleaseIntervalSelector(x, y, static_cast<gfx::Color>(doc.IntervalColor));
   if (hit == 0) {
-    if (const std::optional<int32_t> colour = hooks.ChooseColor(doc.IntervalColor)) doc.IntervalColor = *colour;
+    if (const std::optional<int32_t> colour = host.ChooseColor(doc.IntervalColor)) doc.IntervalColor = *colour;
   } else if (hit == 1 || hit == 2) {
     doc.IntervalStyle = static_cast<uint8_t>(hit);
   }
-  hooks.DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
+  host.DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
   panel_.Changed();
   if (hit >= 0) RefreshInterval();
 }
@@ -248,10 +248,10 @@ void IntervalControls::DrawInterval() {
   gfx::Canvas* picture = DrawingToMetafile() ? settings.MetafileCanvas : render.WindowImage;
   if (!picture) return;
   DrawIntervalPicture(*picture, lower_, upper_);
-  if (!DrawingToMetafile()) panel_.Hooks().UpdateGraphPicture();
+  if (!DrawingToMetafile()) panel_.Host().UpdateGraphPicture();
 }
 
 void IntervalControls::RefreshInterval() {
   DrawInterval();
-  if (!settings.Printing && RedrawHooks.saveContinuousFrame) RedrawHooks.saveContinuousFrame();
+  if (!settings.Printing) PipelineHost().SaveContinuousFrame();
 }

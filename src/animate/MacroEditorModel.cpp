@@ -1,10 +1,9 @@
 #include "animate/MacroEditorModel.h"
 
+#include "animate/MacroRuns.h"
 #include "formula/DocumentState.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
-
-MacroEditorModel::MacroEditorModel(std::function<bool()> compile) : compile_(std::move(compile)) {}
 
 void MacroEditorModel::FormShow() { MacroTextCompiled = 0; }
 
@@ -12,7 +11,7 @@ void MacroEditorModel::MemoChange() { MacroTextCompiled = 0; }
 
 bool MacroEditorModel::macroentryClick() {
   MacroTextCompiled = 1;
-  const bool ok = compile_();
+  const bool ok = Macros().CompileMacro();
   settings.MacroRunning = 0;
   return ok;
 }
@@ -20,7 +19,7 @@ bool MacroEditorModel::macroentryClick() {
 void MacroEditorModel::FormClose() {
   if (MacroTextCompiled) return;
   MacroTextCompiled = 1;
-  compile_();
+  Macros().CompileMacro();
   settings.MacroRunning = 0;
 }
 

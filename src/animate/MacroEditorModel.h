@@ -4,15 +4,11 @@
 // the caret line's label. The text itself lives in the document (doc.MacroLines), which
 // the window's memo shows and edits.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 class MacroEditorModel {
  public:
-  // `compile` compiles doc.MacroLines and answers whether it succeeded.
-  explicit MacroEditorModel(std::function<bool()> compile);
-
   // The text has been compiled since it last changed.
   uint8_t MacroTextCompiled = 0;
 
@@ -25,9 +21,6 @@ class MacroEditorModel {
 
   // " 行番号= " and the 1-based caret line (UTF-8).
   static std::string LineLabel(int line);
-
- private:
-  std::function<bool()> compile_;
 };
 
 // The memo's text (UTF-8, lines ended by "\n") as the document's CP932 lines, and back.

@@ -9,11 +9,13 @@
 #include <filesystem>
 #include <string>
 
+#include "animate/WindowQuestions.h"
 #include "platform/Extended.h"
 
 struct Tfrec;
 
-class MacroHost {
+// Messages are the shared question.
+class MacroHost : public WindowQuestions {
  public:
   virtual ~MacroHost() = default;
 
@@ -81,9 +83,6 @@ class MacroHost {
   // appended; the caller keeps the tree. Durations come in (0, kMaxMacroWaveSeconds].
   virtual void MakeWave(const Tfrec* formula, bool append, int slot, float seconds) {}
   virtual void PlaySoundSlot(int slot) {}
-
-  // --- messages ---
-  virtual void ShowMessage(const std::string& utf8) {}
 };
 
 // Longest sound a macro records in one statement.

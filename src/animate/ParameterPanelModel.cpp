@@ -11,13 +11,14 @@
 #include "formula/Evaluator.h"
 #include "formula/Records.h"
 #include "platform/Runtime.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "render/SpaceScene.h"
 
 namespace {
 
-ParameterPanelHooks noHooks;
+ParameterPanelHost noHost;
 
 constexpr float kStepWidths[5] = {10.0f, 1.0f, 0.1f, 0.01f, 0.001f};
 
@@ -48,17 +49,24 @@ bool EvaluateTypedValue(const std::string& cp932, bool singleCell, Extended& val
 }
 
 void SaveContinuousFrame() {
-  if (RedrawHooks.saveContinuousFrame) RedrawHooks.saveContinuousFrame();
+  PipelineHost().SaveContinuousFrame();
 }
 void RefreshInterval() {
-  if (RedrawHooks.refreshInterval) RedrawHooks.refreshInterval();
+  PipelineHost().RefreshInterval();
 }
 
 bool EntryOneIsSurface() { return doc.EntryCount >= 1 && doc.FigureTable[1].kind == kKindExplicit; }
 
+// Space: the back bitmap onto the composite, every space curve, figure and point over it
+// (the defined values and points recomputed first), the composite copied to the window.
+void ComposeSpaceParameterLayer() {
+  PrepareRedraw();
+  ComposeSpaceScene();
+}
+
 }  // namespace
 
-ParameterPanelModel::ParameterPanelModel(TimerJobs& timer) : timer_(timer), hooks_(&noHooks) {
+ParameterPanelModel::ParameterPanelModel(TimerJobs& timer) : timer_(timer), host_(&noHost) {
   timer_.SetJobAction(job::StepAllParameters, [this] { StepAllParameters(HeldButtonCode); });
   timer_.SetJobAction(job::StepOneParameter, [this] { StepOneParameter(HeldButtonCode); });
 }
@@ -68,15 +76,15 @@ ParameterPanelModel::~ParameterPanelModel() {
   timer_.SetJobAction(job::StepOneParameter, nullptr);
 }
 
-void ParameterPanelModel::SetHooks(ParameterPanelHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
+void ParameterPanelModel::SetHost(ParameterPanelHost* host) { host_ = host ? host : &noHost; }
 
 void ParameterPanelModel::Changed() {
-  if (changed_) changed_();
+  if (window_) window_->ModelChanged();
 }
 
 void ParameterPanelModel::Close() {
-  if (close_)
-    close_();
+  if (window_)
+    window_->CloseWindow();
   else
     FormClose();
 }
@@ -187,7 +195,7 @@ void ParameterPanelModel::ShowParameterForm() {
 }
 
 void ParameterPanelModel::FormShow() {
-  hooks_->DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
+  host_->DrawIntervalSelector(doc.IntervalStyle, static_cast<gfx::Color>(doc.IntervalColor));
   interval_.IntervalUsesParameter();
   timer_.StopAutoRepeat();
   if (modes.AnimationMode == 0) {
@@ -213,7 +221,7 @@ bool ParameterPanelModel::FormClose() {
     return false;
   }
   if (modes.AnimationMode == 0) ui.ValueTimerBusy = 0;
-  hooks_->EnableNavigator();
+  host_->EnableNavigator();
   settings.MacroRunning = 0;
   ui.SubFormOpen = 0;
   return true;
@@ -246,7 +254,7 @@ void ParameterPanelModel::StepOneParameter(int code) {
   SetRowValue(row, RoundTo3Decimals(RowValue(row) + direction * increment));
   ApplyParameterValues(0);
   RedrawForParameters();
-  hooks_->RunMacroChangeHandlers(settings.ValueChangeList);
+  host_->RunMacroChangeHandlers(settings.ValueChangeList);
 }
 
 void ParameterPanelModel::StepAllParameters(int code) {
@@ -266,12 +274,12 @@ void ParameterPanelModel::RedrawForParameters() {
   bool intervalRefreshed = false;
   if (doc.Dimension == 3) {
     if (EntryOneIsSurface()) {
-      hooks_->RedrawSurfaceScene();
+      RedrawSurfaceScene();
       SaveContinuousFrame();
       return;
     }
     traced = DrawStepTraces(BackCanvas());
-    hooks_->ComposeSpaceParameterLayer();
+    ComposeSpaceParameterLayer();
   } else {
     traced = DrawStepTraces(BackCanvas());
     if (!ui.HideDrawActive) {
@@ -293,9 +301,9 @@ void ParameterPanelModel::RepaintGraphs() {
   if (doc.Dimension != 3)
     ComposeGraph(0);
   else if (EntryOneIsSurface())
-    hooks_->RedrawSurfaceScene();
+    RedrawSurfaceScene();
   else
-    hooks_->ComposeSpaceParameterLayer();
+    ComposeSpaceParameterLayer();
 }
 
 void ParameterPanelModel::RunStepGuarded(int code) {
@@ -336,7 +344,7 @@ void ParameterPanelModel::EnterValue(int row) {
   Extended value = 0;
   bool accepted = false;
   while (!accepted) {
-    if (!hooks_->AskText(p.valueCaption, kValueKeyboardKind, text, PanelTop, PanelLeft)) break;
+    if (!host_->AskText(p.valueCaption, kValueKeyboardKind, text, PanelTop, PanelLeft)) break;
     accepted = EvaluateTypedValue(text, !IsAngleRow(row) && p.letter != 't', value);
   }
   for (RowState& r : rows_) r.valueColor = kPanelWhite;
@@ -356,7 +364,7 @@ void ParameterPanelModel::EnterValue(int row) {
   }
   Changed();
   RedrawForParameters();
-  hooks_->RunMacroChangeHandlers(settings.ValueChangeList);
+  host_->RunMacroChangeHandlers(settings.ValueChangeList);
 }
 
 void ParameterPanelModel::ClearValue(int row) {
@@ -366,7 +374,7 @@ void ParameterPanelModel::ClearValue(int row) {
   if (IsAngleRow(row)) WriteRadians(row);
   ApplyParameterValues(0);
   RedrawForParameters();
-  hooks_->RunMacroChangeHandlers(settings.ValueChangeList);
+  host_->RunMacroChangeHandlers(settings.ValueChangeList);
 }
 
 void ParameterPanelModel::SpinIncrement(int row, bool up) {
@@ -400,11 +408,4 @@ void ParameterPanelModel::SetAngleUnit(bool degrees) {
 ParameterPanelModel& ParameterPanel() {
   static ParameterPanelModel panel(Timer1());
   return panel;
-}
-
-void InstallPanelRedrawHooks(bool install) {
-  void (*refresh)() = [] { ParameterPanel().Interval().RefreshInterval(); };
-  RedrawHooks.refreshInterval = install ? refresh : nullptr;
-  RedrawHooks.drawIntervalRegion = install ? DrawIntervalRegion : nullptr;
-  RedrawHooks.redrawAfterImages = install ? RedrawAfterImages : nullptr;
 }

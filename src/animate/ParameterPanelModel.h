@@ -8,12 +8,12 @@
 // Every change of a value, an increment or the step width is refused while a macro runs.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "animate/AfterImageControls.h"
 #include "animate/IntervalControls.h"
-#include "animate/ParameterPanelHooks.h"
+#include "animate/ModelView.h"
+#include "animate/ParameterPanelHost.h"
 #include "animate/ParameterRows.h"
 #include "animate/TimerJobs.h"
 #include "platform/Extended.h"
@@ -33,17 +33,16 @@ class ParameterPanelModel {
   ParameterPanelModel(const ParameterPanelModel&) = delete;
   ParameterPanelModel& operator=(const ParameterPanelModel&) = delete;
 
-  // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(ParameterPanelHooks* hooks);
-  ParameterPanelHooks& Hooks() { return *hooks_; }
+  // nullptr restores the no-op host; the caller keeps ownership.
+  void SetHost(ParameterPanelHost* host);
+  ParameterPanelHost& Host() { return *host_; }
   TimerJobs& Timer() { return timer_; }
-  // Called after every change of what the panel shows.
-  void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+  // The window that shows the panel (nullptr: none); the caller keeps ownership.
+  void SetWindow(ModelView* window) { window_ = window; }
   // The window shows again what the panel holds.
   void Changed();
   // The window closes itself (what its close handler then decides is FormClose's); without
   // a window FormClose alone runs.
-  void SetCloseHandler(std::function<void()> close) { close_ = std::move(close); }
   void Close();
 
   // The after-image and locus controls and interval mode, hosted by the panel.
@@ -130,9 +129,8 @@ class ParameterPanelModel {
   void RunStepGuarded(int code);
 
   TimerJobs& timer_;
-  ParameterPanelHooks* hooks_;
-  std::function<void()> changed_;
-  std::function<void()> close_;
+  ParameterPanelHost* host_;
+  ModelView* window_ = nullptr;
   AfterImageControls afterImages_{*this};
   IntervalControls interval_{*this};
   std::array<RowState, kParameterRowCount> rows_;
@@ -143,7 +141,3 @@ class ParameterPanelModel {
 
 // The panel of the program; its timer is Timer1().
 ParameterPanelModel& ParameterPanel();
-
-// The redraw pipeline's hooks of interval mode and the after-image replay, set to the
-// program's panel (install) or cleared.
-void InstallPanelRedrawHooks(bool install);

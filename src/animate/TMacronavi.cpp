@@ -25,7 +25,7 @@ QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), static_c
 TMacronavi* Macronavi = nullptr;
 
 TMacronavi::TMacronavi(QWidget* parent)
-    : QDialog(parent, Qt::Dialog), model_([] { return Macros().CompileMacro(); }) {
+    : QDialog(parent, Qt::Dialog) {
   setObjectName(QStringLiteral("Macronavi"));
   setWindowTitle(QString::fromUtf8("マクロ編集"));
   setModal(true);
@@ -77,7 +77,7 @@ TMacronavi::TMacronavi(QWidget* parent)
     if (model_.macroentryClick()) close();
   });
   connect(macrohelp_, &QToolButton::clicked, this, [this] {
-    if (openHelp) openHelp();
+    if (host) host->OpenMacroHelp();
   });
   connect(macrocopy_, &QToolButton::clicked, this, [this] {
     memo_->selectAll();

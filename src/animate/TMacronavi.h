@@ -3,9 +3,9 @@
 // register, help and copy buttons and the caret line's label. It is created at start-up
 // and shown modally, from the parameter panel's editor button or the navigator's menu.
 #include <QDialog>
-#include <functional>
 #include <string>
 
+#include "animate/MacroEditorHost.h"
 #include "animate/MacroEditorModel.h"
 #include "platform/Clipboard.h"
 
@@ -28,8 +28,8 @@ class TMacronavi : public QDialog {
   // limit). The panel's editor button places it beside the panel.
   void PlaceBeside(int right, int top, int bottomLimit, int maxHeight);
 
-  // Opens the manual's page on macros; installed by the program.
-  std::function<void()> openHelp;
+  // Installed by the program.
+  MacroEditorHost* host = nullptr;
   // The clipboard the copy button writes to (the system's unless a test sets another).
   platform::Clipboard* clipboard = nullptr;
 

@@ -123,26 +123,28 @@ TValueChange::TValueChange(ParameterPanelModel& model, QWidget* parent)
   QToolButton* html = MakeButton(navipanel_, "Html", QStringLiteral("external link"), kWidth - 92, kMacroTop, 88, 22);
   connect(html, &QToolButton::clicked, this, [this] {
     platform::QtHelpPages pages;
-    pages.open(model_.Hooks().DemoFolder() / "external.html");
+    pages.open(model_.Host().DemoFolder() / "external.html");
   });
   BuildMacroGroup();
   BuildAfterImageButtons();
   BuildIntervalLayout();
 
-  model_.SetChangedHandler([this] { Sync(); });
-  model_.SetCloseHandler([this] { close(); });
+  model_.SetWindow(this);
   model_.FormCreate();
   int left = x(), top = y();
-  model_.Hooks().PlacePanel(true, height(), left, top);
+  model_.Host().PlacePanel(true, height(), left, top);
   platform::PlaceOnScreen(*this, left, top);
   guard_ = false;
   Sync();
   if (!ValueChange) ValueChange = this;
 }
 
+void TValueChange::ModelChanged() { Sync(); }
+
+void TValueChange::CloseWindow() { close(); }
+
 TValueChange::~TValueChange() {
-  model_.SetChangedHandler(nullptr);
-  model_.SetCloseHandler(nullptr);
+  model_.SetWindow(nullptr);
   if (ValueChange == this) ValueChange = nullptr;
 }
 
@@ -294,9 +296,9 @@ void TValueChange::macroButtonClick(int number) {
 void TValueChange::macroeditcli() {
   if (settings.MacroRunning || !Macronavi) return;
   SetMacroButtonsEnabled(false);
-  ParameterPanelHooks& hooks = model_.Hooks();
-  const int bottom = hooks.NavigatorBottom();
-  Macronavi->PlaceBeside(x(), y(), bottom > 0 ? bottom : INT_MAX, hooks.NavigatorHeight());
+  ParameterPanelHost& host = model_.Host();
+  const int bottom = host.NavigatorBottom();
+  Macronavi->PlaceBeside(x(), y(), bottom > 0 ? bottom : INT_MAX, host.NavigatorHeight());
   Macronavi->ShowEditor();
 }
 
@@ -368,7 +370,7 @@ void TValueChange::showEvent(QShowEvent* event) {
   model_.FormShow();
   labelpanel_->hide();
   int left = x(), top = y();
-  model_.Hooks().PlacePanel(false, height(), left, top);
+  model_.Host().PlacePanel(false, height(), left, top);
   platform::PlaceOnScreen(*this, left, top);
   model_.PanelLeft = x();
   model_.PanelTop = y();

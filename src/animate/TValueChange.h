@@ -19,7 +19,7 @@ class QToolButton;
 
 // The timer's backend is the program's to install (a QtTimerBackend into Timer1() at
 // start-up, and back to none before the application object goes).
-class TValueChange : public QWidget {
+class TValueChange : public QWidget, private ModelView {
  public:
   explicit TValueChange(ParameterPanelModel& model = ParameterPanel(), QWidget* parent = nullptr);
   ~TValueChange() override;
@@ -69,6 +69,9 @@ class TValueChange : public QWidget {
   QToolButton* MakeButton(QWidget* parent, const std::string& name, const QString& caption, int x, int y, int w,
                           int h);
   void HoldButton(QToolButton* button, int code);
+  // What the model asks of the window.
+  void ModelChanged() override;
+  void CloseWindow() override;
   void Sync();
   void Register(const std::string& name, QWidget* widget);
   void BuildMacroGroup();

@@ -132,7 +132,7 @@ void TValueChange::BuildIntervalSelector() {
   auto* selector = new PictureView(interval_.intervalstpanel);
   selector->setGeometry(4, 2, kSelectorWidth, kSelectorPictureHeight);
   selector->picture = [this]() -> const QImage* {
-    const gfx::RasterCanvas* picture = model_.Hooks().IntervalSelectorPicture();
+    const gfx::RasterCanvas* picture = model_.Host().IntervalSelectorPicture();
     return picture ? &picture->Image() : nullptr;
   };
   selector->pressed = [&controls](int x, int y) { controls.SelectorDown(x, y); };

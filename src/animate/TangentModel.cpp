@@ -12,20 +12,17 @@
 #include "platform/Runtime.h"
 #include "render/Axes.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 
 namespace {
 
-CalculusHooks noHooks;
+CalculusHost noHost;
 
 // The model the redraw pipeline paints mode 5 with.
 TangentModel* painter = nullptr;
 
-void PaintWithModel(gfx::Canvas& canvas) {
-  if (painter) painter->PaintTangent(canvas);
-}
 
 // f from the text of entry 1 and its derivative in x; both empty when the text does not
 // parse or entry 1 is no function of x.
@@ -46,33 +43,29 @@ void ParseTangentTrees(TreePtr& f, TreePtr& df) {
 std::string Shown(Extended v) { return rtl::FormatFloat("0.0000", v); }
 
 void CopyCompositeToGraph() {
-  if (RedrawHooks.copyBufferToGraph && !settings.DrawToMetafile) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
+  if (!settings.DrawToMetafile) PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy);
 }
 
 void SaveFrame() {
-  if (RedrawHooks.saveContinuousFrame && !settings.DrawToMetafile) RedrawHooks.saveContinuousFrame();
+  if (!settings.DrawToMetafile) PipelineHost().SaveContinuousFrame();
 }
 
 }  // namespace
 
-TangentModel::TangentModel(TimerJobs& timer) : timer_(timer), hooks_(&noHooks) {
+TangentModel::TangentModel(TimerJobs& timer) : timer_(timer), host_(&noHost) {
   timer_.SetJobAction(job::TangentStep, [this] { StepPoint(); });
   painter = this;
-  RedrawHooks.paintTangent = PaintWithModel;
 }
 
 TangentModel::~TangentModel() {
   timer_.SetJobAction(job::TangentStep, nullptr);
-  if (painter == this) {
-    painter = nullptr;
-    RedrawHooks.paintTangent = nullptr;
-  }
+  if (painter == this) painter = nullptr;
 }
 
-void TangentModel::SetHooks(CalculusHooks* hooks) { hooks_ = hooks ? hooks : &noHooks; }
+void TangentModel::SetHost(CalculusHost* host) { host_ = host ? host : &noHost; }
 
 void TangentModel::Changed() {
-  if (changed_) changed_();
+  if (window_) window_->ModelChanged();
 }
 
 // --- the window's life ----------------------------------------------------------------
@@ -81,13 +74,13 @@ void TangentModel::OpenTangentNavi() {
   modes.AfterImageOn = 0;
   modes.PreviousAnimationMode = modes.AnimationMode;
   modes.AnimationMode = 5;
-  hooks_->CloseParameterPanel();
-  hooks_->EnableDragShift(false);
+  host_->CloseParameterPanel();
+  host_->EnableDragShift(false);
 }
 
 void TangentModel::FormShow(bool resumeSavedPoint) {
-  hooks_->EnableGraphEditing(false);
-  hooks_->HideParameterPanel();
+  host_->EnableGraphEditing(false);
+  host_->HideParameterPanel();
   open_ = true;
   ++session_;
   modes.AnimationMode = 5;
@@ -126,12 +119,12 @@ void TangentModel::FormClose() {
   timer_.SetEnabled(false);
   timer_.SetInterval(kFastInterval);
   xPanelColor_ = kTangentPanelWhite;
-  hooks_->EnableDragShift(true);
-  hooks_->EnableGraphEditing(true);
+  host_->EnableDragShift(true);
+  host_->EnableGraphEditing(true);
   modes.AnimationMode = 6;
   // The graph loses P and shows every entry again.
   RedrawAll();
-  if (doc.ParametersInUse) hooks_->ShowParameterPanel();
+  if (doc.ParametersInUse) host_->ReturnToParameterMode();
   Changed();
 }
 
@@ -298,7 +291,7 @@ void TangentModel::colorClick(int which) {
   if (!open_) return;
   int32_t& colour = which == 0 ? doc.TangentLineColor : doc.TangentRateColor;
   const uint64_t session = session_;
-  const std::optional<int32_t> chosen = hooks_->ChooseColor(colour);
+  const std::optional<int32_t> chosen = host_->ChooseColor(colour);
   if (!chosen || !Alive(session)) return;
   colour = *chosen;
   Changed();
@@ -315,7 +308,7 @@ void TangentModel::psescoodinateClick(int keyboardTop, int keyboardRight) {
   std::string text = xText_;
   TangentPoint typed;
   do {
-    if (!hooks_->AskText("点Ｐのｘ座標の入力", kTangentKeyboardKind, text, keyboardTop, keyboardRight) ||
+    if (!host_->AskText("点Ｐのｘ座標の入力", kTangentKeyboardKind, text, keyboardTop, keyboardRight) ||
         !Alive(session)) {
       xPanelColor_ = kTangentPanelWhite;
       Changed();
@@ -370,3 +363,5 @@ TangentModel& Tangent() {
   static TangentModel model(Timer1());
   return model;
 }
+
+TangentModel* CurrentTangentModel() { return painter; }

@@ -9,12 +9,12 @@
 // Drawing P lets pending events run, so the window may close in the middle of a step; the
 // step then ends without touching what the close released.
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "animate/CalculusHooks.h"
+#include "animate/CalculusHost.h"
 #include "animate/CalculusTexts.h"
+#include "animate/ModelView.h"
 #include "animate/TangentMath.h"
 #include "animate/TimerJobs.h"
 #include "formula/Tfrec.h"
@@ -32,21 +32,26 @@ enum class TangentMove : uint8_t { Stopped, Left, Right };
 
 class TangentModel {
  public:
-  // Registers StepPoint as the action of job 14 and PaintTangent as the painter of
-  // animation mode 5.
+  // Registers StepPoint as the action of job 14; the newest model paints animation mode 5
+  // (CurrentTangentModel).
   explicit TangentModel(TimerJobs& timer = Timer1());
   ~TangentModel();
   TangentModel(const TangentModel&) = delete;
   TangentModel& operator=(const TangentModel&) = delete;
 
-  // nullptr restores the no-op hooks; the caller keeps ownership.
-  void SetHooks(CalculusHooks* hooks);
-  CalculusHooks& Hooks() { return *hooks_; }
+  // nullptr restores the no-op host; the caller keeps ownership.
+  void SetHost(CalculusHost* host);
+  CalculusHost& Host() { return *host_; }
   // What runs pending events and sleeps while P is drawn; nullptr neither pumps nor sleeps.
   void SetPump(platform::EventPump* pump) { pump_ = pump; }
   TimerJobs& Timer() { return timer_; }
-  // Called after every change of what the window shows.
-  void SetChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+  // The window shown while it is open (nullptr: none); told of every change of what it
+  // shows. The caller keeps ownership.
+  void SetWindow(ModelView* window) { window_ = window; }
+  // A window that goes leaves no view behind (another may have taken its place).
+  void DropWindow(const ModelView* window) {
+    if (window_ == window) window_ = nullptr;
+  }
 
   // --- the window's life ---
   // Before the window is made: after-images off, AnimationMode 5, the parameter panel
@@ -119,9 +124,9 @@ class TangentModel {
   void Changed();
 
   TimerJobs& timer_;
-  CalculusHooks* hooks_;
+  CalculusHost* host_;
   platform::EventPump* pump_ = nullptr;
-  std::function<void()> changed_;
+  ModelView* window_ = nullptr;
 
   bool open_ = false;
   // Counts opens and closes: a step that let events run sees whether it is still in the
@@ -142,3 +147,5 @@ class TangentModel {
 
 // The animation of the program; its timer is Timer1().
 TangentModel& Tangent();
+// The newest model while one exists.
+TangentModel* CurrentTangentModel();

@@ -157,12 +157,14 @@ void Tdtangent::Sync() {
   valuesShown_->setChecked(modes.TangentTextShown != 0);
 }
 
+Tdtangent::~Tdtangent() { model_.DropWindow(this); }
+
+void Tdtangent::ModelChanged() { Sync(); }
+
 void Tdtangent::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous() || model_.TangentNaviOpen()) return;
-  model_.SetChangedHandler([w = QPointer<Tdtangent>(this)] {
-    if (w) w->Sync();
-  });
+  model_.SetWindow(this);
   model_.FormShow(std::exchange(resumeSavedPoint_, false));
   Sync();
 }
@@ -170,7 +172,7 @@ void Tdtangent::showEvent(QShowEvent* event) {
 void Tdtangent::closeEvent(QCloseEvent* event) {
   event->accept();
   model_.FormClose();
-  model_.SetChangedHandler(nullptr);
+  model_.SetWindow(nullptr);
   model_.Timer().FreeAfterClose(job::FreeTangentWindow, [w = QPointer<Tdtangent>(this)] {
     if (w && !w->isVisible()) delete w;
   });
@@ -185,7 +187,7 @@ void OpenTangentNavi(QWidget* owner, bool fromFile) {
   window = new Tdtangent(model, owner);
   if (fromFile) window->ResumeSavedPoint();
   int left = window->x(), top = window->y();
-  model.Hooks().PlaceTangentWindow(window->frameGeometry().height(), left, top);
+  model.Host().PlaceTangentWindow(window->frameGeometry().height(), left, top);
   platform::PlaceOnScreen(*window, left, top);
   window->show();
   window->raise();

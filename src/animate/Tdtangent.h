@@ -16,9 +16,10 @@ class QCheckBox;
 class QLabel;
 class QToolButton;
 
-class Tdtangent : public QWidget {
+class Tdtangent : public QWidget, private ModelView {
  public:
   explicit Tdtangent(TangentModel& model = Tangent(), QWidget* parent = nullptr);
+  ~Tdtangent() override;
 
   TangentModel& Model() { return model_; }
   // The first show after this puts P back where a file left it.
@@ -35,6 +36,8 @@ class Tdtangent : public QWidget {
   QLabel* MakePanel(const std::string& name, const char* hint, int x, int y, int w);
   void Register(const std::string& name, QWidget* widget);
   void Sync();
+  // What the model asks of the window.
+  void ModelChanged() override;
 
   TangentModel& model_;
   QLabel* xValue_ = nullptr;

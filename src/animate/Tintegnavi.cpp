@@ -77,17 +77,13 @@ constexpr const char* kCaptions[3] = {"平均変化率の意味", "区分求積"
 
 }  // namespace
 
-Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks)
+Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHost* host)
     : QWidget(nullptr, Qt::Tool), model_(std::make_unique<CalculusWindowModel>(set, timer, pump)) {
   setObjectName(QStringLiteral("integnavi"));
   setWindowTitle(Utf8(kCaptions[static_cast<int>(set)]));
   setFont(UiFont(12));
-  model_->SetHooks(hooks);
-  model_->SetChangedHandler([this] { Sync(); });
-  model_->SetCloseRequest([this] { close(); });
-  model_->SetFreeAction([window = QPointer<Tintegnavi>(this)] {
-    if (window && !window->isVisible()) delete window;
-  });
+  model_->SetHost(host);
+  model_->SetWindow(this);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(4, 4, 4, 4);
@@ -114,7 +110,17 @@ Tintegnavi::Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& p
   Sync();
 }
 
-Tintegnavi::~Tintegnavi() { model_->SetChangedHandler(nullptr); }
+Tintegnavi::~Tintegnavi() { model_->SetWindow(nullptr); }
+
+void Tintegnavi::ModelChanged() { Sync(); }
+
+void Tintegnavi::CloseWindow() { close(); }
+
+TimerJobs::Action Tintegnavi::FreeAction() {
+  return [window = QPointer<Tintegnavi>(this)] {
+    if (window && !window->isVisible()) delete window;
+  };
+}
 
 void Tintegnavi::Register(const std::string& name, QWidget* widget) {
   widget->setObjectName(QString::fromStdString(name));

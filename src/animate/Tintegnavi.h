@@ -18,9 +18,9 @@ class QGridLayout;
 class QLabel;
 class QToolButton;
 
-class Tintegnavi : public QWidget {
+class Tintegnavi : public QWidget, private ModelView {
  public:
-  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHooks* hooks);
+  Tintegnavi(CalculusSet set, TimerJobs& timer, platform::EventPump& pump, CalculusHost* host);
   ~Tintegnavi() override;
 
   CalculusWindowModel& Model() { return *model_; }
@@ -46,6 +46,10 @@ class Tintegnavi : public QWidget {
   QGridLayout* GridPanel(const std::string& name);
   void Sync();
   void LayoutPanels();
+  // What the model asks of the window.
+  void ModelChanged() override;
+  void CloseWindow() override;
+  std::function<void()> FreeAction() override;
 
   std::unique_ptr<CalculusWindowModel> model_;
   std::map<std::string, QWidget*> components_;

@@ -16,7 +16,7 @@
 #include "formula/Fraction.h"
 #include "formula/Numeric.h"
 #include "formula/Parser.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/Simplifier.h"
 #include "formula/TreeKernel.h"
 #include "formula/VariableValues.h"
@@ -502,7 +502,7 @@ Extended EvaluateRecursively(Tfrec* tree, const EvalPoint& at) {
   if (faulted) {
     eng.EvalOK = 0;
     eng.EvalDrawable = 0;
-    Shell().StopAnimationTimer();
+    EngineHost().StopAnimationTimer();
     return 0;
   }
   eng.EvalDrawable = tree->valid && eng.EvalOK;

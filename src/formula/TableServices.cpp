@@ -4,7 +4,7 @@
 
 #include "formula/DocumentState.h"
 #include "formula/Parser.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/UsageScan.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
@@ -140,14 +140,14 @@ void UpdateArrowHints() {
   const std::string verb = space ? "回転" : "移動";
   const std::string hints[4] = {prefix + "左方向に" + verb, prefix + "右方向に" + verb, prefix + "上方向に" + verb,
                                 prefix + "下方向に" + verb};
-  Shell().SetArrowHints(hints);
+  EngineHost().SetArrowHints(hints);
 }
 
 void RedrawAndShowValueForm() {
-  Shell().RedrawAll();
+  EngineHost().RedrawAll();
   if (doc.ParametersInUse) {
     modes.AnimationMode = 0;
-    Shell().ShowParameterPanel();
+    EngineHost().ShowParameterPanel();
   } else {
     modes.AnimationMode = 6;
   }
@@ -156,10 +156,10 @@ void RedrawAndShowValueForm() {
 void ResetParameterInterval() {
   doc.IntervalLowerText = "0";
   doc.IntervalUpperText = "0";
-  Shell().SetIntervalTexts("0.000", "0.000");
+  EngineHost().SetIntervalTexts("0.000", "0.000");
   ClearUsageFlags();
   RecomputeParameterUsage();
   doc.IntervalMode = 0;
-  Shell().RefreshNavigator();
+  EngineHost().RefreshNavigator();
   modes.AnimationMode = 6;
 }

@@ -2,7 +2,7 @@
 // Small services on the view and on entry texts that the windows call: snapping a mouse
 // point to the grid, panning, the range and coordinate texts, the short description of an
 // entry, file-name and style-code helpers, and the calls that reach the windows through
-// the shell hooks.
+// the formula host.
 #include <cstdint>
 #include <span>
 #include <string>

@@ -10,7 +10,7 @@
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
 #include "formula/Records.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/TableServices.h"
 #include "io/BackgroundJpeg.h"
 #include "io/EquationFile.h"
@@ -20,6 +20,8 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Runtime.h"
+#include "render/RedrawHost.h"
+#include "render/RedrawPipeline.h"
 #include "render/SpaceView.h"
 
 namespace {
@@ -72,10 +74,10 @@ EquationFileResult SaveFailure(const std::string& reason) {
 void ParameterModeRestart() {
   modes.AnimationMode = 0;
   FileHost().SavePointPositions();
-  Shell().RedrawAll();
+  RedrawAll();
   doc.BackgroundDirty = 0;
   FileHost().ShowParameterValues();
-  Shell().ShowParameterPanel();
+  EngineHost().ShowParameterPanel();
 }
 
 void RestorePlaneDocument(int startingMode) {
@@ -91,10 +93,10 @@ void RestorePlaneDocument(int startingMode) {
   }
   host.EnableCalculusMenu(doc.EntryCount > 0);
   host.EnableGraphWindow();
-  host.ShowRangeInStatusBar();
-  host.PrepareRedraw();
+  PipelineHost().ShowRangeInStatusBar();
+  PrepareRedraw();
   doc.IncrementalDisplay = 1;
-  host.PrepareRedraw();
+  PrepareRedraw();
   host.PlaceParameterPanel();
   switch (startingMode) {
     case kStartMeanRate:
@@ -121,8 +123,8 @@ void RestorePlaneDocument(int startingMode) {
       break;
     case kStartParameters:
       modes.AnimationMode = 1;
-      Shell().RedrawAll();
-      Shell().ShowParameterPanel();
+      RedrawAll();
+      EngineHost().ShowParameterPanel();
       break;
     case kStartPlain:
       RedrawAndShowValueForm();
@@ -145,7 +147,7 @@ void RestoreSpaceDocument(int startingMode) {
   UpdateArrowHints();
   host.RebuildEquationList();
   UpdateCamera();
-  host.ShowRangeInStatusBar();
+  PipelineHost().ShowRangeInStatusBar();
   host.PlaceParameterPanel();
   if (startingMode == kStartAfterImages) {
     ParameterModeRestart();
@@ -274,7 +276,7 @@ EquationFileResult SaveEquationFileAs(const std::filesystem::path& fileName, int
 EquationFileResult LoadEquationFile(const std::filesystem::path& fileName) {
   if (ui.SubFormOpen) return {};
   if (DeferWhileNested([fileName] { return LoadEquationFile(fileName); })) return Deferred();
-  FileHost().CloseParameterPanel();
+  FileHost().HideParameterPanel();
   std::error_code ec;
   if (!std::filesystem::exists(fileName, ec)) {
     RunClosingSteps(NewReadContext(fileName), doc.Dimension, true);
@@ -289,7 +291,7 @@ EquationFileResult LoadEquationFileBytes(const std::filesystem::path& fileName, 
   if (ui.SubFormOpen) return {};
   if (DeferWhileNested([fileName, copy = std::string(bytes)] { return LoadEquationFileBytes(fileName, copy); }))
     return Deferred();
-  FileHost().CloseParameterPanel();
+  FileHost().HideParameterPanel();
   return LoadFromBytes(fileName, bytes);
 }
 

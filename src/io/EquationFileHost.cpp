@@ -1,10 +1,11 @@
 #include "io/EquationFileHost.h"
 
+#include "platform/InstalledHost.h"
+
 namespace {
-EquationFileHost noHost;
-EquationFileHost* installed = nullptr;
+InstalledHost<EquationFileHost> host;
 }  // namespace
 
-EquationFileHost& FileHost() { return installed ? *installed : noHost; }
+EquationFileHost& FileHost() { return host.Get(); }
 
-void SetEquationFileHost(EquationFileHost* host) { installed = host; }
+void SetEquationFileHost(EquationFileHost* installed) { host.Install(installed); }

@@ -27,7 +27,7 @@ class EquationFileHost {
   virtual void SetCaptionFileName(const std::filesystem::path& fileName) {}
 
   // ---- Loading: before and while the file is read ----
-  virtual void CloseParameterPanel() {}
+  virtual void HideParameterPanel() {}
   // The graph window shown, its coordinate panel 280 pixels wide.
   virtual void ShowGraphWindow() {}
   // The navigator's document reset: memo cleared and hidden, a new document (the state's
@@ -41,8 +41,6 @@ class EquationFileHost {
   virtual void ApplyMemoFont() {}
   virtual void ShowLineWidthButton() {}
   virtual void SetNavigatorScrollPosition(int position) {}
-  // doc.SpaceRange kept to its steps; the 2D view and the axis length follow it.
-  virtual void NormalizeSpaceRange() {}
 
   // ---- Loading: the closing steps ----
   // No redraw on resize meanwhile; a window maximised before the load back to normal; then
@@ -57,8 +55,6 @@ class EquationFileHost {
   virtual void RebuildEquationList() {}
   virtual void EnableCalculusMenu(bool enable) {}
   virtual void EnableGraphWindow() {}
-  virtual void ShowRangeInStatusBar() {}
-  virtual void PrepareRedraw() {}
   virtual void PlaceParameterPanel() {}
   virtual void OpenMeanRateNavi() {}
   virtual void OpenTangentNavi() {}

@@ -13,6 +13,7 @@
 #include "io/EquationWriter.h"
 #include "platform/Runtime.h"
 #include "platform/Sjis.h"
+#include "render/SpaceView.h"
 
 using namespace eqfile;
 
@@ -318,9 +319,8 @@ void ReadSpaceBlock(LineReader& in, const EquationReadContext& c) {
   const int v = c.version;
   if (v > 568) doc.LineWidthSetting = static_cast<uint8_t>(in.TakeInt(1, 3));
   ReadTraceSwitches(in);
-  const auto stored = static_cast<float>(in.TakeSingleValue());
-  doc.SpaceRange = v < 510 ? static_cast<Extended>(stored) * 3 / 5 : static_cast<Extended>(stored) * 5 / 9;
-  FileHost().NormalizeSpaceRange();
+  doc.SpaceRange = SpaceRangeOfStored(v, static_cast<float>(in.TakeSingleValue()));
+  NormalizeSpaceRange();
   // A camera at or behind the origin sees nothing: such a file gets the default distance.
   // Other distances stay as stored; what the camera cannot see is left out of the picture.
   const int64_t distance = rtl::Round(in.TakeFloat());
@@ -613,4 +613,8 @@ void ReadEquationSections(LineReader& in, EquationReadContext& c) {
     ReadIntervalBlock(in, c);
     HasOldEntryLayout(c.generation) ? ReadOldLayoutEntries(in, c) : ReadEntries(in, c, false);
   }
+}
+
+Extended SpaceRangeOfStored(int version, float stored) {
+  return version < 510 ? static_cast<Extended>(stored) * 3 / 5 : static_cast<Extended>(stored) * 5 / 9;
 }

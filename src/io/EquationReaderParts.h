@@ -14,6 +14,9 @@ void ReadFontFields(eqfile::LineReader& in, Tlfont& font);
 // file's version always writes the count.
 int ReadEntryCount(eqfile::LineReader& in, const EquationReadContext& context);
 
+// The space range a file's stored number means: older files kept it in other units.
+Extended SpaceRangeOfStored(int version, float stored);
+
 // The "label" section of older files (its key already taken).
 void ReadOldLabels(eqfile::LineReader& in, const EquationReadContext& context);
 // Entries in the layout of the two oldest generations, converted into the current kinds.

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "formula/DocumentState.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "io/EquationFileHost.h"
 #include "io/PrintTitle.h"
 #include "platform/Dialogs.h"
@@ -90,7 +90,7 @@ void PrintSettingsModel::FormShow() {
 }
 
 void PrintSettingsModel::DefaultPictureWidth() {
-  Shell().StopAnimationTimer();
+  EngineHost().StopAnimationTimer();
   settings.PrintSettings.PictureWidth = DefaultPictureWidthFor(printer_.pageWidth(), printer_.pageHeight());
 }
 

@@ -12,7 +12,7 @@
 #include "render/DrawToolkit.h"
 #include "render/ExplicitCurveSampler.h"
 #include "render/PathUtils.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "render/MarkupDraw.h"
 #include "render/MarkupLayout.h"
 #include "render/MathLabel.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 
@@ -116,7 +116,7 @@ void DrawLabel(gfx::Canvas& canvas, int n, float scale) {
 }
 
 void RedrawGraphWithLabels() {
-  if (RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
-  if (doc.IntervalMode && RedrawHooks.refreshInterval) RedrawHooks.refreshInterval();
+  PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy);
+  if (doc.IntervalMode) PipelineHost().RefreshInterval();
   if (render.WindowImage) DrawAllLabels(*render.WindowImage, 1);
 }

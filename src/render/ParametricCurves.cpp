@@ -12,7 +12,7 @@
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
 #include "render/ExplicitCurves.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/ViewClipping.h"
 
 namespace {

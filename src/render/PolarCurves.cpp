@@ -11,7 +11,7 @@
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
 #include "render/ParametricCurves.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 
 namespace {
 

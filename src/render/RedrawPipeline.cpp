@@ -1,7 +1,5 @@
 #include "render/RedrawPipeline.h"
 
-#include <utility>
-
 #include "formula/ConstructedPoints.h"
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
@@ -10,8 +8,12 @@
 #include "render/DrawToolkit.h"
 #include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
+#include "render/PointEntries.h"
+#include "render/RedrawHost.h"
 #include "render/RenderState.h"
+#include "render/SpaceAxes.h"
+#include "render/SpaceScene.h"
+#include "render/SurfaceGrid.h"
 
 namespace {
 
@@ -46,11 +48,6 @@ class PipelineCall {
 bool InPlane() { return doc.Dimension != 3; }
 bool Moves(const Tfuncprop& e) { return e.usesPoint || e.dependsOnParameter; }
 
-template <typename... Params, typename... Args>
-void Call(void (*hook)(Params...), Args&&... args) {
-  if (hook) hook(std::forward<Args>(args)...);
-}
-
 // The canvas the window shows; labels go there, or onto the print picture.
 gfx::Canvas* LabelCanvas() {
   if (render.WindowImage) return render.WindowImage;
@@ -62,7 +59,7 @@ void DrawLabels() {
   if (canvas) DrawAllLabels(*canvas, settings.OutputScale);
 }
 
-void CopyCompositeToWindow() { Call(RedrawHooks.copyBufferToGraph, gfx::CopyMode::Copy); }
+void CopyCompositeToWindow() { PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy); }
 
 // The background picture on the drawing area, through the grey conversion on grey and
 // black paper.
@@ -92,7 +89,7 @@ void DrawPicture(gfx::Canvas& back) {
 void DrawPlaneBackground() {
   if (doc.BackgroundDirty) DrawBackgroundPicture();
   gfx::Canvas& back = BackCanvas();
-  if (settings.DrawToMetafile && doc.IntervalMode) Call(RedrawHooks.drawIntervalRegion, back);
+  if (settings.DrawToMetafile && doc.IntervalMode) PipelineHost().DrawIntervalRegion(back);
   for (int i = 1; i <= doc.EntryCount; ++i)
     if (!Moves(doc.FigureTable[i])) DrawEquationRecord(back, i);
 }
@@ -101,17 +98,15 @@ void DrawSpaceBackground() {
   gfx::Canvas& back = BackCanvas();
   if (doc.BackgroundDirty) {
     ClearGraphBitmap(back);
-    Call(EntryDrawers.drawSpaceAxesAndBox, back);
+    DrawSpaceAxesAndBox(back);
     doc.BackgroundDirty = 0;
   }
   if ((doc.EntryCount == 1 || doc.EntryCount == 2) && doc.FigureTable[1].kind == kKindExplicit) {
     ClearGraphBitmap(back);
-    Call(EntryDrawers.computeSurfaceGrids);
-    Call(EntryDrawers.drawSurfaces, back);
+    ComputeSurfaceGrids();
+    DrawSurfaceLayer(back);
   }
 }
-
-void RedrawSpaceScene() { Call(EntryDrawers.redrawSpaceScene); }
 
 }  // namespace
 
@@ -131,9 +126,9 @@ bool BackgroundPictureRect(int w, int h, int W, int H, gfx::Rect& target) {
 void RedrawAll() {
   PipelineCall call;
   if (!call.Runs() || !ui.DrawingEnabled) return;
-  Call(RedrawHooks.refreshRangeForm);
+  PipelineHost().RefreshRangeForm();
   doc.BackgroundDirty = 1;
-  Call(RedrawHooks.showRangeInStatusBar);
+  PipelineHost().ShowRangeInStatusBar();
   switch (modes.AnimationMode) {
     case 0:
       PrepareRedraw();
@@ -208,11 +203,11 @@ void ComposeGraph(int target) {
   for (int i = 1; i <= doc.EntryCount; ++i)
     if (Moves(doc.FigureTable[i])) DrawEquationRecord(*canvas, i);
   if (doc.IntervalMode) {
-    Call(RedrawHooks.refreshInterval);
+    PipelineHost().RefreshInterval();
     return;
   }
   if (target == 1) {
-    Call(EntryDrawers.pointListLabels, *canvas);
+    DrawPointListLabels(*canvas);
     DrawAllLabels(*canvas, settings.OutputScale);
   } else {
     CopyCompositeToWindow();
@@ -245,7 +240,7 @@ void RepaintByMode(gfx::Canvas& canvas) {
   if (!call.Runs()) return;
   switch (modes.AnimationMode) {
     case 0:
-      Call(RedrawHooks.redrawAfterImages, canvas);
+      PipelineHost().RedrawAfterImages(canvas);
       // The composition ends with the copy to the window, or in interval mode with the
       // interval's refresh, which saves the serial frame itself.
       if (InPlane()) {
@@ -254,15 +249,15 @@ void RepaintByMode(gfx::Canvas& canvas) {
       } else {
         RedrawSpaceScene();
       }
-      Call(RedrawHooks.saveContinuousFrame);
+      PipelineHost().SaveContinuousFrame();
       break;
-    case 1: Call(RedrawHooks.refreshInterval); break;
-    case 2: Call(RedrawHooks.paintRiemannSums, canvas); break;
-    case 3: Call(RedrawHooks.paintMeanRate, canvas); break;
-    case 4: Call(RedrawHooks.paintIntegral, canvas); break;
-    case 5: Call(RedrawHooks.paintTangent, canvas); break;
+    case 1: PipelineHost().RefreshInterval(); break;
+    case 2: PipelineHost().PaintRiemannSums(canvas); break;
+    case 3: PipelineHost().PaintMeanRate(canvas); break;
+    case 4: PipelineHost().PaintIntegral(canvas); break;
+    case 5: PipelineHost().PaintTangent(canvas); break;
     case 6:
-      if (doc.IntervalMode) Call(RedrawHooks.refreshInterval);
+      if (doc.IntervalMode) PipelineHost().RefreshInterval();
       break;
     default: break;
   }

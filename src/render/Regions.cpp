@@ -4,7 +4,7 @@
 #include "platform/Runtime.h"
 #include "render/DrawToolkit.h"
 #include "render/HatchLines.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RegionBoundaries.h"
 #include "render/RegionHatch.h"
 

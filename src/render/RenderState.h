@@ -25,8 +25,8 @@ struct RenderState {
 
   // Depth of the pipeline's entry points on the stack.
   int RedrawDepth = 0;
-  // Set while a window hook runs that may let events through; a redraw asked for then is
-  // run once after the current one.
+  // Set while the redraw host runs a request that may let events through; a redraw asked
+  // for then is run once after the current one.
   std::uint8_t InsideWindowHook = 0;
   std::uint8_t RedrawDeferred = 0;
 };

@@ -6,7 +6,8 @@
 #include "render/DrawToolkitOutput.h"
 #include "render/EntryDrawers.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
+#include "render/PointEntries.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/Surfaces.h"
@@ -79,6 +80,7 @@ bool SurfaceLayerCurrent() {
 }  // namespace
 
 void DrawSurfaceLayer(gfx::Canvas& canvas) {
+  if (DrawingObserver* observer = Observer()) observer->SurfacesDrawn(canvas);
   DrawSurfaces(canvas);
   const gfx::RasterCanvas* back = render.BackBitmap.get();
   if (back && &canvas == back && !settings.DrawToMetafile)
@@ -101,9 +103,9 @@ void ComposeSpaceScene() {
   gfx::Canvas& composite = CompositeCanvas();
   CopyGraphBitmap(BackCanvas(), composite, gfx::CopyMode::Copy);
   for (int i = 1; i <= doc.EntryCount; ++i) DrawSpaceEntry(composite, i);
-  if (RedrawHooks.copyBufferToGraph) RedrawHooks.copyBufferToGraph(gfx::CopyMode::Copy);
+  PipelineHost().CopyBufferToGraph(gfx::CopyMode::Copy);
   if (!render.WindowImage) return;
-  if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(*render.WindowImage);
+  DrawPointListLabels(*render.WindowImage);
   DrawAllLabels(*render.WindowImage, settings.OutputScale);
 }
 

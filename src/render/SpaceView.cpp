@@ -8,7 +8,7 @@
 #include "formula/VectorGeometry.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkitMapping.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/SurfaceGrid.h"
 #include "render/TickSteps.h"
@@ -129,7 +129,7 @@ void SpaceViewButtonStep(int code) {
 }
 
 void UpdateCamera() {
-  if (RedrawHooks.showRangeInStatusBar) RedrawHooks.showRangeInStatusBar();
+  PipelineHost().ShowRangeInStatusBar();
   spaceView.AxisTickStep3D = DecimalTickStep(TickIndex(doc.PixelSizeY, settings.YTickDensity));
   spaceView.CameraPoint = CameraPosition(doc.CameraDistance);
   spaceView.CameraPointNear = CameraPosition(doc.CameraDistance - 1);

@@ -6,9 +6,8 @@
 #include "formula/EvalHelpers.h"
 #include "platform/Runtime.h"
 #include "render/DrawToolkitMapping.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
-
-TViewZoomHooks ViewZoomHooks;
 
 namespace {
 
@@ -29,7 +28,7 @@ bool Apply(const TViewRange& r) {
 bool InZoomingAnimation() { return modes.AnimationMode == 3 || modes.AnimationMode == 4; }
 
 bool AnimationPoint(Extended& x, Extended& y) {
-  return InZoomingAnimation() && ViewZoomHooks.animationPoint && ViewZoomHooks.animationPoint(x, y);
+  return InZoomingAnimation() && PipelineHost().AnimationZoomPoint(x, y);
 }
 
 // Both bounds of one axis and its twentieth, rounded to integers when the twentieth is

@@ -28,13 +28,6 @@ enum : int {
   kYZoomOut = 12,
 };
 
-// What the calculus animations tell the zoom: the point they zoom about (the mean rate of
-// change and the definite integral). Unset, or false, while no such point is known.
-struct TViewZoomHooks {
-  bool (*animationPoint)(Extended& x, Extended& y) = nullptr;
-};
-extern TViewZoomHooks ViewZoomHooks;
-
 // One step; false when refused. The bounds are taken in single precision and, where a
 // twentieth of the width (height) is 1 or more, rounded to integers first, so that pans
 // of a large view keep integer bounds. In the mean-rate and integral animations the zoom

@@ -5,7 +5,7 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "formula/FigureClassify.h"
-#include "formula/ShellHooks.h"
+#include "render/RedrawPipeline.h"
 #include "ui/EntryFormHost.h"
 #include "ui/EntryFormState.h"
 #include "ui/EntryInputService.h"
@@ -36,7 +36,7 @@ const Tfuncprop& EntryFormController::Entry() const {
 bool EntryFormController::Space() const { return doc.Dimension == 3; }
 
 void EntryFormController::Changed() {
-  if (viewChanged) viewChanged();
+  if (window_) window_->ModelChanged();
 }
 
 const char* EntryFormController::Equ1Hint() const {
@@ -56,7 +56,7 @@ bool EntryFormController::Open(int entry, int32_t maxIndex, int mode, int left) 
   geometry.top = EntryHost().NavigatorTop() + 40;
   if (mode == 9) {
     ui.SubFormOpen = 1;
-    geometry.left = EntryHost().GetNavigatorLeft();
+    geometry.left = EntryHost().NavigatorLeft();
     ui.GraphMouseMode = 1;
   }
   return true;
@@ -113,7 +113,7 @@ void EntryFormController::Close() {
   if (closed_) return;
   closed_ = true;
   FormClose();
-  if (hideWindow) hideWindow();
+  if (window_) window_->CloseWindow();
 }
 
 void EntryFormController::FormClose() {
@@ -139,7 +139,7 @@ void EntryFormController::FormClose() {
   }
   renames_.clear();
   ui.InputCancelled = cancelled_ ? 1 : 0;
-  Timer1().FreeAfterClose(job::FreeEntryWindow, freeWindow);
+  Timer1().FreeAfterClose(job::FreeEntryWindow, window_ ? window_->FreeAction() : nullptr);
 }
 
 // ---- style controls ------------------------------------------------------------------
@@ -204,7 +204,7 @@ void EntryFormController::SetAngleWithin180(bool on) {
 void EntryFormController::SetPlaneKind(bool on) {
   Entry().option32 = on ? 1 : 0;
   ui.EntryModified = 1;
-  Shell().RedrawAll();
+  RedrawAll();
 }
 
 void EntryFormController::SetSegmentMark(int value) {

@@ -7,10 +7,10 @@
 // Modes: 0 new plane entry, 1 correction in the plane, 2 the derivative just made by the
 // derivative button, 3 new space entry, 4 correction in space, 9 shown without a modal loop.
 #include <cstdint>
-#include <functional>
 #include <utility>
 #include <vector>
 
+#include "animate/ModelView.h"
 #include "formula/Tfuncprop.h"
 #include "platform/Extended.h"
 #include "ui/ColorStyleSelector.h"
@@ -26,10 +26,11 @@ class EntryFormController {
   EntryFormController(const EntryFormController&) = delete;
   EntryFormController& operator=(const EntryFormController&) = delete;
 
-  // ---- set by the window ----
-  std::function<void()> viewChanged;  // the view (or the entry's style) changed
-  std::function<void()> hideWindow;   // the close has been handled
-  std::function<void()> freeWindow;   // the deferred free of timer job 22
+  // ---- the window ----
+  // Told when the view (or the entry's style) changed, asked to go once the close has been
+  // handled (CloseWindow), and for the deferred free of timer job 22. The caller keeps
+  // ownership; nullptr: no window.
+  void SetWindow(ModelView* window) { window_ = window; }
   // The window's outer left and top on the screen and its frame's extra height (outer
   // height less the client height); the logic moves the window by changing left and top.
   struct Geometry {
@@ -150,4 +151,5 @@ class EntryFormController {
   bool closed_ = false;
   // Renames made in this window, undone when it is cancelled.
   std::vector<std::pair<int, int>> renames_;
+  ModelView* window_ = nullptr;
 };

@@ -1,10 +1,11 @@
 #include "ui/EntryFormHost.h"
 
+#include "platform/InstalledHost.h"
+
 namespace {
-EntryFormHost noHost;
-EntryFormHost* installed = nullptr;
+InstalledHost<EntryFormHost> host;
 }  // namespace
 
-EntryFormHost& EntryHost() { return installed ? *installed : noHost; }
+EntryFormHost& EntryHost() { return host.Get(); }
 
-void SetEntryFormHost(EntryFormHost* host) { installed = host; }
+void SetEntryFormHost(EntryFormHost* installed) { host.Install(installed); }

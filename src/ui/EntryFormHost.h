@@ -26,8 +26,6 @@ class EntryFormHost {
   virtual void EnableGraphPopupMenu(bool enable) {}
   // The guide the graph draws to the point under the mouse.
   virtual void SetPointGuideShown(bool shown) {}
-  // Tgraph.GetNavigatorLeft: where the window goes when it is shown without a modal loop.
-  virtual int GetNavigatorLeft() { return NavigatorLeft(); }
 
   // ---- the parameter panel (TValueChange) ----
   virtual void HideParameterPanel() {}

@@ -7,7 +7,10 @@
 #include <optional>
 #include <string>
 
-class EntryInputService {
+#include "animate/WindowQuestions.h"
+
+// The colour dialog and messages are the shared questions; the text is edited on a copy.
+class EntryInputService : public WindowQuestions {
  public:
   virtual ~EntryInputService() = default;
 
@@ -21,8 +24,4 @@ class EntryInputService {
   // with the letters or figures it prepared; clpanel.ClpanelResult, ChosenFigureType and
   // ui.InputCancelled hold the answer afterwards.
   virtual void ShowPalette(int left, int top) = 0;
-  // The colour dialog; nothing when it is cancelled. Colours are $BBGGRR.
-  virtual std::optional<std::int32_t> ChooseColor(std::int32_t initial) = 0;
-  // A message box (UTF-8).
-  virtual void ShowMessage(const std::string& text) = 0;
 };

@@ -51,7 +51,7 @@ std::string PairText(const std::string& x, const std::string& y, const char* ope
 
 }  // namespace
 
-GraphMouse::GraphMouse(GraphMouseWindow& window, TimerJobs& timer) : window_(window), timer_(timer) {
+GraphMouse::GraphMouse(GraphMouseHost& window, TimerJobs& timer) : window_(window), timer_(timer) {
   timer_.SetJobAction(job::DragReadouts, [this] { Tick(); });
 }
 
@@ -99,10 +99,10 @@ void GraphMouse::Move(int x, int y) {
     } else if (labels && labels->Over(x, y)) {
       const gfx::Rect& box = labelSelection.CurrentLabelBox;
       window_.ShowDragHint(box.right, box.bottom, 0, 0);
-      window_.SetCursor(GraphMouseWindow::Cursor::Drag);
+      window_.SetCursor(GraphMouseHost::Cursor::Drag);
     } else {
       window_.HideDragHint();
-      window_.SetCursor(GraphMouseWindow::Cursor::Cross);
+      window_.SetCursor(GraphMouseHost::Cursor::Cross);
     }
     return;
   }
@@ -178,7 +178,7 @@ void GraphMouse::PlaneReadout(int x, int y) {
 }
 
 void GraphMouse::PlaneHover(int x, int y) {
-  window_.SetCursor(GraphMouseWindow::Cursor::Cross);
+  window_.SetCursor(GraphMouseHost::Cursor::Cross);
   window_.HideDragHint();
   ui.DragTarget[0] = 0;
   PointPicked = 0;
@@ -199,7 +199,7 @@ void GraphMouse::PlaneHover(int x, int y) {
         if (!p || !p->valid || std::fabs(mx - p->x) >= 3 * doc.PixelSizeX || std::fabs(my - p->y) >= 3 * doc.PixelSizeY)
           continue;
         window_.ShowDragHint(x, y, 10, -40);
-        window_.SetCursor(GraphMouseWindow::Cursor::Drag);
+        window_.SetCursor(GraphMouseHost::Cursor::Drag);
       } else {
         continue;
       }
@@ -359,7 +359,7 @@ void GraphMouse::RunChangeHandlers(int entry) {
     AppendValueNode(tail, e.letter * 100 + 2, p->y);
   }
   ParameterPanel().ShowParameterValues();
-  ParameterPanel().Hooks().RunMacroChangeHandlers(settings.ValueChangeList);
+  ParameterPanel().Host().RunMacroChangeHandlers(settings.ValueChangeList);
   DisposeValueList(settings.ValueChangeList);
 }
 

@@ -27,10 +27,10 @@ class TimerJobs;
 
 // What the mouse work asks of the graph window. Texts are CP932 unless said otherwise;
 // positions are pixels of the drawing.
-class GraphMouseWindow {
+class GraphMouseHost {
  public:
   enum class Cursor { Cross, Drag, Hand };
-  virtual ~GraphMouseWindow() = default;
+  virtual ~GraphMouseHost() = default;
 
   // Panel 2 of the graph's and the navigator's status bars.
   virtual void ShowReadout(const std::string& text) = 0;
@@ -64,7 +64,7 @@ class GraphMouse {
   enum class Button { Left, Right, Middle };
 
   // Registers the drag step as the action of the timer's job 25.
-  explicit GraphMouse(GraphMouseWindow& window, TimerJobs& timer);
+  explicit GraphMouse(GraphMouseHost& window, TimerJobs& timer);
   ~GraphMouse();
   GraphMouse(const GraphMouse&) = delete;
   GraphMouse& operator=(const GraphMouse&) = delete;
@@ -121,7 +121,7 @@ class GraphMouse {
   void EndPointDrag();
   void RunChangeHandlers(int entry);
 
-  GraphMouseWindow& window_;
+  GraphMouseHost& window_;
   TimerJobs& timer_;
   // Pixel of the last drag step (first the press); a tick without a move draws nothing.
   int stepX_ = 0, stepY_ = 0;

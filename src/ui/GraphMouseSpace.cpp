@@ -73,7 +73,7 @@ void GraphMouse::SpaceHover(int x, int y) {
   ui.DragTarget[0] = 0;
   PointPicked = 0;
   window_.HideDragHint();
-  window_.SetCursor(GraphMouseWindow::Cursor::Cross);
+  window_.SetCursor(GraphMouseHost::Cursor::Cross);
   bool info = false;
   for (int i = doc.EntryCount; i > doc.CurveEntryCount && !PointPicked; --i) {
     const Tfuncprop& e = doc.FigureTable[i];
@@ -87,7 +87,7 @@ void GraphMouse::SpaceHover(int x, int y) {
     info = true;
     if (e.dragClass <= 6) {
       window_.ShowDragHint(x, y, 10, -40);
-      window_.SetCursor(GraphMouseWindow::Cursor::Drag);
+      window_.SetCursor(GraphMouseHost::Cursor::Drag);
     }
   }
   // The z axis: its point under the mouse is read out.
@@ -138,7 +138,7 @@ void GraphMouse::SpacePress(int x, int y) {
   SpaceDragZ = p->z;
   guidePoint_ = *p;
   const TSpacePoint q = Projected(p->x, p->y, p->z);
-  window_.SetCursor(GraphMouseWindow::Cursor::Hand);
+  window_.SetCursor(GraphMouseHost::Cursor::Hand);
   window_.WarpCursor(WorldToScreenX(q.x), WorldToScreenY(q.y));
   if (entry.dragClass <= 1) DrawDragPlaneGrid();
   DrawGuideBox(window_.Picture(), guidePoint_);

@@ -50,7 +50,7 @@ void LabelDrag::Move(int x, int y, gfx::Canvas& picture) {
 void LabelDrag::Release(gfx::Canvas& picture) {
   if (modes.SnapMode == 3) {
     Outline(picture);
-    if (editor_.redraw) editor_.redraw();
+    RedrawGraphWithLabels();
   }
   modes.SnapMode = 2;
 }

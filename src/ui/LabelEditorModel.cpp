@@ -12,8 +12,6 @@ constexpr int kMinFontSize = 9, kMaxFontSize = 100;
 
 }  // namespace
 
-LabelEditorModel::LabelEditorModel() : redraw(RedrawGraphWithLabels) {}
-
 void LabelEditorModel::Open() {
   ui.GraphMouseMode = 1;
   Show(1);
@@ -130,13 +128,13 @@ Tlabelrec& LabelEditorModel::Edited() {
 
 void LabelEditorModel::Stored() {
   ui.DocumentUntouched = 0;
-  if (changed) changed();
-  if (redraw) redraw();
+  if (window_) window_->ModelChanged();
+  RedrawGraphWithLabels();
 }
 
 void LabelEditorModel::Show(int n) {
   labelSelection.CurrentLabel = static_cast<std::uint8_t>(n);
   Edited();
-  if (changed) changed();
-  if (redraw) redraw();
+  if (window_) window_->ModelChanged();
+  RedrawGraphWithLabels();
 }

@@ -4,20 +4,17 @@
 // the current label, followed by a redraw of the labels on the graph. The window shows
 // the current label's fields and calls these; tests call them directly.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "animate/ModelView.h"
 #include "formula/Tlabelrec.h"
 
 class LabelEditorModel {
  public:
-  // The current label or one of its fields changed: the window shows it again.
-  std::function<void()> changed;
-  // The graph's picture redrawn with the labels.
-  std::function<void()> redraw;
-
-  LabelEditorModel();
+  // The window, told when the current label or one of its fields changed (nullptr: none).
+  // The caller keeps ownership.
+  void SetWindow(ModelView* window) { window_ = window; }
 
   // The editor is shown: label 1 becomes current and the graph's mouse moves labels.
   void Open();
@@ -60,4 +57,6 @@ class LabelEditorModel {
   // Stored: the document is touched, the picture redrawn, the window told.
   void Stored();
   void Show(int n);
+
+  ModelView* window_ = nullptr;
 };

@@ -1,10 +1,12 @@
 #pragma once
 // What the navigator's list logic asks of the windows around it: the modal windows (the
-// warning, the formula keyboard, the point-name picker, the entry window, the CSV import),
-// the redraws, the parameter panel and the macro. The navigator window answers for the
-// program; tests script the answers.
+// warning, the formula keyboard, the point-name picker, the entry window, the CSV import)
+// and the parameter panel. The navigator window answers for the program; tests script the
+// answers.
 #include <cstdint>
 #include <string>
+
+#include "animate/WindowQuestions.h"
 
 
 // Where the navigator is on the screen, for placing the windows it opens.
@@ -17,15 +19,13 @@ struct TNavigatorPlace {
 
 enum class EntryWindowResult { Accepted, Cancelled };
 
-class NavigatorHost {
+// The formula keyboard and messages are the shared questions.
+class NavigatorHost : public WindowQuestions {
  public:
   virtual ~NavigatorHost() = default;
 
   // The warning of the code (Twarning); true for yes.
   virtual bool AskWarning(std::uint8_t code) = 0;
-  virtual void ShowMessage(const std::string& utf8) = 0;
-  // The formula keyboard: the text (CP932) edited in place; false when cancelled.
-  virtual bool EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) = 0;
   // The point-name picker for a new point (used letters unavailable) at (left, top): the
   // chosen letter's number, 0 when none was chosen.
   virtual int PickPointName(int preset, int left, int top) = 0;
@@ -38,11 +38,8 @@ class NavigatorHost {
 
   // After-images kept are erased (with their buttons).
   virtual void EraseAfterImages() = 0;
-  virtual void RedrawAll() = 0;
-  virtual void RedrawSpaceScene() = 0;
   // The parameter panel shows the parameters in use.
   virtual void ShowParameterPanel() = 0;
-  virtual void RecompileMacro() = 0;
   virtual void DockNavigator() = 0;
   // The list was rebuilt: paint it.
   virtual void ListChanged() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "animate/MacroRuns.h"
 #include "formula/DocumentState.h"
 #include "formula/EvalHelpers.h"
 #include "formula/FigureTable.h"
@@ -9,6 +10,8 @@
 #include "formula/Records.h"
 #include "formula/UsageScan.h"
 #include "platform/Runtime.h"
+#include "render/RedrawPipeline.h"
+#include "render/SpaceScene.h"
 #include "ui/EntryFormState.h"
 
 namespace {
@@ -120,7 +123,7 @@ void NavigatorModel::AddEntry(const TListRow& row) {
   auto dropEntry = [entry, this](bool redraw) {
     DeleteFigure(entry);
     ui.EntryModified = 0;
-    if (redraw) host_.RedrawAll();
+    if (redraw) RedrawAll();
   };
   int maxIndex = entry;
   if (row.kind == kKindPoint) {
@@ -130,7 +133,7 @@ void NavigatorModel::AddEntry(const TListRow& row) {
       const int read = host_.ImportCsvPoints(point.letter);
       if (read < 0) return dropEntry(false);
       doc.PointSequenceDirty[point.letter] = 0;
-      host_.RedrawAll();
+      RedrawAll();
       maxIndex = read;
     }
   }
@@ -186,7 +189,7 @@ bool NavigatorModel::EditDefinition(const TListRow& row) {
   const std::string caption = std::string(functions ? "定義関数 F" : "定義定数 Q") + rtl::IntToStr(n);
   std::string text = texts[n];
   doc.EditedDefinition = {functions ? kEditedFunction : kEditedConstant, static_cast<uint8_t>(n), 0};
-  const bool accepted = host_.EditFormula(caption, 4, text, 100, right);
+  const bool accepted = host_.AskText(caption, 4, text, 100, right);
   doc.EditedDefinition = TEditedDefinition{};
   if (!accepted) {
     ui.EntryModified = 0;
@@ -222,9 +225,9 @@ void NavigatorModel::LabelClick() {
   if (modes.AfterImageOn || modes.LocusOn) AppendVisibilityChange(entry, e.shown);
   RebuildEquationList();
   if (doc.Dimension == 3)
-    host_.RedrawSpaceScene();
+    RedrawSpaceScene();
   else
-    host_.RedrawAll();
+    RedrawAll();
 }
 
 int NavigatorModel::HoverToggleAt(int x, int y) const { return list_.ToggleAt(x, y, Layout.listIndent - 2); }
@@ -295,9 +298,9 @@ void NavigatorModel::RefreshAfterEdit() {
   if (ui.EntryModified) {
     settings.TangentAfterImage = 0;
     doc.BackgroundDirty = 1;
-    host_.RecompileMacro();
+    Macros().CompileMacro();
     settings.MacroRunning = 0;
-    host_.RedrawAll();
+    RedrawAll();
   }
 }
 

@@ -18,42 +18,56 @@
 #include "render/SpaceView.h"
 #include "ui/FormulaKeyboardAsk.h"
 #include "ui/GraphToolStrip.h"
+#include "ui/ManualPages.h"
+#include "ui/ProgramWindows.h"
+#include "ui/RangeForm.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
-// --- shell hooks ---
+// --- the shared questions, answered by the graph window's dialogs ---
 
-void ProgramShellHooks::RedrawAll() { ::RedrawAll(); }
+std::optional<int32_t> ChooseColorOnGraph(int32_t initial) {
+  if (!graph || !graph->dialogs) return std::nullopt;
+  return graph->dialogs->chooseColor(initial);
+}
 
-void ProgramShellHooks::ShowParameterPanel() {
+void ShowMessageOnGraph(const std::string& utf8) {
+  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
+}
+
+// --- the formula engine ---
+
+void ProgramFormulaHost::RedrawAll() { ::RedrawAll(); }
+
+void ProgramFormulaHost::ShowParameterPanel() {
   if (ValueChange) ValueChange->ShowParameterForm();
 }
 
-void ProgramShellHooks::RefreshNavigator() {
+void ProgramFormulaHost::RefreshNavigator() {
   if (lpnavi) lpnavi->RebuildEquationList();
 }
 
-void ProgramShellHooks::SetArrowHints(const std::string (&hints)[4]) {
+void ProgramFormulaHost::SetArrowHints(const std::string (&hints)[4]) {
   if (graph) graph->SetArrowHints(hints);
 }
 
-void ProgramShellHooks::SetIntervalTexts(const std::string& lower, const std::string& upper) {
+void ProgramFormulaHost::SetIntervalTexts(const std::string& lower, const std::string& upper) {
   ParameterPanel().Interval().SetBoundPanels(lower, upper);
 }
 
-void ProgramShellHooks::StopAnimationTimer() { Timer1().SetEnabled(false); }
+void ProgramFormulaHost::StopAnimationTimer() { Timer1().SetEnabled(false); }
 
 // --- parameter panel ---
 
-bool ProgramPanelHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+bool ProgramParameterPanelHost::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
   return AskOnFormulaKeyboard(caption, kind, text, top, right);
 }
 
-void ProgramPanelHooks::EnableNavigator() {
+void ProgramParameterPanelHost::EnableNavigator() {
   if (lpnavi) lpnavi->setEnabled(true);
 }
 
-void ProgramPanelHooks::PlacePanel(bool atCreation, int height, int& left, int& top) {
+void ProgramParameterPanelHost::PlacePanel(bool atCreation, int height, int& left, int& top) {
   if (!lpnavi || !graph) return;
   if (atCreation) {
     left = lpnavi->x();
@@ -65,42 +79,32 @@ void ProgramPanelHooks::PlacePanel(bool atCreation, int height, int& left, int& 
   if (top + height > navigatorBottom + 40) top = navigatorBottom - 40 - height;
 }
 
-int ProgramPanelHooks::NavigatorHeight() { return lpnavi ? lpnavi->frameGeometry().height() : 0; }
+int ProgramParameterPanelHost::NavigatorHeight() { return lpnavi ? lpnavi->frameGeometry().height() : 0; }
 
-int ProgramPanelHooks::NavigatorBottom() { return lpnavi ? lpnavi->frameGeometry().bottom() + 1 : 0; }
+int ProgramParameterPanelHost::NavigatorBottom() { return lpnavi ? lpnavi->frameGeometry().bottom() + 1 : 0; }
 
-std::filesystem::path ProgramPanelHooks::DemoFolder() { return GraphFolders.Demo; }
+std::filesystem::path ProgramParameterPanelHost::DemoFolder() { return GraphFolders.Demo; }
 
-void ProgramPanelHooks::RunMacroChangeHandlers(const TValueNode* changes) { Macros().RunMacroChangeHandlers(changes); }
+void ProgramParameterPanelHost::RunMacroChangeHandlers(const TValueNode* changes) { Macros().RunMacroChangeHandlers(changes); }
 
-void ProgramPanelHooks::ComposeSpaceParameterLayer() {
-  ::PrepareRedraw();
-  ComposeSpaceScene();
-}
-
-void ProgramPanelHooks::RedrawSurfaceScene() { ::RedrawSurfaceScene(); }
-
-void ProgramPanelHooks::UpdateGraphPicture() {
+void ProgramParameterPanelHost::UpdateGraphPicture() {
   if (graph) graph->PictureWidget()->update();
 }
 
-std::optional<int32_t> ProgramPanelHooks::ChooseColor(int32_t initial) {
-  if (!graph || !graph->dialogs) return std::nullopt;
-  return graph->dialogs->chooseColor(initial);
-}
+std::optional<int32_t> ProgramParameterPanelHost::ChooseColor(int32_t initial) { return ChooseColorOnGraph(initial); }
 
 // The chooser in its interval form (mode 1).
-void ProgramPanelHooks::DrawIntervalSelector(int style, gfx::Color colour) {
+void ProgramParameterPanelHost::DrawIntervalSelector(int style, gfx::Color colour) {
   DrawColorStyleSelector(intervalSelector_, style, colour, 1);
 }
 
-const gfx::RasterCanvas* ProgramPanelHooks::IntervalSelectorPicture() { return &intervalSelector_.image; }
+const gfx::RasterCanvas* ProgramParameterPanelHost::IntervalSelectorPicture() { return &intervalSelector_.image; }
 
-void ProgramPanelHooks::PressIntervalSelector(int x, int y, gfx::Color colour) {
+void ProgramParameterPanelHost::PressIntervalSelector(int x, int y, gfx::Color colour) {
   PressColorStyleButton(intervalSelector_, x, y, colour, 1);
 }
 
-int ProgramPanelHooks::ReleaseIntervalSelector(int x, int y, gfx::Color colour) {
+int ProgramParameterPanelHost::ReleaseIntervalSelector(int x, int y, gfx::Color colour) {
   return SelectColorStyleButton(intervalSelector_, x, y, colour, 1);
 }
 
@@ -122,7 +126,7 @@ void ProgramFileHost::SetCaptionFileName(const std::filesystem::path& fileName) 
   if (graph) graph->SetCaptionFileName(fileName);
 }
 
-void ProgramFileHost::CloseParameterPanel() {
+void ProgramFileHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
@@ -161,8 +165,6 @@ void ProgramFileHost::SetNavigatorScrollPosition(int position) {
   if (lpnavi) lpnavi->SetScrollPosition(position);
 }
 
-void ProgramFileHost::NormalizeSpaceRange() { ::NormalizeSpaceRange(); }
-
 void ProgramFileHost::RestoreGraphWindow(int width, int height) {
   if (graph) graph->RestoreGraphWindow(width, height);
 }
@@ -185,16 +187,10 @@ void ProgramFileHost::EnableGraphWindow() {
   if (graph) graph->setEnabled(true);
 }
 
-void ProgramFileHost::ShowRangeInStatusBar() {
-  if (graph) graph->ShowRangeInStatusBar();
-}
-
-void ProgramFileHost::PrepareRedraw() { ::PrepareRedraw(); }
-
 void ProgramFileHost::PlaceParameterPanel() {
   if (!ValueChange) return;
   int left = ValueChange->x(), top = ValueChange->y();
-  ParameterPanel().Hooks().PlacePanel(false, ValueChange->height(), left, top);
+  ParameterPanel().Host().PlacePanel(false, ValueChange->height(), left, top);
   platform::PlaceOnScreen(*ValueChange, left, top);
 }
 
@@ -218,13 +214,9 @@ void ProgramFileHost::RefreshGraphControls() {
   if (lpnavi) lpnavi->UpdateDimensionButton();
 }
 
-void ProgramFileHost::CompileMacro() {
-  if (lpnavi && lpnavi->compileMacro) lpnavi->compileMacro();
-}
+void ProgramFileHost::CompileMacro() { Macros().CompileMacro(); }
 
-void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) {
-  if (graph && graph->dialogs) graph->dialogs->showMessage(message);
-}
+void ProgramFileHost::ReportDeferredLoadFailure(const std::string& message) { ShowMessageOnGraph(message); }
 
 void ProgramFileHost::RunMacroOnload() { Macros().RunMacroOnload(); }
 
@@ -256,60 +248,53 @@ void ProgramEntryFormHost::SetPointGuideShown(bool shown) {
   if (graph) graph->Mouse().PointGuideShown = shown ? 1 : 0;
 }
 
-int ProgramEntryFormHost::GetNavigatorLeft() { return graph ? graph->GetNavigatorLeft() : NavigatorLeft(); }
-
 void ProgramEntryFormHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
 // --- the calculus and tangent windows ---
 
-bool ProgramCalculusHooks::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
+bool ProgramCalculusHost::AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
   return AskOnFormulaKeyboard(caption, kind, text, top, right);
 }
 
-std::optional<int32_t> ProgramCalculusHooks::ChooseColor(int32_t initial) {
-  if (!graph || !graph->dialogs) return std::nullopt;
-  return graph->dialogs->chooseColor(initial);
-}
+std::optional<int32_t> ProgramCalculusHost::ChooseColor(int32_t initial) { return ChooseColorOnGraph(initial); }
 
-void ProgramCalculusHooks::ShowMessage(const std::string& utf8) {
-  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
-}
+void ProgramCalculusHost::ShowMessage(const std::string& utf8) { ShowMessageOnGraph(utf8); }
 
-void ProgramCalculusHooks::EnableGraphEditing(bool enable) {
+void ProgramCalculusHost::EnableGraphEditing(bool enable) {
   if (graph) graph->EnableGraphEditing(enable);
 }
 
-void ProgramCalculusHooks::EnableGraphWindow(bool enable) {
+void ProgramCalculusHost::EnableGraphWindow(bool enable) {
   if (graph) graph->setEnabled(enable);
 }
 
-void ProgramCalculusHooks::EnableDragShift(bool enable) {
+void ProgramCalculusHost::EnableDragShift(bool enable) {
   if (graph) graph->ToolStrip()->Button("dragshiftBT")->setEnabled(enable);
 }
 
-void ProgramCalculusHooks::EnableNavigator() {
+void ProgramCalculusHost::EnableNavigator() {
   if (lpnavi) lpnavi->setEnabled(true);
 }
 
-void ProgramCalculusHooks::PresentGraphPicture() {
+void ProgramCalculusHost::PresentGraphPicture() {
   if (graph) graph->PictureWidget()->repaint();
 }
 
-void ProgramCalculusHooks::CloseParameterPanel() {
+void ProgramCalculusHost::CloseParameterPanel() {
   if (ValueChange) ValueChange->close();
 }
 
-void ProgramCalculusHooks::HideParameterPanel() {
+void ProgramCalculusHost::HideParameterPanel() {
   if (ValueChange) ValueChange->hide();
 }
 
-void ProgramCalculusHooks::ShowParameterPanel() {
+void ProgramCalculusHost::ReturnToParameterMode() {
   if (lpnavi) lpnavi->paraBTClick();
 }
 
-void ProgramCalculusHooks::PlaceCalculusWindow(int& left, int& top) {
+void ProgramCalculusHost::PlaceCalculusWindow(int& left, int& top) {
   if (!graph) return;
   left = graph->x() + graph->frameGeometry().width();
   top = graph->y();
@@ -317,8 +302,36 @@ void ProgramCalculusHooks::PlaceCalculusWindow(int& left, int& top) {
 
 // Beside the graph below the navigator's memo; near the top of the screen beside a low
 // graph window.
-void ProgramCalculusHooks::PlaceTangentWindow(int height, int& left, int& top) {
-  if (!graph) return;
-  left = graph->GetNavigatorLeft();
+void ProgramCalculusHost::PlaceTangentWindow(int height, int& left, int& top) {
+  if (!graph || !lpnavi) return;
+  left = lpnavi->x();
   top = graph->frameGeometry().height() < 480 ? 400 - height : graph->GetAnimationFormTop();
+}
+
+// --- the graph window ---
+
+void ProgramGraphWindowHost::QuitProgram() { ProgramWindows::Quit(); }
+
+// --- the macro editor ---
+
+void ProgramMacroEditorHost::OpenMacroHelp() { OpenManualPage("macro.html"); }
+
+// --- the redraw pipeline ---
+
+void ProgramRedrawHost::RefreshRangeForm() { ::RefreshRangeForm(); }
+
+void ProgramRedrawHost::ShowRangeInStatusBar() {
+  if (graph) graph->ShowRangeInStatusBar();
+}
+
+void ProgramRedrawHost::CopyBufferToGraph(gfx::CopyMode mode) {
+  if (graph) graph->CopyBufferToGraph(mode);
+}
+
+void ProgramRedrawHost::CopyCanvasToGraph(gfx::Canvas& canvas) {
+  if (graph) graph->CopyCanvasToGraph(canvas);
+}
+
+void ProgramRedrawHost::SaveContinuousFrame() {
+  if (graph) graph->SaveContinuousFrame();
 }

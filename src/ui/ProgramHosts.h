@@ -1,19 +1,26 @@
 #pragma once
-// The program's answers to what the libraries below the windows ask of them: the shell
-// hooks of the formula engine, the equation file's host, and the parameter panel's hooks
-// that the navigator and the graph window answer (the formula keyboard, the navigator,
-// the panel's place and the demo folder), what the entry window asks of the navigator,
-// the graph window and the panel, and what the calculus and tangent windows ask of them.
-// They reach the windows through the program's window variables (graph, lpnavi,
+// The program's answers to what the windows and the libraries below them ask of the rest:
+// one host per asker (the formula engine, the equation files, the redraw pipeline, the
+// parameter panel, the entry window, the calculus and tangent windows, the graph window,
+// the macro editor; the macro's host is in ProgramMacroHost). ProgramWindows installs
+// them. They reach the windows through the program's window variables (graph, lpnavi,
 // ValueChange).
-#include "animate/CalculusHooks.h"
-#include "animate/ParameterPanelHooks.h"
-#include "formula/ShellHooks.h"
+#include "animate/AnimationRedrawHost.h"
+#include "animate/CalculusHost.h"
+#include "animate/MacroEditorHost.h"
+#include "animate/ParameterPanelHost.h"
+#include "formula/FormulaHost.h"
 #include "io/EquationFileHost.h"
 #include "ui/ColorStyleSelector.h"
 #include "ui/EntryFormHost.h"
+#include "ui/GraphWindowHost.h"
 
-class ProgramShellHooks final : public ShellHooks {
+// The graph window's colour dialog and message box, which the shared questions of every
+// host below are answered with.
+std::optional<int32_t> ChooseColorOnGraph(int32_t initial);
+void ShowMessageOnGraph(const std::string& utf8);
+
+class ProgramFormulaHost final : public FormulaHost {
  public:
   void RedrawAll() override;
   void ShowParameterPanel() override;
@@ -23,7 +30,7 @@ class ProgramShellHooks final : public ShellHooks {
   void StopAnimationTimer() override;
 };
 
-class ProgramPanelHooks : public ParameterPanelHooks {
+class ProgramParameterPanelHost : public ParameterPanelHost {
  public:
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   void EnableNavigator() override;
@@ -32,8 +39,6 @@ class ProgramPanelHooks : public ParameterPanelHooks {
   int NavigatorBottom() override;
   std::filesystem::path DemoFolder() override;
   void RunMacroChangeHandlers(const TValueNode* changes) override;
-  void ComposeSpaceParameterLayer() override;
-  void RedrawSurfaceScene() override;
   void UpdateGraphPicture() override;
   std::optional<int32_t> ChooseColor(int32_t initial) override;
   void DrawIntervalSelector(int style, gfx::Color colour) override;
@@ -52,7 +57,7 @@ class ProgramFileHost : public EquationFileHost {
   QImage BackgroundPicture() override;
   std::filesystem::path DemoFolder() override;
   void SetCaptionFileName(const std::filesystem::path& fileName) override;
-  void CloseParameterPanel() override;
+  void HideParameterPanel() override;
   void ShowGraphWindow() override;
   void ResetDocument() override;
   bool LoadBackgroundPicture(const std::filesystem::path& fileName) override;
@@ -60,15 +65,12 @@ class ProgramFileHost : public EquationFileHost {
   void ApplyMemoFont() override;
   void ShowLineWidthButton() override;
   void SetNavigatorScrollPosition(int position) override;
-  void NormalizeSpaceRange() override;
   void RestoreGraphWindow(int width, int height) override;
   void SetUI3D(bool space) override;
   void LayoutMemoPanel() override;
   void RebuildEquationList() override;
   void EnableCalculusMenu(bool enable) override;
   void EnableGraphWindow() override;
-  void ShowRangeInStatusBar() override;
-  void PrepareRedraw() override;
   void PlaceParameterPanel() override;
   void SavePointPositions() override;
   void OpenTangentNavi() override;
@@ -82,7 +84,7 @@ class ProgramFileHost : public EquationFileHost {
   void RunMacroOnload() override;
 };
 
-class ProgramCalculusHooks final : public CalculusHooks {
+class ProgramCalculusHost final : public CalculusHost {
  public:
   bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) override;
   std::optional<int32_t> ChooseColor(int32_t initial) override;
@@ -94,7 +96,7 @@ class ProgramCalculusHooks final : public CalculusHooks {
   void PresentGraphPicture() override;
   void CloseParameterPanel() override;
   void HideParameterPanel() override;
-  void ShowParameterPanel() override;
+  void ReturnToParameterMode() override;
   void PlaceCalculusWindow(int& left, int& top) override;
   void PlaceTangentWindow(int height, int& left, int& top) override;
 };
@@ -109,6 +111,27 @@ class ProgramEntryFormHost final : public EntryFormHost {
   void EnableFileMenu(bool enable) override;
   void EnableGraphPopupMenu(bool enable) override;
   void SetPointGuideShown(bool shown) override;
-  int GetNavigatorLeft() override;
   void HideParameterPanel() override;
+};
+
+// Ends the program's event loop (ProgramWindows::Quit).
+class ProgramGraphWindowHost final : public GraphWindowHost {
+ public:
+  void QuitProgram() override;
+};
+
+// The manual's page on macros.
+class ProgramMacroEditorHost final : public MacroEditorHost {
+ public:
+  void OpenMacroHelp() override;
+};
+
+// The redraw pipeline's windows: the view-settings window and the graph window.
+class ProgramRedrawHost : public AnimationRedrawHost {
+ public:
+  void RefreshRangeForm() override;
+  void ShowRangeInStatusBar() override;
+  void CopyBufferToGraph(gfx::CopyMode mode) override;
+  void CopyCanvasToGraph(gfx::Canvas& canvas) override;
+  void SaveContinuousFrame() override;
 };

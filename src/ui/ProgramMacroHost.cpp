@@ -9,11 +9,11 @@
 #include "io/EquationFileCommands.h"
 #include "io/SoundSlots.h"
 #include "io/WaveSynthesis.h"
-#include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "render/RedrawPipeline.h"
 #include "render/ViewZoom2D.h"
 #include "ui/GraphViewButtons.h"
+#include "ui/ProgramHosts.h"
 #include "ui/Tgraph.h"
 #include "ui/Tlpnavi.h"
 
@@ -105,7 +105,7 @@ bool ProgramMacroHost::FileExists(const std::filesystem::path& file) {
 void ProgramMacroHost::LoadEquationFile(const std::filesystem::path& file) {
   platform::DeferToTopLevel([file] {
     const EquationFileResult result = ::LoadEquationFile(file);
-    if (!result.ok && !result.message.empty() && graph && graph->dialogs) graph->dialogs->showMessage(result.message);
+    if (!result.ok && !result.message.empty()) ShowMessageOnGraph(result.message);
   });
 }
 
@@ -129,6 +129,4 @@ void ProgramMacroHost::MakeWave(const Tfrec* formula, bool append, int slot, flo
 
 void ProgramMacroHost::PlaySoundSlot(int slot) { ::PlaySoundSlot(slot); }
 
-void ProgramMacroHost::ShowMessage(const std::string& utf8) {
-  if (graph && graph->dialogs) graph->dialogs->showMessage(utf8);
-}
+void ProgramMacroHost::ShowMessage(const std::string& utf8) { ShowMessageOnGraph(utf8); }

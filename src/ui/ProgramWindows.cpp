@@ -23,15 +23,15 @@
 ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::string> arguments)
     : screen_(screen), arguments_(std::move(arguments)) {
   FirstStart = 1;
-  SetShellHooks(&shellHooks_);
+  SetFormulaHost(&formulaHost_);
   SetEquationFileHost(&fileHost_);
   SetEntryFormHost(&entryHost_);
-  SetCalculusWindowHooks(&calculusHooks_);
-  ParameterPanel().SetHooks(&panelHooks_);
-  InstallPanelRedrawHooks(true);
+  SetCalculusWindowHost(&calculusHost_);
+  ParameterPanel().SetHost(&panelHost_);
+  SetRedrawHost(&redrawHost_);
   Macros().SetHost(&macroHost_);
   Macros().SetPump(&macroPump_);
-  Tangent().SetHooks(&calculusHooks_);
+  Tangent().SetHost(&calculusHost_);
   Tangent().SetPump(&tangentPump_);
   SetManualPageServices(&helpPages_, &dialogs_);
   Timer1().SetJobAction(job::Startup, [this] {
@@ -41,15 +41,14 @@ ProgramWindows::ProgramWindows(const platform::Screen& screen, std::vector<std::
   AboutBox1 = new TAboutBox1(screen_);
   panel_ = std::make_unique<TValueChange>();
   macronavi_ = std::make_unique<TMacronavi>();
-  macronavi_->openHelp = [] { OpenManualPage("macro.html"); };
+  macronavi_->host = &macroEditorHost_;
   labelEditor_ = std::make_unique<Tlabeleditor>();
 
   dialogs_.setParent(graph);
   graph->dialogs = &dialogs_;
   graph->clipboard = &clipboard_;
-  graph->quitProgram = Quit;
+  graph->host = &graphHost_;
   lpnavi->dialogs = &dialogs_;
-  lpnavi->compileMacro = [] { Macros().CompileMacro(); };
   labelEditor_->dialogs = &dialogs_;
   SetSoundServices(&soundOut_, &dialogs_);
   SetPrintServices(&printer_, &dialogs_);
@@ -70,15 +69,15 @@ ProgramWindows::~ProgramWindows() {
   delete lpnavi;
   SetManualPageServices(nullptr, nullptr);
   Tangent().SetPump(nullptr);
-  Tangent().SetHooks(nullptr);
+  Tangent().SetHost(nullptr);
   Macros().SetPump(nullptr);
   Macros().SetHost(nullptr);
-  InstallPanelRedrawHooks(false);
-  ParameterPanel().SetHooks(nullptr);
+  SetRedrawHost(nullptr);
+  ParameterPanel().SetHost(nullptr);
   SetEntryFormHost(nullptr);
-  SetCalculusWindowHooks(nullptr);
+  SetCalculusWindowHost(nullptr);
   SetEquationFileHost(nullptr);
-  SetShellHooks(nullptr);
+  SetFormulaHost(nullptr);
 }
 
 // The loops end without asking the other windows: the parameter panel refuses its first

@@ -43,12 +43,15 @@ class ProgramWindows {
  private:
   const platform::Screen& screen_;
   std::vector<std::string> arguments_;
-  ProgramShellHooks shellHooks_;
-  ProgramPanelHooks panelHooks_;
+  ProgramFormulaHost formulaHost_;
   ProgramFileHost fileHost_;
   ProgramEntryFormHost entryHost_;
-  ProgramCalculusHooks calculusHooks_;
+  ProgramCalculusHost calculusHost_;
+  ProgramParameterPanelHost panelHost_;
+  ProgramRedrawHost redrawHost_;
   ProgramMacroHost macroHost_;
+  ProgramGraphWindowHost graphHost_;
+  ProgramMacroEditorHost macroEditorHost_;
   platform::QtEventPump macroPump_;
   platform::QtEventPump tangentPump_;
   platform::QtDialogs dialogs_;

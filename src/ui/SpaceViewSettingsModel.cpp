@@ -8,16 +8,6 @@
 #include "platform/Sjis.h"
 #include "render/RedrawPipeline.h"
 
-namespace {
-
-void Call(const std::function<void()>& f) {
-  if (f) f();
-}
-
-}  // namespace
-
-SpaceViewSettingsModel::SpaceViewSettingsModel() : redrawGraph(RedrawGraph), redrawAll(RedrawAll) {}
-
 SpaceViewSettingsControls SpaceViewSettingsModel::Controls(int screenHeight) {
   SpaceViewSettingsControls c;
   c.drawingSize = doc.GraphWidth;
@@ -39,12 +29,12 @@ SpaceViewSettingsControls SpaceViewSettingsModel::Controls(int screenHeight) {
 
 void SpaceViewSettingsModel::SetDrawMode(int mode) {
   doc.SurfaceDrawMode = static_cast<uint8_t>(std::clamp(mode, 0, 2));
-  Call(redrawGraph);
+  RedrawGraph();
 }
 
 void SpaceViewSettingsModel::SetDivisions(int n) {
   doc.SurfaceGridN = static_cast<uint8_t>(std::clamp(n, kMinDivisions, kMaxDivisions));
-  Call(redrawGraph);
+  RedrawGraph();
 }
 
 void SpaceViewSettingsModel::SetSwitch(SpaceViewSwitch which, bool on) {
@@ -58,22 +48,22 @@ void SpaceViewSettingsModel::SetSwitch(SpaceViewSwitch which, bool on) {
     case SpaceViewSwitch::ThickAxes: doc.AxisWidth = on ? 2 : 1; break;
     case SpaceViewSwitch::Grey: modes.OutputColorMode = b; break;
   }
-  Call(redrawAll);
+  RedrawAll();
 }
 
 void SpaceViewSettingsModel::SetPointFontSize(int size) {
   doc.PointLabelFont.size = std::clamp(size, kMinFontSize, kMaxFontSize);
-  Call(redrawAll);
+  RedrawAll();
 }
 
 void SpaceViewSettingsModel::SetAxisFontSize(int size) {
   doc.GraphFont.size = std::clamp(size, kMinFontSize, kMaxFontSize);
-  Call(redrawAll);
+  RedrawAll();
 }
 
 void SpaceViewSettingsModel::UseStandardPointFont() {
   doc.PointLabelFontCustom = 0;
-  Call(redrawAll);
+  RedrawAll();
 }
 
 bool SpaceViewSettingsModel::ChoosePointFont(platform::Dialogs& dialogs) {
@@ -86,6 +76,6 @@ bool SpaceViewSettingsModel::ChoosePointFont(platform::Dialogs& dialogs) {
   f.color = chosen->color;
   f.style = chosen->style;
   doc.PointLabelFontCustom = 1;
-  Call(redrawAll);
+  RedrawAll();
   return true;
 }

@@ -4,7 +4,6 @@
 // followed by a redraw (of the graph for the surfaces' drawing and divisions, of
 // everything for the rest). The window shows and calls these; tests call them directly.
 #include <cstdint>
-#include <functional>
 
 #include "formula/Tlabelrec.h"
 
@@ -40,11 +39,6 @@ class SpaceViewSettingsModel {
   static constexpr int kMinDrawingSize = 200, kMaxDrawingSize = 2000;
   static constexpr int kMinDivisions = 20, kMaxDivisions = 200;
   static constexpr int kMinFontSize = 9, kMaxFontSize = 40;
-
-  // The redraws the changes end with (the pipeline's, unless a test replaces them).
-  std::function<void()> redrawGraph, redrawAll;
-
-  SpaceViewSettingsModel();
 
   static SpaceViewSettingsControls Controls(int screenHeight);
 

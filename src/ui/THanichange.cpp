@@ -25,7 +25,6 @@
 #include "platform/KeepOnScreen.h"
 #include "platform/Screen.h"
 #include "platform/Sjis.h"
-#include "render/RedrawHooks.h"
 #include "ui/CanvasView.h"
 #include "platform/ClickLabel.h"
 #include "ui/CoordinateSelector.h"
@@ -65,8 +64,6 @@ QGroupBox* Group(const char* title, QLayout* layout) {
 platform::FontChoice ChoiceOf(const Tlfont& f) { return {sjis::ToUtf8(f.name), f.size, f.color, f.style}; }
 Tlfont LfontOf(const platform::FontChoice& c) { return {sjis::FromUtf8(c.face), c.size, c.color, c.style}; }
 
-void InstallRefresh() { RedrawHooks.refreshRangeForm = RefreshRangeForm; }
-
 }  // namespace
 
 THanichange::THanichange(platform::Dialogs* dialogs, QWidget* parent)
@@ -95,14 +92,10 @@ THanichange::THanichange(platform::Dialogs* dialogs, QWidget* parent)
   layout->addWidget(pages_);
   layout->addLayout(buttons);
   if (!Hanichange) Hanichange = this;
-  InstallRefresh();
 }
 
 THanichange::~THanichange() {
-  if (Hanichange == this) {
-    Hanichange = nullptr;
-    if (RedrawHooks.refreshRangeForm == RefreshRangeForm) RedrawHooks.refreshRangeForm = nullptr;
-  }
+  if (Hanichange == this) Hanichange = nullptr;
 }
 
 // --- building ---------------------------------------------------------------------------

@@ -101,13 +101,19 @@ Tcorrectform::Tcorrectform(QWidget* parent) : QDialog(parent) {
   setFont(UiFont(12));
   dialogs_.setParent(this);
   Build();
-  controller_.viewChanged = [this] { Refresh(); };
-  controller_.hideWindow = [this] { QDialog::done(0); };
-  // The free runs later; by then the window may have gone with its parent.
-  controller_.freeWindow = [window = QPointer<Tcorrectform>(this)] {
+  controller_.SetWindow(this);
+  Refresh();
+}
+
+void Tcorrectform::ModelChanged() { Refresh(); }
+
+void Tcorrectform::CloseWindow() { QDialog::done(0); }
+
+// The free runs later; by then the window may have gone with its parent.
+std::function<void()> Tcorrectform::FreeAction() {
+  return [window = QPointer<Tcorrectform>(this)] {
     if (window) window->deleteLater();
   };
-  Refresh();
 }
 
 void Tcorrectform::Build() {

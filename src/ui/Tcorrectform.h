@@ -21,7 +21,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-class Tcorrectform : public QDialog {
+class Tcorrectform : public QDialog, private ModelView {
  public:
   explicit Tcorrectform(QWidget* parent = nullptr);
 
@@ -69,6 +69,10 @@ class Tcorrectform : public QDialog {
   void BuildFaceColours();
   void BuildBottom();
   void Refresh();
+  // What the entry window's logic asks of the window.
+  void ModelChanged() override;
+  void CloseWindow() override;
+  std::function<void()> FreeAction() override;
   void RefreshStyle();
   void KeepGeometry();
 

@@ -20,9 +20,8 @@
 #include "platform/Sjis.h"
 #include "render/Axes.h"
 #include "render/DrawToolkitMapping.h"
-#include "render/EntryDrawers.h"
+#include "render/PointEntries.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/SpaceView.h"
@@ -63,19 +62,6 @@ class GraphPicture : public QWidget {
  private:
   const gfx::RasterCanvas& image_;
 };
-
-void CopyBufferHook(gfx::CopyMode mode) {
-  if (graph) graph->CopyBufferToGraph(mode);
-}
-void CopyCanvasHook(gfx::Canvas& canvas) {
-  if (graph) graph->CopyCanvasToGraph(canvas);
-}
-void RangeHook() {
-  if (graph) graph->ShowRangeInStatusBar();
-}
-void SerialFrameHook() {
-  if (graph) graph->SaveContinuousFrame();
-}
 
 int DrawingHeightOf(int clientHeight) { return clientHeight - kToolStripHeight - kStatusBarHeight - 2; }
 
@@ -119,12 +105,6 @@ Tgraph::Tgraph(const platform::Screen& screen, Tlpnavi& navigator)
 }
 
 Tgraph::~Tgraph() {
-  if (RedrawHooks.copyBufferToGraph == CopyBufferHook) {
-    RedrawHooks.copyBufferToGraph = nullptr;
-    RedrawHooks.copyCanvasToGraph = nullptr;
-    RedrawHooks.showRangeInStatusBar = nullptr;
-    RedrawHooks.saveContinuousFrame = nullptr;
-  }
   if (::render.WindowImage && ::render.WindowImage == &image_) ::render.WindowImage = nullptr;
   if (graph == this) graph = nullptr;
 }
@@ -157,10 +137,6 @@ void Tgraph::FormCreate() {
   LayoutParts();
 
   ::render.WindowImage = &image_;
-  RedrawHooks.copyBufferToGraph = CopyBufferHook;
-  RedrawHooks.copyCanvasToGraph = CopyCanvasHook;
-  RedrawHooks.showRangeInStatusBar = RangeHook;
-  RedrawHooks.saveContinuousFrame = SerialFrameHook;
   RecreateBufferBitmaps();
   ResetGraphForNewDocument(0);
 }
@@ -229,7 +205,7 @@ void Tgraph::CopyBufferToGraph(gfx::CopyMode mode) {
   image_.CopyRect(area, CompositeCanvas(), area, mode);
   if (doc.Dimension != 3) {
     DrawAxes(image_, 2);
-    if (EntryDrawers.pointListLabels) EntryDrawers.pointListLabels(image_);
+    DrawPointListLabels(image_);
     DrawAllLabels(image_, settings.OutputScale);
   }
   graphpaint_->update();
@@ -381,7 +357,6 @@ void Tgraph::DockGraphLeftOfNavigator() {
   move(GraphLeftOfNavigator({navigator_.x(), navigator_.y()}, frameGeometry().width()).left, y());
 }
 
-int Tgraph::GetNavigatorLeft() const { return navigator_.x(); }
 int Tgraph::GetAnimationFormTop() const { return y() + navigator_.MemoHeight(); }
 
 void Tgraph::EnableGraphEditing(bool enable) {
@@ -497,5 +472,5 @@ void Tgraph::closeEvent(QCloseEvent* event) {
   modes.AnimationMode = 6;
   if (modes.CloseNeedsConfirm) FreeSoundSlots(1);
   event->accept();
-  if (quitProgram) quitProgram();
+  if (host) host->QuitProgram();
 }

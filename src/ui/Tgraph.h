@@ -18,6 +18,7 @@
 #include "platform/RasterCanvas.h"
 #include "platform/Screen.h"
 #include "ui/GraphMouse.h"
+#include "ui/GraphWindowHost.h"
 #include "ui/GraphWindowLogic.h"
 
 class GraphPopupMenu;
@@ -39,14 +40,13 @@ struct TGraphFolders {
 };
 extern TGraphFolders GraphFolders;
 
-class Tgraph : public QWidget, private GraphMouseWindow {
+class Tgraph : public QWidget, private GraphMouseHost {
  public:
   Tgraph(const platform::Screen& screen, Tlpnavi& navigator);
   ~Tgraph() override;
 
   // --- services the program installs ---
-  // Ends the program once the close is accepted.
-  std::function<void()> quitProgram;
+  GraphWindowHost* host = nullptr;
   platform::Dialogs* dialogs = nullptr;
   platform::Clipboard* clipboard = nullptr;
 
@@ -94,7 +94,6 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   TClientSize RememberedClientSize() const { return remembered_; }
 
   // --- what other windows ask ---
-  int GetNavigatorLeft() const;
   const platform::Screen& ScreenService() const { return screen_; }
   int GetAnimationFormTop() const;
   // Calculus animations switch the editing off: the navigator's list and menus follow.
@@ -158,7 +157,7 @@ class Tgraph : public QWidget, private GraphMouseWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // --- GraphMouseWindow (TgraphMouse.cpp) ---
+  // --- GraphMouseHost (TgraphMouse.cpp) ---
   void ShowReadout(const std::string& text) override;
   void RaiseNavigatorPanel() override;
   void ShowRange() override;

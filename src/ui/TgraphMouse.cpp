@@ -35,7 +35,7 @@ GraphMouse::Button ButtonOf(Qt::MouseButton b) {
 }  // namespace
 
 void Tgraph::ConnectMouse() {
-  mouse_ = std::make_unique<GraphMouse>(static_cast<GraphMouseWindow&>(*this), Timer1());
+  mouse_ = std::make_unique<GraphMouse>(static_cast<GraphMouseHost&>(*this), Timer1());
   viewButtons_ = std::make_unique<GraphViewButtons>(Timer1());
   graphpaint_->setMouseTracking(true);
   graphpaint_->setContextMenuPolicy(Qt::PreventContextMenu);  // the menu comes on the release

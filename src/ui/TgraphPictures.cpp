@@ -5,10 +5,10 @@
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/RasterCanvas.h"
-#include "render/EntryDrawers.h"
 #include "render/MetafileRecording.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
+#include "render/SpaceScene.h"
 #include "ui/GraphPopupMenu.h"
 #include "ui/GraphPopupModel.h"
 #include "ui/GraphWindowLogic.h"
@@ -125,7 +125,7 @@ void Tgraph::PopupItemChosen(const std::string& name) {
   switch (ChooseGraphPopupItem(name)) {
     case PopupEffect::RedrawAll: RedrawAll(); break;
     case PopupEffect::RedrawSpaceScene:
-      if (EntryDrawers.redrawSpaceScene) EntryDrawers.redrawSpaceScene();
+      RedrawSpaceScene();
       break;
     case PopupEffect::PlotPoint: pplotClick(); break;
     case PopupEffect::SavePicture: savepicturer2Click(); break;
@@ -151,7 +151,7 @@ void Tgraph::pplotClick() {
   if (!PlotPointAt(MouseDownX, MouseDownY, readout, steps)) return;
   navigator_.RebuildEquationList();
   if (doc.Dimension == 3) {
-    if (EntryDrawers.redrawSpaceScene) EntryDrawers.redrawSpaceScene();
+    RedrawSpaceScene();
   } else {
     RedrawGraph();
   }

@@ -115,13 +115,15 @@ Tlabeleditor::Tlabeleditor(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setMinimumSize(kWidth, kMinHeight);
   resize(kWidth, 420);
   BuildControls();
-  model_.changed = [this] { Sync(); };
+  model_.SetWindow(this);
   loading_ = false;
   if (!labeleditor) labeleditor = this;
 }
 
+void Tlabeleditor::ModelChanged() { Sync(); }
+
 Tlabeleditor::~Tlabeleditor() {
-  model_.changed = nullptr;
+  model_.SetWindow(nullptr);
   if (labeleditor == this) labeleditor = nullptr;
 }
 

@@ -21,7 +21,7 @@ namespace platform {
 class Dialogs;
 }
 
-class Tlabeleditor : public QWidget {
+class Tlabeleditor : public QWidget, private ModelView {
  public:
   explicit Tlabeleditor(QWidget* parent = nullptr);
   ~Tlabeleditor() override;
@@ -50,6 +50,8 @@ class Tlabeleditor : public QWidget {
   void BuildMemo();
   // The controls show the current label (changing them here stores nothing).
   void Sync();
+  // What the model asks of the window.
+  void ModelChanged() override;
   void AskPosition(int axis);
   void ChooseColor(bool background);
   void ChooseMemoFont();

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "animate/MacroRuns.h"
 #include "animate/ParameterPanelModel.h"
 #include "animate/TValueChange.h"
 #include "formula/DocumentState.h"
@@ -21,8 +22,8 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Sjis.h"
-#include "render/EntryDrawers.h"
 #include "render/RedrawPipeline.h"
+#include "render/SpaceScene.h"
 #include "ui/CanvasView.h"
 #include "ui/CsvPoints.h"
 #include "ui/FormulaKeyboardAsk.h"
@@ -381,7 +382,7 @@ void Tlpnavi::ShowMessage(const std::string& utf8) {
   if (dialogs) dialogs->showMessage(utf8);
 }
 
-bool Tlpnavi::EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) {
+bool Tlpnavi::AskText(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) {
   return AskOnFormulaKeyboard(caption, kind, text, top, right);
 }
 
@@ -427,18 +428,8 @@ EntryWindowResult Tlpnavi::OpenEntryWindow(int entry, int maxIndex, std::uint8_t
 
 void Tlpnavi::EraseAfterImages() { ParameterPanel().AfterImages().EraseAfterImages(); }
 
-void Tlpnavi::RedrawAll() { ::RedrawAll(); }
-
-void Tlpnavi::RedrawSpaceScene() {
-  if (EntryDrawers.redrawSpaceScene) EntryDrawers.redrawSpaceScene();
-}
-
 void Tlpnavi::ShowParameterPanel() {
   if (ValueChange) ValueChange->ShowParameterForm();
-}
-
-void Tlpnavi::RecompileMacro() {
-  if (compileMacro) compileMacro();
 }
 
 void Tlpnavi::ListChanged() {

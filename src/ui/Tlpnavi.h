@@ -116,8 +116,7 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   void ReleaseBackgroundButton();
   void PressBackgroundButton();
 
-  // --- services other work installs ---
-  std::function<void()> compileMacro;
+  // --- services the program installs ---
   platform::Dialogs* dialogs = nullptr;
 
   // --- parts, for the program and tests ---
@@ -141,15 +140,12 @@ class Tlpnavi : public QWidget, public NavigatorHost {
   // --- NavigatorHost ---
   bool AskWarning(std::uint8_t code) override;
   void ShowMessage(const std::string& utf8) override;
-  bool EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override;
+  bool AskText(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override;
   int PickPointName(int preset, int left, int top) override;
   int ImportCsvPoints(int letter) override;
   EntryWindowResult OpenEntryWindow(int entry, int maxIndex, std::uint8_t mode, int left) override;
   void EraseAfterImages() override;
-  void RedrawAll() override;
-  void RedrawSpaceScene() override;
   void ShowParameterPanel() override;
-  void RecompileMacro() override;
   void ListChanged() override;
   TNavigatorPlace Place() override;
 

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "animate/CalculusWindows.h"
+#include "animate/MacroRuns.h"
 #include "animate/TValueChange.h"
 #include "animate/Tdtangent.h"
 #include "animate/TimerJobs.h"
@@ -79,7 +80,7 @@ void Tlpnavi::ResetForNewFile() {
   modes.AfterImageOn = 0;
   modes.LocusOn = 0;
   doc.MacroLines.clear();
-  RecompileMacro();
+  Macros().CompileMacro();
   scrollBox_->verticalScrollBar()->setValue(0);
   if (graph_->isMaximized()) graph_->showNormal();
 }
@@ -244,7 +245,7 @@ void Tlpnavi::labelenterClick() { ShowLabelEditor(); }
 void Tlpnavi::paraBTClick() {
   if (!ValueChange) return;
   ValueChange->showNormal();
-  RecompileMacro();
+  Macros().CompileMacro();
   modes.AnimationMode = 0;
   ValueChange->ShowParameterForm();
 }

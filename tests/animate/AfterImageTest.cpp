@@ -10,16 +10,10 @@
 namespace {
 
 struct AfterImageTest : PanelTest {
-  TEntryDrawers savedDrawers = EntryDrawers;
   AfterImageControls& controls() { return panel->AfterImages(); }
 
-  void SetUp() override {
-    PanelTest::SetUp();
-    InstallPanelRedrawHooks(true);
-    RedrawHooks.refreshInterval = [] { ++PipelineLog::Get().intervalRefreshes; };
-  }
   void TearDown() override {
-    EntryDrawers = savedDrawers;
+    SetDrawingObserver(nullptr);
     PanelTest::TearDown();
   }
 
@@ -87,11 +81,14 @@ TEST_F(AfterImageTest, ARedrawReplaysTheHistoryFromTheOldestSnapshot) {
   Show();
   controls().ToggleAfterImage(true);
   for (int i = 0; i < 3; ++i) panel->StepOneParameter(Up('a'));
-  static std::vector<float> paleDraws;
-  paleDraws.clear();
-  EntryDrawers.explicitFunction = [](gfx::Canvas&, Tfuncprop&) {
-    if (settings.AfterImagePale) paleDraws.push_back(Cell('a'));
-  };
+  struct PaleDraws : DrawingObserver {
+    std::vector<float> values;
+    void EntryDrawn(gfx::Canvas&, const Tfuncprop& e, int) override {
+      if (e.kind == kKindExplicit && settings.AfterImagePale) values.push_back(Cell('a'));
+    }
+  } pale;
+  SetDrawingObserver(&pale);
+  const std::vector<float>& paleDraws = pale.values;
   const TVariableValues values = doc.VariableValues;
   const auto entries = doc.FigureTable;
   doc.ViewRange = {-10, 10, -10, 10};

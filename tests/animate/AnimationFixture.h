@@ -1,7 +1,8 @@
 #pragma once
 // What the parameter panel, calculus and tangent tests share: the formula keyboard answered
 // from a script, the recording fake of what the calculus animations ask of the windows,
-// and a test over the hand-driven clock whose redraw hooks are put back afterwards.
+// and a test over the hand-driven clock with a redraw host where the animations paint as
+// in the program.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -10,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "animate/CalculusHooks.h"
+#include "animate/AnimationRedrawHost.h"
+#include "animate/CalculusHost.h"
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/EventPump.h"
 #include "platform/RasterCanvas.h"
 #include "platform/Sjis.h"
 #include "render/DrawToolkit.h"
-#include "render/RedrawHooks.h"
 #include "render/RenderState.h"
 #include "support/FakeTimerBackend.h"
 #include "support/StateFixture.h"
@@ -37,7 +38,7 @@ struct KeyboardScript {
   }
 };
 
-struct RecordingCalculusHooks : CalculusHooks, KeyboardScript {
+struct RecordingCalculusHost : CalculusHost, KeyboardScript {
   std::deque<int32_t> colours;  // colour dialog answers; none left cancels
   std::vector<std::string> messages;
   int presented = 0;
@@ -64,35 +65,40 @@ struct RecordingCalculusHooks : CalculusHooks, KeyboardScript {
   void PresentGraphPicture() override { ++presented; }
   void CloseParameterPanel() override { ++panelClosed; }
   void HideParameterPanel() override { ++panelHidden; }
-  void ShowParameterPanel() override { ++panelShown; }
+  void ReturnToParameterMode() override { ++panelShown; }
 };
 
 struct AnimationTest : StateTest {
-  TRedrawHooks savedRedrawHooks;
   TimerJobs timer;
   platform::FakeTimerBackend* clock = nullptr;
   // The graph window's picture, once ShowGraphIn gave it a size; the copies to it counted.
   gfx::RasterCanvas graphPicture{1, 1};
   int copiesToGraph = 0;
 
-  static AnimationTest*& Current() {
-    static AnimationTest* current = nullptr;
-    return current;
-  }
+  // The graph window of the tests.
+  struct GraphWindow : AnimationRedrawHost {
+    AnimationTest* shownIn = nullptr;
+    void CopyBufferToGraph(gfx::CopyMode mode) override {
+      if (!shownIn) return;
+      ++shownIn->copiesToGraph;
+      gfx::RasterCanvas& picture = shownIn->graphPicture;
+      const gfx::Rect all{0, 0, picture.Width(), picture.Height()};
+      picture.CopyRect(all, CompositeCanvas(), all, mode);
+    }
+  } graphWindow;
 
   void SetUp() override {
     StateTest::SetUp();
     platform::RunDeferredActions();
-    savedRedrawHooks = RedrawHooks;
+    SetRedrawHost(&graphWindow);
     auto backend = std::make_unique<platform::FakeTimerBackend>();
     clock = backend.get();
     timer.SetBackend(std::move(backend));
   }
   void TearDown() override {
     platform::RunDeferredActions();
-    RedrawHooks = savedRedrawHooks;
+    SetRedrawHost(nullptr);
     ResetRenderState();
-    Current() = nullptr;
     StateTest::TearDown();
   }
 
@@ -115,13 +121,7 @@ struct AnimationTest : StateTest {
   void ShowGraphIn(int size) {
     graphPicture.Resize(size, size);
     render.WindowImage = &graphPicture;
-    Current() = this;
-    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode mode) {
-      AnimationTest& t = *Current();
-      ++t.copiesToGraph;
-      const gfx::Rect all{0, 0, t.graphPicture.Width(), t.graphPicture.Height()};
-      t.graphPicture.CopyRect(all, CompositeCanvas(), all, mode);
-    };
+    graphWindow.shownIn = this;
   }
   // Ticks until the timer stops (at most `limit` of them); how many ran.
   int RunTimer(int limit = 100000) {

@@ -18,20 +18,26 @@
 #include "support/FakeEventPump.h"
 
 struct CalculusTest : AnimationTest {
-  TViewZoomHooks savedZoomHooks;
   platform::FakeEventPump pump;
-  RecordingCalculusHooks hooks;
+  RecordingCalculusHost hooks;
   std::unique_ptr<CalculusWindowModel> model;
+  // The window: its close runs the model's close; its free frees the model.
+  struct Window : ModelView {
+    CalculusTest* test = nullptr;
+    void CloseWindow() override { test->model->FormClose(); }
+    std::function<void()> FreeAction() override {
+      return [test = test] { test->model.reset(); };
+    }
+  } window;
 
   void SetUp() override {
     AnimationTest::SetUp();
-    savedZoomHooks = ViewZoomHooks;
+    window.test = this;
     MakeDrawingArea(200);
     ShowGraphIn(200);
   }
   void TearDown() override {
     model.reset();
-    ViewZoomHooks = savedZoomHooks;
     AnimationTest::TearDown();
   }
 
@@ -46,9 +52,8 @@ struct CalculusTest : AnimationTest {
     AddExplicit(f);
     hooks.answers = std::move(answers);
     model = std::make_unique<CalculusWindowModel>(set, timer, pump);
-    model->SetHooks(&hooks);
-    model->SetCloseRequest([this] { model->FormClose(); });
-    model->SetFreeAction([this] { model.reset(); });
+    model->SetHost(&hooks);
+    model->SetWindow(&window);
     model->FormShow();
   }
 };

@@ -24,11 +24,11 @@ struct CalculusWidgetTest : CalculusTest {
     auto backend = std::make_unique<platform::FakeTimerBackend>();
     clock = backend.get();
     Timer1().SetBackend(std::move(backend));
-    SetCalculusWindowHooks(&hooks);
+    SetCalculusWindowHost(&hooks);
   }
   void TearDown() override {
     FreeCalculusWindow();
-    SetCalculusWindowHooks(nullptr);
+    SetCalculusWindowHost(nullptr);
     Timer1().SetBackend(nullptr);
     CalculusTest::TearDown();
   }

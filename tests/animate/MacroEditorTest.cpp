@@ -75,8 +75,12 @@ TEST_F(EditorTest, TheLineLabelFollowsTheCaretAndCopyTakesTheWholeText) {
   EXPECT_EQ(qobject_cast<QLabel*>(editor->Component("low"))->text(), QString::fromUtf8(" 行番号= 2"));
   Press("macrocopy");
   EXPECT_EQ(clipboard.text, "sub go() #1\ndraw\nend sub");
-  int helps = 0;
-  editor->openHelp = [&] { ++helps; };
+  struct HelpCount : MacroEditorHost {
+    int helps = 0;
+    void OpenMacroHelp() override { ++helps; }
+  } help;
+  editor->host = &help;
+  const int& helps = help.helps;
   Press("macrohelp");
   EXPECT_EQ(helps, 1);
   editor->close();

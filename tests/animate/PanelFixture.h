@@ -14,23 +14,19 @@
 #include "animate/ParameterPanelModel.h"
 #include "formula/DocumentState.h"
 #include "formula/Records.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/UsageScan.h"
 #include "formula/VariableValues.h"
 #include "platform/Sjis.h"
-#include "render/RedrawHooks.h"
 #include "render/RedrawPipeline.h"
 
-struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
-  int spaceComposed = 0, surfaces = 0;
+struct RecordingPanelHost : ParameterPanelHost, KeyboardScript {
   int handlerRuns = 0;
   bool handlerSawEmptyList = false;
 
   bool AskText(const std::string& caption, uint8_t, std::string& text, int, int) override {
     return Answer(caption, text);
   }
-  void ComposeSpaceParameterLayer() override { ++spaceComposed; }
-  void RedrawSurfaceScene() override { ++surfaces; }
   void RunMacroChangeHandlers(const TValueNode* changes) override {
     ++handlerRuns;
     handlerSawEmptyList = changes == nullptr;
@@ -39,48 +35,41 @@ struct RecordingPanelHooks : ParameterPanelHooks, KeyboardScript {
 
 // What the redraw pipeline handed to the graph window and the interval: the composite
 // copied to the window (the end of a composition), frames saved, interval refreshes.
-struct PipelineLog {
+struct PipelineLog : AnimationRedrawHost {
   int composed = 0, framesSaved = 0, intervalRefreshes = 0;
   std::function<void()> onCompose;
-  static PipelineLog& Get() {
-    static PipelineLog log;
-    return log;
+  void CopyBufferToGraph(gfx::CopyMode) override {
+    ++composed;
+    if (onCompose) onCompose();
   }
-  static void Install() {
-    Get() = PipelineLog{};
-    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) {
-      ++Get().composed;
-      if (Get().onCompose) Get().onCompose();
-    };
-    RedrawHooks.saveContinuousFrame = [] { ++Get().framesSaved; };
-    RedrawHooks.refreshInterval = [] { ++Get().intervalRefreshes; };
-  }
+  void SaveContinuousFrame() override { ++framesSaved; }
+  void RefreshInterval() override { ++intervalRefreshes; }
 };
 
 // Counts the full redraws the formula side asks of the windows.
-struct CountingShell : ShellHooks {
+struct CountingShell : FormulaHost {
   int redrawAll = 0;
   void RedrawAll() override { ++redrawAll; }
 };
 
 struct PanelTest : AnimationTest {
   static constexpr int kSize = 100;
-  PipelineLog& pipeline = PipelineLog::Get();
+  PipelineLog pipeline;
   std::unique_ptr<ParameterPanelModel> panel;
-  RecordingPanelHooks hooks;
+  RecordingPanelHost hooks;
   CountingShell shell;
 
   void SetUp() override {
     AnimationTest::SetUp();
-    PipelineLog::Install();
+    SetRedrawHost(&pipeline);
     MakeBareDrawingArea(kSize);
     panel = std::make_unique<ParameterPanelModel>(timer);
-    panel->SetHooks(&hooks);
-    SetShellHooks(&shell);
+    panel->SetHost(&hooks);
+    SetFormulaHost(&shell);
     panel->FormCreate();
   }
   void TearDown() override {
-    SetShellHooks(nullptr);
+    SetFormulaHost(nullptr);
     panel.reset();
     AnimationTest::TearDown();
   }

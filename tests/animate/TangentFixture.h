@@ -18,7 +18,7 @@ struct TangentTest : AnimationTest {
   static constexpr int kSize = 500;
   static constexpr int kTick = 50;
   platform::FakeEventPump pump;
-  RecordingCalculusHooks hooks;
+  RecordingCalculusHost hooks;
   std::unique_ptr<TangentModel> model;
 
   void SetUp() override {
@@ -26,7 +26,7 @@ struct TangentTest : AnimationTest {
     MakeBareDrawingArea(kSize);
     ShowGraphIn(kSize);
     model = std::make_unique<TangentModel>(timer);
-    model->SetHooks(&hooks);
+    model->SetHost(&hooks);
     model->SetPump(&pump);
   }
   void TearDown() override {

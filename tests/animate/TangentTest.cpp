@@ -242,8 +242,14 @@ TEST_F(TangentTest, AFlatStretchPausesOnArrivalNotAtEveryStep) {
 TEST_F(TangentTest, TheTypedXIsAskedAgainUntilTheTangentIsDefinedThere) {
   Open("1/x^2");
   hooks.answers = {"0", "0.5"};
-  std::vector<uint32_t> panel;
-  model->SetChangedHandler([&] { panel.push_back(model->XPanelColor()); });
+  struct PanelColours : ModelView {
+    const TangentModel* model = nullptr;
+    std::vector<uint32_t> colours;
+    void ModelChanged() override { colours.push_back(model->XPanelColor()); }
+  } view;
+  view.model = model.get();
+  model->SetWindow(&view);
+  const std::vector<uint32_t>& panel = view.colours;
   model->psescoodinateClick(0, 0);
   EXPECT_EQ(hooks.asked.size(), 2u);
   EXPECT_EQ(model->XText(), "0.5000");

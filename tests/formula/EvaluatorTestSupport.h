@@ -6,7 +6,7 @@
 #include "formula/DocumentState.h"
 #include "formula/Evaluator.h"
 #include "formula/Parser.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "platform/Sjis.h"
 #include "support/StateFixture.h"
 
@@ -45,7 +45,7 @@ class SampledTree {
 };
 
 // Counts the requests to stop the animation timer.
-class TimerHooks : public ShellHooks {
+class TimerHost : public FormulaHost {
  public:
   void StopAnimationTimer() override { ++stops; }
   int stops = 0;
@@ -66,11 +66,11 @@ class EvaluatorTest : public StateTest {
  protected:
   void SetUp() override {
     StateTest::SetUp();
-    SetShellHooks(&hooks);
+    SetFormulaHost(&hooks);
   }
   void TearDown() override {
-    SetShellHooks(nullptr);
+    SetFormulaHost(nullptr);
     StateTest::TearDown();
   }
-  TimerHooks hooks;
+  TimerHost hooks;
 };

@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "FigureTableTestSupport.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "formula/TableServices.h"
 
 namespace {
 
 // Records what the services ask of the windows.
-class FakeShell : public ShellHooks {
+class FakeShell : public FormulaHost {
  public:
   std::vector<std::string> calls;
   std::string hints[4];
@@ -29,10 +29,10 @@ class TableServicesTest : public StateTest {
   FakeShell shell;
   void SetUp() override {
     StateTest::SetUp();
-    SetShellHooks(&shell);
+    SetFormulaHost(&shell);
   }
   void TearDown() override {
-    SetShellHooks(nullptr);
+    SetFormulaHost(nullptr);
     StateTest::TearDown();
   }
 };

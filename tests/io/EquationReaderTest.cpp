@@ -12,6 +12,7 @@
 #include "FakeFileHost.h"
 #include "formula/AnimationState.h"
 #include "io/EquationFileCommands.h"
+#include "io/EquationReaderParts.h"
 #include "io/EquationWriter.h"
 #include "platform/Sjis.h"
 
@@ -395,18 +396,8 @@ TEST_F(EquationReaderTest, SpaceRangeAndOlderSpaceEntries) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version);
     ResetProgramStateForTest();
-    Extended before = 0;
-    struct Host : FakeFileHost {
-      Extended* before;
-      void NormalizeSpaceRange() override {
-        *before = doc.SpaceRange;
-        FakeFileHost::NormalizeSpaceRange();
-      }
-    } spaceHost;
-    spaceHost.before = &before;
-    SetEquationFileHost(&spaceHost);
+    const Extended before = SpaceRangeOfStored(c.version, std::stof(c.stored));
     const EquationFileResult result = Load(SpaceFile(c.version, c.stored));
-    SetEquationFileHost(&host);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_NEAR(static_cast<double>(before), static_cast<double>(c.rangeRead), 1e-6);
     EXPECT_EQ(doc.SpaceRange, c.range);

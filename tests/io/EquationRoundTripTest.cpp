@@ -5,6 +5,7 @@
 #include "FakeFileHost.h"
 #include "SampleDocuments.h"
 #include "formula/AnimationState.h"
+#include "formula/ConstructedPoints.h"
 #include "io/EquationFileCommands.h"
 #include "io/EquationWriter.h"
 #include "platform/Runtime.h"
@@ -27,7 +28,12 @@ class EquationRoundTripTest : public FileHostTest {
       EXPECT_EQ(doc.FigureTable[i].texts, saved.FigureTable[i].texts) << "entry " << i;
     EXPECT_EQ(doc.LabelTable[1], saved.LabelTable[1]);
     EXPECT_EQ(doc.MacroLines, saved.MacroLines);
-    EXPECT_EQ(doc.PointSequences, saved.PointSequences);
+    // The sequences come back as stored; the load computes the other points afresh.
+    for (int i = 1; i <= saved.EntryCount; ++i) {
+      const Tfuncprop& e = saved.FigureTable[i];
+      if (e.kind == kKindPoint && e.subkind == kPointSequence)
+        EXPECT_EQ(doc.PointSequences[e.letter], saved.PointSequences[e.letter]) << "point " << int(e.letter);
+    }
     EXPECT_EQ(settings.CurrentFileName, kName.string());
   }
 };

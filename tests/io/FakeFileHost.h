@@ -32,7 +32,7 @@ class FakeFileHost : public EquationFileHost {
     Log("SetCaptionFileName");
   }
 
-  void CloseParameterPanel() override { Log("CloseParameterPanel"); }
+  void HideParameterPanel() override { Log("HideParameterPanel"); }
   void ShowGraphWindow() override { Log("ShowGraphWindow"); }
   void ResetDocument() override {
     Log("ResetDocument");
@@ -64,7 +64,6 @@ class FakeFileHost : public EquationFileHost {
   }
   void ClearBackgroundPicture() override { Log("ClearBackgroundPicture"); }
   void SetNavigatorScrollPosition(int position) override { scroll = position; }
-  void NormalizeSpaceRange() override { ::NormalizeSpaceRange(); }
 
   void RestoreGraphWindow(int width, int height) override {
     Log("RestoreGraphWindow");

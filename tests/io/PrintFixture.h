@@ -4,7 +4,7 @@
 // hook set (as the label editor sets it in the program).
 #include "formula/DocumentState.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RenderState.h"
 #include "render/ToolkitFixture.h"
 #include "support/GuiApp.h"
@@ -18,7 +18,7 @@ class PrintTest : public ToolkitTest {
     ToolkitTest::SetUp();
     View(-5, 5, -5, 5, kGraphWidth, kGraphHeight);
     ResetRenderState();
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     Tfuncprop& line = doc.FigureTable[++doc.EntryCount];
     InitFuncprop(line, kKindExplicit);
     line.texts[0] = "x/2";
@@ -33,7 +33,7 @@ class PrintTest : public ToolkitTest {
   }
   void TearDown() override {
     ResetRenderState();
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     ToolkitTest::TearDown();
   }
 };

@@ -150,12 +150,16 @@ TEST_F(PrintJobTest, TheScreenComesBackInItsOwnColours) {
   }
 }
 
-void ThrowWhilePrinting() {
-  if (settings.Printing) throw std::runtime_error("drawing failed");
-}
+// A redraw that fails while it draws the print picture.
+struct ThrowWhilePrinting : RedrawHost {
+  void ShowRangeInStatusBar() override {
+    if (settings.Printing) throw std::runtime_error("drawing failed");
+  }
+};
 
 TEST_F(PrintJobTest, AFailedDrawingDropsTheJobAndPutsEverythingBack) {
-  RedrawHooks.showRangeInStatusBar = ThrowWhilePrinting;
+  ThrowWhilePrinting failing;
+  SetRedrawHost(&failing);
   PrintJobRequest r = Request();
   r.copies = 2;
   EXPECT_FALSE(RunPrintJob(r, printer, &dialogs));

@@ -96,9 +96,12 @@ TEST_F(PrintPdfTest, CopiesArePagesWithTheGraphFrameAndTitleInPlace) {
 }
 
 TEST_F(PrintPdfTest, AFailedJobLeavesNoFile) {
-  RedrawHooks.showRangeInStatusBar = [] {
-    if (settings.Printing) throw std::runtime_error("drawing failed");
-  };
+  struct ThrowWhilePrinting : RedrawHost {
+    void ShowRangeInStatusBar() override {
+      if (settings.Printing) throw std::runtime_error("drawing failed");
+    }
+  } failing;
+  SetRedrawHost(&failing);
   EXPECT_FALSE(RunPrintJob(PrintJobRequest{}, printer, &dialogs));
   EXPECT_FALSE(std::filesystem::exists(pdf));
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PrintFixture.h"
-#include "formula/ShellHooks.h"
+#include "formula/FormulaHost.h"
 #include "io/PrintSettingsModel.h"
 #include "platform/Sjis.h"
 #include "support/FakeDialogs.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-class CountingShell final : public ShellHooks {
+class CountingShell final : public FormulaHost {
  public:
   void StopAnimationTimer() override { ++timerStops; }
   int timerStops = 0;
@@ -21,10 +21,10 @@ class PrintSettingsTest : public PrintTest {
  protected:
   void SetUp() override {
     PrintTest::SetUp();
-    SetShellHooks(&shell);
+    SetFormulaHost(&shell);
   }
   void TearDown() override {
-    SetShellHooks(nullptr);
+    SetFormulaHost(nullptr);
     PrintTest::TearDown();
   }
   void Page(int width, int height) {

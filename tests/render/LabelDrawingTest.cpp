@@ -9,7 +9,7 @@
 #include "platform/Sjis.h"
 #include "render/DrawToolkitMapping.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RenderState.h"
 #include "render/SpaceView.h"
 #include "render/ToolkitFixture.h"
@@ -24,10 +24,10 @@ class LabelDrawing : public ToolkitTest {
     ToolkitTest::SetUp();
     View(-5, 5, -5, 5, 600, 600);
     labelSelection = TLabelSelection{};
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
   }
   void TearDown() override {
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     render.WindowImage = nullptr;
     ToolkitTest::TearDown();
   }
@@ -203,10 +203,13 @@ TEST_F(LabelDrawing, AllLabelsUnlessSwitchedOffHiddenOrDuringACalculusAnimation)
 }
 
 TEST_F(LabelDrawing, RedrawWithLabelsCopiesTheBufferThenWritesTheLabels) {
-  static std::string log;
-  log.clear();
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { log += "copy "; };
-  RedrawHooks.refreshInterval = [] { log += "interval "; };
+  struct Window : RedrawHost {
+    std::string log;
+    void CopyBufferToGraph(gfx::CopyMode) override { log += "copy "; }
+    void RefreshInterval() override { log += "interval "; }
+  } window;
+  SetRedrawHost(&window);
+  const std::string& log = window.log;
   render.WindowImage = &c;
   Add({"A"});
   RedrawGraphWithLabels();

@@ -1,13 +1,12 @@
 #pragma once
-// The redraw pipeline over a new document on a 500 x 500 drawing area, with the program's
-// drawer table and no window: the hooks of the windows above the renderer are unset
-// unless a test sets them. Spy drawers record which entry went to which bitmap.
+// The redraw pipeline over a new document on a 500 x 500 drawing area and no window: no
+// redraw host unless a test installs one. A spy records which entry went to which bitmap.
 #include <string>
 #include <vector>
 
 #include "formula/DocumentState.h"
 #include "render/EntryDrawers.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "render/ToolkitFixture.h"
@@ -18,14 +17,13 @@ class PipelineTest : public ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     ResetRenderState();
-    EntryDrawers = DefaultEntryDrawers();
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     Calls().clear();
   }
   void TearDown() override {
     ResetRenderState();
-    EntryDrawers = DefaultEntryDrawers();
-    RedrawHooks = TRedrawHooks{};
+    SetDrawingObserver(nullptr);
+    SetRedrawHost(nullptr);
     ToolkitTest::TearDown();
   }
 
@@ -55,14 +53,14 @@ class PipelineTest : public ToolkitTest {
     if (render.CompositeBitmap && &c == render.CompositeBitmap.get()) return 'C';
     return '?';
   }
-  static void Spy(gfx::Canvas& c, Tfuncprop& e) {
-    Calls().push_back({LayerOf(c), e.texts[0], settings.AfterImagePale != 0});
-  }
+  struct Spy : DrawingObserver {
+    void EntryDrawn(gfx::Canvas& c, const Tfuncprop& e, int) override {
+      Calls().push_back({LayerOf(c), e.texts[0], settings.AfterImagePale != 0});
+    }
+  };
   static void SpyOnEveryKind() {
-    for (PlaneEntryDrawer* slot : {&EntryDrawers.explicitFunction, &EntryDrawers.derivative, &EntryDrawers.relation,
-                                   &EntryDrawers.parametric, &EntryDrawers.polar, &EntryDrawers.figure,
-                                   &EntryDrawers.point})
-      *slot = Spy;
+    static Spy spy;
+    SetDrawingObserver(&spy);
   }
   // The layers the entry with this text went to, in order ("BC", "", ...).
   static std::string LayersOf(const std::string& text) {

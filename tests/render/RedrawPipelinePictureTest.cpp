@@ -113,9 +113,12 @@ TEST_F(PipelinePicture, AHiddenEntryIsDrawnByNoRoad) {
 TEST_F(PipelinePicture, ThePrintPictureGetsEverythingAndTheBitmapsNothing) {
   Add(kKindExplicit, "x^2");
   Add(kKindExplicit, "a*x", 0, 1);
-  static int intervalRegions = 0;
-  intervalRegions = 0;
-  RedrawHooks.drawIntervalRegion = [](gfx::Canvas&) { ++intervalRegions; };
+  struct Interval : RedrawHost {
+    int regions = 0;
+    void DrawIntervalRegion(gfx::Canvas&) override { ++regions; }
+  } interval;
+  SetRedrawHost(&interval);
+  const int& intervalRegions = interval.regions;
   RedrawAll();
   const QImage back = BackCanvas().Image().copy(), composite = CompositeCanvas().Image().copy();
 

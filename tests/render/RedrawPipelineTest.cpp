@@ -102,12 +102,15 @@ TEST_F(PipelineTest, CalculusModesDrawOnlyTheFirstEntryAsTheirBase) {
   Add(kKindExplicit, "a*x^2", 0, 1);
   Add(kKindExplicit, "x", 0, 0);
   Add(kKindPoint, "P", 1, 0);
-  static std::vector<int> painted;
-  painted.clear();
-  RedrawHooks.paintRiemannSums = [](gfx::Canvas& c) { painted.push_back(2 * 10 + (LayerOf(c) == 'C')); };
-  RedrawHooks.paintMeanRate = [](gfx::Canvas& c) { painted.push_back(3 * 10 + (LayerOf(c) == 'C')); };
-  RedrawHooks.paintIntegral = [](gfx::Canvas& c) { painted.push_back(4 * 10 + (LayerOf(c) == 'C')); };
-  RedrawHooks.paintTangent = [](gfx::Canvas& c) { painted.push_back(5 * 10 + (LayerOf(c) == 'C')); };
+  struct Painters : RedrawHost {
+    std::vector<int> painted;
+    void PaintRiemannSums(gfx::Canvas& c) override { painted.push_back(2 * 10 + (LayerOf(c) == 'C')); }
+    void PaintMeanRate(gfx::Canvas& c) override { painted.push_back(3 * 10 + (LayerOf(c) == 'C')); }
+    void PaintIntegral(gfx::Canvas& c) override { painted.push_back(4 * 10 + (LayerOf(c) == 'C')); }
+    void PaintTangent(gfx::Canvas& c) override { painted.push_back(5 * 10 + (LayerOf(c) == 'C')); }
+  } painters;
+  SetRedrawHost(&painters);
+  const std::vector<int>& painted = painters.painted;
   for (int mode = 2; mode <= 5; ++mode) {
     modes.AnimationMode = static_cast<uint8_t>(mode);
     Calls().clear();
@@ -120,12 +123,15 @@ TEST_F(PipelineTest, CalculusModesDrawOnlyTheFirstEntryAsTheirBase) {
 }
 
 TEST_F(PipelineTest, TheLastStepFollowsTheAnimationMode) {
-  static std::string log;
-  log.clear();
-  RedrawHooks.refreshInterval = [] { log += "I"; };
-  RedrawHooks.redrawAfterImages = [](gfx::Canvas&) { log += "A"; };
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { log += "W"; };
-  RedrawHooks.saveContinuousFrame = [] { log += "S"; };
+  struct Steps : RedrawHost {
+    std::string log;
+    void RefreshInterval() override { log += "I"; }
+    void RedrawAfterImages(gfx::Canvas&) override { log += "A"; }
+    void CopyBufferToGraph(gfx::CopyMode) override { log += "W"; }
+    void SaveContinuousFrame() override { log += "S"; }
+  } steps;
+  SetRedrawHost(&steps);
+  std::string& log = steps.log;
   struct Row {
     int mode, interval;
     const char* log;
@@ -144,10 +150,13 @@ TEST_F(PipelineTest, TheLastStepFollowsTheAnimationMode) {
 TEST_F(PipelineTest, NothingHappensWhileDrawingIsDisabled) {
   SpyOnEveryKind();
   Add(kKindExplicit, "x^2");
-  static int hooks = 0;
-  hooks = 0;
-  RedrawHooks.showRangeInStatusBar = [] { ++hooks; };
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++hooks; };
+  struct Requests : RedrawHost {
+    int count = 0;
+    void ShowRangeInStatusBar() override { ++count; }
+    void CopyBufferToGraph(gfx::CopyMode) override { ++count; }
+  } requests;
+  SetRedrawHost(&requests);
+  const int& hooks = requests.count;
   ui.DrawingEnabled = 0;
   doc.BackgroundDirty = 0;
   RedrawAll();
@@ -161,11 +170,15 @@ TEST_F(PipelineTest, NothingHappensWhileDrawingIsDisabled) {
 TEST_F(PipelineTest, DrawingAnEntryLeavesTheVariablesAsTheyWere) {
   Add(kKindExplicit, "sin(x)*a", 0, 1);
   Add(kKindParametric, "t", 0, 1);
-  EntryDrawers.parametric = [](gfx::Canvas&, Tfuncprop&) {
-    doc.VariableValues.T = 99;
-    doc.VariableValues.cells[1] = 42;
-    doc.VariableValues.Y = -7;
-  };
+  struct Sampler : DrawingObserver {
+    void EntryDrawn(gfx::Canvas&, const Tfuncprop& e, int) override {
+      if (e.kind != kKindParametric) return;
+      doc.VariableValues.T = 99;
+      doc.VariableValues.cells[1] = 42;
+      doc.VariableValues.Y = -7;
+    }
+  } sampler;
+  SetDrawingObserver(&sampler);
   doc.VariableValues.X = 3;
   doc.VariableValues.T = 0.7L;
   doc.VariableValues.cells[1] = 2;
@@ -182,16 +195,19 @@ TEST_F(PipelineTest, ARedrawAskedForWhileTheWindowShowsProgressRunsOnceAfterward
   Add(kKindExplicit, "x^3", 0, 1);
   Add(kKindExplicit, "sin(x)", 0, 1);
   doc.IncrementalDisplay = 1;
-  static int redraws = 0, progress = 0, deepest = 0;
-  redraws = progress = deepest = 0;
-  RedrawHooks.showRangeInStatusBar = [] { ++redraws; };
-  RedrawHooks.copyCanvasToGraph = [](gfx::Canvas&) {
-    // The window let a click through that asks for a redraw and a parameter step.
-    ++progress;
-    deepest = std::max(deepest, render.RedrawDepth);
-    RedrawAll();
-    RepaintByMode(CompositeCanvas());
-  };
+  struct Window : RedrawHost {
+    int redraws = 0, progress = 0, deepest = 0;
+    void ShowRangeInStatusBar() override { ++redraws; }
+    void CopyCanvasToGraph(gfx::Canvas&) override {
+      // The window let a click through that asks for a redraw and a parameter step.
+      ++progress;
+      deepest = std::max(deepest, render.RedrawDepth);
+      RedrawAll();
+      RepaintByMode(CompositeCanvas());
+    }
+  } window;
+  SetRedrawHost(&window);
+  const int &redraws = window.redraws, &progress = window.progress, &deepest = window.deepest;
   RedrawAll();
   EXPECT_EQ(redraws, 2);       // the redraw and the one deferred redraw
   EXPECT_EQ(progress, 2 * 3);  // three curves each time
@@ -228,29 +244,37 @@ TEST_F(PipelineTest, PreparationRefreshesPointsAndDefinedConstants) {
 TEST_F(PipelineTest, SpaceModeHandsTheSceneToTheSpaceRenderer) {
   doc.Dimension = 3;
   Add(kKindExplicit, "x*y");
-  static std::string log;
-  log.clear();
-  EntryDrawers.drawSpaceAxesAndBox = [](gfx::Canvas& c) { log += LayerOf(c) == 'B' ? "a" : "?"; };
-  EntryDrawers.computeSurfaceGrids = [] { log += "g"; };
-  EntryDrawers.drawSurfaces = [](gfx::Canvas& c) { log += LayerOf(c) == 'B' ? "s" : "?"; };
-  EntryDrawers.redrawSpaceScene = [] { log += "R"; };
+  // The surfaces drawn into the back layer ('s') and the scene composed over it; the
+  // pale drawings of the moving entries.
+  struct SceneLog : DrawingObserver {
+    std::string log;
+    std::vector<std::pair<char, int>> pale;
+    void SurfacesDrawn(gfx::Canvas& c) override { log += LayerOf(c) == 'B' ? "s" : "?"; }
+    void EntryDrawn(gfx::Canvas& c, const Tfuncprop& e, int i) override {
+      if (!settings.AfterImagePale) return;
+      // The after-images by drawer: space curves, geodesics, points.
+      pale.push_back({LayerOf(c), e.kind == kKindPoint ? 100 + i : e.kind == kKindFigure ? -i : i});
+    }
+  } scene;
+  SetDrawingObserver(&scene);
   modes.AnimationMode = 6;
   RedrawAll();
-  EXPECT_EQ(log, "agsR");
-  // Three entries are no surface document.
+  EXPECT_EQ(scene.log, "s");
+  EXPECT_EQ(doc.SpaceSurfacePresent, 1);
+  EXPECT_NE(BackCanvas().Pixel(doc.GraphWidth / 2, doc.GraphHeight / 2), gfx::kWhite);
+  EXPECT_EQ(CompositeCanvas().Image(), BackCanvas().Image());
+  // Three entries are no surface document: the back layer has the axes alone.
   Add(kKindExplicit, "x+y");
   Add(kKindExplicit, "x-y");
-  log.clear();
+  scene.log.clear();
   modes.AnimationMode = 0;
   RedrawAll();
-  EXPECT_EQ(log, "aR");
+  EXPECT_EQ(scene.log, "");
+  EXPECT_EQ(CompositeCanvas().Image(), BackCanvas().Image());
 
   // Moving space entries leave after-images through the drawer of their kind and type.
-  static std::vector<std::pair<char, int>> pale;
+  std::vector<std::pair<char, int>>& pale = scene.pale;
   pale.clear();
-  EntryDrawers.spaceCurve = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), i}); };
-  EntryDrawers.geodesic = [](gfx::Canvas& c, int i) { pale.push_back({LayerOf(c), -i}); };
-  EntryDrawers.pointEntry3D = [](gfx::Canvas& c, int i, uint8_t) { pale.push_back({LayerOf(c), 100 + i}); };
   Add(kKindParametric, "cos(t)", 0, 1);
   Add(kKindFigure, "", 1).subkind = 7;
   Add(kKindFigure, "", 1).subkind = 1;  // a plane leaves none

@@ -21,11 +21,15 @@ class SpaceScene : public SpaceTest {
   void SetUp() override {
     SpaceTest::SetUp();
     drawings = 0;
-    EntryDrawers.drawSurfaces = [](gfx::Canvas& c) {
-      ++drawings;
-      DrawSurfaceLayer(c);
-    };
+    SetDrawingObserver(&surfaces);
   }
+  void TearDown() override {
+    SetDrawingObserver(nullptr);
+    SpaceTest::TearDown();
+  }
+  struct SurfaceCount : DrawingObserver {
+    void SurfacesDrawn(gfx::Canvas&) override { ++drawings; }
+  } surfaces;
   static inline int drawings = 0;
 
   static bool NearColour(const gfx::Canvas& c, const TSpacePoint& p, gfx::Color colour) {
@@ -72,25 +76,16 @@ TEST_F(SpaceScene, SurfacesAreDrawnOncePerChange) {
 }
 
 TEST_F(SpaceScene, EveryFigureGoesToItsDrawerOnTheComposite) {
-  static std::string log;
-  log.clear();
-  auto spy = [](gfx::Canvas& c, int i) {
-    log += LayerOf(c);
-    log += std::to_string(i);
-  };
-  EntryDrawers.spaceCurve = spy;
-  EntryDrawers.planeFigure = spy;
-  EntryDrawers.lineFigures3D = spy;
-  EntryDrawers.geodesic = spy;
-  EntryDrawers.sphereFigure = spy;
-  EntryDrawers.circleByNormal = spy;
-  EntryDrawers.circleOnSphere = spy;
-  EntryDrawers.arcAboutLine = spy;
-  EntryDrawers.angleMark3D = spy;
-  EntryDrawers.pointEntry3D = [](gfx::Canvas& c, int i, uint8_t guide) {
-    log += LayerOf(c);
-    log += std::to_string(i) + (guide ? "g" : "");
-  };
+  // Each entry handed to its drawer; a point with its guides.
+  struct Spy : DrawingObserver {
+    std::string log;
+    void EntryDrawn(gfx::Canvas& c, const Tfuncprop& e, int i) override {
+      log += LayerOf(c);
+      log += std::to_string(i) + (e.kind == kKindPoint && doc.PointPerpendicularsShown ? "g" : "");
+    }
+  } spy;
+  SetDrawingObserver(&spy);
+  const std::string& log = spy.log;
   Add(kKindParametric, "cos(t)");
   for (int type : {1, 2, 6, 7, 8, 9, 10, 11, 12}) Add(kKindFigure, "").subkind = static_cast<uint8_t>(type);
   Add(kKindFigure, "").shown = 0;
@@ -100,11 +95,14 @@ TEST_F(SpaceScene, EveryFigureGoesToItsDrawerOnTheComposite) {
   Tlabelrec& label = doc.LabelTable[++doc.LabelCount];
   InitLabelrec(label);
   label.lines = {"W"};
-  static int copies = 0;
-  copies = 0;
+  struct Copies : RedrawHost {
+    int count = 0;
+    void CopyBufferToGraph(gfx::CopyMode) override { ++count; }
+  } copyCount;
+  SetRedrawHost(&copyCount);
+  const int& copies = copyCount.count;
   gfx::RasterCanvas window(kSide, kSide);
   render.WindowImage = &window;
-  RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++copies; };
   RedrawAll();
   EXPECT_EQ(log, "C1C2C3C4C5C6C7C8C9C10C12g");
   EXPECT_EQ(copies, 1);
@@ -118,9 +116,12 @@ TEST_F(SpaceScene, EveryFigureGoesToItsDrawerOnTheComposite) {
 
 TEST_F(SpaceScene, AxesAndBoxOfADocumentWithoutSurfaces) {
   doc.RangeBoxShown = 1;
-  static int frames = 0;
-  frames = 0;
-  RedrawHooks.saveContinuousFrame = [] { ++frames; };
+  struct Frames : RedrawHost {
+    int count = 0;
+    void SaveContinuousFrame() override { ++count; }
+  } frameCount;
+  SetRedrawHost(&frameCount);
+  const int& frames = frameCount.count;
   RedrawAll();
   const gfx::RasterCanvas& c = CompositeCanvas();
   for (Extended at : {-4.0L, 4.0L}) {

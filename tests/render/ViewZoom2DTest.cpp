@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/DocumentState.h"
+#include "render/RedrawHost.h"
 #include "support/StateFixture.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 class ViewZoomTest : public StateTest {
  protected:
   void TearDown() override {
-    ViewZoomHooks = TViewZoomHooks{};
+    SetRedrawHost(nullptr);
     StateTest::TearDown();
   }
   static void ExpectView(const TViewRange& expected, const char* what) {
@@ -93,10 +94,13 @@ TEST_F(ViewZoomTest, ZoomAboutAPoint) {
 }
 
 TEST_F(ViewZoomTest, TheAnimationsZoomAboutTheirPoint) {
-  ViewZoomHooks.animationPoint = [](Extended& x, Extended& y) {
-    x = 1, y = 1;
-    return true;
-  };
+  struct Animation : RedrawHost {
+    bool AnimationZoomPoint(Extended& x, Extended& y) override {
+      x = 1, y = 1;
+      return true;
+    }
+  } animation;
+  SetRedrawHost(&animation);
   doc.ViewRange = {-5, 5, -5, 5};
   modes.AnimationMode = 3;
   EXPECT_TRUE(ZoomStep(kZoomIn));

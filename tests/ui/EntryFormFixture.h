@@ -24,7 +24,6 @@ class RecordingEntryHost final : public EntryFormHost {
   int NavigatorLeft() override { return 600; }
   int NavigatorTop() override { return 100; }
   int NavigatorWidth() override { return 300; }
-  int GetNavigatorLeft() override { return 590; }
   void DeleteEntry(int entry, int mode) override {
     calls.push_back("DeleteEntry " + std::to_string(entry) + " " + std::to_string(mode));
   }

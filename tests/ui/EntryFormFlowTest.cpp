@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "EntryFormFixture.h"
-#include "formula/ShellHooks.h"
+#include "render/RedrawHost.h"
 #include "ui/EntryDescriptions.h"
 
 namespace {
@@ -345,11 +345,12 @@ TEST_F(EntryFormFlowTest, TheBoundaryItemAlreadyChosenForgetsNoEdit) {
 }
 
 TEST_F(EntryFormFlowTest, StyleControlsSetTheirFields) {
-  struct CountingShell : ShellHooks {
+  // Every whole redraw asks the view-settings window for its texts.
+  struct CountingRedraws : RedrawHost {
     int redraws = 0;
-    void RedrawAll() override { ++redraws; }
+    void RefreshRangeForm() override { ++redraws; }
   } shell;
-  SetShellHooks(&shell);
+  SetRedrawHost(&shell);
   BuildDocument(2);
   const int curve = Add(kKindParametric, 255, {"t", "t", "0", "1"});
   Correct(curve);
@@ -378,7 +379,7 @@ TEST_F(EntryFormFlowTest, StyleControlsSetTheirFields) {
   EXPECT_EQ(e.option32, 1);
   EXPECT_EQ(shell.redraws, 1);
   EXPECT_EQ(e.labelPos, 7);
-  SetShellHooks(nullptr);
+  SetRedrawHost(nullptr);
 }
 
 TEST_F(EntryFormFlowTest, APointSequenceIsEditedInTheSequenceItself) {
@@ -455,7 +456,7 @@ TEST_F(EntryFormFlowTest, ShowAndCloseTellTheOtherWindows) {
 
   // Shown without a modal loop: beside the graph, the graph's mouse in entry mode.
   Open(1, 9);
-  EXPECT_EQ(form->geometry.left, 590);
+  EXPECT_EQ(form->geometry.left, 600);
   EXPECT_EQ(ui.GraphMouseMode, 1);
   EXPECT_FALSE(form->Open(doc.EntryCount + 1, 1, 1, 0));
 }

@@ -23,7 +23,7 @@
 #include "ui/GraphMouse.h"
 #include "ui/NavigatorList.h"
 
-class MouseWindowSpy : public GraphMouseWindow {
+class MouseWindowSpy : public GraphMouseHost {
  public:
   std::string readout, info;
   bool infoShown = false, hintShown = false;
@@ -59,7 +59,7 @@ class MouseWindowSpy : public GraphMouseWindow {
 };
 
 // Keeps every change list the macro's handlers are given.
-class ChangeListSpy : public ParameterPanelHooks {
+class ChangeListSpy : public ParameterPanelHost {
  public:
   std::vector<std::vector<std::pair<int, Extended>>> lists;
   void RunMacroChangeHandlers(const TValueNode* changes) override {
@@ -72,9 +72,7 @@ class GraphMouseTest : public RedrawCountTest {
  protected:
   void SetUp() override {
     RedrawCountTest::SetUp();
-    RedrawHooks.copyBufferToGraph = [](gfx::CopyMode) { ++Composed(); };
-    Composed() = 0;
-    ParameterPanel().SetHooks(&macros);
+    ParameterPanel().SetHost(&macros);
     doc.GraphWidth = doc.GraphHeight = 500;
     SetView(-5, 5);
     RecreateBufferBitmaps();
@@ -82,14 +80,11 @@ class GraphMouseTest : public RedrawCountTest {
   }
   void TearDown() override {
     mouse.reset();
-    ParameterPanel().SetHooks(nullptr);
+    ParameterPanel().SetHost(nullptr);
     RedrawCountTest::TearDown();
   }
 
-  static int& Composed() {
-    static int n = 0;
-    return n;
-  }
+  static int& Composed() { return Counts().composed; }
 
   static void SetView(Extended lo, Extended hi) {
     doc.ViewRange = TViewRange{lo, hi, lo, hi};

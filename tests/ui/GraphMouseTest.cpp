@@ -63,7 +63,7 @@ TEST_F(GraphMouseTest, HoverPicksShownValidDraggablePoints) {
     if (c.picked) {
       EXPECT_EQ(window.hintX, Px(1) + c.dx + 10);
       EXPECT_EQ(window.hintY, Py(1) - 40);
-      EXPECT_EQ(window.cursor, GraphMouseWindow::Cursor::Drag);
+      EXPECT_EQ(window.cursor, GraphMouseHost::Cursor::Drag);
       EXPECT_EQ(window.info, "( 1 , 1 )");
     }
   }

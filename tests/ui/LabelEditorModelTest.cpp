@@ -7,6 +7,7 @@
 #include "formula/DocumentState.h"
 #include "platform/RecordingCanvas.h"
 #include "render/LabelDrawing.h"
+#include "render/RedrawHost.h"
 #include "ui/LabelDrag.h"
 #include "ui/LabelEditorModel.h"
 
@@ -17,9 +18,18 @@ class LabelEditor : public UiStateTest {
   void SetUp() override {
     UiStateTest::SetUp();
     labelSelection = TLabelSelection{};
-    model.redraw = [this] { ++redraws; };
-    model.changed = [this] { ++changes; };
+    SetRedrawHost(&pictures);
+    model.SetWindow(&window);
   }
+  void TearDown() override {
+    SetRedrawHost(nullptr);
+    UiStateTest::TearDown();
+  }
+  // Each redraw of the graph with its labels copies the composite to the window first.
+  struct PictureCount : RedrawHost {
+    int copies = 0;
+    void CopyBufferToGraph(gfx::CopyMode) override { ++copies; }
+  } pictures;
   // Labels "L1".."Ln" with label `current` being edited.
   void Labels(int n, int current) {
     for (int i = 1; i <= n; ++i) {
@@ -33,8 +43,14 @@ class LabelEditor : public UiStateTest {
     const auto& lines = doc.LabelTable[n].lines;
     return lines.empty() ? "" : lines[0];
   }
+  // The window, each showing of the label counted.
+  struct Window : ModelView {
+    int shown = 0;
+    void ModelChanged() override { ++shown; }
+  } window;
   LabelEditorModel model;
-  int redraws = 0, changes = 0;
+  const int& redraws = pictures.copies;
+  const int& changes = window.shown;
 };
 
 TEST_F(LabelEditor, DeleteMovesTheLaterLabelsDownAndKeepsOneLabel) {

@@ -15,7 +15,7 @@
 #include "platform/RecordingCanvas.h"
 #include "platform/Sjis.h"
 #include "render/LabelDrawing.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RenderState.h"
 #include "support/FakeDialogs.h"
 #include "support/GuiApp.h"
@@ -33,7 +33,7 @@ class LabelEditorWindow : public UiStateTest {
     EnsureGuiApp();
     UiStateTest::SetUp();
     labelSelection = TLabelSelection{};
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     render.WindowImage = &picture;
     editor = std::make_unique<Tlabeleditor>();
     editor->dialogs = &dialogs;
@@ -43,7 +43,7 @@ class LabelEditorWindow : public UiStateTest {
   void TearDown() override {
     editor.reset();
     render.WindowImage = nullptr;
-    RedrawHooks = TRedrawHooks{};
+    SetRedrawHost(nullptr);
     UiStateTest::TearDown();
   }
   template <typename W>

@@ -1,14 +1,20 @@
 #pragma once
 // Documents built in code for the navigator's tests, and a host that scripts the answers
 // of the modal windows and records what the navigator asked.
+#include <array>
 #include <deque>
 #include <string>
 #include <vector>
 
+#include "animate/MacroHost.h"
+#include "animate/MacroRuns.h"
 #include "formula/DocumentState.h"
 #include "formula/FigureTable.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/Sjis.h"
+#include "render/RedrawHost.h"
+#include "render/RenderState.h"
+#include "support/GuiApp.h"
 #include "ui/NavigatorModel.h"
 #include "ui/UiStateFixture.h"
 
@@ -68,7 +74,7 @@ class FakeNavigatorHost : public NavigatorHost {
   std::deque<EntryWindowResult> entryWindows;      // cancelled when empty
 
   std::vector<std::string> calls;  // "warning 5", "message ...", "keyboard <caption>", "entry e,n,m", ...
-  int redraws = 0, spaceRedraws = 0, panelShows = 0, macroCompiles = 0, listChanges = 0, erases = 0;
+  int panelShows = 0, listChanges = 0, erases = 0;
   TNavigatorPlace place{300, 20, 700, true, 310, 200};
 
   bool AskWarning(std::uint8_t code) override {
@@ -76,7 +82,7 @@ class FakeNavigatorHost : public NavigatorHost {
     return Take(warnings, false);
   }
   void ShowMessage(const std::string& utf8) override { calls.push_back("message " + utf8); }
-  bool EditFormula(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override {
+  bool AskText(const std::string& caption, std::uint8_t kind, std::string& text, int top, int right) override {
     calls.push_back("keyboard " + caption + " kind " + std::to_string(kind));
     const auto answer = Take(texts, std::pair<bool, std::string>{false, std::string()});
     if (answer.first) text = sj(answer.second);
@@ -99,10 +105,7 @@ class FakeNavigatorHost : public NavigatorHost {
     return r;
   }
   void EraseAfterImages() override { ++erases; }
-  void RedrawAll() override { ++redraws; }
-  void RedrawSpaceScene() override { ++spaceRedraws; }
   void ShowParameterPanel() override { ++panelShows; }
-  void RecompileMacro() override { ++macroCompiles; }
   void DockNavigator() override {}
   void ListChanged() override { ++listChanges; }
   TNavigatorPlace Place() override { return place; }
@@ -120,12 +123,34 @@ class FakeNavigatorHost : public NavigatorHost {
   }
 };
 
+// Every whole redraw asks the view-settings window for its texts.
+struct RedrawCount : RedrawHost {
+  int redraws = 0;
+  void RefreshRangeForm() override { ++redraws; }
+};
+// Every compile of the macro shows the macro buttons.
+struct MacroCompileCount : MacroHost {
+  int compiles = 0;
+  void ShowMacroButtons(const std::array<std::string, 9>&) override { ++compiles; }
+};
+
 class NavigatorTest : public UiStateTest {
  protected:
   void SetUp() override {
+    EnsureGuiApp();
     UiStateTest::SetUp();
     ui.PendingPointConstruction = 255;
+    SetRedrawHost(&pipeline);
+    Macros().SetHost(&macros);
   }
+  void TearDown() override {
+    Macros().SetHost(nullptr);
+    SetRedrawHost(nullptr);
+    ResetRenderState();
+    UiStateTest::TearDown();
+  }
+  RedrawCount pipeline;
+  MacroCompileCount macros;
   NavigatorList Build(int imageWidth = 2000) {
     TListLayout layout;
     layout.imageWidth = imageWidth;

@@ -114,8 +114,8 @@ TEST_F(NavigatorModelTest, ANewPointTakesTheChosenLetter) {
   EXPECT_EQ(p.labelPos, 4);
   EXPECT_EQ(p.option64, 2);
   EXPECT_EQ(ui.EntryModified, 1);
-  EXPECT_EQ(host.redraws, 1);
-  EXPECT_EQ(host.macroCompiles, 1);
+  EXPECT_EQ(pipeline.redraws, 1);
+  EXPECT_EQ(macros.compiles, 1);
   EXPECT_TRUE(Called("entry 1,1,0 at 304"));
 }
 
@@ -137,7 +137,7 @@ TEST_F(NavigatorModelTest, ACsvPointListIsReadBeforeTheEntryWindow) {
   EXPECT_EQ(doc.FigureTable[1].subkind, 100);
   EXPECT_EQ(doc.PointSequenceDirty[2], 0);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"picker at 310,260", "csv 2", "entry 1,5,0 at 304"}));
-  EXPECT_EQ(host.redraws, 2);  // once for the points read, once after the entry
+  EXPECT_EQ(pipeline.redraws, 2);  // once for the points read, once after the entry
 }
 
 TEST_F(NavigatorModelTest, ACorrectedPointSequenceOffersEachOfItsPoints) {
@@ -153,16 +153,16 @@ TEST_F(NavigatorModelTest, ACorrectionRedrawsOnlyWhenSomethingChanged) {
   host.entryWindows = {EntryWindowResult::Accepted, EntryWindowResult::Accepted};
   ClickEntry(1, kKindExplicit);
   EXPECT_EQ(ui.EntryModified, 0);
-  EXPECT_EQ(host.redraws, 0);
-  EXPECT_EQ(host.macroCompiles, 0);
+  EXPECT_EQ(pipeline.redraws, 0);
+  EXPECT_EQ(macros.compiles, 0);
   EXPECT_EQ(host.panelShows, 1);  // a is in use
   EXPECT_EQ(modes.AnimationMode, 0);
 
   host.onEntryWindow = [](int entry) { doc.FigureTable[entry].color = 0x0000FF; };
   ClickEntry(1, kKindExplicit);
   EXPECT_EQ(ui.EntryModified, 1);
-  EXPECT_EQ(host.redraws, 1);
-  EXPECT_EQ(host.macroCompiles, 1);
+  EXPECT_EQ(pipeline.redraws, 1);
+  EXPECT_EQ(macros.compiles, 1);
 }
 
 TEST_F(NavigatorModelTest, DefinitionsAreEditedOnTheKeyboard) {
@@ -217,7 +217,7 @@ TEST_F(FigureNumbersTest, DeletingAFigureRenumbersTheFiguresPointsName) {
   EXPECT_EQ(doc.FigureTable[e - 1].texts[1], "2");
   EXPECT_EQ(doc.FigureTable[l - 1].texts[1], "3");
   EXPECT_EQ(KindSum(), doc.EntryCount);
-  EXPECT_EQ(host.redraws, 1);
+  EXPECT_EQ(pipeline.redraws, 1);
 }
 
 TEST_F(FigureNumbersTest, AFigureInUseOrAnAnswerNoChangesNothing) {
@@ -314,7 +314,7 @@ TEST_F(NavigatorModelTest, TheLabelColumnHidesAndShowsAnEntry) {
   model.LabelClick();
   EXPECT_EQ(doc.FigureTable[1].shown, 0);
   EXPECT_TRUE(model.List().EntryRowOf(1)->hidden);
-  EXPECT_EQ(host.redraws, 1);
+  EXPECT_EQ(pipeline.redraws, 1);
   EXPECT_EQ(settings.VisibilityChangeList, nullptr);
 
   modes.AfterImageOn = 1;

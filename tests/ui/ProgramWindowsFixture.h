@@ -59,8 +59,8 @@ class ProgramWindowsTest : public UiStateTest {
     windows = std::make_unique<ProgramWindows>(screen, std::move(arguments));
     graph->dialogs = &dialogs;
     graph->clipboard = &clipboard;
-    programQuit = graph->quitProgram;
-    graph->quitProgram = [this] { ++quits; };
+    programHost = graph->host;
+    graph->host = &quitCount;
     SetManualPageServices(&help, &dialogs);
     lpnavi->dialogs = &dialogs;
     SetSoundServices(&sound, &dialogs);
@@ -87,7 +87,11 @@ class ProgramWindowsTest : public UiStateTest {
   platform::FakePrinterService printer;
   platform::FakeTimerBackend* timer = nullptr;
   std::unique_ptr<ProgramWindows> windows;
-  int quits = 0;
   // What the program installed to end itself; the tests count quits instead.
-  std::function<void()> programQuit;
+  struct QuitCount : GraphWindowHost {
+    int count = 0;
+    void QuitProgram() override { ++count; }
+  } quitCount;
+  int& quits = quitCount.count;
+  GraphWindowHost* programHost = nullptr;
 };

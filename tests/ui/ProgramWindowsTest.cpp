@@ -310,7 +310,7 @@ TEST_F(ProgramWindowsTest, QuittingEndsTheLoopWhateverIsOpenOrRunning) {
     ResetUiStateForTest();
     Start();
     ShowAndTick();
-    graph->quitProgram = programQuit;
+    graph->host = programHost;
     AddTestEntry(kKindExplicit, {"x^2"});
     lpnavi->RebuildEquationList();
     open();

@@ -16,7 +16,7 @@
 #include "animate/TimerJobs.h"
 #include "formula/DocumentState.h"
 #include "platform/Sjis.h"
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 #include "render/RedrawPipeline.h"
 #include "render/RenderState.h"
 #include "support/FakeDialogs.h"
@@ -220,11 +220,7 @@ class RangeFormWindowTest : public ProgramWindowsTest {
     ProgramWindowsTest::SetUp();
     Start();
     ShowAndTick();
-    shownRange = RedrawHooks.showRangeInStatusBar;
-    RedrawHooks.showRangeInStatusBar = [] {
-      ++Redraws();
-      if (shownRange) shownRange();
-    };
+    SetRedrawHost(&counting);
     Redraws() = 0;
     lpnavi->MenuItem("zahyou")->trigger();
     QApplication::processEvents();
@@ -240,7 +236,13 @@ class RangeFormWindowTest : public ProgramWindowsTest {
     QApplication::processEvents();
   }
 
-  static inline void (*shownRange)() = nullptr;
+  // The program's host, each whole redraw counted (each shows the range).
+  struct CountingRedraws : ProgramRedrawHost {
+    void ShowRangeInStatusBar() override {
+      ++Redraws();
+      ProgramRedrawHost::ShowRangeInStatusBar();
+    }
+  } counting;
   THanichange* w = nullptr;
 };
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/Sjis.h"
+#include "render/RedrawHost.h"
 #include "render/SpaceFixture.h"
 #include "render/SurfaceGrid.h"
 #include "support/FakeDialogs.h"
@@ -26,11 +27,18 @@ class SpaceViewSettings : public SpaceTest {
   void SetUp() override {
     SpaceTest::SetUp();
     AddSurface("x*y/3", 0xFF0000);
-    model.redrawGraph = [this] { ++graphRedraws; };
-    model.redrawAll = [this] { ++allRedraws; };
+    SetRedrawHost(&redraws);
   }
+  // Every whole redraw asks the view-settings window for its texts; every redraw, whole
+  // or of the graph, ends with the composite copied to the window.
+  struct Redraws : RedrawHost {
+    int all = 0, copies = 0;
+    void RefreshRangeForm() override { ++all; }
+    void CopyBufferToGraph(gfx::CopyMode) override { ++copies; }
+  } redraws;
   SpaceViewSettingsModel model;
-  int graphRedraws = 0, allRedraws = 0;
+  const int& allRedraws = redraws.all;
+  int GraphRedraws() const { return redraws.copies - redraws.all; }
 };
 
 TEST_F(SpaceViewSettings, ControlsShowTheSettingsWithoutChangingThem) {
@@ -51,7 +59,7 @@ TEST_F(SpaceViewSettings, ControlsShowTheSettingsWithoutChangingThem) {
   EXPECT_EQ(c.drawingSize, kSide);
   EXPECT_EQ(c.drawingSizeMax, 1024);
   EXPECT_EQ(SpaceViewSettingsModel::Controls(3000).drawingSizeMax, 2000);
-  EXPECT_EQ(graphRedraws + allRedraws, 0);
+  EXPECT_EQ(GraphRedraws() + allRedraws, 0);
 }
 
 TEST_F(SpaceViewSettings, EachSwitchWritesItsSettingAndRedrawsEverything) {
@@ -83,7 +91,7 @@ TEST_F(SpaceViewSettings, EachSwitchWritesItsSettingAndRedrawsEverything) {
     EXPECT_EQ(r.setting(), r.off);
   }
   EXPECT_EQ(allRedraws, 14);
-  EXPECT_EQ(graphRedraws, 0);
+  EXPECT_EQ(GraphRedraws(), 0);
   model.SetAxisFontSize(50);
   model.SetPointFontSize(20);
   EXPECT_EQ(doc.GraphFont.size, 40);
@@ -92,7 +100,6 @@ TEST_F(SpaceViewSettings, EachSwitchWritesItsSettingAndRedrawsEverything) {
 }
 
 TEST_F(SpaceViewSettings, DivisionsAndDrawingStyleResampleTheSurfaces) {
-  model.redrawGraph = RedrawGraph;
   RedrawAll();
   EXPECT_EQ(doc.SurfaceGrid1.n, 20);
   model.SetDivisions(200);

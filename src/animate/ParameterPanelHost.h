@@ -2,15 +2,13 @@
 // What the parameter panel asks of windows and parts that live elsewhere. Every call is a
 // no-op until the program installs an implementation: the formula keyboard, the navigator,
 // the graph window and the shared selector pictures sit above this library, and macros
-// run on top of the panel. The space pictures come through here too, so that the panel's
-// steps run without the space scene and tests see which of them a step drew. Tests
-// install recording fakes. The plane picture goes through the redraw pipeline
-// (ComposeGraph and its hooks).
+// run on top of the panel. Tests install recording fakes.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include "animate/WindowQuestions.h"
 #include "platform/Canvas.h"
 
 struct TValueNode;
@@ -18,25 +16,10 @@ namespace gfx {
 class RasterCanvas;
 }
 
-class ParameterPanelHooks {
+// The formula keyboard and the colour dialog are the shared questions.
+class ParameterPanelHost : public WindowQuestions {
  public:
-  virtual ~ParameterPanelHooks() = default;
-
-  // --- the formula keyboard ---
-  // Asks for a text (CP932 in and out) with the caption (UTF-8) and keyboard kind, the
-  // keyboard's top at `top` and its right edge at `right`. False when cancelled.
-  virtual bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
-    return false;
-  }
-
-  // --- the space pictures (the plane goes through the redraw pipeline) ---
-  // Space: the back bitmap onto the composite, the axes (pass 2), every space curve,
-  // figure and point over it (the defined values and points recomputed first), the
-  // composite copied to the window.
-  virtual void ComposeSpaceParameterLayer() {}
-  // Space with a surface as entry 1: the back bitmap cleared, the surface scene drawn and
-  // shown.
-  virtual void RedrawSurfaceScene() {}
+  virtual ~ParameterPanelHost() = default;
 
   // --- the navigator and the graph window ---
   virtual void EnableNavigator() {}
@@ -54,8 +37,6 @@ class ParameterPanelHooks {
   // --- the graph window ---
   // Its picture was drawn on directly (the interval): painted again.
   virtual void UpdateGraphPicture() {}
-  // Its colour dialog: the colour chosen, or none when cancelled.
-  virtual std::optional<int32_t> ChooseColor(int32_t initial) { return std::nullopt; }
 
   // --- the interval's colour and style selector (the entry window's chooser in its
   // interval form) ---

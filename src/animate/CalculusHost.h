@@ -7,20 +7,12 @@
 #include <optional>
 #include <string>
 
-class CalculusHooks {
- public:
-  virtual ~CalculusHooks() = default;
+#include "animate/WindowQuestions.h"
 
-  // --- questions ---
-  // A text (CP932 in and out) asked with the caption (UTF-8) on the keyboard of the kind,
-  // its top at `top` and its right edge at `right`. False when cancelled.
-  virtual bool AskText(const std::string& caption, uint8_t kind, std::string& text, int top, int right) {
-    return false;
-  }
-  // The colour dialog opened on `initial` ($BBGGRR): the colour chosen, nothing when
-  // cancelled.
-  virtual std::optional<int32_t> ChooseColor(int32_t initial) { return std::nullopt; }
-  virtual void ShowMessage(const std::string& utf8) {}
+// The keyboard, the colour dialog and messages are the shared questions.
+class CalculusHost : public WindowQuestions {
+ public:
+  virtual ~CalculusHost() = default;
 
   // --- the graph window and the navigator ---
   // The graph window's editing (the navigator's list and menus, the pop-up menu): off
@@ -37,8 +29,8 @@ class CalculusHooks {
   // --- the parameter panel ---
   virtual void CloseParameterPanel() {}
   virtual void HideParameterPanel() {}
-  // Back as the navigator's parameter button brings it.
-  virtual void ShowParameterPanel() {}
+  // Back to parameter mode, as the navigator's parameter button brings the panel back.
+  virtual void ReturnToParameterMode() {}
 
   // --- where the windows open (the defaults leave the position alone) ---
   // The calculus window: at the graph window's right edge, level with its top.

@@ -1,17 +1,24 @@
-#include "render/RedrawHooks.h"
+#include "render/RedrawHost.h"
 
 #include "formula/DocumentState.h"
+#include "platform/InstalledHost.h"
 #include "render/RenderState.h"
 
-TRedrawHooks RedrawHooks;
+namespace {
+InstalledHost<RedrawHost> host;
+}  // namespace
+
+RedrawHost& PipelineHost() { return host.Get(); }
+
+void SetRedrawHost(RedrawHost* installed) { host.Install(installed); }
 
 void ShowDrawingProgress() { ShowDrawingProgress(CompositeCanvas()); }
 
 void ShowDrawingProgress(gfx::Canvas& canvas) {
-  if (!doc.IncrementalDisplay || !RedrawHooks.copyCanvasToGraph || settings.DrawToMetafile) return;
+  if (!doc.IncrementalDisplay || settings.DrawToMetafile) return;
   // The window may let events through here; what they ask of the pipeline waits.
   const std::uint8_t outer = render.InsideWindowHook;
   render.InsideWindowHook = 1;
-  RedrawHooks.copyCanvasToGraph(canvas);
+  PipelineHost().CopyCanvasToGraph(canvas);
   render.InsideWindowHook = outer;
 }

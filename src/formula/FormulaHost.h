@@ -4,11 +4,12 @@
 // tests install fakes; until then every request is a no-op.
 #include <string>
 
-class ShellHooks {
+class FormulaHost {
  public:
-  virtual ~ShellHooks() = default;
+  virtual ~FormulaHost() = default;
   // Redraw everything (the redraw pipeline and the copy to the graph window).
   virtual void RedrawAll() {}
+  // The parameter panel in its parameter layout, showing the parameters in use.
   virtual void ShowParameterPanel() {}
   virtual void RefreshNavigator() {}
   // The graph window's arrow button hints, in the order left, right, up, down (UTF-8).
@@ -19,7 +20,7 @@ class ShellHooks {
   virtual void StopAnimationTimer() {}
 };
 
-// Never null; the no-op hooks until SetShellHooks installs others.
-ShellHooks& Shell();
-// Installs hooks (nullptr restores the no-op ones); the caller keeps ownership.
-void SetShellHooks(ShellHooks* hooks);
+// Never null; the no-op host until SetFormulaHost installs another.
+FormulaHost& EngineHost();
+// Installs a host (nullptr restores the no-op one); the caller keeps ownership.
+void SetFormulaHost(FormulaHost* host);
